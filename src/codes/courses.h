@@ -1,0 +1,14 @@
+// Names of the JV-Data course codes (競馬場コード). Shift-JIS.
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+// The 4-byte name of a two-character course code; 4 spaces when unknown.
+std::string CourseName(const std::string& code);
+
+// The 6-byte course group ("東京  ", "地方  ", "海外  "); 6 spaces when unknown.
+std::string CourseGroupName(const std::string& code);
+
+}  // namespace tw

@@ -1,0 +1,210 @@
+#include "text/files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "text/sjis.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace tw {
+
+namespace fs = std::filesystem;
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string out(folder);
+  if (out.back() != '/' && out.back() != '\\') out += kPathSep;
+  out += name;
+  return out;
+}
+
+fs::path ToFsPath(std::string_view sjisPath) {
+#ifdef _WIN32
+  std::string utf8 = SjisToUtf8(sjisPath);
+  return fs::u8path(utf8);
+#else
+  return fs::path(SjisToUtf8(sjisPath));
+#endif
+}
+
+std::string FromFsPath(const fs::path& path) {
+#ifdef _WIN32
+  auto u8 = path.u8string();
+  return Utf8ToSjis(std::string(u8.begin(), u8.end()));
+#else
+  return Utf8ToSjis(path.string());
+#endif
+}
+
+bool FileExists(std::string_view sjisPath) {
+  std::error_code ec;
+  return fs::is_regular_file(ToFsPath(sjisPath), ec);
+}
+
+bool FolderExists(std::string_view sjisPath) {
+  std::error_code ec;
+  return fs::is_directory(ToFsPath(sjisPath), ec);
+}
+
+bool EnsureFolder(std::string_view sjisPath, std::string* error) {
+  std::error_code ec;
+  fs::path p = ToFsPath(sjisPath);
+  if (fs::is_directory(p, ec)) return true;
+  fs::create_directories(p, ec);
+  if (ec && error) *error = ec.message();
+  return fs::is_directory(p, ec);
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  auto lower = [](char c) {
+    auto u = static_cast<unsigned char>(c);
+    return u < 0x80 ? static_cast<char>(std::tolower(u)) : c;
+  };
+  size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      mark = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_view pattern) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::directory_iterator it(ToFsPath(sjisFolder), ec);
+  if (ec) return names;
+  for (const auto& entry : it) {
+    std::error_code e2;
+    if (!entry.is_regular_file(e2)) continue;
+    std::string name = FromFsPath(entry.path().filename());
+    if (WildcardMatch(pattern, name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::optional<std::string> ReadFileBytes(std::string_view sjisPath) {
+  std::ifstream in(ToFsPath(sjisPath), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+namespace {
+
+std::string TempSuffix() {
+  static std::mt19937_64 rng{std::random_device{}()};
+  return ".tmp" + std::to_string(rng() % 1000000000ULL);
+}
+
+}  // namespace
+
+SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
+  SaveResult result;
+  fs::path target = ToFsPath(sjisPath);
+  fs::path temp = target;
+  temp += TempSuffix();
+#ifdef _WIN32
+  FILE* f = _wfopen(temp.c_str(), L"wb");
+#else
+  FILE* f = std::fopen(temp.c_str(), "wb");
+#endif
+  if (!f) {
+    result.ok = false;
+    result.error = std::strerror(errno);
+    return result;
+  }
+  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  int err = ok ? 0 : errno;
+  if (ok && std::fflush(f) != 0) {
+    ok = false;
+    err = errno;
+  }
+#ifndef _WIN32
+  if (ok && ::fsync(fileno(f)) != 0) {
+    ok = false;
+    err = errno;
+  }
+#endif
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  std::error_code ec;
+  if (ok) {
+    fs::rename(temp, target, ec);
+    if (ec) {
+      ok = false;
+      result.error = ec.message();
+    }
+  } else {
+    result.error = std::strerror(err ? err : EIO);
+  }
+  if (!ok) {
+    fs::remove(temp, ec);
+    result.ok = false;
+  }
+  return result;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t nl = bytes.find('\n', start);
+    if (nl == std::string_view::npos) {
+      lines.emplace_back(bytes.substr(start));
+      break;
+    }
+    size_t end = nl;
+    if (end > start && bytes[end - 1] == '\r') --end;
+    lines.emplace_back(bytes.substr(start, end - start));
+    start = nl + 1;
+  }
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 2;
+  std::string out;
+  out.reserve(total);
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath) {
+  auto bytes = ReadFileBytes(sjisPath);
+  if (!bytes) return std::nullopt;
+  return SplitLines(*bytes);
+}
+
+SaveResult SaveLines(std::string_view sjisPath, const std::vector<std::string>& lines) {
+  return WriteFileAtomic(sjisPath, JoinLines(lines));
+}
+
+}  // namespace tw

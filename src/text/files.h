@@ -1,0 +1,71 @@
+// Files and folders named by Shift-JIS paths.
+//
+// Paths inside the program are Shift-JIS byte strings (day names and course
+// names are part of file names). They are converted to the file system's
+// encoding here and nowhere else: UTF-8 on POSIX, UTF-16 on Windows.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// The folder separator of the platform, as text.
+#ifdef _WIN32
+inline constexpr char kPathSep = '\\';
+#else
+inline constexpr char kPathSep = '/';
+#endif
+
+// folder + separator + name (no separator added when folder is empty).
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The Shift-JIS path as a file-system path, and back.
+std::filesystem::path ToFsPath(std::string_view sjisPath);
+std::string FromFsPath(const std::filesystem::path& path);
+
+bool FileExists(std::string_view sjisPath);
+bool FolderExists(std::string_view sjisPath);
+// Creates the folder (and its parents). True when it exists afterwards.
+bool EnsureFolder(std::string_view sjisPath, std::string* error = nullptr);
+
+// Names (not paths) of the files in `folder` matching a wildcard pattern such
+// as "*.jvRA" ('*' and '?', ASCII case-insensitive), in Shift-JIS, sorted
+// ascending by byte order. A missing folder gives an empty list.
+std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_view pattern);
+
+// True when `name` matches the wildcard `pattern` (ASCII case-insensitive).
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// The whole file as bytes; nullopt when it does not exist or cannot be read.
+std::optional<std::string> ReadFileBytes(std::string_view sjisPath);
+
+// Result of a save: ok, or the platform's message of what went wrong.
+struct SaveResult {
+  bool ok = true;
+  std::string error;  // UTF-8, for the user
+  explicit operator bool() const { return ok; }
+};
+
+// Writes the whole file atomically: a temporary file in the same folder is
+// written and flushed, then renamed over the old one. On failure the old file
+// is left as it was and the temporary file is removed.
+SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes);
+
+// Splits file contents into lines. CR LF, a lone LF and a missing final line
+// end are accepted; a final line end does not start an empty last line.
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+// Joins lines, each followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// The text file as lines; nullopt when it does not exist or cannot be read.
+std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath);
+
+// Saves the lines whole with CR LF, atomically.
+SaveResult SaveLines(std::string_view sjisPath, const std::vector<std::string>& lines);
+
+}  // namespace tw
