@@ -35,31 +35,31 @@ using PerHorseSnapshot = std::array<std::array<T, kSnapshots + 1>, kMaxRunners +
 // Texts and marks are Shift-JIS.
 struct RaceAnalysis {
   bool present = false;
-  int axisRule = 0;                             // 1..7, the axis condition that decided; 0 none
-  PerSnapshot<std::string> fetchTimes;          // hhmm, planned odds-fetch times 1..3
+  int axisRule = 0;                                // 1..7, the axis condition that decided; 0 none
+  PerSnapshot<std::string> fetchTimes;             // hhmm, planned odds-fetch times 1..3
   PerSnapshot<std::string> quinellaSnapshotTimes;  // "hh時mm分"
   PerSnapshot<std::string> winSnapshotTimes;
-  std::string upsetDegree;                      // "小", "中", "大" or empty
-  PerHorse<std::string> axisMark;               // 軸馬 column
-  PerHorse<std::string> partnerMark;            // 連対馬 column
-  int snapshotCount = 0;                        // O1 snapshots present, 0..3
-  PerSnapshot<int> shortQuinellaCount{};        // quinella pairs under 10.0
-  PerHorseSnapshot<int> winPopularityOrder{};   // [rank][snapshot] -> horse number
+  std::string upsetDegree;                     // "小", "中", "大" or empty
+  PerHorse<std::string> axisMark;              // 軸馬 column
+  PerHorse<std::string> partnerMark;           // 連対馬 column
+  int snapshotCount = 0;                       // O1 snapshots present, 0..3
+  PerSnapshot<int> shortQuinellaCount{};       // quinella pairs under 10.0
+  PerHorseSnapshot<int> winPopularityOrder{};  // [rank][snapshot] -> horse number
   PerHorse<int> firstWinRank{};
   PerHorseSnapshot<double> winShare{};
   PerHorseSnapshot<double> quinellaShare{};
   PerHorseSnapshot<double> bracketShare{};
-  PerHorseSnapshot<double> shareGap;            // 単連差
+  PerHorseSnapshot<double> shareGap;  // 単連差
   PerHorse<double> winShareChange;
   PerHorse<double> quinellaShareChange;
   PerHorse<double> shareGapChange;
   PerHorse<double> maxShareGap;
-  PerHorse<std::string> driftMark;              // "○" when the win odds rose
+  PerHorse<std::string> driftMark;  // "○" when the win odds rose
   PerHorse<int> winChangeRank{};
   PerHorse<int> quinellaChangeRank{};
   std::array<std::array<std::string, 7 + 1>, kMaxRunners + 1> axisConditionMarks;     // [h][1..7]
   std::array<std::array<std::string, 5 + 1>, kMaxRunners + 1> partnerConditionMarks;  // [h][1..5]
-  PerHorse<std::string> betLabels;              // [1..18] bet pair labels in ascending odds
+  PerHorse<std::string> betLabels;  // [1..18] bet pair labels in ascending odds
   bool hasPayout = false;
 
   RaceAnalysis() { Reset(); }

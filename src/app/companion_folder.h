@@ -15,7 +15,6 @@ std::string ReadCompanionInstallFolder();
 // At start-up: when ("Dir", "jikeiretu") is blank, takes the registry's
 // install folder and, if there is one, stores it followed by the data folder
 // name. A value already set is never replaced. `registry` is injectable for tests.
-void FindCompanionFolder(Settings& settings,
-                         const std::function<std::string()>& registry = ReadCompanionInstallFolder);
+void FindCompanionFolder(Settings& settings, const std::function<std::string()>& registry = ReadCompanionInstallFolder);
 
 }  // namespace tw

@@ -11,7 +11,8 @@ namespace tw {
 
 class ErrorLog {
  public:
-  ErrorLog(std::string sjisPath, const Clock& clock, UserPort& ui) : path_(std::move(sjisPath)), clock_(clock), ui_(ui) {}
+  ErrorLog(std::string sjisPath, const Clock& clock, UserPort& ui)
+      : path_(std::move(sjisPath)), clock_(clock), ui_(ui) {}
 
   // Cuts the log to its last 100 lines, then appends "ソフト起動：" with the
   // date and time and the application folder line, and saves it whole.

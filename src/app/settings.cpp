@@ -132,8 +132,8 @@ bool Settings::WriteBool(const std::string& section, const std::string& key, boo
 std::string UnwrapSettingString(const std::string& raw) {
   const std::string brackets{kOpenBracket, kCloseBracket};
   if (raw.size() == 2 && (raw == "\"\"" || raw == brackets)) return {};
-  if (raw.size() > 2 && ((raw.front() == '"' && raw.back() == '"') ||
-                         (raw.front() == kOpenBracket && raw.back() == kCloseBracket)))
+  if (raw.size() > 2 &&
+      ((raw.front() == '"' && raw.back() == '"') || (raw.front() == kOpenBracket && raw.back() == kCloseBracket)))
     return raw.substr(1, raw.size() - 2);
   return raw;
 }

@@ -1,6 +1,43 @@
+// Start-up: splash, the JV-Link presence check, the main window.
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/app_shell.h"
+#include "app/clock.h"
+#include "gui/fonts.h"
+#include "gui/main_form.h"
+#include "gui/qt_text.h"
+#include "gui/qt_user_port.h"
+#include "gui/splash.h"
+#include "jvlink/platform_jvlink.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName("Turfwise");
+  QApplication::setApplicationDisplayName("Turfwise");
+  tw::SetUpFonts();
+
+  tw::TSplash splash;
+  splash.show();
+  app.processEvents();
+
+  tw::QtUserPort ui;
+  tw::PlatformJVLinkFactory factory;
+  if (!tw::CheckJVLinkPresent(factory, ui)) return 1;
+
+  const QFileInfo exe(QApplication::applicationFilePath());
+  tw::AppPaths paths(tw::FromQt(QApplication::applicationDirPath()), tw::FromQt(exe.fileName()));
+  tw::SystemClock clock;
+  tw::AppShell shell(paths, clock, ui, factory);
+
+  tw::TMainForm window(shell, ui);
+  if (!window.created()) {
+    splash.close();
+    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromStdString(shell.error()));
+    return 1;
+  }
+  window.show();
+  splash.finish(&window);
+  return app.exec();
 }

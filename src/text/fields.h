@@ -16,9 +16,7 @@ std::string Field(std::string_view record, int pos, int width);
 long long IntValue(std::string_view text);
 
 // The integer value of a field.
-inline long long FieldInt(std::string_view record, int pos, int width) {
-  return IntValue(Field(record, pos, width));
-}
+inline long long FieldInt(std::string_view record, int pos, int width) { return IntValue(Field(record, pos, width)); }
 
 // The text without leading and trailing spaces (half-width spaces only).
 std::string Trim(std::string_view text);

@@ -39,8 +39,8 @@ namespace {
 
 // Converts with iconv; on an invalid or unconvertible sequence it writes
 // `replacement` and skips `skip` bytes (one character's worth) of input.
-std::string Convert(std::string_view in, const char* to, const char* from,
-                    std::string_view replacement, bool fromUtf8) {
+std::string Convert(std::string_view in, const char* to, const char* from, std::string_view replacement,
+                    bool fromUtf8) {
   std::string out;
   if (in.empty()) return out;
   iconv_t cd = iconv_open(to, from);
@@ -61,9 +61,12 @@ std::string Convert(std::string_view in, const char* to, const char* from,
     size_t skip = 1;
     auto c = static_cast<unsigned char>(*src);
     if (fromUtf8) {
-      if (c >= 0xF0) skip = 4;
-      else if (c >= 0xE0) skip = 3;
-      else if (c >= 0xC0) skip = 2;
+      if (c >= 0xF0)
+        skip = 4;
+      else if (c >= 0xE0)
+        skip = 3;
+      else if (c >= 0xC0)
+        skip = 2;
     } else if (IsSjisLeadByte(c) && srcLeft >= 2) {
       auto t = static_cast<unsigned char>(src[1]);
       // Skip the trail byte only when it is a valid trail byte.
@@ -80,9 +83,7 @@ std::string Convert(std::string_view in, const char* to, const char* from,
 
 }  // namespace
 
-std::string SjisToUtf8(std::string_view sjis) {
-  return Convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD", false);
-}
+std::string SjisToUtf8(std::string_view sjis) { return Convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD", false); }
 
 std::string Utf8ToSjis(std::string_view utf8) { return Convert(utf8, "CP932", "UTF-8", "?", true); }
 

@@ -19,8 +19,6 @@ std::string Utf8ToSjis(std::string_view utf8);
 inline std::string Sjis(std::string_view utf8) { return Utf8ToSjis(utf8); }
 
 // True when the byte starts a double-byte Shift-JIS character.
-inline bool IsSjisLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+inline bool IsSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 }  // namespace tw

@@ -1,0 +1,20 @@
+// The version window.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tw {
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(const QString& version, QWidget* parent = nullptr);
+  QLabel* versionLabel() const { return version_; }
+
+ private:
+  QLabel* version_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,388 @@
+#include "gui/main_form.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "gui/about_box.h"
+#include "gui/qt_text.h"
+#include "text/files.h"
+
+namespace tw {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QTableWidget* MakeGrid(QWidget* parent, int columns, int rows, const QString& name) {
+  auto* grid = new QTableWidget(rows, columns, parent);
+  grid->setObjectName(name);
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionMode(QAbstractItemView::NoSelection);
+  grid->verticalHeader()->setDefaultSectionSize(20);
+  grid->horizontalHeader()->setDefaultSectionSize(56);
+  return grid;
+}
+
+void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
+  auto* item = grid->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    item->setTextAlignment(Qt::AlignCenter);
+    grid->setItem(row, column, item);
+  }
+  item->setText(text);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent) : QMainWindow(parent), shell_(shell), ui_(ui) {
+  setObjectName("MainForm");
+  setWindowTitle(U("Turfwise for JRA-VAN Data Lab."));
+  ui_.setParent(this);
+
+  BuildActions();
+  BuildMenus();
+  BuildToolBar();
+  BuildSidePanel();
+  BuildRaceView();
+  ui_.setStatusLabel(dlLabel_);
+  // Hints of menus and buttons appear in the status bar.
+  statusBar()->showMessage(QString());
+
+  created_ = shell_.Create();
+  if (!created_) return;
+
+  const WindowPosition pos = shell_.position();
+  resize(kDesignedWidth, kDesignedHeight);
+  move(pos.left, pos.top);
+  action("Dd1")->setChecked(shell_.closeDataListAfterLoad());
+  WriteGridHeadings();
+  DisableUnbuiltCommands();
+  MakeDataListBtnClick();
+}
+
+TMainForm::~TMainForm() = default;
+
+QAction* TMainForm::AddAction(const QString& name, const QString& caption, const QString& hint) {
+  auto* a = new QAction(caption, this);
+  a->setObjectName(name);
+  a->setStatusTip(hint);
+  a->setToolTip(hint.isEmpty() ? caption : hint);
+  actions_.insert(name, a);
+  return a;
+}
+
+void TMainForm::BuildActions() {
+  // File menu
+  AddAction("FilePrintItem", U("印刷(&P)..."), U("印刷します"));
+  connect(AddAction("FilePrintSetupItem", U("ﾌﾟﾘﾝﾀの設定(&R)..."), U("ﾌﾟﾘﾝﾀの設定を変更します")), &QAction::triggered,
+          this, &TMainForm::FilePrintSetupItemClick);
+  AddAction("T1", U("時系列ｵｯｽﾞより取得(&T)"), U("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
+  AddAction("A1", U("全ﾚｰｽ(&A)"), U("全ﾚｰｽの３回分のｵｯｽﾞを消去します"));
+  AddAction("C1", U("表示ﾚｰｽ(&C)"), U("表示ﾚｰｽの３回分のｵｯｽﾞを消去します"));
+  AddAction("A2", U("全ﾚｰｽ(&A)"), U("全ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
+  AddAction("C2", U("表示ﾚｰｽ(&C)"), U("表示ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
+  connect(AddAction("FileExitItem", U("終了(&X)"), U("ﾌﾟﾛｸﾞﾗﾑを終了します")), &QAction::triggered, this,
+          &QWidget::close);
+  // Options menu
+  AddAction("N10", U("結果ﾃﾞｰﾀ取得時刻指定"), U("結果データ取得時刻を指定します"));
+  AddAction("N7", U("オッズ取得時刻調整"), U("オッズ取得時刻を調整します"));
+  QAction* dd1 = AddAction("Dd1", U("読込後ﾃﾞｰﾀﾘｽﾄを消す(&D)"), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  dd1->setCheckable(true);
+  connect(dd1, &QAction::triggered, this, &TMainForm::Dd1Click);
+  // Folder menu
+  AddAction("J1", U("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&J)"), U("時系列ｵｯｽﾞのﾌｫﾙﾀﾞを指定します"));
+  // Help menu
+  connect(AddAction("HelpContentsItem", U("目次(&C)"), U("ﾍﾙﾌﾟの目次を表示します")), &QAction::triggered, this,
+          &TMainForm::HelpContentsClick);
+  connect(AddAction("HelpAboutItem", U("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), U("ﾊﾞｰｼﾞｮﾝ情報を表示します")), &QAction::triggered, this,
+          &TMainForm::AboutClick);
+
+  // Tool bar buttons
+  AddAction("JVBtn", U("JVデータ取得"), U("JV-Linkより出走表データを取得します"));
+  AddAction("OzGetBtn", U("ｵｯｽﾞ手動取得"), U("ｵｯｽﾞを手動で取得します"));
+  AddAction("SokuhoOddsBtn", U("速報ｵｯｽﾞ"), U("表示ﾚｰｽの速報ｵｯｽﾞを取得します"));
+  AddAction("KekkaGetBtn", U("結果情報"), U("結果情報と払戻を取得します"));
+  AddAction("PrintBtn", U("印刷"), U("印刷"));
+  AddAction("HrReadBtn", U("払戻取込"), U("払戻を取り込みます"));
+  AddAction("TekiAnaBtn", U("的中"), U("買い目の的中レポートを作成します"));
+  AddAction("TekiAnaBtn2", U("穴的中"), U("買い目の穴的中レポートを作成します"));
+  connect(AddAction("SpeedButton19", U("F"), U("ﾚｰｽﾘｽﾄを表示／非表示にします")), &QAction::triggered, this,
+          &TMainForm::SpeedButton19Click);
+  connect(AddAction("HelpBtn", U("ヘルプ"), U("ﾍﾙﾌﾟの目次を表示します")), &QAction::triggered, this,
+          &TMainForm::HelpContentsClick);
+  connect(AddAction("AboutBtn", U("ﾊﾞｰｼﾞｮﾝ情報"), U("ﾊﾞｰｼﾞｮﾝ情報を表示します")), &QAction::triggered, this,
+          &TMainForm::AboutClick);
+  connect(AddAction("ExitBtn", U("終了"), U("ﾌﾟﾛｸﾞﾗﾑを終了します")), &QAction::triggered, this, &QWidget::close);
+  // Invisible buttons: pressed by the program itself, never shown.
+  AddAction("OzGetLoopBtn", U("ｵｯｽﾞ取得（自動）"), QString());
+  connect(AddAction("MakeDataListBtn", U("リスト作成"), QString()), &QAction::triggered, this,
+          &TMainForm::MakeDataListBtnClick);
+  AddAction("IniBtn", U("初期化"), QString());
+  action("FilePrintItem")->setMenuRole(QAction::NoRole);
+}
+
+void TMainForm::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(U("ﾌｧｲﾙ(&F)"));
+  file->setObjectName("FileMenu");
+  file->addAction(action("FilePrintItem"));
+  file->addAction(action("FilePrintSetupItem"));
+  file->addSeparator();
+  file->addAction(action("T1"));
+  QMenu* erase = file->addMenu(U("ｵｯｽﾞを消去(&E)"));
+  erase->setObjectName("EraseMenu");
+  QMenu* all3 = erase->addMenu(U("３回分消去(&T)"));
+  all3->addAction(action("A1"));
+  all3->addAction(action("C1"));
+  QMenu* keep1 = erase->addMenu(U("１回目を残し消去(&O)"));
+  keep1->addAction(action("A2"));
+  keep1->addAction(action("C2"));
+  file->addSeparator();
+  file->addAction(action("FileExitItem"));
+
+  QMenu* options = menuBar()->addMenu(U("ｵﾌﾟｼｮﾝ(&O)"));
+  options->setObjectName("OptionMenu");
+  options->addAction(action("N10"));
+  options->addAction(action("N7"));
+  options->addSeparator();
+  options->addAction(action("Dd1"));
+
+  QMenu* folders = menuBar()->addMenu(U("ﾌｫﾙﾀﾞ指定(&D)"));
+  folders->setObjectName("FolderMenu");
+  folders->addAction(action("J1"));
+
+  QMenu* help = menuBar()->addMenu(U("ﾍﾙﾌﾟ(&H)"));
+  help->setObjectName("HelpMenu");
+  help->addAction(action("HelpContentsItem"));
+  help->addAction(action("HelpAboutItem"));
+}
+
+void TMainForm::BuildToolBar() {
+  QToolBar* bar = addToolBar(U("ツールバー"));
+  bar->setObjectName("ToolBar1");
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->setStyleSheet("QToolButton { padding: 1px 3px; }");
+  bar->addAction(action("JVBtn"));
+  bar->addSeparator();
+  bar->addAction(action("OzGetBtn"));
+  autoOzCheck_ = new QCheckBox(U("ｵｯｽﾞ自動取得"), bar);
+  autoOzCheck_->setObjectName("AutoOzCheck");
+  autoOzCheck_->setStatusTip(U("ｵｯｽﾞを指定時刻に自動で取得します"));
+  bar->addWidget(autoOzCheck_);
+  bar->addAction(action("SokuhoOddsBtn"));
+  bar->addAction(action("KekkaGetBtn"));
+  bar->addSeparator();
+  bar->addAction(action("PrintBtn"));
+  bar->addAction(action("TekiAnaBtn"));
+  bar->addAction(action("TekiAnaBtn2"));
+  bar->addSeparator();
+  bar->addAction(action("SpeedButton19"));
+  hassoTimeLabel_ = new QLabel(bar);
+  hassoTimeLabel_->setObjectName("HassoTimeLabel");
+  hassoTimeLabel_->setStatusTip(U("ﾃﾞｰﾀ取得時間"));
+  hassoTimeLabel_->setMinimumWidth(96);
+  hassoTimeLabel_->setAlignment(Qt::AlignCenter);
+  bar->addWidget(hassoTimeLabel_);
+  bar->addSeparator();
+  bar->addAction(action("HelpBtn"));
+  bar->addAction(action("AboutBtn"));
+  bar->addAction(action("ExitBtn"));
+}
+
+void TMainForm::BuildSidePanel() {
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(2, 2, 2, 2);
+
+  sidePanel_ = new QWidget(central);
+  sidePanel_->setObjectName("SidePanel");
+  sidePanel_->setFixedWidth(150);
+  auto* column = new QVBoxLayout(sidePanel_);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  dateCombo_ = new QComboBox(sidePanel_);
+  dateCombo_->setObjectName("DateCombo");
+  dateCombo_->setEditable(false);
+  dateCombo_->setMaxVisibleItems(36);
+  dateCombo_->setStatusTip(U("分析するﾃﾞｰﾀの日付を選択します"));
+  column->addWidget(dateCombo_);
+
+  auto* stepper = new QWidget(sidePanel_);
+  auto* stepRow = new QHBoxLayout(stepper);
+  stepRow->setContentsMargins(0, 0, 0, 0);
+  auto* prev = new QToolButton(stepper);
+  prev->setObjectName("UpDown1Prev");
+  prev->setArrowType(Qt::LeftArrow);
+  auto* next = new QToolButton(stepper);
+  next->setObjectName("UpDown1Next");
+  next->setArrowType(Qt::RightArrow);
+  stepRow->addWidget(prev);
+  stepRow->addWidget(next);
+  stepRow->addStretch();
+  connect(prev, &QToolButton::clicked, this, [this] { UpDown1Click(-1); });
+  connect(next, &QToolButton::clicked, this, [this] { UpDown1Click(+1); });
+  column->addWidget(stepper);
+
+  datList_ = new QListWidget(sidePanel_);
+  datList_->setObjectName("DatList");
+  datList_->setStatusTip(U("表示するﾚｰｽを選択します"));
+  column->addWidget(datList_, 1);
+
+  dlLabel_ = new QLabel(sidePanel_);
+  dlLabel_->setObjectName("DLlabel");
+  dlLabel_->setWordWrap(true);
+  dlLabel_->setMinimumHeight(36);
+  dlLabel_->setFrameShape(QFrame::StyledPanel);
+  column->addWidget(dlLabel_);
+
+  row->addWidget(sidePanel_);
+  tabs_ = new QTabWidget(central);
+  tabs_->setObjectName("PageControl1");
+  row->addWidget(tabs_, 1);
+  setCentralWidget(central);
+}
+
+void TMainForm::BuildRaceView() {
+  // The bet tab with its four judgement grids.
+  auto* page = new QWidget(tabs_);
+  page->setObjectName("BetPage");
+  auto* grid = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  grids_[0] = MakeGrid(page, 9, 1, "StringGrid1");
+  grids_[1] = MakeGrid(page, 7, 1, "StringGrid2");
+  left->addWidget(new QLabel(U("軸馬判定テーブル"), page));
+  left->addWidget(grids_[0]);
+  left->addWidget(new QLabel(U("連対馬判定テーブル"), page));
+  left->addWidget(grids_[1]);
+  auto* right = new QVBoxLayout;
+  grids_[2] = MakeGrid(page, 4, 1, "StringGrid3");
+  grids_[3] = MakeGrid(page, 3, 2, "StringGrid4");
+  right->addWidget(new QLabel(U("買い目判定テーブル"), page));
+  right->addWidget(grids_[2]);
+  right->addWidget(new QLabel(U("買い目リスト"), page));
+  right->addWidget(grids_[3]);
+  grid->addLayout(left, 3);
+  grid->addLayout(right, 2);
+  tabs_->addTab(page, U("買い目"));
+}
+
+QTableWidget* TMainForm::grid(int n) const { return n >= 1 && n <= 4 ? grids_[n - 1] : nullptr; }
+
+void TMainForm::WriteGridHeadings() {
+  QTableWidget* bets = grids_[3];
+  SetCell(bets, 0, 1, U("買い目"));
+  SetCell(bets, 0, 2, U("オッズ"));
+  SetCell(bets, 1, 1, U("　"));
+  SetCell(bets, 1, 2, U("　"));
+  const QStringList decision = {U("枠"), U("馬"), U("軸馬"), U("連対馬")};
+  for (int c = 0; c < decision.size(); ++c) SetCell(grids_[2], 0, c, decision[c]);
+  SetCell(grids_[0], 0, 0, U("枠"));
+  SetCell(grids_[0], 0, 1, U("馬"));
+  for (int k = 1; k <= 7; ++k) SetCell(grids_[0], 0, k + 1, U("軸条件") + QString::number(k));
+  SetCell(grids_[1], 0, 0, U("枠"));
+  SetCell(grids_[1], 0, 1, U("馬"));
+  for (int k = 1; k <= 5; ++k) SetCell(grids_[1], 0, k + 1, U("連条件") + QString::number(k));
+}
+
+void TMainForm::DisableUnbuiltCommands() {
+  // Commands whose windows and fetches are not part of this build yet are
+  // shown, but disabled, so that no click silently does nothing.
+  const char* later[] = {"FilePrintItem",
+                         "PrintBtn",
+                         "T1",
+                         "A1",
+                         "C1",
+                         "A2",
+                         "C2",
+                         "N10",
+                         "N7",
+                         "J1",
+                         "JVBtn",
+                         "OzGetBtn",
+                         "SokuhoOddsBtn",
+                         "KekkaGetBtn",
+                         "TekiAnaBtn",
+                         "TekiAnaBtn2",
+                         "OzGetLoopBtn"};
+  for (const char* name : later) action(QString::fromLatin1(name))->setEnabled(false);
+  autoOzCheck_->setEnabled(false);
+}
+
+void TMainForm::MakeDataListBtnClick() {
+  // Newest day first: the race files sorted by name, walked from the last.
+  const std::vector<std::string> names = ListFolder(shell_.paths().DataFolder(), "*.jvRA");
+  dateCombo_->clear();
+  datList_->clear();
+  for (auto it = names.rbegin(); it != names.rend(); ++it) dateCombo_->addItem(ToQt(it->substr(0, 14)));
+  dateCombo_->setCurrentIndex(-1);
+}
+
+void TMainForm::UpDown1Click(int step) {
+  upDown1Position_ = std::clamp(upDown1Position_ + step, 0, 35);
+  if (datList_->count() >= 2 && upDown1Position_ < datList_->count()) datList_->setCurrentRow(upDown1Position_);
+}
+
+void TMainForm::SpeedButton19Click() { sidePanel_->setVisible(!sidePanel_->isVisible()); }
+
+void TMainForm::Dd1Click() { shell_.setCloseDataListAfterLoad(action("Dd1")->isChecked()); }
+
+void TMainForm::HelpContentsClick() {
+  const std::string help = shell_.paths().HelpFile();
+  if (!FileExists(help)) {
+    ui_.Beep();
+    ui_.Inform(Sjis("ヘルプファイルが見つかりません。：") + help);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(help)));
+}
+
+void TMainForm::AboutClick() {
+  TAboutBox box(ToQt(shell_.versionText()), this);
+  box.exec();
+}
+
+void TMainForm::FilePrintSetupItemClick() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer_.get(), this);
+  dialog.setWindowTitle(U("ﾌﾟﾘﾝﾀの設定"));
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  dialog.exec();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_ || !created_) return;
+  shown_ = true;
+  shell_.FirstShow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (created_) {
+    shell_.SaveWindowPosition(pos().y(), pos().x(), width(), height());
+  }
+  event->accept();
+}
+
+}  // namespace tw
