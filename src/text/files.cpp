@@ -123,9 +123,20 @@ std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_vie
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view sjisPath) {
-  std::ifstream in(ToFsPath(sjisPath), std::ios::binary);
+  fs::path path = ToFsPath(sjisPath);
+  std::error_code ec;
+  // A folder opens for reading on POSIX but fails on the first read.
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // istream::read turns a failing read into badbit; a stream iterator would
+  // let the library's exception escape instead.
+  std::string bytes;
+  char buf[1 << 16];
+  while (in) {
+    in.read(buf, sizeof buf);
+    bytes.append(buf, static_cast<size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }

@@ -42,10 +42,23 @@ TEST(SaveLines, WritesCrLfAndLoadsBack) {
   EXPECT_EQ(LoadLines(path), Lines{});
 }
 
-TEST(LoadLines, MissingFile) {
+TEST(LoadLines, MissingOrUnreadableFile) {
   test::TempDir dir;
   EXPECT_FALSE(LoadLines(dir.file("none.txt")).has_value());
   EXPECT_FALSE(ReadFileBytes(dir.file("none.txt")).has_value());
+  // A folder where a file is expected is not readable (and must not crash).
+  EXPECT_FALSE(ReadFileBytes(dir.str()).has_value());
+  EXPECT_FALSE(LoadLines(dir.str()).has_value());
+}
+
+TEST(ReadFileBytes, LargeAndBinaryFiles) {
+  test::TempDir dir;
+  std::string bytes(200000, '\0');
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+  test::WriteBytes(dir.file("big"), bytes);
+  EXPECT_EQ(ReadFileBytes(dir.file("big")), bytes);
+  test::WriteBytes(dir.file("empty"), "");
+  EXPECT_EQ(ReadFileBytes(dir.file("empty")), "");
 }
 
 TEST(WriteFileAtomic, ReplacesWholeAndLeavesNoTemporaryFile) {
