@@ -205,10 +205,16 @@ void TMainForm::BuildToolBar() {
   hassoTimeLabel_->setMinimumWidth(96);
   hassoTimeLabel_->setAlignment(Qt::AlignCenter);
   bar->addWidget(hassoTimeLabel_);
-  bar->addSeparator();
-  bar->addAction(action("HelpBtn"));
-  bar->addAction(action("AboutBtn"));
-  bar->addAction(action("ExitBtn"));
+  // Help, version and exit sit at the right end of the menu bar, so that the
+  // tool bar fits the designed width.
+  auto* corner = new QToolBar(menuBar());
+  corner->setObjectName("ToolBar2");
+  corner->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  corner->setStyleSheet("QToolButton { padding: 0px 3px; }");
+  corner->addAction(action("HelpBtn"));
+  corner->addAction(action("AboutBtn"));
+  corner->addAction(action("ExitBtn"));
+  menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void TMainForm::BuildSidePanel() {
