@@ -1,0 +1,27 @@
+// The race's pairs at the latest snapshot, cheapest first: one entry per
+// pair whose odds read as an integer above 0. They are in the text order of
+// the keys odds "%6d" + pair label, which is the order of odds, then of the
+// label; since labels are two right-aligned numbers, label order is the
+// pair-table order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/odds_texts.h"
+#include "analysis/race_odds.h"
+
+namespace tw {
+
+struct PairKey {
+  long long odds = 0;  // the odds text's integer value (odds x 10)
+  int index = 0;       // pair-table index
+  PairNumbers horses;  // the label's two numbers
+
+  // The key as text: odds "%6d" followed by the label.
+  std::string Text(bool quinellaMode) const;
+};
+
+std::vector<PairKey> LatestPairList(const RaceOdds& race);
+
+}  // namespace tw
