@@ -19,9 +19,9 @@ class JVLinkCallError : public std::runtime_error {
 };
 
 struct JVOpenResult {
-  int code = 0;               // 0 opened, -1 nothing newer, other: failure
-  int readCount = 0;          // files to read
-  int downloadCount = 0;      // files still to download
+  int code = 0;                   // 0 opened, -1 nothing newer, other: failure
+  int readCount = 0;              // files to read
+  int downloadCount = 0;          // files still to download
   std::string lastFileTimestamp;  // "yyyymmddhhnnss"
 };
 
