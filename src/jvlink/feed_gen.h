@@ -12,8 +12,8 @@
 namespace tw {
 
 struct FeedGenOptions {
-  std::string outFolder;         // the feed folder (its RACE and RT folders are replaced)
-  DateTime date;                 // the race weekend on or before this date, and the date itself
+  std::string outFolder;  // the feed folder (its RACE and RT folders are replaced)
+  DateTime date;          // the race weekend on or before this date, and the date itself
   uint64_t seed = 1;
   std::string timeSeriesFolder;  // also write the per-race announcement files here; empty: none
   int courses = 0;               // 0: two or three, by the seed

@@ -14,11 +14,11 @@ namespace tw {
 enum class RunnerState { kRunning, kScratchedBeforeSales, kScratchedAfterSales };
 
 struct MarketInput {
-  int runners = 0;                  // registered
-  std::vector<double> share;        // [1..n] the public's win probability; ignored for scratched
-  std::vector<RunnerState> state;   // [1..n]
-  std::vector<int> bracket;         // [1..n] bracket numbers
-  double winPool = 0;               // ¥100 units
+  int runners = 0;                 // registered
+  std::vector<double> share;       // [1..n] the public's win probability; ignored for scratched
+  std::vector<RunnerState> state;  // [1..n]
+  std::vector<int> bracket;        // [1..n] bracket numbers
+  double winPool = 0;              // ¥100 units
 };
 
 struct MarketOdds {
@@ -29,7 +29,7 @@ struct MarketOdds {
   std::array<int, 19> win{}, winPop{}, placeLow{}, placeHigh{}, placePop{};
   std::array<double, 19> placeStake{};  // share of the place pool
   std::array<int, 37> bracketOdds{}, bracketPop{};
-  std::array<bool, 37> bracketOpen{};  // pair can occur (both brackets still have runners)
+  std::array<bool, 37> bracketOpen{};    // pair can occur (both brackets still have runners)
   std::array<bool, 37> bracketExists{};  // pair can occur at all in this field
   std::array<int, 154> quinella{}, quinellaPop{};
   long long winVotes = 0, placeVotes = 0, bracketVotes = 0, quinellaVotes = 0;

@@ -17,9 +17,9 @@ std::vector<std::string> SjisChars(const char* utf8) {
 }
 
 const std::vector<std::string>& Syllables() {
-  static const std::vector<std::string> k =
-      SjisChars("アカサタナハマヤラワイキシチニヒミリウクスツヌフムユルエケセテネヘメレオコソトノホモヨロ"
-                "ガギグゲゴザジズゼゾダデドバビブベボパピプペポ");
+  static const std::vector<std::string> k = SjisChars(
+      "アカサタナハマヤラワイキシチニヒミリウクスツヌフムユルエケセテネヘメレオコソトノホモヨロ"
+      "ガギグゲゴザジズゼゾダデドバビブベボパピプペポ");
   return k;
 }
 const std::vector<std::string>& Tails() {  // may follow a syllable, never start a name
@@ -68,15 +68,15 @@ std::string MakePersonName(FeedRandom& rng) {
 }
 
 std::string MakeOwnerName(FeedRandom& rng) {
-  static const std::vector<std::string> kSuffix = {Sjis("ファーム"), Sjis("レーシング"), Sjis("商事"),
-                                                   Sjis("牧場"), Sjis("ホースクラブ")};
+  static const std::vector<std::string> kSuffix = {Sjis("ファーム"), Sjis("レーシング"), Sjis("商事"), Sjis("牧場"),
+                                                   Sjis("ホースクラブ")};
   return MakeSyllableWord(rng, 3, 6) + Pick(rng, kSuffix);
 }
 
 std::string MakeSilks(FeedRandom& rng) {
   static const std::vector<std::string> kColours = SjisChars("黒白赤青黄緑桃紫橙水茶");
   static const std::vector<std::string> kPattern = {Sjis("袖"), Sjis("一本輪"), Sjis("山形一本輪"), Sjis("縦縞"),
-                                                    Sjis("襷"), Sjis("元袖"), Sjis("星散"), Sjis("菱山形")};
+                                                    Sjis("襷"), Sjis("元袖"),   Sjis("星散"),       Sjis("菱山形")};
   return Pick(rng, kColours) + Sjis("，") + Pick(rng, kColours) + Pick(rng, kPattern);
 }
 

@@ -17,12 +17,12 @@ DateTime DayOnly(const DateTime& t) { return {t.year, t.month, t.day, 0, 0, 0}; 
 DateTime AddDays(const DateTime& t, int days) { return AddSeconds(t, 86400LL * days); }
 
 struct RaceClass {
-  const char* age;    // "３歳以上" …
-  const char* name;   // "１勝クラス" …
+  const char* age;   // "３歳以上" …
+  const char* name;  // "１勝クラス" …
   const char* short3;
-  const char* type;   // race type code
-  const char* cond;   // condition code
-  long long prize;    // first prize, ¥100 units
+  const char* type;  // race type code
+  const char* cond;  // condition code
+  long long prize;   // first prize, ¥100 units
 };
 
 const RaceClass kMaiden3{"３歳", "未勝利", "未勝利", "12", "703", 55000};
@@ -39,16 +39,23 @@ const RaceClass& ClassOf(int raceNumber, int month) {
   switch (raceNumber) {
     case 1:
     case 2:
-    case 3: return month <= 8 ? kMaiden3 : kMaiden2;
-    case 4: return late ? kNewcomer2 : kOne3;
+    case 3:
+      return month <= 8 ? kMaiden3 : kMaiden2;
+    case 4:
+      return late ? kNewcomer2 : kOne3;
     case 5:
     case 6:
-    case 7: return kOneUp;
+    case 7:
+      return kOneUp;
     case 8:
-    case 9: return kTwoUp;
-    case 10: return kThreeUp;
-    case 11: return kOpenUp;
-    default: return kTwoUp;
+    case 9:
+      return kTwoUp;
+    case 10:
+      return kThreeUp;
+    case 11:
+      return kOpenUp;
+    default:
+      return kTwoUp;
   }
 }
 
@@ -97,8 +104,10 @@ FeedRunner MakeRunner(FeedRandom& rng, const FeedRace& race, const RaceClass& cl
   r.silks = MakeSilks(rng);
   r.jockeyCode = rng.Int(1000, 1999);
   r.jockey = MakePersonName(rng);
-  r.carried = (r.age == 2 ? 550 : r.age == 3 && cls.type[1] == '2' ? 560 : 580) - (r.sex == 2 ? 20 : 0) -
-              (rng.Chance(0.15) ? 30 : 0);
+  r.carried = (r.age == 2                         ? 550
+               : r.age == 3 && cls.type[1] == '2' ? 560
+                                                  : 580) -
+              (r.sex == 2 ? 20 : 0) - (rng.Chance(0.15) ? 30 : 0);
   r.blinkers = rng.Chance(0.15);
   r.bodyWeight = rng.Int(420, 540);
   r.weightChange = 2 * rng.Int(-6, 6);
@@ -109,9 +118,7 @@ FeedRunner MakeRunner(FeedRandom& rng, const FeedRace& race, const RaceClass& cl
 }  // namespace
 
 std::string FeedRace::Date() const { return Format("%04d%02d%02d", day.year, day.month, day.day); }
-std::string FeedRace::RaceCode() const {
-  return course + Format("%02d%02d%02d", meeting, dayNumber, raceNumber);
-}
+std::string FeedRace::RaceCode() const { return course + Format("%02d%02d%02d", meeting, dayNumber, raceNumber); }
 std::string FeedRace::RaceKey() const { return Date() + RaceCode(); }
 std::string FeedRace::AnnouncementText(size_t k) const {
   int m = announcements[k];
@@ -123,9 +130,8 @@ std::vector<DateTime> FeedDays(const DateTime& date) {
   int dow = DayOfWeek(d);
   std::vector<DateTime> days{AddDays(d, -((dow - 6 + 7) % 7)), AddDays(d, -dow)};  // Saturday, Sunday
   if (dow != 0 && dow != 6) days.push_back(d);
-  std::sort(days.begin(), days.end(), [](const DateTime& a, const DateTime& b) {
-    return ToEpochSeconds(a) < ToEpochSeconds(b);
-  });
+  std::sort(days.begin(), days.end(),
+            [](const DateTime& a, const DateTime& b) { return ToEpochSeconds(a) < ToEpochSeconds(b); });
   return days;
 }
 
@@ -134,8 +140,7 @@ FeedWeekend PlanWeekend(const DateTime& date, uint64_t seed, int courses, int ra
   w.days = FeedDays(date);
   racesPerCourse = std::clamp(racesPerCourse, 1, 12);
   const DateTime& first = w.days.front();
-  FeedRandom weekRng =
-      FeedRandom(seed).Fork(static_cast<uint64_t>(first.year) * 10000 + first.month * 100 + first.day);
+  FeedRandom weekRng = FeedRandom(seed).Fork(static_cast<uint64_t>(first.year) * 10000 + first.month * 100 + first.day);
   if (courses <= 0) courses = weekRng.Chance(0.5) ? 2 : 3;
   courses = std::min(courses, 3);
   std::vector<int> codes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -197,8 +202,8 @@ FeedWeekend PlanWeekend(const DateTime& date, uint64_t seed, int courses, int ra
         race.announcements.push_back(race.postMinute);
 
         // Scratches: before sales ("----") and on the day after sales began ("****").
-        if (n >= 10 && rng.Chance(0.15)) race.runners[static_cast<size_t>(rng.Int(0, n - 1))].scratch =
-                                              RunnerState::kScratchedBeforeSales;
+        if (n >= 10 && rng.Chance(0.15))
+          race.runners[static_cast<size_t>(rng.Int(0, n - 1))].scratch = RunnerState::kScratchedBeforeSales;
         if (n >= 10 && rng.Chance(0.10)) {
           FeedRunner& s = race.runners[static_cast<size_t>(rng.Int(0, n - 1))];
           if (s.scratch == RunnerState::kRunning) {
@@ -239,7 +244,8 @@ FeedWeekend PlanWeekend(const DateTime& date, uint64_t seed, int courses, int ra
           race.finish.push_back(left[pick]);
           left.erase(left.begin() + static_cast<long>(pick));
         }
-        int tenths = static_cast<int>(std::lround(race.distance / (race.turf ? 16.6 : 15.8) * 10 * (1 + 0.01 * rng.Normal())));
+        int tenths =
+            static_cast<int>(std::lround(race.distance / (race.turf ? 16.6 : 15.8) * 10 * (1 + 0.01 * rng.Normal())));
         for (size_t i = 0; i < race.finish.size(); ++i) {
           if (i > 0) tenths += rng.Int(0, 5);
           race.finishTenths.push_back(tenths);
@@ -265,8 +271,8 @@ MarketOdds AnnouncementOdds(const FeedRace& race, size_t k) {
     if (r.scratch == RunnerState::kScratchedBeforeSales) in.state[r.number] = r.scratch;
     if (r.scratch == RunnerState::kScratchedAfterSales && minute >= r.scratchMinute) in.state[r.number] = r.scratch;
   }
-  double x = std::clamp(static_cast<double>(minute - kSalesOpenMinute) / std::max(1, race.postMinute - kSalesOpenMinute),
-                        0.0, 1.0);
+  double x = std::clamp(
+      static_cast<double>(minute - kSalesOpenMinute) / std::max(1, race.postMinute - kSalesOpenMinute), 0.0, 1.0);
   in.winPool = race.winPool * (0.04 + 0.96 * std::pow(x, 2.5));
   return ComputeMarket(in);
 }

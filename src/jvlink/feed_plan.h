@@ -23,17 +23,17 @@ struct FeedRunner {
   int carried = 550;                          // weight carried, 0.1 kg
   bool blinkers = false;
   int bodyWeight = 480, weightChange = 0;
-  double strength = 0;     // true chance to win
-  double finalShare = 0;   // the public's final view of that chance
+  double strength = 0;    // true chance to win
+  double finalShare = 0;  // the public's final view of that chance
   RunnerState scratch = RunnerState::kRunning;
-  int scratchMinute = 0;   // minute of the day of a scratch after sales began
+  int scratchMinute = 0;  // minute of the day of a scratch after sales began
 };
 
 struct FeedRace {
   DateTime day;
   std::string course;  // course code "01".."10"
   int meeting = 1, dayNumber = 1, raceNumber = 1;
-  int postMinute = 600;  // minutes after midnight
+  int postMinute = 600;                                   // minutes after midnight
   std::string name, shortName10, shortName6, shortName3;  // Shift-JIS, full-width
   char grade = ' ';
   std::string typeCode = "13", conditionCode = "703";
@@ -41,8 +41,8 @@ struct FeedRace {
   int distance = 1600;
   bool turf = true;
   std::string trackCode = "11";
-  long long firstPrize = 0;  // ¥100 units
-  double winPool = 0;        // final win pool, ¥100 units
+  long long firstPrize = 0;                // ¥100 units
+  double winPool = 0;                      // final win pool, ¥100 units
   std::vector<FeedRunner> runners;         // runners[h - 1] is horse h
   std::vector<int> announcements;          // minutes after midnight, increasing; the last is the post time
   std::vector<std::vector<double>> drift;  // [announcement][horse] log drift of the public's view

@@ -154,8 +154,10 @@ std::string BuildRaceRecord(const FeedRace& race, char kind, const std::string& 
     for (size_t i = 0; i < race.finish.size(); ++i) {
       // Earlier corners show the field a little shuffled.
       size_t k = i;
-      if (c < 3 && i + 1 < race.finish.size() && (i + static_cast<size_t>(c)) % 3 == 0) k = i + 1;
-      else if (c < 3 && i > 0 && (i - 1 + static_cast<size_t>(c)) % 3 == 0) k = i - 1;
+      if (c < 3 && i + 1 < race.finish.size() && (i + static_cast<size_t>(c)) % 3 == 0)
+        k = i + 1;
+      else if (c < 3 && i > 0 && (i - 1 + static_cast<size_t>(c)) % 3 == 0)
+        k = i - 1;
       if (!order.empty()) order += ',';
       order += std::to_string(race.finish[k]);
     }
@@ -204,15 +206,16 @@ std::string BuildRunnerRecord(const FeedRace& race, const FeedRunner& h, char ki
     r.Put(325, "000 000");
   }
   const int place = PlaceOf(race, h.number);
-  r.Put(332, !results || h.scratch == RunnerState::kRunning ? "0"
+  r.Put(332, !results || h.scratch == RunnerState::kRunning    ? "0"
              : h.scratch == RunnerState::kScratchedBeforeSales ? "1"
-                                                                : "2");
+                                                               : "2");
   r.Num(333, 2, results ? place : 0);
   r.Num(335, 2, results ? place : 0);
   r.Put(337, "00");
   r.Put(339, results && place > 0 ? TimeText(race.finishTenths[static_cast<size_t>(place - 1)]) : "0000");
   r.Put(343, "         ");
-  for (int c = 0; c < 4; ++c) r.Num(352 + 2 * c, 2, results && place > 0 ? std::max(1, place + (c < 2 ? (h.number % 3) - 1 : 0)) : 0);
+  for (int c = 0; c < 4; ++c)
+    r.Num(352 + 2 * c, 2, results && place > 0 ? std::max(1, place + (c < 2 ? (h.number % 3) - 1 : 0)) : 0);
   r.Num(360, 4, results ? finalOdds.win[h.number] : 0);
   r.Num(364, 2, results ? finalOdds.winPop[h.number] : 0);
   static const double kPrizeShare[] = {1.0, 0.4, 0.25, 0.15, 0.1};
@@ -231,7 +234,8 @@ std::string BuildRunnerRecord(const FeedRace& race, const FeedRunner& h, char ki
       r.Put(394 + 46 * i, "0000000000");
       r.Kanji(404 + 46 * i, 36, "");
     }
-    int diff = place == 1 ? race.finishTenths[1] - winnerTime : race.finishTenths[static_cast<size_t>(place - 1)] - winnerTime;
+    int diff =
+        place == 1 ? race.finishTenths[1] - winnerTime : race.finishTenths[static_cast<size_t>(place - 1)] - winnerTime;
     std::string diffText = Format("%03d", std::min(diff, 999));
     r.Put(532, std::string(place == 1 ? "-" : "+").append(diffText));
   } else {
@@ -269,7 +273,8 @@ std::string BuildPayoutRecord(const FeedRace& race, char kind, const std::string
   r.Put(32, "000000000");
   r.Put(41, "000000000");
   r.Put(50, refunds ? "111111111" : "000000000");
-  for (int h = 1; h <= 28; ++h) r.Put(59 + h - 1, h <= n && Runner(race, h).scratch != RunnerState::kRunning ? "1" : "0");
+  for (int h = 1; h <= 28; ++h)
+    r.Put(59 + h - 1, h <= n && Runner(race, h).scratch != RunnerState::kRunning ? "1" : "0");
   r.Put(87, "00000000");
   r.Put(95, "00000000");
   const std::vector<int>& f = race.finish;
