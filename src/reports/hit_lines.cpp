@@ -77,16 +77,18 @@ void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType&
 PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 246, e); }
 PayoutEntry WidePayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 294, e); }
 
-std::vector<std::string> BetGridLabels(const RaceAnalysis& analysis) {
-  // The grid shows betLabels[1..count] where count is the number of
-  // non-empty labels; a race without bets shows one "　" row.
-  int count = 0;
-  for (int r = 1; r <= kMaxRunners; ++r) {
-    if (!analysis.betLabels[r].empty()) ++count;
-  }
-  if (count == 0) return {Sjis("　")};
+std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
+  // The grid lists the non-empty labels in order. It shows one "　" row for a
+  // race without bets, and also when the race view's fetch count reads "１回"
+  // (snapshot 1 present, snapshot 2 missing), whatever snapshot 3 holds.
   std::vector<std::string> rows;
-  for (int r = 1; r <= count; ++r) rows.push_back(analysis.betLabels[r]);
+  auto present = [&](int s) { return !IsBlank(Field(slot.winOdds[s], 12, 4)); };
+  if (!(present(1) && !present(2))) {
+    for (int r = 1; r <= kMaxRunners; ++r) {
+      if (!slot.analysis.betLabels[r].empty()) rows.push_back(slot.analysis.betLabels[r]);
+    }
+  }
+  if (rows.empty()) rows.push_back(Sjis("　"));
   return rows;
 }
 
@@ -126,7 +128,7 @@ std::string EscapeHtmlMarkup(const std::string& text) {
 void AddRaceHitLines(const RaceSlot& slot, HitReportKind kind, HitLines& lines) {
   const BetType quinella{246, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
   const BetType wide{294, kWidePayoutEntries, 5000, 3000, &WideTitle()};
-  for (const std::string& cell : BetGridLabels(slot.analysis)) {
+  for (const std::string& cell : BetGridLabels(slot)) {
     std::string bet = cell.substr(0, 5);
     AddBetTypeHits(slot, bet, quinella, kind, lines);
     AddBetTypeHits(slot, bet, wide, kind, lines);

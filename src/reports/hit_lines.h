@@ -29,9 +29,9 @@ struct PayoutEntry {
 PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e);
 PayoutEntry WidePayoutEntry(const std::string& payout, int e);
 
-// The texts of the bet grid's column 1 for a race, row 1 first: the race's
-// bet labels, or the single "　" row the grid shows when there is no bet.
-std::vector<std::string> BetGridLabels(const RaceAnalysis& analysis);
+// The texts of the bet grid's column 1 for a race as the race view shows
+// them, row 1 first: the race's bet labels, or the single "　" row.
+std::vector<std::string> BetGridLabels(const RaceSlot& slot);
 
 // The header line of the HTML fragment and the first line of a new
 // cumulative list.
