@@ -1,12 +1,20 @@
 #include "cli/cli.h"
 
 #include "cli/analyse_command.h"
+#include "cli/hits_command.h"
+#include "cli/import_command.h"
 
 namespace tw {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"analyse", kAnalyseUsage, &RunAnalyseCommand},
+      {"hits", kHitsUsage,
+       [](const std::vector<std::string>& a, CliContext& c) { return RunHitsCommand(a, c.out, c.err, c.clock); }},
+      {"import-timeseries", kImportTimeSeriesUsage,
+       [](const std::vector<std::string>& a, CliContext& c) {
+         return RunImportTimeSeriesCommand(a, c.out, c.err, c.clock);
+       }},
   };
   return commands;
 }

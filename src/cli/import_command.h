@@ -1,0 +1,25 @@
+// `turfwise-cli import-timeseries --app-dir DIR --day DAYNAME`: runs
+// "時系列ｵｯｽﾞより取得" on the day with the time-series folder of DIR's
+// settings ("Dir", "jikeiretu") and prints the summary message.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+class Clock;
+
+inline constexpr const char* kImportTimeSeriesUsage =
+    "--app-dir DIR --day DAYNAME\n"
+    "      Fills the odds snapshots of the day from the time-series viewer's folder and prints the summary.";
+
+// Exit status 0 after the summary (standard output, UTF-8, LF line breaks);
+// 1 with the message on standard error when a check fails, the day cannot be
+// loaded or an odds file cannot be written; 2 for wrong arguments. A null
+// clock means the system clock.
+int RunImportTimeSeriesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                               const Clock* clock);
+
+}  // namespace tw

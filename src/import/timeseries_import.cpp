@@ -1,0 +1,185 @@
+#include "import/timeseries_import.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "app/settings.h"
+#include "app/user_port.h"
+#include "import/timeseries_folder.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+namespace {
+
+struct OddsType {
+  const char* extension;
+  size_t lineLength;  // a blank snapshot line of the day's odds file
+};
+
+constexpr OddsType kOddsTypes[2] = {{".jvO1", 960}, {".jvO2", 2040}};
+
+bool AllDigits(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A small integer field: digits with spaces around them; -1 when the text is
+// anything else.
+int DigitsValue(const std::string& text) {
+  std::string digits = Trim(text);
+  if (!AllDigits(digits) || digits.size() > 4) return -1;
+  return std::atoi(digits.c_str());
+}
+
+// Delphi-style trimming of the day selector's text: every control character
+// and blank at either end.
+bool IsBlankText(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) > ' ') return false;
+  }
+  return true;
+}
+
+// The day name of a race record: yyyy年mm月dd日.
+std::string DayNameOfRace(const std::string& race) {
+  static const std::string year = Sjis("年"), month = Sjis("月"), day = Sjis("日");
+  return Field(race, 12, 4) + year + Field(race, 16, 2) + month + Field(race, 18, 2) + day;
+}
+
+// Writes `line` as line `index` of the odds file, padding a short file with
+// blank snapshot lines. False, with the message for the user, when the file
+// cannot be read or saved.
+bool WriteSnapshotLine(const std::string& path, size_t index, const std::string& line, size_t blankLength,
+                       std::string& error) {
+  auto lines = LoadLines(path);
+  if (!lines) {
+    std::error_code code =
+        std::make_error_code(FileExists(path) ? std::errc::io_error : std::errc::no_such_file_or_directory);
+    error = path + ": " + Utf8ToSjis(code.message());
+    return false;
+  }
+  while (lines->size() <= index) lines->push_back(std::string(blankLength, ' '));
+  (*lines)[index] = line;
+  if (SaveResult saved = SaveLines(path, *lines); !saved) {
+    error = path + ": " + Utf8ToSjis(saved.error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+const std::string& TimeSeriesFolderNotSetMessage() {
+  static const std::string text = Sjis("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定をしてください。");
+  return text;
+}
+
+const std::string& NoRaceDayLoadedMessage() {
+  static const std::string text = Sjis("ｵｯｽﾞを読み込みたい当日の開催日ﾃﾞｰﾀを読み込んでください。");
+  return text;
+}
+
+int TargetMinutes(const std::string& hhmm) {
+  // Characters 1–2 and 3–4 of the text (shorter text gives shorter parts).
+  std::string hour = hhmm.substr(0, std::min<size_t>(2, hhmm.size()));
+  std::string minute = hhmm.size() > 2 ? hhmm.substr(2, 2) : std::string();
+  int h = DigitsValue(hour), m = DigitsValue(minute);
+  return (h < 0 ? 0 : h) * 60 + (m < 0 ? 0 : m);
+}
+
+std::string NearestAnnouncement(const std::vector<std::string>& lines, int target) {
+  int best = kMaxAnnouncementDistance;
+  const std::string* chosen = nullptr;
+  for (const std::string& line : lines) {
+    // A line too short to hold its announcement time is not a record.
+    if (line.size() < 35) continue;
+    // Sales of another day (for example the day before) do not count.
+    if (Field(line, 16, 4) != Field(line, 28, 4)) continue;
+    int hour = DigitsValue(Field(line, 32, 2));
+    int minute = DigitsValue(Field(line, 34, 2));
+    if (hour < 0 || minute < 0) continue;
+    int d = std::abs(target - (hour * 60 + minute));
+    if (d < best) {
+      best = d;
+      chosen = &line;
+    }
+  }
+  return chosen ? *chosen : std::string();
+}
+
+std::string TimeSeriesFilePath(const std::string& folder, const std::string& race, const std::string& extension) {
+  std::string date = Field(race, 12, 8);
+  std::string code = Field(race, 20, 8);
+  if (!AllDigits(date) || !AllDigits(code)) return {};
+  return JoinPath(JoinPath(folder, date), code + extension);
+}
+
+std::string ImportSummaryMessage(const ImportCounts& counts) {
+  static const std::string winHead = Sjis("単複枠："), quinellaHead = Sjis("馬連：");
+  static const std::string first = Sjis("ﾚｰｽ分の1回目ｵｯｽﾞ、"), second = Sjis("ﾚｰｽ分の2回目ｵｯｽﾞ、");
+  static const std::string third = Sjis("ﾚｰｽ分の3回目ｵｯｽﾞ"), comma = Sjis("、");
+  static const std::string done = Sjis("を取りこみました。");
+  auto n = [](int v) { return std::to_string(v); };
+  return winHead + n(counts[0][1]) + first + n(counts[0][2]) + second + n(counts[0][3]) + third + comma + "\r\n" +
+         quinellaHead + n(counts[1][1]) + first + n(counts[1][2]) + second + n(counts[1][3]) + third + "\r\n" + done;
+}
+
+ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& dayText, const std::string& appFolder,
+                                  const Settings& settings, UserPort& port) {
+  ImportResult result;
+  std::string folder = TimeSeriesFolder(settings, appFolder);
+  if (folder == appFolder) {
+    result.outcome = ImportOutcome::kFolderNotSet;
+    result.message = TimeSeriesFolderNotSetMessage();
+    port.Beep();
+    port.Inform(result.message);
+    return result;
+  }
+  if (IsBlankText(dayText)) {
+    result.outcome = ImportOutcome::kNoDayLoaded;
+    result.message = NoRaceDayLoadedMessage();
+    port.Beep();
+    port.Inform(result.message);
+    return result;
+  }
+
+  const std::string dataFolder = JoinPath(appFolder, "Data");
+  for (int i = 0; i < kMaxRaces; ++i) {
+    const RaceSlot& slot = model.slots[i];
+    for (int type = 0; type < 2; ++type) {
+      const OddsType& odds = kOddsTypes[type];
+      std::string path = TimeSeriesFilePath(folder, slot.race, odds.extension);
+      if (path.empty() || !FileExists(path)) continue;
+      // One read serves all three snapshots; the file does not change meanwhile.
+      auto lines = LoadLines(path);
+      if (!lines) continue;
+      for (int s = 1; s <= kSnapshots; ++s) {
+        int target = TargetMinutes(slot.analysis.fetchTimes[s]);
+        std::string chosen = NearestAnnouncement(*lines, target);
+        if (chosen.empty()) continue;
+        // A race without a third fetch time gets no third snapshot.
+        if (s == 3 && target <= 0) continue;
+        std::string oddsPath = JoinPath(dataFolder, DayNameOfRace(slot.race) + odds.extension);
+        std::string error;
+        if (!WriteSnapshotLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, error)) {
+          result.outcome = ImportOutcome::kSaveFailed;
+          result.message = error;
+          port.Inform(error);
+          return result;
+        }
+        ++result.counts[type][s];
+      }
+    }
+  }
+  result.outcome = ImportOutcome::kImported;
+  result.message = ImportSummaryMessage(result.counts);
+  port.Inform(result.message);
+  return result;
+}
+
+}  // namespace tw

@@ -1,0 +1,138 @@
+#include "reports/hit_lines.h"
+
+#include "codes/courses.h"
+#include "codes/numbers.h"
+#include "text/fields.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+namespace {
+
+const std::string kBlueFont = "<font color=\"blue\">";
+const std::string kRedFont = "<font color=\"red\">";
+const std::string kCheapIcon = "<img src=\"./image/lis2.gif\">";
+const std::string kDearIcon = "<img src=\"./image/lis1.gif\">";
+
+// How one bet type is read from the payout record and reported.
+struct BetType {
+  int firstPos;              // first horse of entry 1; entries lie 16 bytes apart
+  int entries;               // 3 quinella, 7 wide
+  long long blueBelow;       // payouts below this are blue with lis2
+  long long longShotAbove;   // "穴的中" writes only payouts above this
+  const std::string* title;  // "R[馬連　]：　" or "R[ワイド]：　"
+};
+
+const std::string& QuinellaTitle() {
+  static const std::string text = Sjis("R[馬連　]：　");
+  return text;
+}
+const std::string& WideTitle() {
+  static const std::string text = Sjis("R[ワイド]：　");
+  return text;
+}
+
+PayoutEntry EntryAt(const std::string& payout, int firstPos, int e) {
+  int pos = firstPos + 16 * (e - 1);
+  long long first = FieldInt(payout, pos, 2);
+  long long second = FieldInt(payout, pos + 2, 2);
+  PayoutEntry entry;
+  if (first > 0 && second > 0) entry.label = Format("%2lld-", first) + Format("%2lld", second);
+  entry.yen = FieldInt(payout, pos + 4, 9);
+  return entry;
+}
+
+// Format("/配当 %7d円", yen)
+std::string PayoutText(long long yen) {
+  static const std::string head = Sjis("/配当 ");
+  static const std::string tail = Sjis("円");
+  return head + Format("%7lld", yen) + tail;
+}
+
+void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType& type, HitReportKind kind,
+                    HitLines& lines) {
+  static const std::string kFullWidthSpace = Sjis("　");
+  const std::string& race = slot.race;
+  long long threshold = kind == HitReportKind::kAllHits ? 0 : type.longShotAbove;
+  for (int e = 1; e <= type.entries; ++e) {
+    PayoutEntry entry = EntryAt(slot.payout, type.firstPos, e);
+    if (entry.label.empty() || bet != entry.label) continue;
+    if (entry.yen <= threshold) continue;
+    bool cheap = entry.yen < type.blueBelow;
+    const std::string& font = cheap ? kBlueFont : kRedFont;
+    const std::string& icon = cheap ? kCheapIcon : kDearIcon;
+    std::string hit = *type.title + bet + PayoutText(entry.yen);
+    // The short race name goes into the fragment as stored; only the two
+    // characters that would break the markup are escaped.
+    std::string name = kFullWidthSpace + EscapeHtmlMarkup(Field(race, 593, 12));
+    lines.report.push_back(icon + font + CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2)) + hit + name +
+                           "</font>" + "<br>");
+    // yyyy mmdd course race, unformatted
+    lines.cumulative.push_back(Field(race, 12, 4) + Field(race, 16, 4) + Field(race, 20, 2) + Field(race, 26, 2) + hit);
+  }
+}
+
+}  // namespace
+
+PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 246, e); }
+PayoutEntry WidePayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 294, e); }
+
+std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
+  // The grid lists the non-empty labels in order. It shows one "　" row for a
+  // race without bets, and also when the race view's fetch count reads "１回"
+  // (snapshot 1 present, snapshot 2 missing), whatever snapshot 3 holds.
+  std::vector<std::string> rows;
+  auto present = [&](int s) { return !IsBlank(Field(slot.winOdds[s], 12, 4)); };
+  if (!(present(1) && !present(2))) {
+    for (int r = 1; r <= kMaxRunners; ++r) {
+      if (!slot.analysis.betLabels[r].empty()) rows.push_back(slot.analysis.betLabels[r]);
+    }
+  }
+  if (rows.empty()) rows.push_back(Sjis("　"));
+  return rows;
+}
+
+const std::string& HitReportHeaderLine() {
+  static const std::string text =
+      Sjis("<pre><img src=\"./image/balist.gif\"><font color=\"black\">【Turfwise for JRA-VAN Data Lab.】</font><br>");
+  return text;
+}
+
+const std::string& HitReportEndLine() {
+  static const std::string text = "</pre>";
+  return text;
+}
+
+const std::string& CumulativeListFirstLine() {
+  static const std::string text = " Turfwise for JRA-VAN Data Lab.";
+  return text;
+}
+
+std::string EscapeHtmlMarkup(const std::string& text) {
+  // Neither byte can be the second byte of a Shift-JIS character (those are
+  // 0x40 and above), so a byte-wise scan is safe.
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '<') {
+      out += "&lt;";
+    } else if (c == '&') {
+      out += "&amp;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+void AddRaceHitLines(const RaceSlot& slot, HitReportKind kind, HitLines& lines) {
+  const BetType quinella{246, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
+  const BetType wide{294, kWidePayoutEntries, 5000, 3000, &WideTitle()};
+  for (const std::string& cell : BetGridLabels(slot)) {
+    std::string bet = cell.substr(0, 5);
+    AddBetTypeHits(slot, bet, quinella, kind, lines);
+    AddBetTypeHits(slot, bet, wide, kind, lines);
+  }
+}
+
+}  // namespace tw

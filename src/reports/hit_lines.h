@@ -1,0 +1,54 @@
+// The lines of the hit report for one race: every suggested bet that paid as
+// a quinella (馬連) or wide (ワイド) pair. One line goes into the HTML fragment
+// and one into the cumulative list "Manbaken.txt". Shift-JIS.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/race_day_model.h"
+
+namespace tw {
+
+// Which tool-bar button ran the report.
+enum class HitReportKind {
+  kAllHits,   // TekiAnaBtn "的中": every hit
+  kLongShots  // TekiAnaBtn2 "穴的中": quinella above 5000 yen, wide above 3000 yen
+};
+
+inline constexpr int kQuinellaPayoutEntries = 3;
+inline constexpr int kWidePayoutEntries = 7;
+
+// One paying pair of the payout record.
+struct PayoutEntry {
+  std::string label;  // " 3-12"; empty when either horse number is 0
+  long long yen = 0;
+};
+
+// Quinella entry e = 1..3 and wide entry e = 1..7 of a payout text.
+PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e);
+PayoutEntry WidePayoutEntry(const std::string& payout, int e);
+
+// The texts of the bet grid's column 1 for a race as the race view shows
+// them, row 1 first: the race's bet labels, or the single "　" row.
+std::vector<std::string> BetGridLabels(const RaceSlot& slot);
+
+// The header line of the HTML fragment and the first line of a new
+// cumulative list.
+const std::string& HitReportHeaderLine();
+const std::string& HitReportEndLine();  // "</pre>"
+const std::string& CumulativeListFirstLine();
+
+// "<" and "&" as HTML entities; every other byte unchanged.
+std::string EscapeHtmlMarkup(const std::string& text);
+
+struct HitLines {
+  std::vector<std::string> report;      // lines of the HTML fragment
+  std::vector<std::string> cumulative;  // lines for "Manbaken.txt"
+};
+
+// Appends the hit lines of one race slot: bet rows in grid order, for each
+// its quinella hits (entries 1–3) before its wide hits (entries 1–7).
+void AddRaceHitLines(const RaceSlot& slot, HitReportKind kind, HitLines& lines);
+
+}  // namespace tw
