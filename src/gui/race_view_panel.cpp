@@ -93,6 +93,10 @@ QTableWidget* MakeJudgementGrid(QWidget* parent, int columns, int rows, const QS
   grid->setShowGrid(false);
   grid->verticalHeader()->setDefaultSectionSize(19);
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // 枠 and 馬 take what their numbers need; the mark columns share the rest.
+  grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  if (columns > 3) grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  grid->setTextElideMode(Qt::ElideNone);
   grid->setItemDelegate(new GridCellDelegate(grid));
   return grid;
 }
@@ -293,6 +297,14 @@ QWidget* TRaceViewPanel::BuildPairTab(bool quinella) {
   for (int j = 1; j <= size; ++j) headings << QString::number(quinella ? j + 1 : j);
   QTableWidget* grid = MakeOddsGrid(table, quinella ? "QuinellaOddsGrid" : "BracketOddsGrid", size, headings);
   grid->verticalHeader()->show();
+  grid->setTextElideMode(Qt::ElideNone);
+  if (quinella) {
+    // 17 columns of odds up to "9999.9" must fit the designed window.
+    QFont small = grid->font();
+    small.setPointSize(8);
+    grid->setFont(small);
+    grid->horizontalHeader()->setMinimumSectionSize(30);
+  }
   QStringList rows;
   for (int i = 1; i <= size; ++i) rows << QString::number(i);
   grid->setVerticalHeaderLabels(rows);
@@ -363,8 +375,8 @@ QWidget* TRaceViewPanel::BuildBetTab() {
   right->addWidget(grids_[2]);
   right->addWidget(Caption(page, "買い目リスト"));
   right->addWidget(grids_[3]);
-  grid->addLayout(left, 3);
-  grid->addLayout(right, 2);
+  grid->addLayout(left, 5);
+  grid->addLayout(right, 3);
   return page;
 }
 
@@ -523,7 +535,8 @@ void TRaceViewPanel::ShowTable(const PairOddsTable& table, bool quinella) {
     const std::string& label = table.labels[j];
     const int a = std::stoi(label.substr(0, 2)), b = std::stoi(label.substr(3, 2));
     const int row = a - 1, column = quinella ? b - 2 : b - 1;
-    SetField(grid, row, column, j < table.fields.size() ? ToQt(table.fields[j].text) : QString());
+    // The odds are right-aligned texts; the cells centre them without the padding.
+    SetField(grid, row, column, j < table.fields.size() ? ToQt(table.fields[j].text).trimmed() : QString());
   }
   // Each fill ends with its colour coding.
   quinella ? Button2Click() : Button3Click();

@@ -17,6 +17,7 @@
 
 #include "app/app_shell.h"
 #include "codes/pairs.h"
+#include "gui/fonts.h"
 #include "gui/main_form.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
@@ -162,7 +163,7 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   const RaceSlot& slot = f.w().model().slots[0];
   // Quinella table of snapshot 3 is shown first; "1回目" switches to snapshot 1.
   PairOddsTable third = QuinellaOddsTable(slot, 3);
-  QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(third.fields[1].text));
+  QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(third.fields[1].text).trimmed());
   QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("12時30分"));
   f.panel().snapshotButton("SpeedButton15")->click();
   PairOddsTable first = QuinellaOddsTable(slot, 1);
@@ -170,9 +171,9 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   QVERIFY(!f.panel().snapshotButton("SpeedButton17")->isChecked());
   QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("10時10分"));
   // Pair 1-2 sits in row 1, column 2; pair 13-14 in row 13, column 14.
-  QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(first.fields[1].text));
+  QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(first.fields[1].text).trimmed());
   const int j = QuinellaPairIndexOf(13, 14);
-  QCOMPARE(f.cell("QuinellaOddsGrid", 12, 12), ToQt(first.fields[j].text));
+  QCOMPARE(f.cell("QuinellaOddsGrid", 12, 12), ToQt(first.fields[j].text).trimmed());
   const Rgb c = *first.fields[j].colour;
   QCOMPARE(f.table("QuinellaOddsGrid")->item(12, 12)->foreground().color(), QColor(c.r, c.g, c.b));
 
@@ -238,6 +239,7 @@ void RaceViewTest::screenshots() {
   // as a picture there, at the designed window size.
   const QByteArray folder = qgetenv("TURFWISE_SHOTS");
   if (folder.isEmpty()) QSKIP("TURFWISE_SHOTS not set");
+  SetUpFonts();
   Fixture f(12);
   f.w().show();
   f.ChooseDay();
