@@ -59,11 +59,12 @@ struct Fixture {
     window = std::make_unique<TMainForm>(*shell, qtPort);
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= races; ++r) {
-      const int slot = day.AddRace("05", r, r == 2 ? 10 : 14, "1545");
+      // Twelve races at course 05, the rest at course 06.
+      const int slot = day.AddRace(r <= 12 ? "05" : "06", (r - 1) % 12 + 1, r == 2 ? 10 : 14, "1545");
       day.AddRunners(slot);
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
-      if (r == 1 || r == 3) day.AddSamplePayout(slot);
+      if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
     window->MakeDataListBtnClick();
@@ -240,7 +241,11 @@ void RaceViewTest::screenshots() {
   const QByteArray folder = qgetenv("TURFWISE_SHOTS");
   if (folder.isEmpty()) QSKIP("TURFWISE_SHOTS not set");
   SetUpFonts();
-  Fixture f(12);
+  Fixture f(24);
+  // The day's files stay beside the pictures, for running the program on them.
+  QDir(QString::fromLocal8Bit(folder)).mkpath("Data");
+  for (const QFileInfo& file : QDir(QString::fromStdString(f.shell->paths().DataFolder())).entryInfoList(QDir::Files))
+    QFile::copy(file.filePath(), QString::fromLocal8Bit(folder) + "/Data/" + file.fileName());
   f.w().show();
   f.ChooseDay();
   f.w().datList()->setCurrentRow(10);
