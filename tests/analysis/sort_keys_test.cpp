@@ -45,6 +45,23 @@ TEST(RoundedTo2, ReadsBackLikeTheTwoDecimalText) {
   EXPECT_EQ(RoundedTo2(-1.204), -1.2);
 }
 
+TEST(SortKeyTexts, MatchThePrintfAndPictureFormats) {
+  std::mt19937_64 random(99);
+  std::uniform_real_distribution<double> value(0.0, 11000.0);
+  for (int i = 0; i < 20000; ++i) {
+    const double v = value(random);
+    const int h = 1 + i % 18;
+    ASSERT_EQ(HorseSortKey(v, h), FormatZeros(v * 100, 6) + Format("%02d", h)) << Format("%.17g", v);
+    ASSERT_EQ(FixedText(v, 8, 2), Format("%8.2f", v)) << Format("%.17g", v);
+    ASSERT_EQ(FixedText(v / 10, 7, 1), Format("%7.1f", v / 10)) << Format("%.17g", v);
+  }
+  EXPECT_EQ(HorseSortKey(-0.5, 3), FormatZeros(-50, 6) + "03");
+  for (long long v : {1LL, 9LL, 95LL, 100LL, 999999LL}) EXPECT_EQ(PaddedNumber(v, 6, ' '), Format("%6lld", v));
+  EXPECT_EQ(PaddedNumber(7, 2, ' '), " 7");
+  EXPECT_EQ(PaddedNumber(7, 2, '0'), "07");
+  EXPECT_EQ(PaddedNumber(1234567, 6, '0'), "1234567");
+}
+
 TEST(OddsTexts, ValidityRule) {
   EXPECT_TRUE(IsValidOddsText("0123"));
   EXPECT_TRUE(IsValidOddsText("0001"));
