@@ -36,6 +36,7 @@ class RaceViewTest : public QObject {
   void chooseDayAndWalkRaces();
   void snapshotButtonsRefillTablesAndChart();
   void deletionCommands();
+  void dataListClosesAfterLoadWhenTicked();
   void screenshots();
 };
 
@@ -233,6 +234,23 @@ void RaceViewTest::deletionCommands() {
   f.w().action("A1")->trigger();
   QCOMPARE(f.w().datList()->currentRow(), 0);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 0);
+}
+
+void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
+  Fixture f;
+  f.ChooseDay();
+  QVERIFY(!f.w().sidePanel()->isHidden());
+  f.w().action("Dd1")->trigger();
+  QVERIFY(f.w().action("Dd1")->isChecked());
+  QVERIFY(f.shell->settings().ReadBool("datalist", "close", false));
+  f.ChooseDay();
+  QVERIFY(f.w().sidePanel()->isHidden());
+  // A reload by a deletion leaves the panel as it is; "F" brings it back.
+  f.w().action("SpeedButton19")->trigger();
+  QVERIFY(!f.w().sidePanel()->isHidden());
+  f.port.answers = {true};
+  f.w().action("C2")->trigger();
+  QVERIFY(!f.w().sidePanel()->isHidden());
 }
 
 void RaceViewTest::screenshots() {
