@@ -10,6 +10,7 @@
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
+#include "view/odds_fields.h"
 
 namespace tw {
 
