@@ -44,6 +44,25 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
+// Horse 3 of the race scratched in every snapshot: "----" and "------".
+void ScratchHorse3(test::DayBuilder& day, int slot, int snapshots) {
+  const std::string key = day.RaceLineOfSlot(slot).substr(11, 16);
+  const int n = day.runnersOfSlot(slot);
+  for (int s = 1; s <= snapshots; ++s) {
+    std::vector<std::string> win = test::SampleWinOdds(n, s);
+    win[2] = "----";
+    std::vector<std::string> pairs = test::SampleQuinellaOdds(n, s);
+    for (int j = 1; j <= kQuinellaPairs; ++j) {
+      const std::string label = QuinellaPairLabel(j);
+      if (std::stoi(label.substr(0, 2)) == 3 || std::stoi(label.substr(3, 2)) == 3)
+        pairs[static_cast<size_t>(j - 1)] = "------";
+    }
+    const std::string announce = "0512" + std::to_string(9 + s) + std::to_string(s) + "0";
+    day.SetWinOdds(slot, s, test::WinOddsLine(key, announce, win, test::SampleBracketOdds(n, s)));
+    day.SetQuinellaOdds(slot, s, test::QuinellaOddsLine(key, announce, pairs));
+  }
+}
+
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
 struct Fixture {
@@ -65,6 +84,7 @@ struct Fixture {
       day.AddRunners(slot);
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
+      if (r == 5) ScratchHorse3(day, slot, snapshots);
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
@@ -283,6 +303,14 @@ void RaceViewTest::screenshots() {
         save(QString("tab%1_%2").arg(i).arg(k));
       }
   }
+  // Race 5 with its scratched horse, on the tabs that show it.
+  f.w().datList()->setCurrentRow(4);
+  for (int i : {0, 1, 2, 5}) {
+    tabs->setCurrentIndex(i);
+    save(QString("r5_tab%1").arg(i));
+  }
+  tabs->setCurrentIndex(8);
+  save("r5_chart");
   f.w().resize(1260, 880);
   tabs->setCurrentIndex(0);
   save("large");
