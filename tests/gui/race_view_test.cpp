@@ -37,6 +37,7 @@ class RaceViewTest : public QObject {
   void snapshotButtonsRefillTablesAndChart();
   void deletionCommands();
   void dataListClosesAfterLoadWhenTicked();
+  void bracketModeDay();
   void screenshots();
 };
 
@@ -249,6 +250,14 @@ void RaceViewTest::deletionCommands() {
   QCOMPARE(f.w().datList()->currentRow(), 1);
   QCOMPARE(f.label("FetchCountLabel")->text(), QString());
 
+  // A2 keeps the first snapshot of every race and stays on the race on view.
+  f.w().datList()->setCurrentRow(3);
+  f.port.answers = {true};
+  f.w().action("A2")->trigger();
+  QCOMPARE(f.w().datList()->currentRow(), 3);
+  QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
+  QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 1);
+
   // A1 empties every race and shows the first.
   f.port.answers = {true};
   f.w().action("A1")->trigger();
@@ -271,6 +280,30 @@ void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
   f.port.answers = {true};
   f.w().action("C2")->trigger();
   QVERIFY(!f.w().sidePanel()->isHidden());
+}
+
+void RaceViewTest::bracketModeDay() {
+  // Eight runners on a day of 2004: the bracket table stands for the pairs.
+  Fixture f(0);
+  test::DayBuilder old(f.shell->paths().DataFolder(), 2004, 7, 3);
+  const int slot = old.AddRace("05", 3, 8, "1100");
+  old.AddSampleSnapshot(slot, 1, 9, 30);
+  old.AddSampleSnapshot(slot, 2, 10, 30);
+  old.Write();
+  f.w().MakeDataListBtnClick();
+  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  f.w().dateCombo()->setCurrentIndex(1);
+  f.w().DateComboChange();
+  QCOMPARE(f.w().datList()->count(), 1);
+  QVERIFY(!f.w().timer4()->isActive());  // a past day
+  QVERIFY(f.w().tabs()->isTabVisible(4));
+  QVERIFY(!f.w().tabs()->isTabVisible(5));
+  QVERIFY(f.panel().snapshotButton("SpeedButton13")->isChecked());
+  const PairOddsTable table = BracketOddsTable(f.w().model().slots[0], 2);
+  QCOMPARE(f.cell("BracketOddsGrid", 0, 1), ToQt(table.fields[2].text).trimmed());  // pair 1-2
+  QCOMPARE(f.label("BracketTimeLabel")->text(), U("10時30分"));
+  QCOMPARE(f.panel().findChild<QListWidget*>("wakurenList2")->count(),
+           static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
 }
 
 void RaceViewTest::screenshots() {
