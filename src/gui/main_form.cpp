@@ -314,7 +314,10 @@ void TMainForm::ReloadDay() {
     shell_.ui().Beep();
     shell_.ui().Inform(Sjis("レースデータを読み込めません。：") + day);
   }
-  if (result.shownRow < 0) raceView_->ShowNothing();
+  if (result.shownRow < 0) {
+    raceView_->ShowNothing();
+    hassoTimeLabel_->clear();
+  }
 }
 
 void TMainForm::DatListClick(int row) {

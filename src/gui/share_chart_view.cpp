@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QChart>
 #include <QHorizontalBarSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -38,17 +39,19 @@ QStringList CategoriesOf(const ChartView& chart, bool sorted) {
 ShareChartView::ShareChartView(const QString& name, QWidget* parent) : QChartView(parent) {
   setObjectName(name);
   setRenderHint(QPainter::Antialiasing);
-  chart()->legend()->setVisible(true);
-  chart()->legend()->setAlignment(Qt::AlignBottom);
-  chart()->setMargins(QMargins(2, 2, 2, 2));
+  Clear();
 }
 
 void ShareChartView::Clear() {
-  chart()->removeAllSeries();
-  for (QAbstractAxis* axis : chart()->axes()) {
-    chart()->removeAxis(axis);
-    delete axis;
-  }
+  // A fresh chart each time: axes removed from a chart that is out of sight
+  // can leave their old labels behind.
+  QChart* old = chart();
+  auto* fresh = new QChart;
+  fresh->legend()->setAlignment(Qt::AlignBottom);
+  fresh->setMargins(QMargins(2, 2, 2, 2));
+  if (old) fresh->setTitle(old->title());
+  setChart(fresh);
+  delete old;
 }
 
 QAbstractBarSeries* ShareChartView::bars() const {

@@ -6,6 +6,7 @@
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
+#include "view/odds_fields.h"
 #include "view/race_view.h"
 
 namespace tw {

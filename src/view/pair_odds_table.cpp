@@ -7,6 +7,7 @@
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
+#include "view/odds_fields.h"
 
 namespace tw {
 

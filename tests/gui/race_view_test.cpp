@@ -36,12 +36,33 @@ class RaceViewTest : public QObject {
   void chooseDayAndWalkRaces();
   void snapshotButtonsRefillTablesAndChart();
   void deletionCommands();
+  void dataListClosesAfterLoadWhenTicked();
+  void bracketModeDay();
   void screenshots();
 };
 
 namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
+
+// Horse 3 of the race scratched in every snapshot: "----" and "------".
+void ScratchHorse3(test::DayBuilder& day, int slot, int snapshots) {
+  const std::string key = day.RaceLineOfSlot(slot).substr(11, 16);
+  const int n = day.runnersOfSlot(slot);
+  for (int s = 1; s <= snapshots; ++s) {
+    std::vector<std::string> win = test::SampleWinOdds(n, s);
+    win[2] = "----";
+    std::vector<std::string> pairs = test::SampleQuinellaOdds(n, s);
+    for (int j = 1; j <= kQuinellaPairs; ++j) {
+      const std::string label = QuinellaPairLabel(j);
+      if (std::stoi(label.substr(0, 2)) == 3 || std::stoi(label.substr(3, 2)) == 3)
+        pairs[static_cast<size_t>(j - 1)] = "------";
+    }
+    const std::string announce = "0512" + std::to_string(9 + s) + std::to_string(s) + "0";
+    day.SetWinOdds(slot, s, test::WinOddsLine(key, announce, win, test::SampleBracketOdds(n, s)));
+    day.SetQuinellaOdds(slot, s, test::QuinellaOddsLine(key, announce, pairs));
+  }
+}
 
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
@@ -64,6 +85,7 @@ struct Fixture {
       day.AddRunners(slot);
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
+      if (r == 5) ScratchHorse3(day, slot, snapshots);
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
@@ -228,11 +250,60 @@ void RaceViewTest::deletionCommands() {
   QCOMPARE(f.w().datList()->currentRow(), 1);
   QCOMPARE(f.label("FetchCountLabel")->text(), QString());
 
+  // A2 keeps the first snapshot of every race and stays on the race on view.
+  f.w().datList()->setCurrentRow(3);
+  f.port.answers = {true};
+  f.w().action("A2")->trigger();
+  QCOMPARE(f.w().datList()->currentRow(), 3);
+  QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
+  QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 1);
+
   // A1 empties every race and shows the first.
   f.port.answers = {true};
   f.w().action("A1")->trigger();
   QCOMPARE(f.w().datList()->currentRow(), 0);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 0);
+}
+
+void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
+  Fixture f;
+  f.ChooseDay();
+  QVERIFY(!f.w().sidePanel()->isHidden());
+  f.w().action("Dd1")->trigger();
+  QVERIFY(f.w().action("Dd1")->isChecked());
+  QVERIFY(f.shell->settings().ReadBool("datalist", "close", false));
+  f.ChooseDay();
+  QVERIFY(f.w().sidePanel()->isHidden());
+  // A reload by a deletion leaves the panel as it is; "F" brings it back.
+  f.w().action("SpeedButton19")->trigger();
+  QVERIFY(!f.w().sidePanel()->isHidden());
+  f.port.answers = {true};
+  f.w().action("C2")->trigger();
+  QVERIFY(!f.w().sidePanel()->isHidden());
+}
+
+void RaceViewTest::bracketModeDay() {
+  // Eight runners on a day of 2004: the bracket table stands for the pairs.
+  Fixture f(0);
+  test::DayBuilder old(f.shell->paths().DataFolder(), 2004, 7, 3);
+  const int slot = old.AddRace("05", 3, 8, "1100");
+  old.AddSampleSnapshot(slot, 1, 9, 30);
+  old.AddSampleSnapshot(slot, 2, 10, 30);
+  old.Write();
+  f.w().MakeDataListBtnClick();
+  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  f.w().dateCombo()->setCurrentIndex(1);
+  f.w().DateComboChange();
+  QCOMPARE(f.w().datList()->count(), 1);
+  QVERIFY(!f.w().timer4()->isActive());  // a past day
+  QVERIFY(f.w().tabs()->isTabVisible(4));
+  QVERIFY(!f.w().tabs()->isTabVisible(5));
+  QVERIFY(f.panel().snapshotButton("SpeedButton13")->isChecked());
+  const PairOddsTable table = BracketOddsTable(f.w().model().slots[0], 2);
+  QCOMPARE(f.cell("BracketOddsGrid", 0, 1), ToQt(table.fields[2].text).trimmed());  // pair 1-2
+  QCOMPARE(f.label("BracketTimeLabel")->text(), U("10時30分"));
+  QCOMPARE(f.panel().findChild<QListWidget*>("wakurenList2")->count(),
+           static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
 }
 
 void RaceViewTest::screenshots() {
@@ -265,6 +336,14 @@ void RaceViewTest::screenshots() {
         save(QString("tab%1_%2").arg(i).arg(k));
       }
   }
+  // Race 5 with its scratched horse, on the tabs that show it.
+  f.w().datList()->setCurrentRow(4);
+  for (int i : {0, 1, 2, 5}) {
+    tabs->setCurrentIndex(i);
+    save(QString("r5_tab%1").arg(i));
+  }
+  tabs->setCurrentIndex(8);
+  save("r5_chart");
   f.w().resize(1260, 880);
   tabs->setCurrentIndex(0);
   save("large");
