@@ -1,6 +1,5 @@
 #include "view/judgement_grids.h"
 
-#include "analysis/odds_fields.h"
 #include "analysis/odds_texts.h"
 #include "codes/pairs.h"
 #include "text/fields.h"

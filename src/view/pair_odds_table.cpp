@@ -1,6 +1,5 @@
 #include "view/pair_odds_table.h"
 
-#include "analysis/odds_fields.h"
 #include "analysis/odds_texts.h"
 #include "analysis/race_day_texts.h"
 #include "codes/pairs.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "analysis/odds_fields.h"
 #include "analysis/odds_texts.h"
 #include "analysis/race_day_texts.h"
 #include "analysis/race_odds.h"
