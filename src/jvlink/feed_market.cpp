@@ -39,16 +39,6 @@ double TrifectaProbability(const std::vector<double>& p, int a, int b, int c) {
   return ExactaProbability(p, a, b) * p[c] / rest;
 }
 
-double TopThreeProbability(const std::vector<double>& p, int horse) {
-  int n = static_cast<int>(p.size()) - 1;
-  double sum = 0;
-  for (int a = 1; a <= n; ++a)
-    for (int b = 1; b <= n; ++b)
-      for (int c = 1; c <= n; ++c)
-        if (a == horse || b == horse || c == horse) sum += TrifectaProbability(p, a, b, c);
-  return sum;
-}
-
 double WideProbability(const std::vector<double>& p, int i, int j) {
   int n = static_cast<int>(p.size()) - 1;
   double sum = 0;

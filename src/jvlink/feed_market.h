@@ -44,7 +44,6 @@ int PlacePayoutTenths(const MarketOdds& m, int horse, const std::vector<int>& ot
 // Harville probabilities with shares p[1..n] (summing to 1 over the runners).
 double ExactaProbability(const std::vector<double>& p, int first, int second);
 double TrifectaProbability(const std::vector<double>& p, int a, int b, int c);
-double TopThreeProbability(const std::vector<double>& p, int horse);
 double WideProbability(const std::vector<double>& p, int i, int j);  // both in the first three
 
 // Odds in tenths from a pool share: floor(10 × (1 − take-out) / share), at least 1.0, at most `cap`.

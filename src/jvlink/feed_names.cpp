@@ -1,5 +1,6 @@
 #include "jvlink/feed_names.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/sjis.h"
@@ -39,20 +40,18 @@ std::string Pick(FeedRandom& rng, const std::vector<std::string>& from) {
 }  // namespace
 
 std::string MakeSyllableWord(FeedRandom& rng, int minChars, int maxChars) {
-  int target = rng.Int(minChars, maxChars);
+  const std::vector<std::string>& tails = Tails();
+  const int target = rng.Int(minChars, maxChars);
   std::string word;
-  int chars = 0;
-  while (chars < target) {
-    bool tail = chars > 0 && chars + 1 < target + 1 && rng.Chance(0.22);
-    if (tail && word.size() >= 2) {
-      std::string t = Pick(rng, Tails());
-      if (word.compare(word.size() - 2, 2, t) == 0) continue;  // no "ンン"
-      // "ッ" must not end a word.
-      if (chars + 1 == target && t == Tails()[2]) continue;
-      word += t;
-    } else {
-      word += Pick(rng, Syllables());
+  for (int chars = 0; chars < target;) {
+    std::string next = Pick(rng, Syllables());
+    // "ン", "ー" and "ッ" only after a syllable, never twice in a row, and "ッ" never last.
+    if (chars > 0 && rng.Chance(0.22)) {
+      std::string t = Pick(rng, tails);
+      bool afterTail = std::find(tails.begin(), tails.end(), word.substr(word.size() - 2)) != tails.end();
+      if (!afterTail && !(t == tails[2] && chars + 1 == target)) next = t;
     }
+    word += next;
     ++chars;
   }
   return word;

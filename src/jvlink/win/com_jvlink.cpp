@@ -3,8 +3,11 @@
 // generated header is needed. Records and out texts arrive as wide strings
 // and are handed on in code page 932. A failed COM call throws
 // JVLinkCallError with the platform's message.
-#include <oleauto.h>
+// windows.h must come first.
 #include <windows.h>
+// clang-format off
+#include <oleauto.h>
+// clang-format on
 
 #include <string>
 #include <vector>
