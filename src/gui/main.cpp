@@ -1,6 +1,8 @@
 // Start-up: splash, the JV-Link presence check, the main window.
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <optional>
 #include <QMessageBox>
 
 #include "app/app_shell.h"
@@ -23,12 +25,23 @@ int main(int argc, char** argv) {
   app.processEvents();
 
   tw::QtUserPort ui;
-  tw::PlatformJVLinkFactory factory;
-  if (!tw::CheckJVLinkPresent(factory, ui)) return 1;
-
   const QFileInfo exe(QApplication::applicationFilePath());
   tw::AppPaths paths(tw::FromQt(QApplication::applicationDirPath()), tw::FromQt(exe.fileName()));
   tw::SystemClock clock;
+
+  tw::StandInOptions standIn;
+  standIn.appFolder = paths.appFolder();
+  standIn.settingsFile = paths.SettingsFile();
+  tw::PlatformJVLinkFactory factory(clock, standIn);
+  // The stand-in's JVSetUIProperties lets the user choose its feed folder.
+  factory.folderChooser = [](const std::string& current) -> std::optional<std::string> {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), QString::fromUtf8("JV-Data フィードフォルダの指定"), tw::ToQt(current));
+    if (chosen.isEmpty()) return std::nullopt;
+    return tw::FromQt(chosen);
+  };
+  if (!tw::CheckJVLinkPresent(factory, ui)) return 1;
+
   tw::AppShell shell(paths, clock, ui, factory);
 
   tw::TMainForm window(shell, ui);
