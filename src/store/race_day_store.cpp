@@ -57,13 +57,20 @@ bool Save(StoreResult& result, const std::vector<std::string>& lines) {
   return true;
 }
 
-// Lines of an existing file, normalised to the layout. nullopt when missing.
-std::optional<std::vector<std::string>> LoadExisting(const std::string& path, size_t length, size_t minLines = 0) {
-  if (!FileExists(path)) return std::nullopt;
-  auto lines = LoadLines(path);
-  if (!lines) return std::nullopt;
-  NormaliseLines(*lines, length, minLines);
-  return lines;
+enum class Existing { kMissing, kUnreadable, kLoaded };
+
+// Loads an existing file into `lines`, normalised to the layout. A file that
+// exists but cannot be read is never replaced: the result says why.
+Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size_t length, size_t minLines = 0) {
+  if (!FileExists(result.file)) return Existing::kMissing;
+  auto loaded = LoadLines(result.file);
+  if (!loaded) {
+    result.error = Sjis("ファイルを読み込めません");
+    return Existing::kUnreadable;
+  }
+  lines = std::move(*loaded);
+  NormaliseLines(lines, length, minLines);
+  return Existing::kLoaded;
 }
 
 }  // namespace
@@ -82,10 +89,10 @@ StoreResult RaceDayStore::Target(const std::string& name) const {
   return result;
 }
 
-bool RaceDayStore::PassesDownloadTests(const std::string& record) const {
+bool RaceDayStore::OnOrAfterFromDate(const std::string& record) const {
   // The from-date less 10 is an integer subtraction on yyyymmdd, so
   // 20240503 - 10 = 20240493 accepts the 1st and 2nd of May too.
-  return !LocalOrOverseas(record) && RaceDate(record) >= fromDate_ - 10;
+  return RaceDate(record) >= fromDate_ - 10;
 }
 
 void RaceDayStore::NoteCreatedRaceFile(const std::string& name) {
@@ -102,15 +109,16 @@ StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
 StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
   auto line = StoredLine(record, kRaceLineLength, kKeyedRecordMin);
   if (!line || RecordType(*line) != "RA" || !RaceInRange(*line)) return {};
-  if (rule == RaceRule::kDownload && !PassesDownloadTests(*line)) return {};
+  if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
   *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
 
   StoreResult result = Target(RaceFileName(*day));
   std::vector<std::string> lines;
-  if (auto old = LoadExisting(result.file, kRaceLineLength)) {
-    lines = std::move(*old);
+  Existing existing = LoadExisting(result, lines, kRaceLineLength);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
   } else if (rule == RaceRule::kResultFetch) {
     return {};  // the result fetch only updates days that were downloaded
@@ -141,17 +149,16 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
   // Races 1-12 and horses 1-18 are the only slots of the 216-line file; a
   // runner without a horse number (not yet drawn) is not stored.
   if (!line || RecordType(*line) != "SE" || !RaceInRange(*line) || !HorseInRange(*line)) return {};
-  if (rule == RunnerRule::kDownload && !PassesDownloadTests(*line)) return {};
+  if (rule == RunnerRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
 
   StoreResult result = Target(RunnerFileName(*day, Field(*line, 20, 2)));
   std::vector<std::string> lines;
-  if (auto old = LoadExisting(result.file, kRunnerLineLength, kRunnerFileLines)) {
-    lines = std::move(*old);
-  } else if (rule == RunnerRule::kResultFetch) {
-    return {};
-  } else {
+  Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileLines);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kMissing) {
+    if (rule == RunnerRule::kResultFetch) return {};
     lines.assign(kRunnerFileLines, std::string(kRunnerLineLength, ' '));
   }
   size_t at = static_cast<size_t>((RaceNumber(*line) - 1) * kRunnerSlots + (HorseNumber(*line) - 1));
@@ -165,7 +172,7 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
   auto line = StoredLine(record, kPayoutLineLength, kKeyedRecordMin);
   if (!line || RecordType(*line) != "HR" || !RaceInRange(*line)) return {};
   if (source == PayoutSource::kDownload) {
-    if (!PassesDownloadTests(*line)) return {};
+    if (!OnOrAfterFromDate(*line)) return {};  // payouts have no data-kind test
     *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
   }
   auto day = DayNameOf(*line);
@@ -173,8 +180,9 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
 
   StoreResult result = Target(PayoutFileName(*day));
   std::vector<std::string> lines;
-  if (auto old = LoadExisting(result.file, kPayoutLineLength)) {
-    lines = std::move(*old);
+  Existing existing = LoadExisting(result, lines, kPayoutLineLength);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
   } else {
     lines.push_back(*line);
@@ -187,10 +195,11 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
 
 StoreResult RaceDayStore::FillRaceFile(const std::string& fileName) {
   StoreResult result = Target(fileName);
-  auto lines = LoadExisting(result.file, kRaceLineLength);
-  if (!lines || lines->size() >= kRaceFileFullLines) return result;
-  NormaliseLines(*lines, kRaceLineLength, kRaceFileFullLines);
-  Save(result, *lines);
+  std::vector<std::string> lines;
+  if (LoadExisting(result, lines, kRaceLineLength) != Existing::kLoaded) return result;
+  if (lines.size() >= kRaceFileFullLines) return result;
+  NormaliseLines(lines, kRaceLineLength, kRaceFileFullLines);
+  Save(result, lines);
   return result;
 }
 
@@ -210,15 +219,14 @@ StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceS
   StoreResult result = Target(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName));
   size_t first = static_cast<size_t>(raceSlot) * kSnapshotsPerRace;
   // The fetch never creates odds files; a short file gets the slot's lines.
-  auto lines = LoadExisting(result.file, length, first + kSnapshotsPerRace);
-  if (!lines) return result;
-  const auto& l = *lines;
-  int snapshot = PlaceSnapshot(l[first], l[first + 1], l[first + 2], *line);
+  std::vector<std::string> lines;
+  if (LoadExisting(result, lines, length, first + kSnapshotsPerRace) != Existing::kLoaded) return result;
+  int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], *line);
   if (snapshot < 0) return result;  // not later than what is stored
   size_t at = first + static_cast<size_t>(snapshot);
-  (*lines)[at] = *line;
+  lines[at] = *line;
   result.line = static_cast<int>(at);
-  Save(result, *lines);
+  Save(result, lines);
   return result;
 }
 

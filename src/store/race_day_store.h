@@ -76,7 +76,7 @@ class RaceDayStore {
 
   StoreResult StoreRace(const std::string& record, RaceRule rule);
   StoreResult StoreRunner(const std::string& record, RunnerRule rule);
-  bool PassesDownloadTests(const std::string& record) const;
+  bool OnOrAfterFromDate(const std::string& record) const;
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
 
