@@ -78,8 +78,9 @@ TEST_F(OddsFetchTest, ManualChecksNeedADayAndAFinalCard) {
   ui.events.clear();
   model.slots[3].runners[4][2] = '1';  // an early runner record
   EXPECT_FALSE(fetcher.OzGetBtnClick());
-  EXPECT_THAT(ui.events, ElementsAre("beep", "inform:出走表データが最新でありません。JVデータ取得ボタンよりデータを取得"
-                                             "してからオッズを取得してください。"));
+  EXPECT_THAT(ui.events, ElementsAre("beep",
+                                     "inform:出走表データが最新でありません。JVデータ取得ボタンよりデータを取得"
+                                     "してからオッズを取得してください。"));
   EXPECT_THAT(host.events, ElementsAre("auto:0"));  // the automatic-fetch box is cleared
 }
 
@@ -92,8 +93,7 @@ TEST_F(OddsFetchTest, BatchGoesOnAfterAFailedOpenAndReloadsOnce) {
 
   std::string openFailure = "東京 1R:" + U(JVMessage("JVRTOpen", -1));
   EXPECT_THAT(ui.events, ElementsAre("status:東京 1R ｵｯｽﾞ取得中", "beep", "status:" + openFailure, "busy:0",
-                                     "status:", "busy:0", "status:東京 2R ｵｯｽﾞ取得中", "busy:0", "status:",
-                                     "busy:0"));
+                                     "status:", "busy:0", "status:東京 2R ｵｯｽﾞ取得中", "busy:0", "status:", "busy:0"));
   EXPECT_THAT(jv.calls, ElementsAre("JVRTOpen(0B30," + day.Key("05", 1) + ")", "JVClose()", "JVClose()",
                                     "JVRTOpen(0B30," + day.Key("05", 2) + ")", "JVRead(60000)", "JVRead(60000)",
                                     "JVRead(60000)", "JVClose()", "JVClose()"));
@@ -191,8 +191,8 @@ TEST_F(OddsFetchTest, FlashOddsOfTheRaceOnView) {
   jv.rtOpenResults = {-202};
   fetcher.SokuhoOddsBtnClick();
   std::string failure = "東京 7R:ｵｯｽﾞ取得エラー：" + U(JVMessage("JVRTOpen", -202));
-  EXPECT_THAT(ui.events, ElementsAre("status:東京 7オッズ取得中", "beep", "status:" + failure, "busy:0", "status:",
-                                     "busy:0"));
+  EXPECT_THAT(ui.events,
+              ElementsAre("status:東京 7オッズ取得中", "beep", "status:" + failure, "busy:0", "status:", "busy:0"));
   EXPECT_EQ(LogLines().back(), "【エラー】09:00:00：" + failure);
 }
 

@@ -100,7 +100,7 @@ TEST_F(OddsScheduleTest, DelayFiveQueuesRaceOneAtNineTwentyOnce) {
   automatic.AutoOzCheckClick(true);
   At(9, 15);
   EXPECT_TRUE(automatic.Timer1Timer().empty());  // the delay holds it back
-  At(9, 20, 10);  // race 1 of both courses
+  At(9, 20, 10);                                 // race 1 of both courses
   EXPECT_THAT(automatic.Timer1Timer(), ElementsAre(day.Key("05", 1), day.Key("06", 1)));
   EXPECT_TRUE(automatic.fetched(0, 1));
   At(9, 20, 50);
@@ -116,8 +116,8 @@ TEST_F(OddsScheduleTest, DelayZeroQueuesInThePlannedMinuteAndDueRacesShareABatch
   EXPECT_THAT(automatic.Timer1Timer(), ElementsAre(day.Key("05", 1), day.Key("06", 1)));
   host.events.clear();
   At(9, 30);  // the second time of both race 1s, the first of the other races
-  EXPECT_THAT(automatic.Timer1Timer(), ElementsAre(day.Key("05", 1), day.Key("05", 3), day.Key("05", 4),
-                                                   day.Key("06", 1), day.Key("06", 2)));
+  EXPECT_THAT(automatic.Timer1Timer(),
+              ElementsAre(day.Key("05", 1), day.Key("05", 3), day.Key("05", 4), day.Key("06", 1), day.Key("06", 2)));
   EXPECT_THAT(host.events, ElementsAre("reload"));  // one batch
 }
 
@@ -155,8 +155,8 @@ TEST_F(OddsScheduleTest, WindowRunFetchesTheTickedRacesInteractively) {
   ui.events.clear();
   jv.rtOpenResults = {-1, 0};
   FetchTickedRaces(ctx, window, {false, true, false, false, false, true, false});
-  EXPECT_THAT(window.events, ElementsAre("0/7", "1/7", "2/7", "text:データ読込み中:東京 3R", "3/7", "4/7", "5/7",
-                                         "6/7", "text:データ読込み中:中山 1R", "7/7", "100/100"));
+  EXPECT_THAT(window.events, ElementsAre("0/7", "1/7", "2/7", "text:データ読込み中:東京 3R", "3/7", "4/7", "5/7", "6/7",
+                                         "text:データ読込み中:中山 1R", "7/7", "100/100"));
   EXPECT_THAT(Opened(), ElementsAre(day.Key("05", 3), day.Key("06", 1)));
   EXPECT_EQ(ui.events.front(), "busy:1");
   EXPECT_EQ(ui.events[2], "inform:JVRTOpenエラー:" + U(JVMessage("JVRTOpen", -1)));

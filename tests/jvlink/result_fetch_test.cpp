@@ -106,7 +106,8 @@ TEST_F(ResultFetchTest, HeldBackWhileAStreamIsOpenAndSilentWithoutADay) {
     StreamHold other(gate);
     FetchTally tally = fetcher.KekkaGetBtnClick();
     EXPECT_TRUE(tally.heldBack);
-    EXPECT_THAT(ui.events, ElementsAre("status:データ取得中のため実行できません。取得が終わってから実行してください。"));
+    EXPECT_THAT(ui.events,
+                ElementsAre("status:データ取得中のため実行できません。取得が終わってから実行してください。"));
   }
   ui.events.clear();
   host.dayText = "";
