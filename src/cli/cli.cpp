@@ -1,12 +1,20 @@
 #include "cli/cli.h"
 
 #include "cli/analyse_command.h"
+#include "cli/auto_command.h"
+#include "cli/download_command.h"
+#include "cli/fetch_odds_command.h"
+#include "cli/results_command.h"
 
 namespace tw {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"analyse", kAnalyseUsage, &RunAnalyseCommand},
+      {"download", kDownloadUsage, &RunDownloadCommand},
+      {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},
+      {"results", kResultsUsage, &RunResultsCommand},
+      {"auto", kAutoUsage, &RunAutoCommand},
   };
   return commands;
 }

@@ -128,6 +128,7 @@ FetchTally OddsFetcher::OzGetLoopBtnClick(const std::vector<std::string>& workLi
   }
   batchRunning_ = false;
   hold.Release();
+  total_ += tally;
   host_.ReloadDay();
   return tally;
 }
@@ -166,6 +167,7 @@ FetchTally OddsFetcher::SokuhoOddsBtnClick() {
     EndWithCallError(c_, ReportMode::kUnattended, e, tally);
   }
   hold.Release();
+  total_ += tally;
   host_.ReloadDay();
   return tally;
 }

@@ -51,6 +51,8 @@ class OddsFetcher {
 
   // True while the batch runs.
   bool batchRunning() const { return batchRunning_; }
+  // Everything the batches and flash odds did since this fetcher was made.
+  const FetchTally& total() const { return total_; }
   // Race keys waiting for the stream (arrived while it was taken).
   const std::vector<std::string>& pending() const { return pending_; }
 
@@ -61,6 +63,7 @@ class OddsFetcher {
   AcquisitionHost& host_;
   bool batchRunning_ = false;
   std::vector<std::string> pending_;
+  FetchTally total_;
 };
 
 }  // namespace tw

@@ -111,6 +111,7 @@ FetchTally ResultFetcher::KekkaGetBtnClick() {
     EndWithCallError(c_, ReportMode::kUnattended, e, tally);
   }
   hold.Release();
+  total_ += tally;
   host_.ImportPayouts();
   host_.ShowRaceAgain();
   return tally;

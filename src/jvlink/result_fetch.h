@@ -32,6 +32,8 @@ class ResultFetcher {
   bool Timer4Timer();
 
   bool autoResultRunning() const { return autoResultRunning_; }
+  // Everything the fetches did since this fetcher was made.
+  const FetchTally& total() const { return total_; }
 
  private:
   void StoreResultRecord(const std::string& record, FetchTally& tally);
@@ -39,6 +41,7 @@ class ResultFetcher {
   AcquisitionContext& c_;
   AcquisitionHost& host_;
   bool autoResultRunning_ = false;
+  FetchTally total_;
 };
 
 }  // namespace tw
