@@ -23,7 +23,7 @@ struct AcquisitionContext {
   ErrorLog& log;
   const Clock& clock;
   UserPort& ui;
-  RaceDayModel& model;
+  const RaceDayModel& model;  // read only: every fetch ends with a reload
   StreamGate& gate;
 };
 

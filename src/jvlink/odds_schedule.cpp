@@ -145,7 +145,7 @@ std::vector<std::string> AutoOddsFetch::Timer1Timer() {
   int delay = ReadFetchDelay(c_.settings);
   if (delay > 0) now = AddMinutes(now, -delay);
   for (int i = 0; i < kMaxRaces; ++i) {
-    RaceSlot& slot = c_.model.slots[static_cast<size_t>(i)];
+    const RaceSlot& slot = c_.model.slots[static_cast<size_t>(i)];
     auto& flags = ozFetched_[static_cast<size_t>(i)];
     bool due = false;
     int first = -1;
