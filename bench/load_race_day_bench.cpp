@@ -3,7 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
+#include "analysis/analyse_race.h"
 #include "analysis/load_race_day.h"
 #include "app/clock.h"
 #include "app/settings.h"
@@ -12,8 +14,8 @@
 
 namespace {
 
-void BM_LoadRaceDay(benchmark::State& state) {
-  tw::test::TempDir dir;
+// Writes the full day into `dir`.
+tw::test::DayBuilder WriteFullDay(const tw::test::TempDir& dir) {
   tw::test::DayBuilder day(dir.str());
   for (const char* course : {"05", "08", "09"}) {
     for (int r = 1; r <= 12; ++r) {
@@ -26,7 +28,12 @@ void BM_LoadRaceDay(benchmark::State& state) {
     }
   }
   day.Write();
+  return day;
+}
 
+void BM_LoadRaceDay(benchmark::State& state) {
+  tw::test::TempDir dir;
+  tw::test::DayBuilder day = WriteFullDay(dir);
   auto model = std::make_unique<tw::RaceDayModel>();
   tw::RaceList list;
   tw::NullRaceDayView view;
@@ -41,5 +48,38 @@ void BM_LoadRaceDay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadRaceDay)->Unit(benchmark::kMillisecond);
+
+// The analysis part of the load alone: AnalyseRace for the 36 slots of the
+// loaded day, each from the state the loader leaves before it.
+void BM_AnalyseLoadedDay(benchmark::State& state) {
+  tw::test::TempDir dir;
+  tw::test::DayBuilder day = WriteFullDay(dir);
+  auto model = std::make_unique<tw::RaceDayModel>();
+  tw::RaceList list;
+  tw::NullRaceDayView view;
+  tw::Settings settings(dir.file("turfwise.ini"));
+  tw::ManualClock clock(tw::DateTime{2024, 5, 12, 9, 0, 0});
+  tw::LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  std::vector<tw::RaceAnalysis> before(tw::kMaxRaces);
+  for (int i = 0; i < tw::kMaxRaces; ++i) {
+    tw::RaceAnalysis& a = before[static_cast<size_t>(i)];
+    const tw::RaceAnalysis& loaded = model->slots[static_cast<size_t>(i)].analysis;
+    a.present = loaded.present;
+    a.fetchTimes = loaded.fetchTimes;
+    a.winSnapshotTimes = loaded.winSnapshotTimes;
+    a.quinellaSnapshotTimes = loaded.quinellaSnapshotTimes;
+    a.snapshotCount = loaded.snapshotCount;
+    a.hasPayout = loaded.hasPayout;
+  }
+  for (auto _ : state) {
+    for (int i = 0; i < tw::kMaxRaces; ++i) {
+      model->slots[static_cast<size_t>(i)].analysis = before[static_cast<size_t>(i)];
+      model->latestSnapshot = before[static_cast<size_t>(i)].snapshotCount;
+      tw::AnalyseRace(*model, i);
+    }
+    benchmark::DoNotOptimize(model->slots[35].analysis.axisRule);
+  }
+}
+BENCHMARK(BM_AnalyseLoadedDay)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -17,14 +17,19 @@ namespace {
 // Everything the analysis computes back to its reset value, so that analysing
 // a slot twice gives the same result; what the loader set stays.
 void ClearResults(RaceAnalysis& a) {
-  RaceAnalysis kept;
-  kept.present = a.present;
-  kept.fetchTimes = a.fetchTimes;
-  kept.quinellaSnapshotTimes = a.quinellaSnapshotTimes;
-  kept.winSnapshotTimes = a.winSnapshotTimes;
-  kept.snapshotCount = a.snapshotCount;
-  kept.hasPayout = a.hasPayout;
-  a = kept;
+  const bool present = a.present;
+  const PerSnapshot<std::string> fetchTimes = a.fetchTimes;
+  const PerSnapshot<std::string> quinellaTimes = a.quinellaSnapshotTimes;
+  const PerSnapshot<std::string> winTimes = a.winSnapshotTimes;
+  const int snapshotCount = a.snapshotCount;
+  const bool hasPayout = a.hasPayout;
+  a.Reset();
+  a.present = present;
+  a.fetchTimes = fetchTimes;
+  a.quinellaSnapshotTimes = quinellaTimes;
+  a.winSnapshotTimes = winTimes;
+  a.snapshotCount = snapshotCount;
+  a.hasPayout = hasPayout;
 }
 
 }  // namespace

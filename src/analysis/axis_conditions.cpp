@@ -45,7 +45,7 @@ void AxisLongShotGaps(const RaceOdds& race, RaceAnalysis& a) {
   int candidates = 0;
   HorseKeyList keys;
   for (int h = 1; h <= race.horses; ++h) {
-    const long long v = IntValue(WinOddsText(race.slot, s, h));
+    const long long v = IntValue(race.Win(s, h));
     if (v <= 0 || v / 10.0 < 20.0) continue;
     ++candidates;
     Mark(a, h, 1, CandidateMarkText());

@@ -6,9 +6,9 @@
 
 #include "analysis/analysis_marks.h"
 #include "analysis/odds_texts.h"
+#include "analysis/sort_keys.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
-#include "text/format.h"
 
 namespace tw {
 
@@ -19,7 +19,9 @@ struct Bet {
   double odds = 0.0;
 };
 
-std::string BetLabel(int a, int b) { return Format("%2d", std::min(a, b)) + "-" + Format("%2d", std::max(a, b)); }
+std::string BetLabel(int a, int b) {
+  return PaddedNumber(std::min(a, b), 2, ' ') + "-" + PaddedNumber(std::max(a, b), 2, ' ');
+}
 
 std::vector<Bet> PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axis) {
   std::vector<Bet> bets;
@@ -30,10 +32,10 @@ std::vector<Bet> PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axi
     // quinella pair but is the same-bracket pair in bracket mode.
     const int index = race.quinellaMode ? QuinellaPairIndex(label) : BracketPairIndex(label);
     if (index == 0) continue;
-    const long long v = IntValue(PairOddsText(race.slot, race.quinellaMode, race.latest, index));
+    const long long v = IntValue(race.Pair(race.latest, index));
     if (v < 1) continue;
     const double odds = v / 10.0;
-    bets.push_back({Format("%7.1f", odds) + label, odds});
+    bets.push_back({FixedText(odds, 7, 1) + label, odds});
   }
   std::stable_sort(bets.begin(), bets.end(), [](const Bet& x, const Bet& y) { return x.key < y.key; });
   return bets;

@@ -3,7 +3,6 @@
 #include "analysis/analysis_marks.h"
 #include "analysis/odds_texts.h"
 #include "analysis/sort_keys.h"
-#include "text/format.h"
 
 namespace tw {
 
@@ -12,7 +11,7 @@ namespace {
 void RankChanges(const RaceOdds& race, const PerHorse<double>& change, PerHorse<int>& rank) {
   HorseKeyList keys;
   for (int h = 1; h <= race.horses; ++h) {
-    if (change[h] < kNoValue) keys.AddText(Format("%8.2f", change[h] + 1000) + Format("%2d", h), h);
+    if (change[h] < kNoValue) keys.AddText(FixedText(change[h] + 1000, 8, 2) + PaddedNumber(h, 2, ' '), h);
   }
   keys.Sort();
   for (int i = 0; i < keys.Size(); ++i) rank[keys.Keys()[static_cast<size_t>(i)].horse] = keys.Size() - i;
@@ -22,8 +21,8 @@ void RankChanges(const RaceOdds& race, const PerHorse<double>& change, PerHorse<
 
 void MarkDrift(const RaceOdds& race, RaceAnalysis& a) {
   for (int h = 1; h <= race.horses; ++h) {
-    const long long first = OddsValue(WinOddsText(race.slot, 1, h));
-    const long long latest = OddsValue(WinOddsText(race.slot, race.latest, h));
+    const long long first = OddsValue(race.Win(1, h));
+    const long long latest = OddsValue(race.Win(race.latest, h));
     if (first > 0) a.driftMark[h] = first < latest ? CandidateMarkText() : std::string();
   }
 }

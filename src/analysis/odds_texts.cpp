@@ -1,38 +1,60 @@
 #include "analysis/odds_texts.h"
 
+#include <array>
+
+#include "codes/pairs.h"
 #include "text/fields.h"
 
 namespace tw {
 
-std::string WinOddsText(const RaceSlot& slot, int s, int h) { return Field(slot.winOdds[s], 46 + 8 * (h - 1), 4); }
+namespace {
 
-std::string BracketOddsText(const RaceSlot& slot, int s, int j) { return Field(slot.winOdds[s], 606 + 9 * (j - 1), 5); }
+bool AllOf(std::string_view text, char c) { return text.find_first_not_of(c) == std::string_view::npos; }
 
-std::string QuinellaOddsText(const RaceSlot& slot, int s, int j) {
-  return Field(slot.quinellaOdds[s], 45 + 13 * (j - 1), 6);
+struct PairTable {
+  std::array<std::string, kQuinellaPairs + 1> labels;
+  std::array<PairNumbers, kQuinellaPairs + 1> numbers;
+};
+
+const PairTable& TableOf(bool quinellaMode) {
+  static const PairTable quinella = [] {
+    PairTable t;
+    for (int j = 1; j <= kQuinellaPairs; ++j) t.labels[j] = QuinellaPairLabel(j);
+    for (int j = 1; j <= kQuinellaPairs; ++j) t.numbers[j] = PairNumbersOf(t.labels[j]);
+    return t;
+  }();
+  static const PairTable bracket = [] {
+    PairTable t;
+    for (int j = 1; j <= kBracketPairs; ++j) t.labels[j] = BracketPairLabel(j);
+    for (int j = 1; j <= kBracketPairs; ++j) t.numbers[j] = PairNumbersOf(t.labels[j]);
+    return t;
+  }();
+  return quinellaMode ? quinella : bracket;
 }
 
-std::string PairOddsText(const RaceSlot& slot, bool quinellaMode, int s, int j) {
-  return quinellaMode ? QuinellaOddsText(slot, s, j) : BracketOddsText(slot, s, j);
+}  // namespace
+
+bool IsValidOddsText(std::string_view text) {
+  // Blank, or all zeros once the spaces are trimmed (which means no spaces).
+  if (AllOf(text, ' ') || AllOf(text, '0')) return false;
+  return !AllOf(text, '-') && !AllOf(text, '*');
 }
 
-bool IsValidOddsText(const std::string& text) {
-  const std::string trimmed = Trim(text);
-  if (trimmed.empty() || trimmed == std::string(text.size(), '0')) return false;
-  return text != std::string(text.size(), '-') && text != std::string(text.size(), '*');
-}
-
-double ShareOfOdds(const std::string& text, double numerator) {
+double ShareOfOdds(std::string_view text, double numerator) {
   if (!IsValidOddsText(text)) return 0.0;
   const double x = static_cast<double>(IntValue(text));
   if (x - 1 <= 0) return 0.0;
   return numerator / (x - 1);
 }
 
-long long OddsValue(const std::string& text) { return IsValidOddsText(text) ? IntValue(text) : 0; }
+long long OddsValue(std::string_view text) { return IsValidOddsText(text) ? IntValue(text) : 0; }
 
-PairNumbers PairNumbersOf(const std::string& label) {
+PairNumbers PairNumbersOf(std::string_view label) {
   return {static_cast<int>(IntValue(Field(label, 1, 2))), static_cast<int>(IntValue(Field(label, 4, 2)))};
 }
+
+const std::string& PairLabelAt(bool quinellaMode, int j) { return TableOf(quinellaMode).labels[j]; }
+
+const PairNumbers& PairNumbersAt(bool quinellaMode, int j) { return TableOf(quinellaMode).numbers[j]; }
 
 }  // namespace tw

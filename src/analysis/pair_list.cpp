@@ -2,22 +2,25 @@
 
 #include <algorithm>
 
-#include "codes/pairs.h"
+#include "analysis/sort_keys.h"
 #include "text/fields.h"
-#include "text/format.h"
 
 namespace tw {
 
+std::string PairKey::Text(bool quinellaMode) const {
+  return PaddedNumber(odds, 6, ' ') + PairLabelAt(quinellaMode, index);
+}
+
 std::vector<PairKey> LatestPairList(const RaceOdds& race) {
   std::vector<PairKey> list;
-  const int pairs = race.quinellaMode ? kQuinellaPairs : kBracketPairs;
-  for (int j = 1; j <= pairs; ++j) {
-    const long long v = IntValue(PairOddsText(race.slot, race.quinellaMode, race.latest, j));
-    if (v <= 0) continue;
-    const std::string label = race.quinellaMode ? QuinellaPairLabel(j) : BracketPairLabel(j);
-    list.push_back({Format("%6lld", v) + label, PairNumbersOf(label)});
+  list.reserve(static_cast<size_t>(race.PairCount()));
+  for (int j = 1; j <= race.PairCount(); ++j) {
+    const long long v = IntValue(race.Pair(race.latest, j));
+    if (v > 0) list.push_back({v, j, PairNumbersAt(race.quinellaMode, j)});
   }
-  std::stable_sort(list.begin(), list.end(), [](const PairKey& a, const PairKey& b) { return a.text < b.text; });
+  // A six-byte field holds at most 999999, so "%6d" keys sort like the numbers.
+  std::sort(list.begin(), list.end(),
+            [](const PairKey& a, const PairKey& b) { return a.odds != b.odds ? a.odds < b.odds : a.index < b.index; });
   return list;
 }
 

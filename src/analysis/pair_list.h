@@ -1,6 +1,8 @@
-// The race's pairs at the latest snapshot, cheapest first: one key per pair
-// with odds, the odds value as "%6d" followed by the pair label, in text
-// order (equal odds ordered by label).
+// The race's pairs at the latest snapshot, cheapest first: one entry per
+// pair whose odds read as an integer above 0. They are in the text order of
+// the keys odds "%6d" + pair label, which is the order of odds, then of the
+// label; since labels are two right-aligned numbers, label order is the
+// pair-table order.
 #pragma once
 
 #include <string>
@@ -12,8 +14,12 @@
 namespace tw {
 
 struct PairKey {
-  std::string text;    // 6 characters of odds, then the 5-character label
-  PairNumbers horses;  // the label's two numbers (characters 7-8 and 10-11)
+  long long odds = 0;  // the odds text's integer value (odds x 10)
+  int index = 0;       // pair-table index
+  PairNumbers horses;  // the label's two numbers
+
+  // The key as text: odds "%6d" followed by the label.
+  std::string Text(bool quinellaMode) const;
 };
 
 std::vector<PairKey> LatestPairList(const RaceOdds& race);

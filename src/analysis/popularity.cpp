@@ -4,7 +4,6 @@
 #include "analysis/sort_keys.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
-#include "text/format.h"
 
 namespace tw {
 
@@ -12,9 +11,9 @@ void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a) {
   for (int s = 1; s <= kSnapshots; ++s) {
     HorseKeyList keys;
     for (int h = 1; h <= kMaxRunners; ++h) {
-      const std::string text = WinOddsText(race.slot, s, h);
+      const std::string_view text = race.Win(s, h);
       // Odds that add no share still count here: the order uses the text.
-      if (IsValidOddsText(text)) keys.AddText(text + Format("%2d", h), h);
+      if (IsValidOddsText(text)) keys.AddText(std::string(text) + PaddedNumber(h, 2, ' '), h);
     }
     keys.Sort();
     for (int r = 1; r <= keys.Size(); ++r) {
@@ -30,7 +29,7 @@ void CountShortQuinellas(const RaceOdds& race, RaceAnalysis& a) {
   for (int s = 1; s <= kSnapshots; ++s) {
     int count = 0;
     for (int j = 1; j <= kQuinellaPairs; ++j) {
-      const long long v = IntValue(QuinellaOddsText(race.slot, s, j));
+      const long long v = IntValue(race.Quinella(s, j));
       if (v > 0 && v / 10.0 < 10) ++count;
     }
     a.shortQuinellaCount[s] = count;

@@ -2,9 +2,20 @@
 
 #include <algorithm>
 
+#include "codes/pairs.h"
 #include "text/fields.h"
 
 namespace tw {
+
+RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest)
+    : runnerCount(runnerCount), horses(horses), quinellaMode(quinellaMode), latest(latest) {
+  for (int s = 1; s <= kSnapshots; ++s) {
+    win_[s] = PadRight(slot.winOdds[s], kWinOddsRecordLength);
+    quinella_[s] = PadRight(slot.quinellaOdds[s], kQuinellaOddsRecordLength);
+  }
+}
+
+int RaceOdds::PairCount() const { return quinellaMode ? kQuinellaPairs : kBracketPairs; }
 
 int RunnerCountOf(const RaceSlot& slot) { return static_cast<int>(FieldInt(slot.race, 882, 2)); }
 
@@ -12,8 +23,8 @@ int HorsesOf(int runnerCount) { return std::clamp(runnerCount, 0, kMaxRunners); 
 
 RaceOdds RaceOddsOf(const RaceSlot& slot, bool fromYear2005) {
   const int count = RunnerCountOf(slot);
-  return RaceOdds{slot, count, HorsesOf(count), IsQuinellaMode(count, fromYear2005),
-                  std::clamp(slot.analysis.snapshotCount, 0, kSnapshots)};
+  return RaceOdds(slot, count, HorsesOf(count), IsQuinellaMode(count, fromYear2005),
+                  std::clamp(slot.analysis.snapshotCount, 0, kSnapshots));
 }
 
 }  // namespace tw

@@ -1,7 +1,7 @@
 #include "analysis/share_changes.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 #include "analysis/sort_keys.h"
 
@@ -9,26 +9,37 @@ namespace tw {
 
 namespace {
 
+// The values of one horse over the snapshots that have them.
+struct SnapshotValues {
+  std::array<double, kSnapshots> values{};
+  int count = 0;
+  void Add(double v) { values[static_cast<size_t>(count++)] = v; }
+};
+
 // Largest minus smallest of the included values, each taken as its
 // two-decimal text of value + 1000 read back. Compared as numbers, so a
 // negative difference (998.80) stays below a positive one (1001.00).
-double ChangeOf(const std::vector<double>& values) {
-  if (values.size() < 2) return kNoValue;
-  std::vector<double> offset;
-  for (double v : values) offset.push_back(RoundedTo2(v + 1000));
-  const auto [low, high] = std::minmax_element(offset.begin(), offset.end());
-  return *high - *low;
+double ChangeOf(const SnapshotValues& included) {
+  if (included.count < 2) return kNoValue;
+  double low = RoundedTo2(included.values[0] + 1000);
+  double high = low;
+  for (int i = 1; i < included.count; ++i) {
+    const double v = RoundedTo2(included.values[static_cast<size_t>(i)] + 1000);
+    low = std::min(low, v);
+    high = std::max(high, v);
+  }
+  return high - low;
 }
 
 }  // namespace
 
 void ComputeShareChanges(RaceAnalysis& a) {
   for (int h = 1; h <= kMaxRunners; ++h) {
-    std::vector<double> win, quinella, gap;
+    SnapshotValues win, quinella, gap;
     for (int s = 1; s <= kSnapshots; ++s) {
-      if (a.winShare[h][s] > 0) win.push_back(a.winShare[h][s]);
-      if (a.quinellaShare[h][s] > 0) quinella.push_back(a.quinellaShare[h][s]);
-      if (a.shareGap[h][s] < kNoValue) gap.push_back(a.shareGap[h][s]);
+      if (a.winShare[h][s] > 0) win.Add(a.winShare[h][s]);
+      if (a.quinellaShare[h][s] > 0) quinella.Add(a.quinellaShare[h][s]);
+      if (a.shareGap[h][s] < kNoValue) gap.Add(a.shareGap[h][s]);
     }
     a.winShareChange[h] = ChangeOf(win);
     a.quinellaShareChange[h] = ChangeOf(quinella);
@@ -38,13 +49,16 @@ void ComputeShareChanges(RaceAnalysis& a) {
 
 void ComputeMaxShareGaps(RaceAnalysis& a) {
   for (int h = 1; h <= kMaxRunners; ++h) {
-    std::vector<double> rounded;
+    bool any = false;
+    double low = 0, high = 0;
     for (int s = 1; s <= kSnapshots; ++s) {
-      if (a.shareGap[h][s] < kNoValue) rounded.push_back(RoundedTo2(a.shareGap[h][s]));
+      if (a.shareGap[h][s] >= kNoValue) continue;
+      const double v = RoundedTo2(a.shareGap[h][s]);
+      low = any ? std::min(low, v) : v;
+      high = any ? std::max(high, v) : v;
+      any = true;
     }
-    if (rounded.empty()) continue;
-    const auto [low, high] = std::minmax_element(rounded.begin(), rounded.end());
-    a.maxShareGap[h] = *high >= 0 ? *high : -*low;
+    if (any) a.maxShareGap[h] = high >= 0 ? high : -low;
   }
 }
 

@@ -2,16 +2,41 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <system_error>
-
-#include "text/format.h"
 
 namespace tw {
 
-std::string HorseSortKey(double x, int h) { return FormatZeros(x * 100, 6) + Format("%02d", h); }
+std::string PaddedNumber(long long v, int width, char fill) {
+  char buffer[24];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+  const auto digits = static_cast<size_t>(end - buffer);
+  std::string out(digits < static_cast<size_t>(width) ? static_cast<size_t>(width) - digits : 0, fill);
+  out.append(buffer, digits);
+  return out;
+}
+
+// The same text as FormatZeros(x * 100, 6) followed by "%02d" of h.
+std::string HorseSortKey(double x, int h) {
+  const long long v = std::llround(x * 100);
+  std::string key = PaddedNumber(v < 0 ? -v : v, 6, '0');
+  if (v < 0) key.insert(key.begin(), '-');
+  key += PaddedNumber(h, 2, '0');
+  return key;
+}
 
 void HorseKeyList::Sort() {
-  std::stable_sort(keys_.begin(), keys_.end(), [](const HorseKey& a, const HorseKey& b) { return a.text < b.text; });
+  std::sort(keys_.begin(), keys_.end(), [](const HorseKey& a, const HorseKey& b) { return a.text < b.text; });
+}
+
+std::string FixedText(double value, int width, int decimals) {
+  char buffer[400];
+  auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (written.ec != std::errc{}) return {};
+  const auto length = static_cast<size_t>(written.ptr - buffer);
+  std::string out(length < static_cast<size_t>(width) ? static_cast<size_t>(width) - length : 0, ' ');
+  out.append(buffer, length);
+  return out;
 }
 
 double RoundedTo2(double value) {

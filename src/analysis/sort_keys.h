@@ -12,6 +12,11 @@ namespace tw {
 // (0 <= x < 10000) the keys have eight characters and sort like x.
 std::string HorseSortKey(double x, int h);
 
+// A non-negative integer's digits padded on the left with `fill` to at least
+// `width` characters: "%*lld" with ' ', "%0*lld" with '0'. Keys are built by
+// the thousand on every load, so this avoids printf.
+std::string PaddedNumber(long long v, int width, char fill);
+
 // A key with the horse it was formed for.
 struct HorseKey {
   std::string text;
@@ -37,5 +42,9 @@ class HorseKeyList {
 
 // The value as it reads back from its two-decimal text ("%.2f").
 double RoundedTo2(double value);
+
+// The value with `decimals` decimals right-aligned in `width` characters,
+// as "%*.*f" writes it, with a point whatever the locale.
+std::string FixedText(double value, int width, int decimals);
 
 }  // namespace tw

@@ -1,7 +1,6 @@
 #include "analysis/vote_shares.h"
 
 #include "analysis/odds_texts.h"
-#include "codes/pairs.h"
 
 namespace tw {
 
@@ -14,15 +13,13 @@ constexpr double kPairShareNumerator = 369.0;
 // Adds the share of every valid pair text of snapshot s to both horses of the
 // pair, in pair order; a pair of one bracket twice counts once.
 void SumPairShares(const RaceOdds& race, int s, PerHorseSnapshot<double>& shares) {
-  const int pairs = race.quinellaMode ? kQuinellaPairs : kBracketPairs;
-  for (int j = 1; j <= pairs; ++j) {
-    const std::string text = PairOddsText(race.slot, race.quinellaMode, s, j);
+  for (int j = 1; j <= race.PairCount(); ++j) {
+    const std::string_view text = race.Pair(s, j);
     if (!IsValidOddsText(text)) continue;
     const double share = ShareOfOdds(text, kPairShareNumerator);
-    const PairNumbers p = PairNumbersOf(race.quinellaMode ? QuinellaPairLabel(j) : BracketPairLabel(j));
-    for (int h = 1; h <= kMaxRunners; ++h) {
-      if (p.Contains(h)) shares[h][s] += share;
-    }
+    const PairNumbers& p = PairNumbersAt(race.quinellaMode, j);
+    shares[p.first][s] += share;
+    if (p.second != p.first) shares[p.second][s] += share;
   }
 }
 
@@ -30,8 +27,7 @@ void SumPairShares(const RaceOdds& race, int s, PerHorseSnapshot<double>& shares
 
 void ComputeWinShares(const RaceOdds& race, RaceAnalysis& a) {
   for (int h = 1; h <= kMaxRunners; ++h) {
-    for (int s = 1; s <= kSnapshots; ++s)
-      a.winShare[h][s] = ShareOfOdds(WinOddsText(race.slot, s, h), kWinShareNumerator);
+    for (int s = 1; s <= kSnapshots; ++s) a.winShare[h][s] = ShareOfOdds(race.Win(s, h), kWinShareNumerator);
   }
 }
 

@@ -14,17 +14,24 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "gui/about_box.h"
 #include "gui/qt_text.h"
+#include "gui/race_view_panel.h"
 #include "text/files.h"
+#include "text/sjis.h"
+#include "view/race_view.h"
 
 namespace tw {
 
@@ -32,32 +39,16 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QTableWidget* MakeGrid(QWidget* parent, int columns, int rows, const QString& name) {
-  auto* grid = new QTableWidget(rows, columns, parent);
-  grid->setObjectName(name);
-  grid->horizontalHeader()->hide();
-  grid->verticalHeader()->hide();
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionMode(QAbstractItemView::NoSelection);
-  grid->verticalHeader()->setDefaultSectionSize(20);
-  grid->horizontalHeader()->setDefaultSectionSize(56);
-  return grid;
-}
-
-void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
-  auto* item = grid->item(row, column);
-  if (!item) {
-    item = new QTableWidgetItem;
-    item->setTextAlignment(Qt::AlignCenter);
-    grid->setItem(row, column, item);
-  }
-  item->setText(text);
-}
-
 }  // namespace
 
-TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent) : QMainWindow(parent), shell_(shell), ui_(ui) {
+TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent)
+    : QMainWindow(parent), shell_(shell), ui_(ui), model_(std::make_unique<RaceDayModel>()) {
   setObjectName("MainForm");
+  timer4_ = new QTimer(this);
+  timer4_->setObjectName("Timer4");
+  // Fetching results on its tick comes with the result fetch; until then the
+  // armed timer only says in the status label that it is due.
+  connect(timer4_, &QTimer::timeout, this, [this] { dlLabel_->setText(U("結果取得の時刻です。")); });
   setWindowTitle(U("Turfwise for JRA-VAN Data Lab."));
   ui_.setParent(this);
 
@@ -258,74 +249,32 @@ void TMainForm::BuildSidePanel() {
   column->addWidget(dlLabel_);
 
   row->addWidget(sidePanel_);
-  tabs_ = new QTabWidget(central);
-  tabs_->setObjectName("PageControl1");
-  row->addWidget(tabs_, 1);
+  raceView_ = new TRaceViewPanel(central);
+  tabs_ = raceView_->tabs();
+  row->addWidget(raceView_, 1);
   setCentralWidget(central);
 }
 
 void TMainForm::BuildRaceView() {
-  // The bet tab with its four judgement grids.
-  auto* page = new QWidget(tabs_);
-  page->setObjectName("BetPage");
-  auto* grid = new QHBoxLayout(page);
-  auto* left = new QVBoxLayout;
-  grids_[0] = MakeGrid(page, 9, 1, "StringGrid1");
-  grids_[1] = MakeGrid(page, 7, 1, "StringGrid2");
-  left->addWidget(new QLabel(U("軸馬判定テーブル"), page));
-  left->addWidget(grids_[0]);
-  left->addWidget(new QLabel(U("連対馬判定テーブル"), page));
-  left->addWidget(grids_[1]);
-  auto* right = new QVBoxLayout;
-  grids_[2] = MakeGrid(page, 4, 1, "StringGrid3");
-  grids_[3] = MakeGrid(page, 3, 2, "StringGrid4");
-  right->addWidget(new QLabel(U("買い目判定テーブル"), page));
-  right->addWidget(grids_[2]);
-  right->addWidget(new QLabel(U("買い目リスト"), page));
-  right->addWidget(grids_[3]);
-  grid->addLayout(left, 3);
-  grid->addLayout(right, 2);
-  tabs_->addTab(page, U("買い目"));
+  connect(dateCombo_, &QComboBox::activated, this, [this] { DateComboChange(); });
+  connect(datList_, &QListWidget::currentRowChanged, this, &TMainForm::DatListClick);
+  connect(action("A1"), &QAction::triggered, this, &TMainForm::A1Click);
+  connect(action("C1"), &QAction::triggered, this, &TMainForm::C1Click);
+  connect(action("A2"), &QAction::triggered, this, &TMainForm::A2Click);
+  connect(action("C2"), &QAction::triggered, this, &TMainForm::C2Click);
+  connect(action("IniBtn"), &QAction::triggered, this, [this] { ResetRaceDay(*model_); });
 }
 
-QTableWidget* TMainForm::grid(int n) const { return n >= 1 && n <= 4 ? grids_[n - 1] : nullptr; }
+QTableWidget* TMainForm::grid(int n) const { return raceView_->grid(n); }
 
-void TMainForm::WriteGridHeadings() {
-  QTableWidget* bets = grids_[3];
-  SetCell(bets, 0, 1, U("買い目"));
-  SetCell(bets, 0, 2, U("オッズ"));
-  SetCell(bets, 1, 1, U("　"));
-  SetCell(bets, 1, 2, U("　"));
-  const QStringList decision = {U("枠"), U("馬"), U("軸馬"), U("連対馬")};
-  for (int c = 0; c < decision.size(); ++c) SetCell(grids_[2], 0, c, decision[c]);
-  SetCell(grids_[0], 0, 0, U("枠"));
-  SetCell(grids_[0], 0, 1, U("馬"));
-  for (int k = 1; k <= 7; ++k) SetCell(grids_[0], 0, k + 1, U("軸条件") + QString::number(k));
-  SetCell(grids_[1], 0, 0, U("枠"));
-  SetCell(grids_[1], 0, 1, U("馬"));
-  for (int k = 1; k <= 5; ++k) SetCell(grids_[1], 0, k + 1, U("連条件") + QString::number(k));
-}
+void TMainForm::WriteGridHeadings() { raceView_->ShowNothing(); }
 
 void TMainForm::DisableUnbuiltCommands() {
   // Commands whose windows and fetches are not part of this build yet are
   // shown, but disabled, so that no click silently does nothing.
-  const char* later[] = {"FilePrintItem",
-                         "PrintBtn",
-                         "T1",
-                         "A1",
-                         "C1",
-                         "A2",
-                         "C2",
-                         "N10",
-                         "N7",
-                         "J1",
-                         "JVBtn",
-                         "OzGetBtn",
-                         "SokuhoOddsBtn",
-                         "KekkaGetBtn",
-                         "TekiAnaBtn",
-                         "TekiAnaBtn2",
-                         "OzGetLoopBtn"};
+  const char* later[] = {
+      "FilePrintItem", "PrintBtn",      "T1",          "N10",        "N7",          "J1",          "JVBtn",
+      "OzGetBtn",      "SokuhoOddsBtn", "KekkaGetBtn", "TekiAnaBtn", "TekiAnaBtn2", "OzGetLoopBtn"};
   for (const char* name : later) action(QString::fromLatin1(name))->setEnabled(false);
   autoOzCheck_->setEnabled(false);
 }
@@ -334,7 +283,7 @@ void TMainForm::MakeDataListBtnClick() {
   // Newest day first: the race files sorted by name, walked from the last.
   const std::vector<std::string> names = ListFolder(shell_.paths().DataFolder(), "*.jvRA");
   dateCombo_->clear();
-  datList_->clear();
+  ClearRaceList();
   for (auto it = names.rbegin(); it != names.rend(); ++it) dateCombo_->addItem(ToQt(it->substr(0, 14)));
   dateCombo_->setCurrentIndex(-1);
 }
@@ -342,6 +291,79 @@ void TMainForm::MakeDataListBtnClick() {
 void TMainForm::UpDown1Click(int step) {
   upDown1Position_ = std::clamp(upDown1Position_ + step, 0, 35);
   if (datList_->count() >= 2 && upDown1Position_ < datList_->count()) datList_->setCurrentRow(upDown1Position_);
+}
+
+void TMainForm::DateComboChange() {
+  ReloadDay();
+  // "読込後ﾃﾞｰﾀﾘｽﾄを消す": after a day chosen in the selector the side panel
+  // gives the room to the race view; "F" brings it back.
+  if (action("Dd1")->isChecked() && datList_->count() > 0) sidePanel_->hide();
+}
+
+void TMainForm::ReloadDay() {
+  const std::string day = FromQt(dateCombo_->currentText());
+  const LoadRaceDayResult result =
+      LoadRaceDay(*model_, raceList_, shell_.paths().DataFolder(), day, shell_.settings(), shell_.clock(), *this);
+  if (result.outcome == LoadOutcome::kRaceFileUnreadable) {
+    shell_.ui().Beep();
+    shell_.ui().Inform(Sjis("レースデータを読み込めません。：") + day);
+  }
+  if (result.shownRow < 0) {
+    raceView_->ShowNothing();
+    hassoTimeLabel_->clear();
+  }
+}
+
+void TMainForm::DatListClick(int row) {
+  const int slot = SelectRaceRow(*model_, raceList_, row);
+  if (slot >= 0) ShowRaceOfSlot(slot);
+}
+
+void TMainForm::ShowRaceOfSlot(int slot) {
+  const RaceView view = ShowRace(*model_, slot);
+  raceView_->Show(*model_, view);
+  hassoTimeLabel_->setText(ToQt(view.header.postLine));
+}
+
+void TMainForm::EraseCommand(SnapshotErase command) {
+  const EraseOutcome outcome = EraseSnapshots(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
+                                              model_->selectedRace, shell_.ui());
+  if (!outcome.erased) return;
+  // The reload shows the remembered race: the one the command names.
+  model_->rememberedRace = outcome.selectRace;
+  ReloadDay();
+}
+
+void TMainForm::A1Click() { EraseCommand(SnapshotErase::kAllRacesAllSnapshots); }
+void TMainForm::C1Click() { EraseCommand(SnapshotErase::kRaceAllSnapshots); }
+void TMainForm::A2Click() { EraseCommand(SnapshotErase::kAllRacesLaterSnapshots); }
+void TMainForm::C2Click() { EraseCommand(SnapshotErase::kRaceLaterSnapshots); }
+
+void TMainForm::StopResultTimer() { timer4_->stop(); }
+void TMainForm::SetResultTimerInterval(long long milliseconds) {
+  timer4_->setInterval(static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
+}
+void TMainForm::StartResultTimer() { timer4_->start(); }
+
+void TMainForm::ClearRaceList() {
+  const QSignalBlocker quiet(datList_);
+  datList_->clear();
+}
+
+void TMainForm::AddRaceListEntry(const std::string& text) {
+  const QSignalBlocker quiet(datList_);
+  datList_->addItem(ToQt(text));
+}
+
+void TMainForm::ClearBetGrid() { raceView_->ClearBetGrid(); }
+void TMainForm::ClearSnapshotChart() { raceView_->ClearSnapshotChart(); }
+
+void TMainForm::SelectRaceAndShow(int row, int slot) {
+  {
+    const QSignalBlocker quiet(datList_);
+    datList_->setCurrentRow(row);
+  }
+  ShowRaceOfSlot(slot);
 }
 
 void TMainForm::SpeedButton19Click() { sidePanel_->setVisible(!sidePanel_->isVisible()); }

@@ -6,8 +6,12 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "analysis/load_race_day.h"
+#include "analysis/race_day_model.h"
+#include "analysis/race_list.h"
 #include "app/app_shell.h"
 #include "gui/qt_user_port.h"
+#include "store/snapshot_erase.h"
 
 class QAction;
 class QCheckBox;
@@ -17,12 +21,17 @@ class QListWidget;
 class QPrinter;
 class QTabWidget;
 class QTableWidget;
+class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace tw {
 
-class TMainForm : public QMainWindow {
+class TRaceViewPanel;
+
+// The day loads through the window's RaceDayView side: the race list, the
+// result-fetch timer, the bet grid and the per-snapshot chart.
+class TMainForm : public QMainWindow, private RaceDayView {
   Q_OBJECT
 
  public:
@@ -45,8 +54,11 @@ class TMainForm : public QMainWindow {
   QCheckBox* autoOzCheck() const { return autoOzCheck_; }
   QLabel* hassoTimeLabel() const { return hassoTimeLabel_; }
   int upDown1Position() const { return upDown1Position_; }
+  TRaceViewPanel* raceView() const { return raceView_; }
+  QTimer* timer4() const { return timer4_; }
+  const RaceDayModel& model() const { return *model_; }
 
- public slots:
+ public Q_SLOTS:
   void MakeDataListBtnClick();
   void SpeedButton19Click();
   void Dd1Click();
@@ -54,6 +66,12 @@ class TMainForm : public QMainWindow {
   void AboutClick();
   void FilePrintSetupItemClick();
   void UpDown1Click(int step);
+  void DateComboChange();
+  void DatListClick(int row);
+  void A1Click();
+  void C1Click();
+  void A2Click();
+  void C2Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -68,6 +86,20 @@ class TMainForm : public QMainWindow {
   void BuildRaceView();
   void WriteGridHeadings();
   void DisableUnbuiltCommands();
+  // LoadRaceDay for the day selector's text.
+  void ReloadDay();
+  void EraseCommand(SnapshotErase command);
+  void ShowRaceOfSlot(int slot);
+
+  // RaceDayView
+  void StopResultTimer() override;
+  void SetResultTimerInterval(long long milliseconds) override;
+  void StartResultTimer() override;
+  void ClearRaceList() override;
+  void AddRaceListEntry(const std::string& text) override;
+  void ClearBetGrid() override;
+  void ClearSnapshotChart() override;
+  void SelectRaceAndShow(int row, int slot) override;
 
   AppShell& shell_;
   QtUserPort& ui_;
@@ -80,7 +112,10 @@ class TMainForm : public QMainWindow {
   QLabel* dlLabel_ = nullptr;
   QWidget* sidePanel_ = nullptr;
   QTabWidget* tabs_ = nullptr;
-  QTableWidget* grids_[4] = {};
+  TRaceViewPanel* raceView_ = nullptr;
+  QTimer* timer4_ = nullptr;  // Timer4: result fetching on the race day
+  std::unique_ptr<RaceDayModel> model_;
+  RaceList raceList_;
   QCheckBox* autoOzCheck_ = nullptr;
   QLabel* hassoTimeLabel_ = nullptr;
   std::unique_ptr<QPrinter> printer_;

@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+
 #include "analysis/analysis_marks.h"
 #include "analysis/pair_list.h"
+#include "codes/pairs.h"
 #include "support/odds_builder.h"
+#include "text/format.h"
 
 namespace tw {
 namespace {
@@ -335,9 +341,9 @@ TEST(PairList, CheapestFirstEqualOddsByLabel) {
   RaceSlot slot = b.Build();
   std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 10, 10, true, 2});
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0].text, "    95 2- 3");
-  EXPECT_EQ(list[1].text, "   100 1- 4");
-  EXPECT_EQ(list[2].text, "   100 9-10");
+  EXPECT_EQ(list[0].Text(true), "    95 2- 3");
+  EXPECT_EQ(list[1].Text(true), "   100 1- 4");
+  EXPECT_EQ(list[2].Text(true), "   100 9-10");
   EXPECT_EQ(list[2].horses.first, 9);
   EXPECT_EQ(list[2].horses.second, 10);
 
@@ -346,8 +352,32 @@ TEST(PairList, CheapestFirstEqualOddsByLabel) {
   RaceSlot bslot = bracket.Build();
   std::vector<PairKey> blist = LatestPairList(RaceOdds{bslot, 8, 8, false, 2});
   ASSERT_EQ(blist.size(), 2u);
-  EXPECT_EQ(blist[0].text, "   120 3- 3");
-  EXPECT_EQ(blist[1].text, "  1200 1- 2");
+  EXPECT_EQ(blist[0].Text(false), "   120 3- 3");
+  EXPECT_EQ(blist[1].Text(false), "  1200 1- 2");
+}
+
+TEST(PairList, OrderIsTheTextOrderOfTheKeys) {
+  std::mt19937 random(7);
+  for (bool quinellaMode : {true, false}) {
+    OddsBuilder b(18);
+    std::uniform_int_distribution<int> odds(0, 40);
+    const int pairs = quinellaMode ? 153 : 36;
+    for (int j = 1; j <= pairs; ++j) {
+      const std::string label = quinellaMode ? QuinellaPairLabel(j) : BracketPairLabel(j);
+      const int i = std::atoi(label.substr(0, 2).c_str()), k = std::atoi(label.substr(3, 2).c_str());
+      const int v = odds(random) * (j % 7 == 0 ? 24999 : 1);  // some six-digit odds
+      const std::string text = quinellaMode ? Format("%06d", v) : Format("%05d", std::min(v, 99999));
+      if (quinellaMode)
+        b.QuinellaText(2, i, k, text);
+      else
+        b.BracketText(2, i, k, text);
+    }
+    RaceSlot slot = b.Build();
+    std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 18, 18, quinellaMode, 2});
+    std::vector<std::string> texts;
+    for (const PairKey& p : list) texts.push_back(p.Text(quinellaMode));
+    EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end()));
+  }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using namespace tw;
 class MainFormTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void captionMenusAndHeadings();
   void dayListNewestFirst();
   void closingSavesPosition();

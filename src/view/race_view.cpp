@@ -1,0 +1,196 @@
+#include "view/race_view.h"
+
+#include <algorithm>
+
+#include "analysis/odds_texts.h"
+#include "analysis/race_day_texts.h"
+#include "analysis/race_odds.h"
+#include "codes/numbers.h"
+#include "codes/pairs.h"
+#include "text/fields.h"
+#include "text/format.h"
+#include "text/sjis.h"
+#include "view/odds_fields.h"
+
+namespace tw {
+
+namespace {
+
+constexpr auto I(int i) { return static_cast<size_t>(i); }
+
+bool SnapshotExists(const std::string& odds) { return !IsBlank(Field(odds, 12, 4)); }
+
+std::string Share(double v) { return v > 0 ? Format("%6.2f", v) : std::string(); }
+std::string Difference(double v) { return v < kNoValue ? Format("%6.2f", v) : std::string(); }
+std::string Rank(int r) { return r > 0 ? Format("%2d", r) : std::string(); }
+
+bool IsScratchedWinText(const std::string& text) { return text == "----" || text == "****"; }
+
+std::string WinOddsField(const std::string& text) {
+  if (IsScratchedWinText(text)) return Sjis("取消");
+  const long long v = IntValue(text);
+  return v > 0 ? Format("%6.1f", static_cast<double>(v) / 10.0) : std::string();
+}
+
+// Line p of a popularity list: rank, "位 ", the pair label, two spaces and
+// the odds in one-decimal form, cheapest pair first.
+std::vector<std::string> PopularityList(int pairs, std::string (*label)(int), const char* rankFormat,
+                                        std::string (*oddsOf)(const RaceSlot&, int, int), const RaceSlot& slot, int s) {
+  static const std::string kRank = Sjis("位 ");
+  std::vector<std::pair<std::string, std::string>> keys;  // odds text + label, odds text
+  for (int j = 1; j <= pairs; ++j) {
+    const std::string odds = oddsOf(slot, s, j);
+    if (IsValidOddsText(odds)) keys.push_back({odds + label(j), odds});
+  }
+  std::sort(keys.begin(), keys.end());
+  std::vector<std::string> lines;
+  const size_t width = keys.empty() ? 0 : keys.front().second.size();
+  for (size_t p = 0; p < keys.size(); ++p)
+    lines.push_back(Format(rankFormat, static_cast<int>(p) + 1) + kRank + keys[p].first.substr(width) + "  " +
+                    TenthsText(keys[p].second));
+  return lines;
+}
+
+void FillWinGroups(const RaceSlot& slot, RaceView& v) {
+  const RaceAnalysis& a = slot.analysis;
+  for (int h = 1; h <= kMaxRunners; ++h) {
+    for (int s = 1; s <= kSnapshots; ++s) {
+      const std::string odds = WinOddsText(slot, s, h);
+      v.winOdds[I(h)][I(s)] = {WinOddsField(odds), OddsFieldColour(WinOddsField(odds))};
+      if (IsScratchedWinText(odds)) {
+        const std::string scratched = Sjis("取消");
+        v.winShare[I(h)][I(s)] = v.quinellaShare[I(h)][I(s)] = v.shareGap[I(h)][I(s)] = scratched;
+      } else {
+        v.winShare[I(h)][I(s)] = Share(a.winShare[I(h)][I(s)]);
+        v.quinellaShare[I(h)][I(s)] = Share(a.quinellaShare[I(h)][I(s)]);
+        v.shareGap[I(h)][I(s)] = Difference(a.shareGap[I(h)][I(s)]);
+      }
+      // Rank r = h.
+      if (const int horse = a.winPopularityOrder[I(h)][I(s)]; horse > 0) {
+        v.popularityHorse[I(h)][I(s)] = Format("%2d", horse);
+        const long long value = IntValue(WinOddsText(slot, s, horse));
+        if (value > 0) {
+          const std::string text = Format("%6.1f", static_cast<double>(value) / 10.0);
+          v.popularityOdds[I(h)][I(s)] = {text, OddsFieldColour(text)};
+        }
+      }
+    }
+    v.winShareChange[I(h)] = Difference(a.winShareChange[I(h)]);
+    v.quinellaShareChange[I(h)] = Difference(a.quinellaShareChange[I(h)]);
+    v.shareGapChange[I(h)] = Difference(a.shareGapChange[I(h)]);
+    v.maxShareGap[I(h)] = Difference(a.maxShareGap[I(h)]);
+    v.firstWinRank[I(h)] = Rank(a.firstWinRank[I(h)]);
+  }
+  for (int s = 1; s <= kSnapshots; ++s)
+    v.bracketPopularity[I(s)] = PopularityList(kBracketPairs, BracketPairLabel, "%2d", BracketOddsText, slot, s);
+}
+
+// Buttons of the snapshots that do not exist are disabled, in order: a
+// missing first disables all three, a missing second the last two, …
+void DisableMissing(const PerSnapshot<std::string>& odds, SnapshotButtons& a, SnapshotButtons& b) {
+  for (int s = 1; s <= kSnapshots; ++s) {
+    if (!SnapshotExists(odds[I(s)])) {
+      a.DisableFrom(s);
+      b.DisableFrom(s);
+      return;
+    }
+  }
+}
+
+void FillButtons(const RaceSlot& slot, RaceView& v) {
+  if (v.quinellaMode) DisableMissing(slot.quinellaOdds, v.chartButtons, v.quinellaButtons);
+  DisableMissing(slot.winOdds, v.chartButtons, v.bracketButtons);
+  static const char* const kCounts[] = {"", "１回", "２回", "３回"};
+  int present = 0;
+  while (present < kSnapshots && SnapshotExists(slot.winOdds[I(present + 1)])) ++present;
+  v.header.fetchCount = Sjis(kCounts[present]);
+  v.bracketButtons.pressed = v.bracketButtons.HighestEnabled();
+  v.quinellaButtons.pressed = v.quinellaButtons.HighestEnabled();
+  v.chartButtons.pressed = v.chartButtons.HighestEnabled();
+  if (const int k = v.chartButtons.pressed; k > 0)
+    v.shortQuinella = std::to_string(slot.analysis.shortQuinellaCount[I(k)]) + Sjis("個");
+  v.changeTabsVisible = v.chartButtons.enabled[2];
+}
+
+// 付録: drift mark and change ranks; a change rank is red when the horse
+// climbed at least three (win) or four (quinella) places from its first
+// popularity, blue otherwise, and uncoloured without a first rank.
+void FillAppendix(const RaceAnalysis& a, RaceView& v) {
+  for (int h = 1; h <= v.runners; ++h) {
+    v.driftMark[I(h)] = a.driftMark[I(h)];
+    const std::string& first = v.firstWinRank[I(h)];
+    auto rank = [&first](int r, int climb) {
+      ColouredText t{Rank(r), std::nullopt};
+      if (!t.text.empty() && !IsBlank(first)) t.colour = IntValue(first) - r >= climb ? colour::kRed : colour::kBlue;
+      return t;
+    };
+    v.winChangeRank[I(h)] = rank(a.winChangeRank[I(h)], 3);
+    v.quinellaChangeRank[I(h)] = rank(a.quinellaChangeRank[I(h)], 4);
+  }
+}
+
+}  // namespace
+
+int SnapshotButtons::HighestEnabled() const {
+  for (int k = kSnapshots; k >= 1; --k)
+    if (enabled[I(k)]) return k;
+  return 0;
+}
+
+RaceView BuildRaceView(const RaceDayModel& model, int slot) {
+  RaceView v;
+  v.bracketTable = EmptyBracketTable();
+  v.quinellaTable = EmptyQuinellaTable();
+  v.snapshotChart = SnapshotChart(v, 0);
+  v.charts = FillShareCharts(v);
+  for (int n = 1; n <= 4; ++n) v.grids[I(n - 1)] = EmptyJudgementGrid(n);
+  if (slot < 0 || slot >= kMaxRaces) return v;
+  v.slot = slot;
+  const RaceSlot& race = model.slots[I(slot)];
+  const RaceAnalysis& a = race.analysis;
+  v.runners = HorsesOf(RunnerCountOf(race));
+  v.quinellaMode = IsQuinellaMode(RunnerCountOf(race), model.fromYear2005);
+  v.snapshotCount = a.snapshotCount;
+  v.bracketTabVisible = !v.quinellaMode;
+  v.quinellaTabVisible = v.quinellaMode;
+
+  const RaceHeaderTexts header = RaceHeader(race.race);
+  v.header.dateLine = header.dateLine;
+  v.header.raceLine = header.raceLine;
+  v.header.fieldLine = header.fieldLine;
+  v.header.postLine = header.postLine;
+  v.winTimes = a.winSnapshotTimes;
+  v.quinellaTimes = a.quinellaSnapshotTimes;
+
+  if (SnapshotExists(race.winOdds[1])) FillWinGroups(race, v);
+  if (SnapshotExists(race.quinellaOdds[1]))
+    for (int s = 1; s <= kSnapshots; ++s)
+      v.quinellaPopularity[I(s)] = PopularityList(kQuinellaPairs, QuinellaPairLabel, "%3d", QuinellaOddsText, race, s);
+
+  const HeaderPayouts payouts = BuildHeaderPayouts(race.payout, v.quinellaMode);
+  v.header.payout1 = payouts.payout1;
+  v.header.result1 = payouts.result1;
+  v.header.payout2 = payouts.payout2;
+  v.header.result2 = payouts.result2;
+
+  FillButtons(race, v);
+  if (v.bracketButtons.pressed > 0) v.bracketTable = BracketOddsTable(race, v.bracketButtons.pressed);
+  if (v.quinellaButtons.pressed > 0) v.quinellaTable = QuinellaOddsTable(race, v.quinellaButtons.pressed);
+  v.charts = FillShareCharts(v);
+  v.snapshotChart = SnapshotChart(v, v.chartButtons.pressed);
+  FillAppendix(a, v);
+  v.header.upsetDegree = a.upsetDegree;
+  v.results = BuildResultsPanel(race.payout);
+  v.grids = BuildJudgementGrids(race, v);
+  return v;
+}
+
+RaceView ShowRace(RaceDayModel& model, int slot) {
+  if (slot >= 0 && slot < kMaxRaces) {
+    model.selectedRace = model.rememberedRace = slot;
+    model.latestSnapshot = model.slots[I(slot)].analysis.snapshotCount;
+  }
+  return BuildRaceView(model, slot);
+}
+
+}  // namespace tw
