@@ -23,11 +23,11 @@ enum class CellColour {
   kFetched,  // columns 3, 5, 7: red 252, green 205, blue 238
 };
 
-struct Rgb {
+struct CellRgb {
   int red, green, blue;
 };
-inline constexpr Rgb kPlannedRgb{193, 255, 255};
-inline constexpr Rgb kFetchedRgb{252, 205, 238};
+inline constexpr CellRgb kPlannedRgb{193, 255, 255};
+inline constexpr CellRgb kFetchedRgb{252, 205, 238};
 
 struct ScheduleCell {
   std::string text;  // Shift-JIS, centred, 2 pixels below the cell's top
