@@ -191,6 +191,21 @@ TEST_F(RaceCardDownloadTest, ReadFailureAndFailedCallsEndTheRun) {
   EXPECT_FALSE(gate.busy());
 }
 
+TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {
+  RaceDayStore nowhere(JoinPath(dir.str(), "missing"));
+  RaceCardDownload run(jv, nowhere, settings, clock, ui, gate, view);
+  jv.openResults = {{0, 2, 0, "20240511183000"}};
+  QueueDay();
+  run.ButtonStartClick();
+  EXPECT_EQ(run.outcome(), DownloadOutcome::kFailed);
+  EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 1);  // no record read after it
+  auto it = std::find_if(ui.events.begin(), ui.events.end(),
+                         [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; });
+  EXPECT_NE(it, ui.events.end());
+  EXPECT_EQ(jv.calls.back(), "JVClose()");
+  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+}
+
 TEST_F(RaceCardDownloadTest, SettingsButtonReportsItsFailure) {
   jv.setUIResults = {-100};
   download.SpeedButton1Click();
