@@ -3,6 +3,10 @@
 #include "cli/analyse_command.h"
 #include "cli/hits_command.h"
 #include "cli/import_command.h"
+#include "cli/auto_command.h"
+#include "cli/download_command.h"
+#include "cli/fetch_odds_command.h"
+#include "cli/results_command.h"
 
 namespace tw {
 
@@ -15,6 +19,10 @@ const std::vector<CliCommand>& CliCommands() {
        [](const std::vector<std::string>& a, CliContext& c) {
          return RunImportTimeSeriesCommand(a, c.out, c.err, c.clock);
        }},
+      {"download", kDownloadUsage, &RunDownloadCommand},
+      {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},
+      {"results", kResultsUsage, &RunResultsCommand},
+      {"auto", kAutoUsage, &RunAutoCommand},
   };
   return commands;
 }

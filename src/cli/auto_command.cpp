@@ -1,0 +1,92 @@
+#include "cli/auto_command.h"
+
+#include <algorithm>
+
+#include "jvlink/odds_schedule.h"
+#include "jvlink/result_fetch.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+int Usage(CliContext& context, const std::string& error) {
+  context.err << "turfwise-cli auto: " << error << "\nusage: turfwise-cli auto " << kAutoUsage << '\n';
+  return kExitUsage;
+}
+
+std::string HourMinute(const DateTime& t) { return Format("%02d%02d", t.hour, t.minute); }
+
+}  // namespace
+
+int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
+  AcquireOptions options;
+  std::string error;
+  if (!TakeAcquireOptions(args, true, options, error)) return Usage(context, error);
+  if (!args.empty()) return Usage(context, "unknown option " + args.front());
+
+  AcquireSession session(options, context, env);
+  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) {
+    context.err << "turfwise-cli auto: " << error << '\n';
+    return kExitFailure;
+  }
+  OddsFetcher odds(session.context(), session);
+  AutoOddsFetch automatic(session.context(), session, odds);
+  ResultFetcher results(session.context(), session);
+  if (!automatic.AutoOzCheckClick(true)) return kExitFailure;  // its dialog went to standard error
+
+  const Clock& clock = session.clock();
+  session.ui().Line("auto: odds every 40 s with a delay of " + std::to_string(ReadFetchDelay(session.settings())) +
+                    " min, results every " + std::to_string(session.model().resultFetchMinutes) + " min, until 18:00");
+  const long long oddsStep = kTimer1Millis / 1000;
+  long long now = ToEpochSeconds(clock.Now());
+  long long nextOdds = now + oddsStep;
+  long long nextResult = 0;
+  int starts = -1;
+  // A reload re-arms the result timer, which starts its countdown again.
+  auto followResultTimer = [&] {
+    if (session.resultTimerStarts() != starts) {
+      starts = session.resultTimerStarts();
+      nextResult = ToEpochSeconds(clock.Now()) + std::max(1LL, session.resultTimerMillis() / 1000);
+    }
+  };
+  followResultTimer();
+  for (;;) {
+    if (env.interrupted && env.interrupted()) {
+      session.ui().Line("auto: interrupted");
+      break;
+    }
+    DateTime t = clock.Now();
+    if (HourMinute(t) > "1800") {
+      session.ui().Line("auto: 18:00 passed");
+      break;
+    }
+    now = ToEpochSeconds(t);
+    if (now >= nextOdds) {
+      automatic.Timer1Timer();
+      while (nextOdds <= ToEpochSeconds(clock.Now())) nextOdds += oddsStep;
+      followResultTimer();
+    }
+    if (session.resultTimerOn() && ToEpochSeconds(clock.Now()) >= nextResult) {
+      results.Timer4Timer();
+      starts = -1;  // the interval runs from the end of this tick
+      followResultTimer();
+    }
+    long long wait = nextOdds - ToEpochSeconds(clock.Now());
+    if (session.resultTimerOn()) wait = std::min(wait, nextResult - ToEpochSeconds(clock.Now()));
+    env.sleep(static_cast<int>(std::clamp(wait, 0LL, 1LL) * 1000));
+  }
+  int failures = odds.total().failures + results.total().failures;
+  session.ui().Line("auto: " + std::to_string(odds.total().stored) + " snapshot lines and " +
+                    std::to_string(results.total().stored) + " result records stored, " + std::to_string(failures) +
+                    " failures");
+  return failures > 0 ? kExitFailure : kExitOk;
+}
+
+int RunAutoCommand(const std::vector<std::string>& args, CliContext& context) {
+  AcquireEnv env = DefaultAcquireEnv();
+  return RunAuto(args, context, env);
+}
+
+}  // namespace tw

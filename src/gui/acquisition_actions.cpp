@@ -1,0 +1,173 @@
+#include "gui/acquisition_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "app/app_shell.h"
+#include "gui/download_form.h"
+#include "gui/first_time_form.h"
+#include "gui/odds_schej_form.h"
+#include "gui/qt_text.h"
+#include "gui/qt_user_port.h"
+#include "gui/time_add_form.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+// The shell's JV-Link, looked up at every call: it is created at start-up and
+// may be missing; a call without one fails like a broken call would.
+class ShellJVLink : public JVLink {
+ public:
+  explicit ShellJVLink(AppShell& shell) : shell_(shell) {}
+  int JVInit(const std::string& sid) override { return Get().JVInit(sid); }
+  int JVSetUIProperties() override { return Get().JVSetUIProperties(); }
+  JVOpenResult JVOpen(const std::string& spec, const std::string& from, int option) override {
+    return Get().JVOpen(spec, from, option);
+  }
+  int JVStatus() override { return Get().JVStatus(); }
+  JVReadResult JVRead(int& size) override { return Get().JVRead(size); }
+  int JVRTOpen(const std::string& spec, const std::string& key) override { return Get().JVRTOpen(spec, key); }
+  int JVCancel() override { return Get().JVCancel(); }
+  int JVClose() override { return Get().JVClose(); }
+
+ private:
+  JVLink& Get() {
+    if (JVLink* jv = shell_.jvlink()) return *jv;
+    throw JVLinkCallError(Sjis("JV-Linkが作成されていません。"));
+  }
+  AppShell& shell_;
+};
+
+void Enable(QAction* action) {
+  if (action) action->setEnabled(true);
+}
+
+}  // namespace
+
+AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const RaceDayModel& model,
+                                       AcquisitionWidgets widgets, AcquisitionCallbacks callbacks, QObject* parent)
+    : QObject(parent), shell_(shell), ui_(ui), w_(widgets), callbacks_(std::move(callbacks)) {
+  jv_ = std::make_unique<ShellJVLink>(shell_);
+  store_ = std::make_unique<RaceDayStore>(shell_.paths().DataFolder());
+  context_ = std::make_unique<AcquisitionContext>(
+      AcquisitionContext{*jv_, *store_, shell_.settings(), shell_.errorLog(), shell_.clock(), ui_, model, gate_});
+  AcquisitionHost& host = *this;
+  odds_ = std::make_unique<OddsFetcher>(*context_, host);
+  auto_ = std::make_unique<AutoOddsFetch>(*context_, host, *odds_);
+  results_ = std::make_unique<ResultFetcher>(*context_, host);
+
+  timer1_ = w_.timer1 ? w_.timer1 : new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(kTimer1Millis);
+  timer1_->stop();
+  connect(timer1_, &QTimer::timeout, this, &AcquisitionActions::Timer1Timer);
+  if (w_.timer4) connect(w_.timer4, &QTimer::timeout, this, &AcquisitionActions::Timer4Timer);
+
+  auto hook = [this](QAction* action, void (AcquisitionActions::*slot)()) {
+    if (!action) return;
+    Enable(action);
+    connect(action, &QAction::triggered, this, slot);
+  };
+  hook(w_.jvBtn, &AcquisitionActions::JVBtnClick);
+  hook(w_.ozGetBtn, &AcquisitionActions::OzGetBtnClick);
+  hook(w_.ozGetLoopBtn, &AcquisitionActions::OzGetLoopBtnClick);
+  hook(w_.sokuhoOddsBtn, &AcquisitionActions::SokuhoOddsBtnClick);
+  hook(w_.kekkaGetBtn, &AcquisitionActions::KekkaGetBtnClick);
+  hook(w_.n7, &AcquisitionActions::N7Click);
+  hook(w_.n10, &AcquisitionActions::N10Click);
+  if (w_.ozGetLoopBtn) w_.ozGetLoopBtn->setVisible(false);  // only the timer presses it
+  if (w_.autoOzCheck) {
+    w_.autoOzCheck->setEnabled(true);
+    // `clicked` comes from the user only, so clearing the box after a failed
+    // check does not run the handler again.
+    connect(w_.autoOzCheck, &QCheckBox::clicked, this, &AcquisitionActions::AutoOzCheckClick);
+  }
+}
+
+AcquisitionActions::~AcquisitionActions() = default;
+
+void AcquisitionActions::JVBtnClick() {
+  if (gate_.busy()) {
+    ui_.SetStatus(HeldBackText());
+    return;
+  }
+  TGetDataForm form(*jv_, *store_, shell_.settings(), shell_.clock(), gate_, nullptr, w_.window);
+  form.onClosed = callbacks_.makeDayList;
+  form.exec();
+}
+
+void AcquisitionActions::OzGetBtnClick() { odds_->OzGetBtnClick(); }
+
+void AcquisitionActions::OpenOddsWindow() {
+  {
+    TOddsSchejForm form(*context_, nullptr, w_.window);
+    form.Fill(MakeScheduleGrid(context_->model, DayText()));
+    form.exec();
+  }
+  ReloadDay();  // closing the window shows the new snapshots
+}
+
+void AcquisitionActions::AutoOzCheckClick(bool checked) { auto_->AutoOzCheckClick(checked); }
+
+void AcquisitionActions::Timer1Timer() { auto_->Timer1Timer(); }
+
+void AcquisitionActions::Timer4Timer() { results_->Timer4Timer(); }
+
+void AcquisitionActions::SokuhoOddsBtnClick() { odds_->SokuhoOddsBtnClick(); }
+
+void AcquisitionActions::KekkaGetBtnClick() { results_->KekkaGetBtnClick(); }
+
+void AcquisitionActions::OzGetLoopBtnClick() { odds_->OzGetLoopBtnClick({}); }
+
+void AcquisitionActions::N7Click() {
+  TTimeAddForm form(shell_.settings(), w_.window);
+  form.exec();
+}
+
+void AcquisitionActions::N10Click() {
+  TFirstTimeForm form(shell_.settings(), w_.window);
+  form.exec();
+}
+
+std::string AcquisitionActions::DayText() const { return w_.dateCombo ? FromQt(w_.dateCombo->currentText()) : ""; }
+
+bool AcquisitionActions::RaceSelected() const { return w_.datList && w_.datList->currentRow() >= 0; }
+
+void AcquisitionActions::ReloadDay() {
+  if (callbacks_.reloadDay) callbacks_.reloadDay();
+}
+
+void AcquisitionActions::ShowRaceAgain() {
+  if (callbacks_.showRace) callbacks_.showRace();
+}
+
+void AcquisitionActions::ImportPayouts() {
+  if (callbacks_.importPayouts) callbacks_.importPayouts();
+}
+
+void AcquisitionActions::SetAutoOzChecked(bool on) {
+  if (!w_.autoOzCheck) return;
+  QSignalBlocker block(w_.autoOzCheck);
+  w_.autoOzCheck->setChecked(on);
+}
+
+void AcquisitionActions::SetAutoTimerEnabled(bool on) {
+  if (on) {
+    timer1_->start(kTimer1Millis);
+  } else {
+    timer1_->stop();
+  }
+}
+
+void AcquisitionActions::SetManualFetchEnabled(bool on) {
+  if (w_.ozGetBtn) w_.ozGetBtn->setEnabled(on);
+}
+
+}  // namespace tw
