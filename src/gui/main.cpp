@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <optional>
 #include <QMessageBox>
+#include <optional>
 
 #include "app/app_shell.h"
 #include "app/clock.h"

@@ -26,7 +26,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "analysis/payout_import.h"
 #include "gui/about_box.h"
+#include "gui/acquisition_actions.h"
 #include "gui/qt_text.h"
 #include "gui/race_view_panel.h"
 #include "text/files.h"
@@ -48,7 +50,6 @@ TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent)
   timer4_->setObjectName("Timer4");
   // Fetching results on its tick comes with the result fetch; until then the
   // armed timer only says in the status label that it is due.
-  connect(timer4_, &QTimer::timeout, this, [this] { dlLabel_->setText(U("結果取得の時刻です。")); });
   setWindowTitle(U("Turfwise for JRA-VAN Data Lab."));
   ui_.setParent(this);
 
@@ -70,7 +71,34 @@ TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent)
   action("Dd1")->setChecked(shell_.closeDataListAfterLoad());
   WriteGridHeadings();
   DisableUnbuiltCommands();
+  ConnectAcquisition();
   MakeDataListBtnClick();
+}
+
+void TMainForm::ConnectAcquisition() {
+  // Downloads, odds fetches, results and the two timers; the glue enables its
+  // commands itself.
+  AcquisitionWidgets w;
+  w.window = this;
+  w.dateCombo = dateCombo_;
+  w.datList = datList_;
+  w.autoOzCheck = autoOzCheck_;
+  w.timer4 = timer4_;
+  w.jvBtn = action("JVBtn");
+  w.ozGetBtn = action("OzGetBtn");
+  w.ozGetLoopBtn = action("OzGetLoopBtn");
+  w.sokuhoOddsBtn = action("SokuhoOddsBtn");
+  w.kekkaGetBtn = action("KekkaGetBtn");
+  w.n7 = action("N7");
+  w.n10 = action("N10");
+  AcquisitionCallbacks cb;
+  cb.reloadDay = [this] { DateComboChange(); };
+  cb.showRace = [this] { DatListClick(datList_->currentRow()); };
+  cb.importPayouts = [this] {
+    ImportPayouts(*model_, RaceDayPathsOf(shell_.paths().DataFolder(), FromQt(dateCombo_->currentText())).payout);
+  };
+  cb.makeDayList = [this] { MakeDataListBtnClick(); };
+  acquisition_ = new AcquisitionActions(shell_, ui_, *model_, w, cb, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -278,11 +306,8 @@ void TMainForm::WriteGridHeadings() { raceView_->ShowNothing(); }
 void TMainForm::DisableUnbuiltCommands() {
   // Commands whose windows and fetches are not part of this build yet are
   // shown, but disabled, so that no click silently does nothing.
-  const char* later[] = {
-      "FilePrintItem", "PrintBtn",      "T1",          "N10",        "N7",          "J1",          "JVBtn",
-      "OzGetBtn",      "SokuhoOddsBtn", "KekkaGetBtn", "TekiAnaBtn", "TekiAnaBtn2", "OzGetLoopBtn"};
+  const char* later[] = {"FilePrintItem", "PrintBtn", "T1", "J1", "TekiAnaBtn", "TekiAnaBtn2"};
   for (const char* name : later) action(QString::fromLatin1(name))->setEnabled(false);
-  autoOzCheck_->setEnabled(false);
 }
 
 void TMainForm::MakeDataListBtnClick() {

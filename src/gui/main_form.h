@@ -27,6 +27,8 @@ class QWidget;
 
 namespace tw {
 
+class AcquisitionActions;
+
 class TRaceViewPanel;
 
 // The day loads through the window's RaceDayView side: the race list, the
@@ -86,6 +88,7 @@ class TMainForm : public QMainWindow, private RaceDayView {
   void BuildRaceView();
   void WriteGridHeadings();
   void DisableUnbuiltCommands();
+  void ConnectAcquisition();
   // LoadRaceDay for the day selector's text.
   void ReloadDay();
   void EraseCommand(SnapshotErase command);
@@ -113,6 +116,7 @@ class TMainForm : public QMainWindow, private RaceDayView {
   QWidget* sidePanel_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   TRaceViewPanel* raceView_ = nullptr;
+  AcquisitionActions* acquisition_ = nullptr;
   QTimer* timer4_ = nullptr;  // Timer4: result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
   RaceList raceList_;
