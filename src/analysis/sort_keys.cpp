@@ -40,6 +40,18 @@ std::string FixedText(double value, int width, int decimals) {
 }
 
 double RoundedTo2(double value) {
+  // Fast path, away from a half-way point: the correctly rounded hundredths
+  // are the nearest integer of value * 100, and n / 100.0 is the double that
+  // the text "n/100" reads back as (the division is correctly rounded).
+  const double scaled = value * 100.0;
+  if (std::fabs(scaled) < 1e12) {
+    const double floor = std::floor(scaled);
+    const double fraction = scaled - floor;
+    if (std::fabs(fraction - 0.5) > 1e-6) {
+      const double result = (fraction < 0.5 ? floor : floor + 1.0) / 100.0;
+      return result == 0.0 ? std::copysign(0.0, value) : result;  // "-0.00" reads back as -0.0
+    }
+  }
   // to_chars / from_chars round like "%.2f" but never depend on the locale.
   char buffer[64];
   auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
