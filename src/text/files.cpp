@@ -8,6 +8,7 @@
 #include <random>
 #include <system_error>
 
+#include "text/fields.h"
 #include "text/sjis.h"
 
 #ifndef _WIN32
@@ -64,17 +65,35 @@ bool EnsureFolder(std::string_view sjisPath, std::string* error) {
   return fs::is_directory(p, ec);
 }
 
-bool WildcardMatch(std::string_view pattern, std::string_view name) {
-  auto lower = [](char c) {
-    auto u = static_cast<unsigned char>(c);
-    return u < 0x80 ? static_cast<char>(std::tolower(u)) : c;
-  };
+namespace {
+
+// Shift-JIS text as characters of one or two bytes, so that a trail byte is
+// never compared with an ASCII pattern character and '?' takes a whole kanji.
+std::vector<std::string_view> SjisChars(std::string_view s) {
+  std::vector<std::string_view> chars;
+  for (size_t i = 0; i < s.size();) {
+    size_t n = IsSjisLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+    chars.push_back(s.substr(i, n));
+    i += n;
+  }
+  return chars;
+}
+
+bool SameChar(std::string_view a, std::string_view b) {
+  if (a.size() == 1 && b.size() == 1) return EqualsIgnoreCase(a, b);
+  return a == b;
+}
+
+}  // namespace
+
+bool WildcardMatch(std::string_view patternText, std::string_view nameText) {
+  const std::vector<std::string_view> pattern = SjisChars(patternText), name = SjisChars(nameText);
   size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+    if (p < pattern.size() && (pattern[p] == "?" || SameChar(pattern[p], name[n]))) {
       ++p;
       ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
+    } else if (p < pattern.size() && pattern[p] == "*") {
       star = p++;
       mark = n;
     } else if (star != std::string_view::npos) {
@@ -84,7 +103,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
       return false;
     }
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
+  while (p < pattern.size() && pattern[p] == "*") ++p;
   return p == pattern.size();
 }
 
@@ -104,9 +123,20 @@ std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_vie
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view sjisPath) {
-  std::ifstream in(ToFsPath(sjisPath), std::ios::binary);
+  fs::path path = ToFsPath(sjisPath);
+  std::error_code ec;
+  // A folder opens for reading on POSIX but fails on the first read.
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // istream::read turns a failing read into badbit; a stream iterator would
+  // let the library's exception escape instead.
+  std::string bytes;
+  char buf[1 << 16];
+  while (in) {
+    in.read(buf, sizeof buf);
+    bytes.append(buf, static_cast<size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }

@@ -1,0 +1,44 @@
+#include "codes/numbers.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "text/fields.h"
+#include "text/format.h"
+
+namespace tw {
+
+std::string PadNumber(const std::string& s) {
+  int width = static_cast<int>(s.size());
+  long long v = IntValue(s);
+  if (v == 0) return std::string(s.size(), ' ');
+  return Format("%*lld", width, v);
+}
+
+std::string TenthsText(const std::string& s) {
+  int width = static_cast<int>(s.size()) + 1;
+  long long v = IntValue(s);
+  if (v == 0) return std::string(s.size(), ' ');
+  return Format("%*.1f", width, static_cast<double>(v) / 10.0);
+}
+
+std::string Overwrite(const std::string& s, const std::string& p, int k) {
+  // Positions before the start overwrite from the first character; past the
+  // end the piece is appended.
+  size_t at = static_cast<size_t>(std::clamp(k, 1, static_cast<int>(s.size()) + 1) - 1);
+  std::string out = s;
+  out.replace(at, std::min(p.size(), out.size() - at), p);
+  return out;
+}
+
+std::string AddMinutes(const std::string& t, int m) {
+  if (IsBlank(t)) return {};
+  long long total = IntValue(Field(t, 1, 2)) * 60 + IntValue(Field(t, 3, 2)) + m;
+  // A time before midnight keeps its sign in front ("-0005"), so it sorts
+  // before every time of the day and never equals one.
+  const char* sign = total < 0 ? "-" : "";
+  long long a = std::llabs(total);
+  return Format("%s%02lld%02lld", sign, a / 60, a % 60);
+}
+
+}  // namespace tw

@@ -1,0 +1,63 @@
+#include "text/sjis.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+const std::string kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
+
+TEST(Sjis, JapaneseTextRoundTrips) {
+  for (const char* text : {"2024年05月12日", "東京", "ｵｯｽﾞ取得", "ﾃﾞｰﾀを読み込んでください。", "（０分～１５分）",
+                           "ＣＤ －ＲＯＭ", "【エラー】", "澳門", "abc 123", ""}) {
+    std::string sjis = Utf8ToSjis(text);
+    EXPECT_EQ(SjisToUtf8(sjis), text);
+  }
+}
+
+TEST(Sjis, ByteWidths) {
+  EXPECT_EQ(Sjis("2024年05月12日").size(), 14u);
+  EXPECT_EQ(Sjis("東京"), "\x93\x8C\x8B\x9E");
+  EXPECT_EQ(Sjis("ｵｯｽﾞ"), "\xB5\xAF\xBD\xDE");  // half-width katakana are single bytes
+  EXPECT_EQ(Sjis("｢｣"), "\xA2\xA3");
+  EXPECT_EQ(Sjis("～"), "\x81\x60");
+  EXPECT_EQ(Sjis("\\~"), "\\~");  // ASCII stays ASCII in file paths
+}
+
+TEST(Sjis, BadBytesBecomeReplacementCharacters) {
+  // 0x81 followed by a byte that cannot trail: one replacement, then the byte.
+  EXPECT_EQ(SjisToUtf8("a\x81 b"), "a" + kReplacement + " b");
+  EXPECT_EQ(SjisToUtf8(std::string("\xFF", 1)), kReplacement);
+  // Text after a bad byte still converts.
+  std::string text = "\xFF";
+  text += Sjis("東京");
+  EXPECT_EQ(SjisToUtf8(text), kReplacement + "東京");
+}
+
+TEST(Sjis, TruncatedLeadByteAtTheEnd) {
+  EXPECT_EQ(SjisToUtf8("ab\x93"), "ab" + kReplacement);
+  EXPECT_EQ(SjisToUtf8(Sjis("東京").substr(0, 3)), "東" + kReplacement);
+  EXPECT_EQ(SjisToUtf8("\x81"), kReplacement);
+}
+
+TEST(Sjis, CharactersWithoutShiftJisFormBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToSjis("a\xF0\x9F\x90\x8E"
+                       "b"),
+            "a?b");                            // an emoji
+  EXPECT_EQ(Utf8ToSjis("x\xC3\xA9y"), "x?y");  // é
+  EXPECT_EQ(Utf8ToSjis("\xE6\x9D"), "?");      // truncated UTF-8
+}
+
+TEST(Sjis, LeadBytes) {
+  EXPECT_TRUE(IsSjisLeadByte(0x81));
+  EXPECT_TRUE(IsSjisLeadByte(0x9F));
+  EXPECT_TRUE(IsSjisLeadByte(0xE0));
+  EXPECT_TRUE(IsSjisLeadByte(0xFC));
+  EXPECT_FALSE(IsSjisLeadByte(0x80));
+  EXPECT_FALSE(IsSjisLeadByte(0xA2));  // half-width katakana range
+  EXPECT_FALSE(IsSjisLeadByte(0xDF));
+  EXPECT_FALSE(IsSjisLeadByte('A'));
+}
+
+}  // namespace
+}  // namespace tw
