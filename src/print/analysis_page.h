@@ -21,7 +21,7 @@ Page BuildAnalysisPage(const RaceDayModel& model, int slot);
 std::string AnalysisPageTitle(const std::string& race);
 
 struct AnalysisPrintout {
-  std::string caption;                 // the print window's caption
+  std::string caption;                  // the print window's caption
   std::vector<std::string> pageTitles;  // page list, one per page
   std::vector<Page> pages;
   std::vector<int> pageSlots;  // race slot of each page
