@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "store/store_result.h"
 
 namespace tw {
 
@@ -10,5 +13,9 @@ namespace tw {
 // changed) with 3 blank lines per race-file line: 960 spaces in .jvO1, 2040
 // in .jvO2. Existing odds files are left as they are.
 void CreateOddsFiles(const std::string& raceFilePath);
+
+// CreateOddsFiles, telling what it did: one result per odds file it created
+// or failed to create (stored = false and `error` set when a save failed).
+std::vector<StoreResult> CreateMissingOddsFiles(const std::string& raceFilePath);
 
 }  // namespace tw

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "text/sjis.h"
+
 namespace tw {
 
 std::string Field(std::string_view record, int pos, int width) {
@@ -54,6 +56,11 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
       if (std::tolower(x) != std::tolower(y)) return false;
     } else if (x != y) {
       return false;
+    } else if (IsSjisLeadByte(x) && i + 1 < a.size()) {
+      // The trail byte of a double-byte character may look like an ASCII
+      // letter; it belongs to the character and compares exactly.
+      ++i;
+      if (a[i] != b[i]) return false;
     }
   }
   return true;

@@ -47,6 +47,16 @@ TEST(JVMessage, UnknownCodeOrOperationGivesOnlyTheCode) {
   EXPECT_EQ(Msg("", 0), "(0)");
 }
 
+TEST(JVMessage, EveryTextConvertsToShiftJis) {
+  for (const char* op : {"JVInit", "JVSetUIProperties", "JVOpen", "JVRTOpen", "JVStatus", "JVRead", "JVClose"}) {
+    for (int code = -600; code <= 0; ++code) {
+      std::string text = JVMessage(op, code);
+      EXPECT_EQ(text.find('?'), std::string::npos) << op << " " << code;
+      EXPECT_EQ(Utf8ToSjis(SjisToUtf8(text)), text) << op << " " << code;
+    }
+  }
+}
+
 TEST(JVMessage, ResultIsShiftJis) {
   std::string s = JVMessage("JVRead", -3);
   EXPECT_EQ(s, Sjis("ファイルダウンロード中") + "(-3)");

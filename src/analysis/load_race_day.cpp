@@ -1,0 +1,176 @@
+#include "analysis/load_race_day.h"
+
+#include <memory>
+#include <vector>
+
+#include "analysis/analyse_race.h"
+#include "analysis/fixed_record_file.h"
+#include "analysis/payout_import.h"
+#include "analysis/race_day_texts.h"
+#include "app/clock.h"
+#include "app/settings.h"
+#include "codes/courses.h"
+#include "store/odds_files.h"
+#include "text/fields.h"
+#include "text/files.h"
+
+namespace tw {
+
+namespace {
+
+constexpr int kRunnerFileRaces = 12;
+
+// Runner files read during one load, each once: every race of a course
+// reads from the same file.
+class RunnerFiles {
+ public:
+  const FixedRecordFile& Get(const std::string& path) {
+    for (auto& [p, file] : files_) {
+      if (p == path) return *file;
+    }
+    files_.emplace_back(path, std::make_unique<FixedRecordFile>(path, kRunnerRecordLength));
+    return *files_.back().second;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::unique_ptr<FixedRecordFile>>> files_;
+};
+
+int CappedRunnerCount(const std::string& race) {
+  long long n = FieldInt(race, 882, 2);
+  if (n < 0) return 0;
+  return n > kMaxRunners ? kMaxRunners : static_cast<int>(n);
+}
+
+void ReadRunners(RaceSlot& slot, const FixedRecordFile& file) {
+  long long raceNumber = FieldInt(slot.race, 26, 2);
+  if (raceNumber < 1 || raceNumber > kRunnerFileRaces) return;
+  int n = CappedRunnerCount(slot.race);
+  for (int k = 0; k < n; ++k) {
+    std::string_view record = file.Record(static_cast<int>((raceNumber - 1) * kMaxRunners + k));
+    if (!record.empty()) slot.runners[static_cast<size_t>(k)].assign(record);
+  }
+}
+
+// Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
+// slot's race (same course code and race number); others stay blank.
+void ReadSnapshots(RaceDayModel& model, const FixedRecordFile& file, bool win) {
+  for (int i = 0; i < kMaxRaces; ++i) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    std::string course = Field(slot.race, 20, 2);
+    std::string raceNumber = Field(slot.race, 26, 2);
+    if (IsBlank(course + raceNumber)) continue;
+    for (int s = 1; s <= kSnapshots; ++s) {
+      std::string_view record = file.Record(3 * i + (s - 1));
+      if (record.empty()) continue;
+      if (Field(record, 20, 2) != course || Field(record, 26, 2) != raceNumber) continue;
+      (win ? slot.winOdds[s] : slot.quinellaOdds[s]).assign(record);
+    }
+  }
+}
+
+}  // namespace
+
+RaceDayPaths RaceDayPathsOf(const std::string& dataFolder, const std::string& dayText) {
+  RaceDayPaths p;
+  p.race = JoinPath(dataFolder, dayText + ".jvRA");
+  p.payout = JoinPath(dataFolder, dayText + ".jvHR");
+  p.winOdds = JoinPath(dataFolder, dayText + ".jvO1");
+  p.quinellaOdds = JoinPath(dataFolder, dayText + ".jvO2");
+  return p;
+}
+
+std::string RunnerFilePath(const std::string& dataFolder, const std::string& dayText, const std::string& race) {
+  return JoinPath(dataFolder, dayText.substr(0, 14) + CourseName(Field(race, 20, 2)) + ".jvSEr");
+}
+
+void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
+
+LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
+                              const std::string& dayText, const Settings& settings, const Clock& clock,
+                              RaceDayView& view) {
+  LoadRaceDayResult result;
+
+  // 1. Mode and names.
+  model.fromYear2005 = IntValue(dayText.substr(0, 4)) >= 2005;
+  const RaceDayPaths paths = RaceDayPathsOf(dataFolder, dayText);
+
+  // 2. Reset.
+  view.StopResultTimer();
+  ResetRaceDay(model);
+  model.raceCount = 0;
+  list.Clear();
+  view.ClearRaceList();
+  view.ClearBetGrid();
+  view.ClearSnapshotChart();
+
+  // 3. The race file, and the odds files the day needs.
+  if (!FileExists(paths.race)) return result;
+  for (auto& slot : model.slots) slot.BlankRecords();
+  CreateOddsFiles(paths.race);
+  FixedRecordFile raceFile(paths.race, kRaceRecordLength);
+  if (!raceFile.exists()) {
+    result.outcome = LoadOutcome::kRaceFileUnreadable;
+    return result;
+  }
+  result.outcome = LoadOutcome::kLoaded;
+
+  // 4. and 5. Race records with their runners; blank lines take no slot.
+  RunnerFiles runnerFiles;
+  int i = 0;
+  for (int n = 0; n < raceFile.count() && i < kMaxRaces; ++n) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    slot.race.assign(raceFile.Record(n));
+    std::string year = Field(slot.race, 12, 4);
+    if (IsBlank(year)) {
+      // Whatever else such a line holds names no race.
+      slot.race.assign(kRaceRecordLength, ' ');
+      continue;
+    }
+    slot.analysis.present = true;
+    if (year != "0000") {
+      std::string entry = RaceListEntryText(slot.race);
+      list.Add(entry, i);
+      view.AddRaceListEntry(entry);
+    }
+    ReadRunners(slot, runnerFiles.Get(RunnerFilePath(dataFolder, dayText, slot.race)));
+    ++i;
+    model.raceCount = i;
+  }
+
+  // 6. Payouts.
+  ImportPayouts(model, paths.payout);
+
+  // 7. Odds snapshots.
+  ReadSnapshots(model, FixedRecordFile(paths.winOdds, kWinOddsRecordLength), true);
+  ReadSnapshots(model, FixedRecordFile(paths.quinellaOdds, kQuinellaOddsRecordLength), false);
+
+  // 8. to 10. Fetch times, snapshot times and count, then the analysis, for every slot.
+  for (int k = 0; k < kMaxRaces; ++k) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(k)];
+    RaceAnalysis& a = slot.analysis;
+    a.fetchTimes = PlannedFetchTimes(slot.race);
+    for (int s = 1; s <= kSnapshots; ++s) {
+      a.quinellaSnapshotTimes[s] = SnapshotTimeText(slot.quinellaOdds[s]);
+      a.winSnapshotTimes[s] = SnapshotTimeText(slot.winOdds[s]);
+    }
+    a.snapshotCount = SnapshotCountOf(slot);
+    model.latestSnapshot = a.snapshotCount;
+    AnalyseRace(model, k);
+  }
+
+  // 11. The result-fetch timer, then the remembered race.
+  model.resultFetchMinutes = settings.ReadInteger("Time", "AutoRdataGet", 15);
+  view.SetResultTimerInterval(static_cast<long long>(model.resultFetchMinutes) * 60000LL);
+  if (dayText == DayNameOf(clock.Now())) view.StartResultTimer();
+
+  int row = list.RowForRemembered(model.rememberedRace);
+  int slot = SelectRaceRow(model, list, row);
+  if (slot >= 0) {
+    result.shownRow = row;
+    view.SelectRaceAndShow(row, slot);
+  }
+  return result;
+}
+
+}  // namespace tw

@@ -1,0 +1,17 @@
+// The win popularity order of each snapshot and the count of short-priced
+// quinella pairs.
+#pragma once
+
+#include "analysis/race_odds.h"
+
+namespace tw {
+
+// Horses with a valid win-odds text ordered by the text itself followed by
+// the horse number ("%2d"): lower odds first, equal odds the lower number
+// first. Snapshot 1 also gives each horse its first popularity rank.
+void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a);
+
+// Quinella pairs priced under 10.0 per snapshot; quinella mode only.
+void CountShortQuinellas(const RaceOdds& race, RaceAnalysis& a);
+
+}  // namespace tw

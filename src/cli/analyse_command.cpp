@@ -1,0 +1,290 @@
+#include "cli/analyse_command.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "analysis/load_race_day.h"
+#include "analysis/race_day_texts.h"
+#include "app/clock.h"
+#include "app/settings.h"
+#include "cli/json_writer.h"
+#include "codes/pairs.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+// "--name value" or "--name=value".
+bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
+               std::string& error, bool& matched) {
+  const std::string& arg = args[i];
+  matched = false;
+  if (arg == name) {
+    matched = true;
+    if (i + 1 >= args.size()) {
+      error = name + " needs a value";
+      return false;
+    }
+    value = args[++i];
+    return true;
+  }
+  if (arg.rfind(name + "=", 0) == 0) {
+    matched = true;
+    value = arg.substr(name.size() + 1);
+    return true;
+  }
+  return true;
+}
+
+// A command-line text as a Shift-JIS path part; false when some character
+// has no Shift-JIS form (the file could then never be found).
+bool ToSjis(const std::string& utf8, std::string& sjis) {
+  sjis = Utf8ToSjis(utf8);
+  return SjisToUtf8(sjis) == utf8;
+}
+
+std::string Utf8(const std::string& sjis) { return SjisToUtf8(sjis); }
+
+// Values that do not exist are written as null.
+void NumberOrNull(JsonWriter& json, double value) {
+  if (value < kNoValue) {
+    json.Double(value);
+  } else {
+    json.Null();
+  }
+}
+
+void WriteHorse(JsonWriter& json, const RaceAnalysis& a, int h) {
+  json.BeginObject();
+  json.Key("h").Int(h);
+  auto perSnapshot = [&](const char* key, const PerHorseSnapshot<double>& values, bool nullable) {
+    json.Key(key).BeginArray();
+    for (int s = 1; s <= kSnapshots; ++s) {
+      if (nullable) {
+        NumberOrNull(json, values[h][s]);
+      } else {
+        json.Double(values[h][s]);
+      }
+    }
+    json.EndArray();
+  };
+  perSnapshot("winShare", a.winShare, false);
+  perSnapshot("quinellaShare", a.quinellaShare, false);
+  perSnapshot("bracketShare", a.bracketShare, false);
+  perSnapshot("shareGap", a.shareGap, true);
+  NumberOrNull(json.Key("winShareChange"), a.winShareChange[h]);
+  NumberOrNull(json.Key("quinellaShareChange"), a.quinellaShareChange[h]);
+  NumberOrNull(json.Key("shareGapChange"), a.shareGapChange[h]);
+  NumberOrNull(json.Key("maxShareGap"), a.maxShareGap[h]);
+  json.Key("firstWinRank").Int(a.firstWinRank[h]);
+  json.Key("driftMark").String(Utf8(a.driftMark[h]));
+  json.Key("winChangeRank").Int(a.winChangeRank[h]);
+  json.Key("quinellaChangeRank").Int(a.quinellaChangeRank[h]);
+  json.Key("axisConditionMarks").BeginArray();
+  for (int k = 1; k <= 7; ++k) json.String(Utf8(a.axisConditionMarks[h][k]));
+  json.EndArray();
+  json.Key("partnerConditionMarks").BeginArray();
+  for (int k = 1; k <= 5; ++k) json.String(Utf8(a.partnerConditionMarks[h][k]));
+  json.EndArray();
+  json.Key("axisMark").String(Utf8(a.axisMark[h]));
+  json.Key("partnerMark").String(Utf8(a.partnerMark[h]));
+  json.EndObject();
+}
+
+void WriteRace(JsonWriter& json, const RaceSlot& slot, int i) {
+  const RaceAnalysis& a = slot.analysis;
+  auto texts = [&](const char* key, const PerSnapshot<std::string>& values) {
+    json.Key(key).BeginArray();
+    for (int s = 1; s <= kSnapshots; ++s) json.String(Utf8(values[s]));
+    json.EndArray();
+  };
+  json.BeginObject();
+  json.Key("slot").Int(i);
+  json.Key("key").String(Utf8(Field(slot.race, 12, 16)));
+  json.Key("raceNumber").Int(FieldInt(slot.race, 26, 2));
+  json.Key("runners").Int(FieldInt(slot.race, 882, 2));
+  json.Key("snapshotCount").Int(a.snapshotCount);
+  texts("fetchTimes", a.fetchTimes);
+  texts("winSnapshotTimes", a.winSnapshotTimes);
+  texts("quinellaSnapshotTimes", a.quinellaSnapshotTimes);
+  json.Key("axisRule").Int(a.axisRule);
+  json.Key("upsetDegree").String(Utf8(a.upsetDegree));
+  json.Key("betLabels").BeginArray();
+  for (int k = 1; k <= kMaxRunners; ++k) {
+    if (!a.betLabels[k].empty()) json.String(Utf8(a.betLabels[k]));
+  }
+  json.EndArray();
+  json.Key("shortQuinellaCount").BeginArray();
+  for (int s = 1; s <= kSnapshots; ++s) json.Int(a.shortQuinellaCount[s]);
+  json.EndArray();
+  json.Key("winPopularityOrder").BeginArray();
+  for (int s = 1; s <= kSnapshots; ++s) {
+    json.BeginArray();
+    for (int r = 1; r <= kMaxRunners; ++r) json.Int(a.winPopularityOrder[r][s]);
+    json.EndArray();
+  }
+  json.EndArray();
+  json.Key("hasPayout").Bool(a.hasPayout);
+  json.Key("horses").BeginArray();
+  for (int h = 1; h <= kMaxRunners; ++h) WriteHorse(json, a, h);
+  json.EndArray();
+  json.EndObject();
+}
+
+// The current odds of a bet label at the latest snapshot, in the pair mode of
+// the race; empty when they cannot be read.
+std::string BetOddsText(const RaceDayModel& model, const RaceSlot& slot, const std::string& label) {
+  int s = slot.analysis.snapshotCount;
+  if (s < 1) return {};
+  int n = static_cast<int>(FieldInt(slot.race, 882, 2));
+  long long v = 0;
+  if (IsQuinellaMode(n, model.fromYear2005)) {
+    int j = QuinellaPairIndex(label);
+    if (j == 0) return {};
+    v = FieldInt(slot.quinellaOdds[s], 45 + 13 * (j - 1), 6);
+  } else {
+    int j = BracketPairIndex(label);
+    if (j == 0) return {};
+    v = FieldInt(slot.winOdds[s], 606 + 9 * (j - 1), 5);
+  }
+  if (v < 1) return {};
+  return Format("%.1f", static_cast<double>(v) / 10.0);
+}
+
+// The axis horse the bet list is built on: the highest number marked "◎".
+int AxisHorse(const RaceAnalysis& a) {
+  static const std::string kAxis = Sjis("◎");
+  for (int h = kMaxRunners; h >= 1; --h) {
+    if (a.axisMark[h] == kAxis) return h;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool ParseAnalyseOptions(const std::vector<std::string>& args, AnalyseOptions& options, std::string& error) {
+  bool haveData = false, haveDay = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    bool matched = false;
+    if (!TakeValue(args, i, "--data", options.dataFolder, error, matched)) return false;
+    if (matched) {
+      haveData = true;
+      continue;
+    }
+    if (!TakeValue(args, i, "--day", options.dayName, error, matched)) return false;
+    if (matched) {
+      haveDay = true;
+      continue;
+    }
+    if (args[i] == "--text") {
+      options.text = true;
+      continue;
+    }
+    error = "unknown option '" + args[i] + "'";
+    return false;
+  }
+  if (!haveData || options.dataFolder.empty()) {
+    error = "--data DIR is required";
+    return false;
+  }
+  if (!haveDay || options.dayName.empty()) {
+    error = "--day DAYNAME is required";
+    return false;
+  }
+  return true;
+}
+
+int RunAnalyse(const AnalyseOptions& options, CliContext& context) {
+  auto fail = [&](const std::string& message) {
+    context.err << "turfwise-cli analyse: " << message << '\n';
+    return kExitFailure;
+  };
+  std::string folder, day;
+  if (!ToSjis(options.dataFolder, folder)) return fail("the data folder name cannot be used: " + options.dataFolder);
+  if (!ToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
+    return fail("not a day name: " + options.dayName);
+  }
+  std::error_code ec;
+  std::filesystem::directory_iterator listing(ToFsPath(folder), ec);
+  if (ec) return fail("cannot read the data folder " + options.dataFolder + ": " + ec.message());
+
+  const RaceDayPaths paths = RaceDayPathsOf(folder, day);
+  if (!FileExists(paths.race)) {
+    return fail("no race day " + options.dayName + " in " + options.dataFolder + " (no file " +
+                SjisToUtf8(day + ".jvRA") + ")");
+  }
+
+  auto model = std::make_unique<RaceDayModel>();
+  RaceList list;
+  NullRaceDayView view;
+  Settings settings(context.settingsPath);
+  SystemClock systemClock;
+  const Clock& clock = context.clock ? *context.clock : systemClock;
+  LoadRaceDayResult result = LoadRaceDay(*model, list, folder, day, settings, clock, view);
+  if (result.outcome != LoadOutcome::kLoaded) {
+    return fail("cannot read " + SjisToUtf8(paths.race));
+  }
+  if (options.text) {
+    WriteDayText(*model, day, context.out);
+  } else {
+    WriteDayJson(*model, day, context.out);
+  }
+  context.out.flush();
+  if (!context.out) return fail("cannot write the output");
+  return kExitOk;
+}
+
+int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context) {
+  AnalyseOptions options;
+  std::string error;
+  if (!ParseAnalyseOptions(args, options, error)) {
+    context.err << "turfwise-cli analyse: " << error << "\nusage: turfwise-cli analyse " << kAnalyseUsage << '\n';
+    return kExitUsage;
+  }
+  return RunAnalyse(options, context);
+}
+
+void WriteDayJson(const RaceDayModel& model, const std::string& dayName, std::ostream& out) {
+  JsonWriter json(out);
+  json.BeginObject();
+  json.Key("day").String(SjisToUtf8(dayName));
+  json.Key("races").BeginArray();
+  for (int i = 0; i < kMaxRaces; ++i) {
+    const RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    if (slot.analysis.present) WriteRace(json, slot, i);
+  }
+  json.EndArray();
+  json.EndObject();
+  out << '\n';
+}
+
+void WriteDayText(const RaceDayModel& model, const std::string& dayName, std::ostream& out) {
+  out << SjisToUtf8(dayName) << '\n';
+  for (int i = 0; i < kMaxRaces; ++i) {
+    const RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    const RaceAnalysis& a = slot.analysis;
+    if (!a.present) continue;
+    int axis = AxisHorse(a);
+    out << Format("[%2d] ", i) << SjisToUtf8(RaceListEntryText(slot.race))
+        << Format("  runners %2lld  snapshots %d", FieldInt(slot.race, 882, 2), a.snapshotCount);
+    if (axis > 0) {
+      out << Format("  axis %2d (condition %d)", axis, a.axisRule);
+    } else {
+      out << "  axis  -";
+    }
+    out << "  rating " << (a.upsetDegree.empty() ? "-" : SjisToUtf8(a.upsetDegree)) << '\n';
+    std::string bets;
+    for (int k = 1; k <= kMaxRunners; ++k) {
+      if (a.betLabels[k].empty()) continue;
+      std::string odds = BetOddsText(model, slot, a.betLabels[k]);
+      bets += "  " + SjisToUtf8(a.betLabels[k]) + " " + (odds.empty() ? "-" : odds);
+    }
+    out << "     bets:" << (bets.empty() ? "  none" : bets) << '\n';
+  }
+}
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+#include "cli/cli.h"
+
+#include "cli/analyse_command.h"
+
+namespace tw {
+
+const std::vector<CliCommand>& CliCommands() {
+  static const std::vector<CliCommand> commands = {
+      {"analyse", kAnalyseUsage, &RunAnalyseCommand},
+  };
+  return commands;
+}
+
+std::string CliUsage() {
+  std::string text = "usage: turfwise-cli <command> [options]\n\ncommands:\n";
+  for (const auto& command : CliCommands()) {
+    text += "  ";
+    text += command.name;
+    text += ' ';
+    text += command.usage;
+    text += '\n';
+  }
+  return text;
+}
+
+int RunCli(const std::vector<std::string>& args, CliContext& context) {
+  if (!args.empty()) {
+    for (const auto& command : CliCommands()) {
+      if (args[0] == command.name) {
+        return command.run(std::vector<std::string>(args.begin() + 1, args.end()), context);
+      }
+    }
+    context.err << "turfwise-cli: unknown command '" << args[0] << "'\n";
+  }
+  context.err << CliUsage();
+  return kExitUsage;
+}
+
+}  // namespace tw

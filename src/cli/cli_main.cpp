@@ -1,0 +1,18 @@
+// turfwise-cli: the command-line program; see cli/cli.h.
+#include <filesystem>
+#include <iostream>
+
+#include "app/clock.h"
+#include "app/paths.h"
+#include "cli/cli.h"
+#include "text/files.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  tw::SystemClock clock;
+  // The settings file lies beside the executable and is named after it.
+  std::filesystem::path exe = argc > 0 ? std::filesystem::path(argv[0]) : std::filesystem::path("turfwise-cli");
+  std::string settings = tw::FromFsPath(exe.parent_path() / tw::SettingsFileName(exe.filename().string()));
+  tw::CliContext context{std::cout, std::cerr, &clock, settings};
+  return tw::RunCli(args, context);
+}

@@ -1,0 +1,40 @@
+#include "store/odds_files.h"
+
+#include "store/layout.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+// A race file of 6 lines or fewer is not a usable day yet and gets no odds files.
+constexpr size_t kMinRaceLinesForOdds = 7;
+
+void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
+  if (FileExists(path)) return;
+  StoreResult result;
+  result.file = path;
+  size_t sep = path.find_last_of("/\\");
+  result.name = sep == std::string::npos ? path : path.substr(sep + 1);
+  SaveResult saved = SaveLines(path, std::vector<std::string>(lineCount, std::string(length, ' ')));
+  result.stored = saved.ok;
+  if (!saved) result.error = Utf8ToSjis(saved.error.empty() ? "save failed" : saved.error);
+  results.push_back(std::move(result));
+}
+
+}  // namespace
+
+std::vector<StoreResult> CreateMissingOddsFiles(const std::string& raceFilePath) {
+  std::vector<StoreResult> results;
+  auto raceLines = LoadLines(raceFilePath);
+  if (!raceLines || raceLines->size() < kMinRaceLinesForOdds) return results;
+  size_t count = raceLines->size() * kSnapshotsPerRace;
+  CreateBlank(WithExtension(raceFilePath, ".jvO1"), count, kWinOddsLineLength, results);
+  CreateBlank(WithExtension(raceFilePath, ".jvO2"), count, kQuinellaLineLength, results);
+  return results;
+}
+
+void CreateOddsFiles(const std::string& raceFilePath) { CreateMissingOddsFiles(raceFilePath); }
+
+}  // namespace tw

@@ -1,0 +1,241 @@
+#include "store/race_day_store.h"
+
+#include <algorithm>
+
+#include "codes/numbers.h"
+#include "store/layout.h"
+#include "store/snapshot_slot.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+// The shortest record that still carries every field its placement reads.
+constexpr size_t kKeyedRecordMin = 27;   // race key up to position 27
+constexpr size_t kRunnerRecordMin = 30;  // horse number at 29-30
+constexpr size_t kOddsRecordMin = 35;    // announcement time at 28-35
+
+bool RaceInRange(const std::string& record) {
+  long long race = RaceNumber(record);
+  return race >= 1 && race <= kRacesPerCourse;
+}
+
+bool HorseInRange(const std::string& record) {
+  long long horse = HorseNumber(record);
+  return horse >= 1 && horse <= kRunnerSlots;
+}
+
+bool LocalOrOverseas(const std::string& record) {
+  std::string kind = DataKind(record);
+  return kind == "A" || kind == "B";
+}
+
+// Replaces the first line with the new line's race key, else appends it.
+void ReplaceOrAdd(std::vector<std::string>& lines, const std::string& line) {
+  std::string key = RaceKey(line);
+  for (auto& old : lines) {
+    if (RaceKey(old) == key) {
+      old = line;
+      return;
+    }
+  }
+  lines.push_back(line);
+}
+
+// Saves the lines; on failure the result says why and nothing counts as stored.
+bool Save(StoreResult& result, const std::vector<std::string>& lines) {
+  SaveResult saved = SaveLines(result.file, lines);
+  if (!saved) {
+    result.stored = false;
+    result.error = Utf8ToSjis(saved.error.empty() ? "save failed" : saved.error);
+    return false;
+  }
+  result.stored = true;
+  return true;
+}
+
+enum class Existing { kMissing, kUnreadable, kLoaded };
+
+// Loads an existing file into `lines`, normalised to the layout. A file that
+// exists but cannot be read is never replaced: the result says why.
+Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size_t length, size_t minLines = 0) {
+  if (!FileExists(result.file)) return Existing::kMissing;
+  auto loaded = LoadLines(result.file);
+  if (!loaded) {
+    result.error = Sjis("ファイルを読み込めません");
+    return Existing::kUnreadable;
+  }
+  lines = std::move(*loaded);
+  NormaliseLines(lines, length, minLines);
+  return Existing::kLoaded;
+}
+
+}  // namespace
+
+RaceDayStore::RaceDayStore(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+void RaceDayStore::StartDownload(long long fromDate) {
+  fromDate_ = fromDate;
+  createdRaceFiles_.clear();
+}
+
+StoreResult RaceDayStore::Target(const std::string& name) const {
+  StoreResult result;
+  result.name = name;
+  result.file = JoinPath(dataFolder_, name);
+  return result;
+}
+
+bool RaceDayStore::OnOrAfterFromDate(const std::string& record) const {
+  // The from-date less 10 is an integer subtraction on yyyymmdd, so
+  // 20240503 - 10 = 20240493 accepts the 1st and 2nd of May too.
+  return RaceDate(record) >= fromDate_ - 10;
+}
+
+void RaceDayStore::NoteCreatedRaceFile(const std::string& name) {
+  auto it = std::lower_bound(createdRaceFiles_.begin(), createdRaceFiles_.end(), name);
+  if (it == createdRaceFiles_.end() || *it != name) createdRaceFiles_.insert(it, name);
+}
+
+StoreResult RaceDayStore::StoreRaceRecord(const std::string& record) { return StoreRace(record, RaceRule::kDownload); }
+
+StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
+  return StoreRace(record, RaceRule::kResultFetch);
+}
+
+StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
+  auto line = StoredLine(record, kRaceLineLength, kKeyedRecordMin);
+  if (!line || RecordType(*line) != "RA" || !RaceInRange(*line)) return {};
+  if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
+  auto day = DayNameOf(*line);
+  if (!day) return {};
+  *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
+
+  StoreResult result = Target(RaceFileName(*day));
+  std::vector<std::string> lines;
+  Existing existing = LoadExisting(result, lines, kRaceLineLength);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kLoaded) {
+    ReplaceOrAdd(lines, *line);
+  } else if (rule == RaceRule::kResultFetch) {
+    return {};  // the result fetch only updates days that were downloaded
+  } else {
+    lines.push_back(*line);
+  }
+  // Record lines start with "RA000000000" and the race key, so byte order is
+  // race-key order; blank lines sort first and one of them is dropped.
+  std::stable_sort(lines.begin(), lines.end());
+  if (IsBlank(lines.front())) lines.erase(lines.begin());
+  auto at = std::find(lines.begin(), lines.end(), *line);
+  result.line = static_cast<int>(at - lines.begin());
+  if (!Save(result, lines)) return result;
+  if (rule == RaceRule::kDownload) NoteCreatedRaceFile(result.name);
+  return result;
+}
+
+StoreResult RaceDayStore::StoreRunnerRecord(const std::string& record) {
+  return StoreRunner(record, RunnerRule::kDownload);
+}
+
+StoreResult RaceDayStore::UpdateRunnerRecord(const std::string& record) {
+  return StoreRunner(record, RunnerRule::kResultFetch);
+}
+
+StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule) {
+  auto line = StoredLine(record, kRunnerLineLength, kRunnerRecordMin);
+  // Races 1-12 and horses 1-18 are the only slots of the 216-line file; a
+  // runner without a horse number (not yet drawn) is not stored.
+  if (!line || RecordType(*line) != "SE" || !RaceInRange(*line) || !HorseInRange(*line)) return {};
+  if (rule == RunnerRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
+  auto day = DayNameOf(*line);
+  if (!day) return {};
+
+  StoreResult result = Target(RunnerFileName(*day, Field(*line, 20, 2)));
+  std::vector<std::string> lines;
+  Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileLines);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kMissing) {
+    if (rule == RunnerRule::kResultFetch) return {};
+    lines.assign(kRunnerFileLines, std::string(kRunnerLineLength, ' '));
+  }
+  size_t at = static_cast<size_t>((RaceNumber(*line) - 1) * kRunnerSlots + (HorseNumber(*line) - 1));
+  lines[at] = *line;
+  result.line = static_cast<int>(at);
+  Save(result, lines);
+  return result;
+}
+
+StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSource source) {
+  auto line = StoredLine(record, kPayoutLineLength, kKeyedRecordMin);
+  if (!line || RecordType(*line) != "HR" || !RaceInRange(*line)) return {};
+  if (source == PayoutSource::kDownload) {
+    if (!OnOrAfterFromDate(*line)) return {};  // payouts have no data-kind test
+    *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
+  }
+  auto day = DayNameOf(*line);
+  if (!day) return {};
+
+  StoreResult result = Target(PayoutFileName(*day));
+  std::vector<std::string> lines;
+  Existing existing = LoadExisting(result, lines, kPayoutLineLength);
+  if (existing == Existing::kUnreadable) return result;
+  if (existing == Existing::kLoaded) {
+    ReplaceOrAdd(lines, *line);
+  } else {
+    lines.push_back(*line);
+  }
+  std::stable_sort(lines.begin(), lines.end());  // no blank-line removal here
+  result.line = static_cast<int>(std::find(lines.begin(), lines.end(), *line) - lines.begin());
+  Save(result, lines);
+  return result;
+}
+
+StoreResult RaceDayStore::FillRaceFile(const std::string& fileName) {
+  StoreResult result = Target(fileName);
+  std::vector<std::string> lines;
+  if (LoadExisting(result, lines, kRaceLineLength) != Existing::kLoaded) return result;
+  if (lines.size() >= kRaceFileFullLines) return result;
+  NormaliseLines(lines, kRaceLineLength, kRaceFileFullLines);
+  Save(result, lines);
+  return result;
+}
+
+std::vector<StoreResult> RaceDayStore::FillCreatedRaceFiles() {
+  std::vector<StoreResult> results;
+  for (const auto& name : createdRaceFiles_) results.push_back(FillRaceFile(name));
+  return results;
+}
+
+StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceSlot, const std::string& dayName) {
+  if (raceSlot < 0 || raceSlot >= kDayRaceSlots || IsBlank(dayName)) return {};
+  bool win = RecordType(record) == "O1";
+  size_t length = win ? kWinOddsLineLength : kQuinellaLineLength;
+  auto line = StoredLine(record, length, kOddsRecordMin);
+  if (!line || !IsStorableOddsRecord(*line)) return {};
+
+  StoreResult result = Target(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName));
+  size_t first = static_cast<size_t>(raceSlot) * kSnapshotsPerRace;
+  // The fetch never creates odds files; a short file gets the slot's lines.
+  std::vector<std::string> lines;
+  if (LoadExisting(result, lines, length, first + kSnapshotsPerRace) != Existing::kLoaded) return result;
+  int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], *line);
+  if (snapshot < 0) return result;  // not later than what is stored
+  size_t at = first + static_cast<size_t>(snapshot);
+  lines[at] = *line;
+  result.line = static_cast<int>(at);
+  Save(result, lines);
+  return result;
+}
+
+StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts) {
+  int slot = FindSnapshotSlot(record, raceTexts);
+  if (slot < 0) return {};
+  auto day = DayNameOf(raceTexts[static_cast<size_t>(slot)]);
+  if (!day) return {};
+  return StoreOddsSnapshot(record, slot, *day);
+}
+
+}  // namespace tw

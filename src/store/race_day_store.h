@@ -1,0 +1,88 @@
+// The placement rules of the race-day files: every writer (race-card
+// download, odds fetch, result fetch) stores records through this class.
+//
+// Every operation takes the record as received from JV-Link, converted to
+// Shift-JIS and still carrying its CR LF. It loads the whole file, changes it
+// in memory and saves it whole; a record that fails a test is skipped
+// silently (stored = false, no error), and a failed save is reported in
+// `error` with stored = false.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/store_result.h"
+
+namespace tw {
+
+// Who offers a payout record: the race-card download zeroes its data kind and
+// creation date and applies the date test; the result fetch stores it as
+// received.
+enum class PayoutSource { kDownload, kResultFetch };
+
+class RaceDayStore {
+ public:
+  // `dataFolder` is the folder that holds the day files (the application
+  // folder + "Data"), Shift-JIS.
+  explicit RaceDayStore(std::string dataFolder);
+
+  const std::string& dataFolder() const { return dataFolder_; }
+
+  // Starts a race-card download: sets its from-date (yyyymmdd as an integer)
+  // and empties the list of race files created by the download.
+  void StartDownload(long long fromDate);
+  long long fromDate() const { return fromDate_; }
+  // Names of the race files written by this download, ascending, each once.
+  const std::vector<std::string>& createdRaceFiles() const { return createdRaceFiles_; }
+
+  // Race-card download: race records of JRA races on or after the from-date
+  // less 10 (as integers) replace the line with the same race key or are
+  // added; the file is kept in race-key order and loses one blank first line.
+  StoreResult StoreRaceRecord(const std::string& record);
+  // Race-card download: runner records go to line (race-1)*18 + (horse-1) of
+  // the course's runner file, which is created as 216 blank lines.
+  StoreResult StoreRunnerRecord(const std::string& record);
+  // Payout records replace the line with the same race key or are added; the
+  // file is kept sorted. See PayoutSource for the two forms.
+  StoreResult StorePayoutRecord(const std::string& record, PayoutSource source);
+
+  // Result fetch: like StoreRaceRecord without data-kind and date tests, and
+  // only into an existing race file.
+  StoreResult UpdateRaceRecord(const std::string& record);
+  // Result fetch: like StoreRunnerRecord without data-kind and date tests, and
+  // only into an existing runner file.
+  StoreResult UpdateRunnerRecord(const std::string& record);
+
+  // After a download that had nothing to download: the race file `fileName`
+  // (a name in the data folder) is filled with blank lines up to 36 lines.
+  // stored = true when lines were added and saved.
+  StoreResult FillRaceFile(const std::string& fileName);
+  // FillRaceFile for every race file created by this download.
+  std::vector<StoreResult> FillCreatedRaceFiles();
+
+  // Odds fetch: an O1 or O2 record of race slot `raceSlot` (0-35) of the day
+  // `dayName` goes into the next snapshot line 3i..3i+2 of the day's .jvO1 or
+  // .jvO2 file, in order of announcement time (see PlaceSnapshot). Records of
+  // data kind "0" or "9", without a race number, or for a day without odds
+  // files are not stored; the odds file is never created here.
+  StoreResult StoreOddsSnapshot(const std::string& record, int raceSlot, const std::string& dayName);
+  // The same, with the slot and the day found from the day's race texts in
+  // slot order (see FindSnapshotSlot).
+  StoreResult StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts);
+
+ private:
+  enum class RaceRule { kDownload, kResultFetch };
+  enum class RunnerRule { kDownload, kResultFetch };
+
+  StoreResult StoreRace(const std::string& record, RaceRule rule);
+  StoreResult StoreRunner(const std::string& record, RunnerRule rule);
+  bool OnOrAfterFromDate(const std::string& record) const;
+  void NoteCreatedRaceFile(const std::string& name);
+  StoreResult Target(const std::string& name) const;
+
+  std::string dataFolder_;
+  long long fromDate_ = 0;
+  std::vector<std::string> createdRaceFiles_;
+};
+
+}  // namespace tw

@@ -1,0 +1,19 @@
+// What a store operation did: whether it stored the record, the file it wrote
+// and, when the save failed, why.
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+struct StoreResult {
+  bool stored = false;  // the record is in the file and the file was saved
+  std::string file;     // path of the file written or meant to be written (Shift-JIS)
+  std::string name;     // its name without the folder, as the download list shows it
+  std::string error;    // why the save failed (Shift-JIS); empty otherwise
+  int line = -1;        // 0-based line the record went to, where the layout fixes it
+
+  bool failed() const { return !error.empty(); }
+};
+
+}  // namespace tw

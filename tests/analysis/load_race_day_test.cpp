@@ -1,0 +1,389 @@
+#include "analysis/load_race_day.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "analysis/race_day_texts.h"
+#include "app/clock.h"
+#include "app/settings.h"
+#include "support/day_builder.h"
+#include "support/fake_race_day_view.h"
+#include "support/temp_dir.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+namespace {
+
+using test::DayBuilder;
+
+class LoadRaceDayTest : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  DayBuilder day{dir.str()};
+  std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
+  RaceList list;
+  test::FakeRaceDayView view;
+  ManualClock clock{DateTime{2024, 6, 1, 10, 0, 0}};  // a later day: the test day is past
+  Settings settings{dir.file("turfwise.ini")};
+
+  LoadRaceDayResult Load() {
+    day.Write();
+    return LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  }
+  RaceSlot& Slot(int i) { return model->slots[static_cast<size_t>(i)]; }
+};
+
+TEST_F(LoadRaceDayTest, BlankLinesFirstTakeNoSlotAndOddsFollowTheSlotIndex) {
+  day.AddBlankRaceLines(3);
+  int a = day.AddRace("05", 1, 10, "1000");
+  int b = day.AddRace("05", 2, 12, "1030");
+  ASSERT_EQ(a, 0);
+  ASSERT_EQ(b, 1);
+  day.AddSampleSnapshot(b, 1, 9, 30);  // lines 3..5, not the race's file line 4
+  Load();
+
+  EXPECT_EQ(model->raceCount, 2);
+  EXPECT_TRUE(Slot(0).analysis.present);
+  EXPECT_TRUE(Slot(1).analysis.present);
+  EXPECT_FALSE(Slot(2).analysis.present);
+  EXPECT_EQ(Field(Slot(0).race, 26, 2), "01");
+  EXPECT_EQ(Field(Slot(1).race, 26, 2), "02");
+  EXPECT_EQ(Slot(1).analysis.snapshotCount, 1);
+  EXPECT_EQ(Slot(0).analysis.snapshotCount, 0);
+  EXPECT_EQ(SjisToUtf8(Slot(1).analysis.winSnapshotTimes[1]), "09時30分");
+  EXPECT_EQ(SjisToUtf8(Slot(1).analysis.quinellaSnapshotTimes[1]), "09時30分");
+  ASSERT_EQ(view.entries.size(), 2u);
+  EXPECT_EQ(view.entries[0], "東京   2回  6日 1R");
+  EXPECT_EQ(list.SlotOfRow(1), 1);
+}
+
+TEST_F(LoadRaceDayTest, SnapshotOfAnotherRaceIsNotLoaded) {
+  int a = day.AddRace("05", 1, 10);
+  int b = day.AddRace("05", 2, 10);
+  day.AddRace("06", 2, 10);
+  // Slot a's snapshot 1 belongs to race 2; slot b's to the same race number at another course.
+  day.SetWinOdds(a, 1, test::WinOddsLine(day.Key("05", 2), "05120930", test::SampleWinOdds(10, 1)));
+  day.SetWinOdds(a, 2, test::WinOddsLine(day.Key("05", 1), "05121030", test::SampleWinOdds(10, 2)));
+  day.SetWinOdds(b, 1, test::WinOddsLine(day.Key("06", 2), "05120930", test::SampleWinOdds(10, 1)));
+  day.SetQuinellaOdds(b, 1, test::QuinellaOddsLine(day.Key("06", 2), "05120930", test::SampleQuinellaOdds(10, 1)));
+  // The race date is not compared: another day's race 2 at course 05 matches.
+  day.SetWinOdds(b, 2,
+                 test::WinOddsLine("20230101" + day.Key("05", 2).substr(8), "05121000", test::SampleWinOdds(10, 1)));
+  Load();
+
+  EXPECT_TRUE(IsBlank(Slot(a).winOdds[1]));
+  EXPECT_FALSE(IsBlank(Slot(a).winOdds[2]));
+  EXPECT_EQ(Slot(a).analysis.snapshotCount, 2);
+  EXPECT_TRUE(Slot(a).analysis.winSnapshotTimes[1].empty());
+  EXPECT_TRUE(IsBlank(Slot(b).winOdds[1]));
+  EXPECT_TRUE(IsBlank(Slot(b).quinellaOdds[1]));
+  EXPECT_FALSE(IsBlank(Slot(b).winOdds[2]));
+  EXPECT_EQ(Slot(a).winOdds[2].size(), 962u);
+  EXPECT_EQ(Slot(a).winOdds[2].substr(960), "\r\n");
+}
+
+TEST_F(LoadRaceDayTest, ThirdSnapshotCountsEvenWhenTheSecondIsMissing) {
+  int a = day.AddRace("05", 7, 16);
+  day.AddSampleSnapshot(a, 1, 10, 15);
+  day.AddSampleSnapshot(a, 3, 14, 50);
+  Load();
+  EXPECT_EQ(Slot(a).analysis.snapshotCount, 3);
+  EXPECT_EQ(SjisToUtf8(Slot(a).analysis.winSnapshotTimes[3]), "14時50分");
+  EXPECT_TRUE(Slot(a).analysis.winSnapshotTimes[2].empty());
+}
+
+TEST_F(LoadRaceDayTest, TwentyFourRacesAndTwelveBlankLines) {
+  for (int r = 1; r <= 12; ++r) day.AddRace("05", r, 16);
+  for (int r = 1; r <= 12; ++r) day.AddRace("08", r, 16);
+  day.AddBlankRaceLines(12);
+  for (int i = 0; i < 24; ++i) day.AddRunners(i);
+  Load();
+
+  EXPECT_EQ(model->raceCount, 24);
+  EXPECT_EQ(list.rows(), 24);
+  EXPECT_EQ(view.entries.size(), 24u);
+  EXPECT_EQ(view.entries[12], "京都   2回  6日 1R");
+  for (int i = 24; i < 36; ++i) {
+    EXPECT_FALSE(Slot(i).analysis.present) << i;
+    EXPECT_TRUE(IsBlank(Slot(i).race)) << i;
+    EXPECT_EQ(Slot(i).race.size(), 1272u);
+  }
+  // Runners come from their course's file, race line (race - 1) x 18 + k.
+  EXPECT_EQ(Field(Slot(13).runners[4], 20, 2), "08");
+  EXPECT_EQ(Field(Slot(13).runners[4], 26, 2), "02");
+  EXPECT_EQ(Field(Slot(13).runners[4], 29, 2), "05");
+  EXPECT_EQ(Slot(13).runners[4].size(), 555u);
+  EXPECT_TRUE(IsBlank(Slot(13).runners[16]));  // 16 runners: slots 16 and 17 stay blank
+  // More than 6 race lines: the odds files are created for the day.
+  EXPECT_TRUE(FileExists(day.FilePath(".jvO1")));
+  EXPECT_TRUE(FileExists(day.FilePath(".jvO2")));
+}
+
+TEST_F(LoadRaceDayTest, RememberedRacePastTheEndSelectsTheLastRow) {
+  for (int r = 1; r <= 12; ++r) day.AddRace("05", r, 10);
+  for (int r = 1; r <= 12; ++r) day.AddRace("09", r, 10);
+  model->rememberedRace = 30;
+  LoadRaceDayResult result = Load();
+  EXPECT_EQ(result.shownRow, 23);
+  EXPECT_EQ(view.shownRow, 23);
+  EXPECT_EQ(model->selectedRace, 23);
+  EXPECT_EQ(model->rememberedRace, 23);
+
+  model->rememberedRace = 5;
+  Load();
+  EXPECT_EQ(view.shownRow, 5);
+  EXPECT_EQ(model->selectedRace, 5);
+}
+
+TEST_F(LoadRaceDayTest, PlannedFetchTimes) {
+  int r1 = day.AddRace("05", 1, 10, "1000");
+  int r4 = day.AddRace("05", 4, 10, "1150");
+  int r6 = day.AddRace("05", 6, 10, "1300");
+  int r11 = day.AddRace("05", 11, 10, "1545");
+  int r5 = day.AddRace("05", 5, 10, "0000");
+  Load();
+  auto times = [&](int slot) {
+    auto& t = Slot(slot).analysis.fetchTimes;
+    return t[1] + "," + t[2] + "," + t[3];
+  };
+  EXPECT_EQ(times(r1), "0915,0930,");
+  EXPECT_EQ(times(r4), "0930,1120,");
+  EXPECT_EQ(times(r6), "1015,1215,");
+  EXPECT_EQ(times(r11), "1015,1215,1515");
+  EXPECT_EQ(times(r5), "0930,,");
+  EXPECT_EQ(times(20), ",,");  // no race
+}
+
+TEST_F(LoadRaceDayTest, PastDayNeverStartsTheResultTimer) {
+  day.AddRace("05", 1, 10);
+  Load();
+  EXPECT_EQ(view.events.front(), "stop");
+  EXPECT_FALSE(view.timerRunning);
+  EXPECT_EQ(view.interval, 15 * 60000);
+  EXPECT_EQ(model->resultFetchMinutes, 15);
+}
+
+TEST_F(LoadRaceDayTest, TodayStartsTheResultTimerWithTheConfiguredInterval) {
+  ASSERT_TRUE(settings.WriteInteger("Time", "AutoRdataGet", 20));
+  day.AddRace("05", 1, 10);
+  clock.Set(DateTime{2024, 5, 12, 9, 0, 0});
+  Load();
+  EXPECT_TRUE(view.timerRunning);
+  EXPECT_EQ(view.interval, 20 * 60000);
+  EXPECT_EQ(model->resultFetchMinutes, 20);
+  // The interval is set before the timer starts, and the race is shown last.
+  ASSERT_GE(view.events.size(), 3u);
+  EXPECT_EQ(view.events[view.events.size() - 3], "interval:1200000");
+  EXPECT_EQ(view.events[view.events.size() - 2], "start");
+  EXPECT_EQ(view.events.back(), "show:0:0");
+}
+
+TEST_F(LoadRaceDayTest, MissingRaceFileResetsAnalysisAndKeepsRecordTexts) {
+  int a = day.AddRace("05", 3, 10);
+  day.AddSampleSnapshot(a, 1, 9, 30);
+  Load();
+  ASSERT_TRUE(Slot(0).analysis.present);
+
+  clock.Set(DateTime{2024, 5, 13, 9, 0, 0});
+  LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), Sjis("2024年05月13日"), settings, clock, view);
+  EXPECT_EQ(result.outcome, LoadOutcome::kNoRaceFile);
+  EXPECT_EQ(result.shownRow, -1);
+  EXPECT_FALSE(Slot(0).analysis.present);
+  EXPECT_EQ(Slot(0).analysis.snapshotCount, 0);
+  EXPECT_EQ(Field(Slot(0).race, 26, 2), "03");  // the previous texts stay
+  EXPECT_EQ(list.rows(), 0);
+  EXPECT_TRUE(view.entries.empty());
+  EXPECT_FALSE(view.timerRunning);
+  EXPECT_EQ(model->raceCount, 0);
+}
+
+TEST_F(LoadRaceDayTest, OnlyBlankLinesShowNothing) {
+  day.AddBlankRaceLines(8);
+  LoadRaceDayResult result = Load();
+  EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
+  EXPECT_EQ(model->raceCount, 0);
+  EXPECT_EQ(result.shownRow, -1);
+  EXPECT_EQ(view.shownRow, -1);
+}
+
+TEST_F(LoadRaceDayTest, YearZeroLineTakesASlotButNoRowAndRowsKeepTheirSlots) {
+  day.AddRace("05", 1, 10);
+  std::string zero = test::RaceLine("0000" + day.Key("05", 2).substr(4), 10, "1030");
+  day.AddRawRaceLine(zero);
+  int third = day.AddRace("05", 3, 12, "1100");
+  ASSERT_EQ(third, 2);
+  day.AddSampleSnapshot(third, 1, 9, 30);
+  model->rememberedRace = 2;
+  Load();
+
+  EXPECT_EQ(model->raceCount, 3);
+  EXPECT_TRUE(Slot(1).analysis.present);
+  ASSERT_EQ(list.rows(), 2);
+  EXPECT_EQ(view.entries[1], "東京   2回  6日 3R");
+  EXPECT_EQ(list.SlotOfRow(1), 2);
+  EXPECT_EQ(list.RowOfSlot(1), -1);
+  // The remembered slot 2 is shown by row 1, not by a row 2 that does not exist.
+  EXPECT_EQ(view.shownRow, 1);
+  EXPECT_EQ(view.shownSlot, 2);
+  EXPECT_EQ(model->selectedRace, 2);
+  EXPECT_EQ(Slot(2).analysis.snapshotCount, 1);
+
+  // Clicking row 1 shows slot 2 (the third race), never slot 1.
+  model->selectedRace = 0;
+  EXPECT_EQ(SelectRaceRow(*model, list, 1), 2);
+  EXPECT_EQ(model->selectedRace, 2);
+  EXPECT_EQ(model->rememberedRace, 2);
+  EXPECT_EQ(SelectRaceRow(*model, list, 2), -1);
+  EXPECT_EQ(model->selectedRace, 2);
+
+  // A remembered slot without a row selects the row of the race before it.
+  model->rememberedRace = 1;
+  Load();
+  EXPECT_EQ(view.shownRow, 0);
+  EXPECT_EQ(model->selectedRace, 0);
+}
+
+TEST_F(LoadRaceDayTest, LastRecordWithoutLineEndIsReadAndPartialRecordIsNot) {
+  day.AddRace("05", 1, 10);
+  day.AddRace("05", 2, 10);
+  day.Write();
+  std::string bytes = *ReadFileBytes(day.RaceFilePath());
+  ASSERT_EQ(bytes.size(), 2u * 1272u);
+
+  ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, bytes.size() - 2)));
+  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  EXPECT_EQ(model->raceCount, 2);
+  EXPECT_EQ(Slot(1).race.size(), 1272u);
+  EXPECT_EQ(Slot(1).race.substr(1270), "\r\n");
+
+  ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, bytes.size() - 3)));
+  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  EXPECT_EQ(model->raceCount, 1);
+  EXPECT_TRUE(IsBlank(Slot(1).race));
+
+  ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, 1272 + 900)));
+  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  EXPECT_EQ(model->raceCount, 1);
+}
+
+TEST_F(LoadRaceDayTest, ShortOddsFileLeavesLaterSnapshotsBlank) {
+  int a = day.AddRace("05", 1, 10);
+  int b = day.AddRace("05", 2, 10);
+  day.AddSampleSnapshot(a, 1, 9, 15);
+  day.AddSampleSnapshot(b, 1, 9, 30);
+  day.Write();
+  // Cut the win-odds file after slot a's three lines.
+  std::string bytes = *ReadFileBytes(day.FilePath(".jvO1"));
+  ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvO1"), bytes.substr(0, 3 * 962)));
+  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  EXPECT_EQ(Slot(a).analysis.snapshotCount, 1);
+  EXPECT_EQ(Slot(b).analysis.snapshotCount, 0);
+  EXPECT_FALSE(IsBlank(Slot(b).quinellaOdds[1]));
+}
+
+TEST_F(LoadRaceDayTest, DamagedFilesLoadWithoutCrashing) {
+  for (int r = 1; r <= 8; ++r) {
+    int s = day.AddRace("05", r, r == 3 ? 99 : 14);  // race 3 claims 99 runners
+    day.AddRunners(s);
+    day.AddSampleSnapshot(s, 1, 9, 30);
+    day.AddSamplePayout(s);
+  }
+  day.Write();
+
+  // Short lines in the race file shift every later record.
+  auto race = *LoadLines(day.RaceFilePath());
+  race[2].resize(300);
+  race[5].resize(10);
+  ASSERT_TRUE(SaveLines(day.RaceFilePath(), race));
+  // Truncated odds file, garbage in the payout and runner files.
+  std::string o2 = *ReadFileBytes(day.FilePath(".jvO2"));
+  ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvO2"), o2.substr(0, o2.size() / 3 + 17)));
+  std::mt19937 rng(7);
+  std::string garbage(50000, '\0');
+  for (auto& c : garbage) c = static_cast<char>(rng());
+  ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvHR"), garbage.substr(0, 5000)));
+  ASSERT_TRUE(WriteFileAtomic(day.RunnerFilePath("05"), garbage.substr(0, 30000)));
+  EXPECT_NO_FATAL_FAILURE(LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view));
+  EXPECT_GE(model->raceCount, 1);
+
+  // Garbage everywhere, including the race file.
+  for (int round = 0; round < 20; ++round) {
+    for (const char* ext : {".jvRA", ".jvO1", ".jvO2", ".jvHR"}) {
+      std::string bytes(static_cast<size_t>(rng() % 60000), '\0');
+      for (auto& c : bytes) {
+        unsigned v = rng() % 8;
+        c = v < 3 ? ' ' : v < 6 ? static_cast<char>('0' + rng() % 10) : static_cast<char>(rng());
+      }
+      ASSERT_TRUE(WriteFileAtomic(day.FilePath(ext), bytes));
+    }
+    LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+    EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
+    EXPECT_LE(model->raceCount, 36);
+    for (const auto& slot : model->slots) {
+      ASSERT_EQ(slot.race.size(), 1272u);
+      ASSERT_EQ(slot.payout.size(), 719u);
+      for (const auto& r : slot.runners) ASSERT_EQ(r.size(), 555u);
+    }
+    EXPECT_EQ(list.rows(), static_cast<int>(view.entries.size()));
+  }
+}
+
+TEST_F(LoadRaceDayTest, RaceFileThatCannotBeReadEndsTheLoad) {
+  std::filesystem::create_directories(ToFsPath(day.RaceFilePath()) / "x");
+  LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  EXPECT_NE(result.outcome, LoadOutcome::kLoaded);
+  EXPECT_EQ(model->raceCount, 0);
+}
+
+TEST_F(LoadRaceDayTest, PayoutsAreImportedByTheLoad) {
+  int a = day.AddRace("05", 1, 10);
+  int b = day.AddRace("05", 2, 10);
+  day.AddSamplePayout(b);
+  Load();
+  EXPECT_FALSE(Slot(a).analysis.hasPayout);
+  EXPECT_TRUE(Slot(b).analysis.hasPayout);
+  EXPECT_EQ(Field(Slot(b).payout, 1, 2), "HR");
+  EXPECT_EQ(Slot(b).payout.size(), 719u);
+}
+
+TEST_F(LoadRaceDayTest, DayBefore2005IsBracketModeDay) {
+  DayBuilder old(dir.str(), 2004, 12, 26);
+  old.AddRace("06", 1, 8);
+  old.Write();
+  LoadRaceDay(*model, list, dir.str(), old.dayName(), settings, clock, view);
+  EXPECT_FALSE(model->fromYear2005);
+  Load();
+  EXPECT_TRUE(model->fromYear2005);
+}
+
+TEST(RaceDayTextsTest, HeaderAndEntryTexts) {
+  std::string race = test::RaceLine(test::RaceKey(2024, 5, 12, "05", 2, 6, 11), 18, "1545") + "\r\n";
+  RaceHeaderTexts h = RaceHeader(race);
+  EXPECT_EQ(SjisToUtf8(h.dateLine), "2024年05月12日東京02回06日");
+  EXPECT_EQ(SjisToUtf8(h.raceLine), "11R");
+  EXPECT_EQ(SjisToUtf8(h.fieldLine), "18頭");
+  EXPECT_EQ(SjisToUtf8(h.postLine), "15時45分発走");
+  EXPECT_EQ(SjisToUtf8(RaceListEntryText(race)), "東京   2回  6日11R");
+
+  std::string nine = test::RaceLine(test::RaceKey(2024, 5, 12, "05", 2, 6, 1), 9, "1000");
+  EXPECT_EQ(SjisToUtf8(RaceHeader(nine).fieldLine), " 9頭");
+  EXPECT_EQ(SjisToUtf8(RaceHeader(nine).raceLine), " 1R");
+}
+
+TEST(RaceDayTextsTest, PostTimeLess30GuardsDamagedTimes) {
+  auto with = [](const std::string& post) {
+    return PostTimeLess30(test::RaceLine(test::RaceKey(2024, 5, 12, "05", 2, 6, 11), 18, post));
+  };
+  EXPECT_EQ(with("1545"), "1515");
+  EXPECT_EQ(with("1000"), "0930");
+  EXPECT_EQ(with("0000"), "");
+  EXPECT_EQ(with("    "), "");
+  EXPECT_EQ(with("0015"), "");
+}
+
+}  // namespace
+}  // namespace tw
