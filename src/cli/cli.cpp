@@ -1,12 +1,14 @@
 #include "cli/cli.h"
 
 #include "cli/analyse_command.h"
+#include "cli/print_pdf_command.h"
 
 namespace tw {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"analyse", kAnalyseUsage, &RunAnalyseCommand},
+      {"print", kPrintUsage, &RunPrintCommand},
   };
   return commands;
 }
