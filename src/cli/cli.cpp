@@ -7,6 +7,7 @@
 #include "cli/download_command.h"
 #include "cli/fetch_odds_command.h"
 #include "cli/results_command.h"
+#include "cli/print_pdf_command.h"
 
 namespace tw {
 
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& CliCommands() {
       {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},
       {"results", kResultsUsage, &RunResultsCommand},
       {"auto", kAutoUsage, &RunAutoCommand},
+      {"print", kPrintUsage, &RunPrintCommand},
   };
   return commands;
 }

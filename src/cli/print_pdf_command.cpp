@@ -1,0 +1,120 @@
+#include "cli/print_pdf_command.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "analysis/load_race_day.h"
+#include "app/clock.h"
+#include "app/settings.h"
+#include "print/analysis_page.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+namespace {
+
+PrintPdfWriter& InstalledWriter() {
+  static PrintPdfWriter writer = nullptr;
+  return writer;
+}
+
+// A command-line text as Shift-JIS; false when some character has none.
+bool ToSjis(const std::string& utf8, std::string& sjis) {
+  sjis = Utf8ToSjis(utf8);
+  return SjisToUtf8(sjis) == utf8;
+}
+
+}  // namespace
+
+PrintPdfWriter SetPrintPdfWriter(PrintPdfWriter writer) {
+  PrintPdfWriter previous = InstalledWriter();
+  InstalledWriter() = writer;
+  return previous;
+}
+
+bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& options, std::string& error) {
+  struct Known {
+    const char* name;
+    std::string* value;
+  };
+  const Known known[] = {{"--data", &options.dataFolder}, {"--day", &options.dayName}, {"--pdf", &options.pdfFile}};
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool matched = false;
+    for (const Known& k : known) {
+      const std::string name = k.name;
+      if (arg == name) {
+        if (i + 1 >= args.size()) {
+          error = name + " needs a value";
+          return false;
+        }
+        *k.value = args[++i];
+        matched = true;
+      } else if (arg.rfind(name + "=", 0) == 0) {
+        *k.value = arg.substr(name.size() + 1);
+        matched = true;
+      }
+      if (matched) break;
+    }
+    if (!matched) {
+      error = "unknown option " + arg;
+      return false;
+    }
+  }
+  for (const Known& k : known) {
+    if (k.value->empty()) {
+      error = std::string(k.name) + " is required";
+      return false;
+    }
+  }
+  return true;
+}
+
+int RunPrint(const PrintOptions& options, CliContext& context) {
+  auto fail = [&](const std::string& message) {
+    context.err << "turfwise-cli print: " << message << '\n';
+    return kExitFailure;
+  };
+  const PrintPdfWriter writer = InstalledWriter();
+  if (!writer) return fail("this build has no PDF writer (it comes with the Qt part of the build)");
+
+  std::string folder, day;
+  if (!ToSjis(options.dataFolder, folder)) return fail("the data folder name cannot be used: " + options.dataFolder);
+  if (!ToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
+    return fail("not a day name: " + options.dayName);
+  }
+  std::error_code ec;
+  std::filesystem::directory_iterator listing(ToFsPath(folder), ec);
+  if (ec) return fail("cannot read the data folder " + options.dataFolder + ": " + ec.message());
+  const RaceDayPaths paths = RaceDayPathsOf(folder, day);
+  if (!FileExists(paths.race)) return fail("no race day " + options.dayName + " in " + options.dataFolder);
+
+  auto model = std::make_unique<RaceDayModel>();
+  RaceList list;
+  NullRaceDayView view;
+  Settings settings(context.settingsPath);
+  SystemClock systemClock;
+  const Clock& clock = context.clock ? *context.clock : systemClock;
+  if (LoadRaceDay(*model, list, folder, day, settings, clock, view).outcome != LoadOutcome::kLoaded) {
+    return fail("cannot read " + SjisToUtf8(paths.race));
+  }
+  if (list.rows() == 0) return fail("the day " + options.dayName + " has no race");
+
+  const AnalysisPrintout printout = BuildAnalysisPrintout(*model, list.slots);
+  std::string error;
+  if (!writer(printout.pages, options.pdfFile, error)) return fail("cannot write " + options.pdfFile + ": " + error);
+  context.out << "wrote " << printout.pages.size() << " pages to " << options.pdfFile << '\n';
+  return kExitOk;
+}
+
+int RunPrintCommand(const std::vector<std::string>& args, CliContext& context) {
+  PrintOptions options;
+  std::string error;
+  if (!ParsePrintOptions(args, options, error)) {
+    context.err << "turfwise-cli print: " << error << "\nusage: turfwise-cli print " << kPrintUsage << '\n';
+    return kExitUsage;
+  }
+  return RunPrint(options, context);
+}
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+// `turfwise-cli print --data DIR --day DAYNAME --pdf FILE`: loads one race
+// day as the program does when the day is chosen and writes its whole
+// analysis print-out, one A4 page per race, as a PDF file.
+//
+// The pages are laid out here; drawing them into a PDF needs the Qt part of
+// the build, which installs its writer with SetPrintPdfWriter. A build
+// without it reports that the command is not available.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "print/page.h"
+
+namespace tw {
+
+inline constexpr const char* kPrintUsage =
+    "--data DIR --day DAYNAME --pdf FILE\n"
+    "      Loads the day DAYNAME from the data folder DIR and writes its analysis print-out,\n"
+    "      one A4 page per race, as the PDF file FILE.";
+
+struct PrintOptions {
+  std::string dataFolder;  // UTF-8, as given
+  std::string dayName;     // UTF-8, as given
+  std::string pdfFile;     // UTF-8, as given
+};
+
+// Writes the pages to the PDF file (UTF-8 path); false with a message.
+using PrintPdfWriter = bool (*)(const std::vector<Page>& pages, const std::string& pdfFile, std::string& error);
+
+// Installs the writer (nullptr removes it); returns the previous one.
+PrintPdfWriter SetPrintPdfWriter(PrintPdfWriter writer);
+
+// False with a message when an option is unknown, lacks its value or a
+// required option is missing.
+bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& options, std::string& error);
+
+int RunPrint(const PrintOptions& options, CliContext& context);
+
+// The entry of the command table.
+int RunPrintCommand(const std::vector<std::string>& args, CliContext& context);
+
+}  // namespace tw
