@@ -1,10 +1,13 @@
 #include "gui/main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +34,9 @@
 #include "gui/acquisition_actions.h"
 #include "gui/qt_text.h"
 #include "gui/race_view_panel.h"
+#include "import/timeseries_folder.h"
+#include "import/timeseries_import.h"
+#include "reports/hit_report.h"
 #include "text/files.h"
 #include "text/sjis.h"
 #include "view/race_view.h"
@@ -72,7 +78,62 @@ TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent)
   WriteGridHeadings();
   DisableUnbuiltCommands();
   ConnectAcquisition();
+  ConnectReportsAndImport();
   MakeDataListBtnClick();
+}
+
+void TMainForm::ConnectReportsAndImport() {
+  connect(action("TekiAnaBtn"), &QAction::triggered, this, [this] { TekiAnaBtnClick(HitReportKind::kAllHits); });
+  connect(action("TekiAnaBtn2"), &QAction::triggered, this, [this] { TekiAnaBtnClick(HitReportKind::kLongShots); });
+  connect(action("J1"), &QAction::triggered, this, &TMainForm::J1Click);
+  connect(action("T1"), &QAction::triggered, this, &TMainForm::T1Click);
+}
+
+void TMainForm::TekiAnaBtnClick(HitReportKind kind) {
+  // Every race of the list is shown in turn while its bets are read.
+  const HitReportResult result =
+      RunHitReport(*model_, raceList_.slots, kind, shell_.paths().UploadFolder(), shell_.ui(), [this](int row) {
+        QSignalBlocker block(datList_);
+        datList_->setCurrentRow(row);
+        DatListClick(row);
+        QApplication::processEvents();
+      });
+  if (!result.reportSaved) return;
+  // A failing open is ignored: the report is on the clipboard as well.
+  if (openReport) {
+    openReport(result.reportPath);
+  } else {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
+  }
+  QApplication::clipboard()->setText(ToQt(result.ReportText()));
+}
+
+void TMainForm::J1Click() {
+  if (folderChooser) {
+    const std::optional<std::string> chosen = folderChooser();
+    if (chosen) StoreChosenTimeSeriesFolder(*chosen);
+    return;
+  }
+  const std::string appFolder = shell_.paths().appFolder();
+  QFileDialog dialog(this, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  dialog.setLabelText(QFileDialog::LookIn, ToQt(TimeSeriesFolderPrompt()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  StoreChosenTimeSeriesFolder(FromQt(dialog.selectedFiles().first()));
+}
+
+void TMainForm::StoreChosenTimeSeriesFolder(const std::string& folder) {
+  if (!StoreTimeSeriesFolder(shell_.settings(), folder)) {
+    shell_.ui().Beep();
+    shell_.ui().Inform(Sjis("設定ファイルに保存できませんでした：") + shell_.paths().SettingsFile());
+  }
+}
+
+void TMainForm::T1Click() {
+  const ImportResult result = ImportTimeSeriesOdds(*model_, FromQt(dateCombo_->currentText()),
+                                                   shell_.paths().appFolder(), shell_.settings(), shell_.ui());
+  if (result.outcome == ImportOutcome::kImported || result.outcome == ImportOutcome::kSaveFailed) DateComboChange();
 }
 
 void TMainForm::ConnectAcquisition() {
@@ -306,7 +367,7 @@ void TMainForm::WriteGridHeadings() { raceView_->ShowNothing(); }
 void TMainForm::DisableUnbuiltCommands() {
   // Commands whose windows and fetches are not part of this build yet are
   // shown, but disabled, so that no click silently does nothing.
-  const char* later[] = {"FilePrintItem", "PrintBtn", "T1", "J1", "TekiAnaBtn", "TekiAnaBtn2"};
+  const char* later[] = {"FilePrintItem", "PrintBtn"};
   for (const char* name : later) action(QString::fromLatin1(name))->setEnabled(false);
 }
 

@@ -4,13 +4,17 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 #include "app/app_shell.h"
 #include "gui/qt_user_port.h"
+#include "reports/hit_lines.h"
 #include "store/snapshot_erase.h"
 
 class QAction;
@@ -44,6 +48,11 @@ class TMainForm : public QMainWindow, private RaceDayView {
 
   bool created() const { return created_; }
 
+  // Replaces the folder picker of J1Click (tests).
+  std::function<std::optional<std::string>()> folderChooser;
+  // Replaces opening the hit report with the desktop's application (tests).
+  std::function<void(const std::string&)> openReport;
+
   // Widgets and commands by their component names (used by tests and by the
   // parts of the window that are filled later).
   QAction* action(const QString& name) const { return actions_.value(name); }
@@ -70,6 +79,9 @@ class TMainForm : public QMainWindow, private RaceDayView {
   void UpDown1Click(int step);
   void DateComboChange();
   void DatListClick(int row);
+  void TekiAnaBtnClick(HitReportKind kind);
+  void J1Click();
+  void T1Click();
   void A1Click();
   void C1Click();
   void A2Click();
@@ -89,6 +101,8 @@ class TMainForm : public QMainWindow, private RaceDayView {
   void WriteGridHeadings();
   void DisableUnbuiltCommands();
   void ConnectAcquisition();
+  void ConnectReportsAndImport();
+  void StoreChosenTimeSeriesFolder(const std::string& folder);
   // LoadRaceDay for the day selector's text.
   void ReloadDay();
   void EraseCommand(SnapshotErase command);

@@ -1,0 +1,110 @@
+// The hit-report buttons and the time-series commands of the main window.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/app_shell.h"
+#include "gui/main_form.h"
+#include "gui/qt_text.h"
+#include "gui/qt_user_port.h"
+#include "jvlink/scripted_jvlink.h"
+#include "support/day_builder.h"
+#include "support/fake_user_port.h"
+#include "text/files.h"
+
+using namespace tw;
+
+class ReportActionsTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void hitReportWalksTheRacesAndCopiesTheReport();
+  void timeSeriesFolderAndImport();
+};
+
+namespace {
+
+struct Fixture {
+  QTemporaryDir dir;
+  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
+  QtUserPort qtPort;
+  test::FakeUserPort port;
+  ScriptedJVLinkFactory factory;
+  std::unique_ptr<AppShell> shell;
+  std::unique_ptr<TMainForm> window;
+
+  Fixture() {
+    shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
+    window = std::make_unique<TMainForm>(*shell, qtPort);
+    test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
+    for (int r = 1; r <= 4; ++r) {
+      const int slot = day.AddRace("05", r, 14, "1545");
+      day.AddRunners(slot);
+      for (int s = 1; s <= 3; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
+      day.AddSamplePayout(slot);
+    }
+    day.Write();
+    window->MakeDataListBtnClick();
+    window->dateCombo()->setCurrentIndex(0);
+    window->DateComboChange();
+  }
+};
+
+bool HasInform(const test::FakeUserPort& port, const std::string& start) {
+  for (const auto& e : port.events)
+    if (e.rfind("inform:" + start, 0) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
+  Fixture f;
+  std::string opened;
+  f.window->openReport = [&](const std::string& path) { opened = path; };
+  QApplication::clipboard()->clear();
+  f.window->action("TekiAnaBtn")->trigger();
+  // Every race was shown in turn; the last one stays on view.
+  QCOMPARE(f.window->datList()->currentRow(), 3);
+  const std::vector<std::string> reports = ListFolder(f.shell->paths().UploadFolder(), "TK*.txt");
+  if (reports.empty()) {
+    // No hit: nothing written, nothing opened.
+    QVERIFY(opened.empty());
+    QVERIFY(!FileExists(JoinPath(f.shell->paths().UploadFolder(), "Manbaken.txt")));
+    return;
+  }
+  QCOMPARE(reports.size(), size_t(1));
+  QCOMPARE(QString::fromStdString(reports[0]), QString("TK20240512.txt"));
+  QCOMPARE(opened, JoinPath(f.shell->paths().UploadFolder(), reports[0]));
+  const std::string bytes = ReadFileBytes(opened).value_or("");
+  QCOMPARE(QApplication::clipboard()->text(), ToQt(bytes));
+  QVERIFY(FileExists(JoinPath(f.shell->paths().UploadFolder(), "Manbaken.txt")));
+}
+
+void ReportActionsTest::timeSeriesFolderAndImport() {
+  Fixture f;
+  // Without a chosen folder the import stops at its first check.
+  f.window->action("T1")->trigger();
+  QVERIFY(f.port.events.size() >= 2);
+  QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
+
+  QTemporaryDir viewer;
+  f.window->folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
+  f.window->action("J1")->trigger();
+  QCOMPARE(QString::fromStdString(f.shell->settings().ReadString("Dir", "jikeiretu", "")), viewer.path());
+
+  // With an empty viewer folder the import runs, shows its summary and the
+  // day is loaded again.
+  f.port.events.clear();
+  f.window->action("T1")->trigger();
+  QVERIFY(!f.port.events.empty());
+  QVERIFY(!HasInform(f.port, "beep"));
+  QCOMPARE(f.window->datList()->count(), 4);
+}
+
+QTEST_MAIN(ReportActionsTest)
+#include "report_actions_test.moc"
