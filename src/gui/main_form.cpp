@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,10 +34,12 @@
 #include "analysis/payout_import.h"
 #include "gui/about_box.h"
 #include "gui/acquisition_actions.h"
+#include "gui/all_print_form.h"
 #include "gui/qt_text.h"
 #include "gui/race_view_panel.h"
 #include "import/timeseries_folder.h"
 #include "import/timeseries_import.h"
+#include "print/print_command.h"
 #include "reports/hit_report.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -76,10 +80,29 @@ TMainForm::TMainForm(AppShell& shell, QtUserPort& ui, QWidget* parent)
   move(pos.left, pos.top);
   action("Dd1")->setChecked(shell_.closeDataListAfterLoad());
   WriteGridHeadings();
-  DisableUnbuiltCommands();
   ConnectAcquisition();
   ConnectReportsAndImport();
+  connect(action("PrintBtn"), &QAction::triggered, this, &TMainForm::PrintBtnClick);
+  connect(action("FilePrintItem"), &QAction::triggered, this, &TMainForm::PrintBtnClick);
   MakeDataListBtnClick();
+}
+
+QPrinter& TMainForm::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(QPageLayout::Portrait);
+  }
+  return *printer_;
+}
+
+void TMainForm::PrintBtnClick() {
+  std::optional<AnalysisPrintout> printout =
+      tw::PrintBtnClick(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
+  if (!printout) return;
+  TAllPrintForm form(std::move(*printout), *model_, shell_.settings(), printer(), shell_.ui(), this);
+  if (beforePrintWindow) beforePrintWindow(form);
+  form.exec();
 }
 
 void TMainForm::ConnectReportsAndImport() {
@@ -364,13 +387,6 @@ QTableWidget* TMainForm::grid(int n) const { return raceView_->grid(n); }
 
 void TMainForm::WriteGridHeadings() { raceView_->ShowNothing(); }
 
-void TMainForm::DisableUnbuiltCommands() {
-  // Commands whose windows and fetches are not part of this build yet are
-  // shown, but disabled, so that no click silently does nothing.
-  const char* later[] = {"FilePrintItem", "PrintBtn"};
-  for (const char* name : later) action(QString::fromLatin1(name))->setEnabled(false);
-}
-
 void TMainForm::MakeDataListBtnClick() {
   // Newest day first: the race files sorted by name, walked from the last.
   const std::vector<std::string> names = ListFolder(shell_.paths().DataFolder(), "*.jvRA");
@@ -478,8 +494,7 @@ void TMainForm::AboutClick() {
 }
 
 void TMainForm::FilePrintSetupItemClick() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer_.get(), this);
+  QPrintDialog dialog(&printer(), this);
   dialog.setWindowTitle(U("ﾌﾟﾘﾝﾀの設定"));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   dialog.exec();

@@ -32,6 +32,7 @@ class QWidget;
 namespace tw {
 
 class AcquisitionActions;
+class TAllPrintForm;
 
 class TRaceViewPanel;
 
@@ -52,6 +53,10 @@ class TMainForm : public QMainWindow, private RaceDayView {
   std::function<std::optional<std::string>()> folderChooser;
   // Replaces opening the hit report with the desktop's application (tests).
   std::function<void(const std::string&)> openReport;
+  // Called with the print window before it is shown modally (tests).
+  std::function<void(TAllPrintForm&)> beforePrintWindow;
+  // The printer every print goes to, set up by the printer dialog.
+  QPrinter& printer();
 
   // Widgets and commands by their component names (used by tests and by the
   // parts of the window that are filled later).
@@ -76,6 +81,7 @@ class TMainForm : public QMainWindow, private RaceDayView {
   void HelpContentsClick();
   void AboutClick();
   void FilePrintSetupItemClick();
+  void PrintBtnClick();
   void UpDown1Click(int step);
   void DateComboChange();
   void DatListClick(int row);
@@ -99,7 +105,6 @@ class TMainForm : public QMainWindow, private RaceDayView {
   void BuildSidePanel();
   void BuildRaceView();
   void WriteGridHeadings();
-  void DisableUnbuiltCommands();
   void ConnectAcquisition();
   void ConnectReportsAndImport();
   void StoreChosenTimeSeriesFolder(const std::string& folder);
