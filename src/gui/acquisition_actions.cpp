@@ -108,6 +108,7 @@ void AcquisitionActions::OzGetBtnClick() { odds_->OzGetBtnClick(); }
 void AcquisitionActions::OpenOddsWindow() {
   {
     TOddsSchejForm form(*context_, nullptr, w_.window);
+    form.printerProvider = w_.printer;
     form.Fill(MakeScheduleGrid(context_->model, DayText()));
     form.exec();
   }

@@ -21,6 +21,7 @@ class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QTimer;
+class QPrinter;
 class QWidget;
 
 namespace tw {
@@ -44,6 +45,7 @@ struct AcquisitionWidgets {
   QAction* kekkaGetBtn = nullptr;
   QAction* n7 = nullptr;
   QAction* n10 = nullptr;
+  std::function<QPrinter*()> printer;  // where the schedule prints
 };
 
 // What the glue asks of the main window.

@@ -175,6 +175,7 @@ void TMainForm::ConnectAcquisition() {
   w.kekkaGetBtn = action("KekkaGetBtn");
   w.n7 = action("N7");
   w.n10 = action("N10");
+  w.printer = [this] { return &printer(); };
   AcquisitionCallbacks cb;
   cb.reloadDay = [this] { DateComboChange(); };
   cb.showRace = [this] { DatListClick(datList_->currentRow()); };

@@ -1,19 +1,27 @@
 #include "gui/odds_schej_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/print_renderer.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "print/analysis_page.h"
+#include "print/schedule_print.h"
 
 namespace tw {
 
@@ -82,7 +90,7 @@ TOddsSchejForm::TOddsSchejForm(const AcquisitionContext& context, UserPort* ui, 
   right->addWidget(stringGrid1_, 1);
   speedButton1_ = new QPushButton(U("ｽｹｼﾞｭｰﾙ表印刷"));
   speedButton1_->setObjectName("SpeedButton1");
-  speedButton1_->setEnabled(false);  // the grid print comes with printing
+  connect(speedButton1_, &QPushButton::clicked, this, &TOddsSchejForm::SpeedButton1Click);
   speedButton1_->setAutoDefault(false);
   right->addWidget(speedButton1_);
   body->addLayout(right, 1);
@@ -186,5 +194,63 @@ void TOddsSchejForm::SetProgress(int position, int maximum) {
 }
 
 void TOddsSchejForm::SetProgressText(const std::string& text) { progressLabel_->setText(ToQt(text)); }
+
+}  // namespace tw
+
+namespace tw {
+
+void TOddsSchejForm::SpeedButton1Click() {
+  QPrinter* printer = printerProvider ? printerProvider() : nullptr;
+  if (!printer || (printer->outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())) {
+    QApplication::beep();
+    QMessageBox::information(this, windowTitle(), QString::fromUtf8("プリンタが登録されていません"));
+    return;
+  }
+  // The grid as it stands on the screen.
+  GridTable table;
+  for (int c = 0; c < stringGrid1_->columnCount(); ++c) table.columnWidths.push_back(stringGrid1_->columnWidth(c));
+  table.rowHeights.push_back(stringGrid1_->horizontalHeader()->isVisible() ? stringGrid1_->horizontalHeader()->height()
+                                                                           : stringGrid1_->rowHeight(0));
+  std::vector<std::string> header;
+  for (int c = 0; c < stringGrid1_->columnCount(); ++c) {
+    QTableWidgetItem* h = stringGrid1_->horizontalHeaderItem(c);
+    header.push_back(FromQt(h ? h->text() : QString()));
+  }
+  const bool headerInRows = !stringGrid1_->horizontalHeader()->isVisible();
+  if (!headerInRows) table.cells.push_back(header);
+  for (int r = 0; r < stringGrid1_->rowCount(); ++r) {
+    if (headerInRows && r == 0) {
+      table.rowHeights[0] = stringGrid1_->rowHeight(0);
+    } else {
+      table.rowHeights.push_back(stringGrid1_->rowHeight(r));
+    }
+    std::vector<std::string> row;
+    for (int c = 0; c < stringGrid1_->columnCount(); ++c) {
+      QTableWidgetItem* item = stringGrid1_->item(r, c);
+      row.push_back(FromQt(item ? item->text() : QString()));
+    }
+    table.cells.push_back(row);
+  }
+  table.font.name = PrintFontName();
+  table.font.points = 9;
+  PrinterMetrics metrics;
+  metrics.dotsPerInchX = printer->logicalDpiX();
+  metrics.dotsPerInchY = printer->logicalDpiY();
+  const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
+  metrics.pageWidth = area.width();
+  metrics.pageHeight = area.height();
+  const std::vector<Page> pages = PrintScheduleGrid(table, FromQt(dateLabel_->text()), metrics);
+  QPainter painter;
+  if (!painter.begin(printer)) {
+    QApplication::beep();
+    QMessageBox::information(this, windowTitle(), QString::fromUtf8("印刷を開始できませんでした。"));
+    return;
+  }
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) printer->newPage();
+    RenderPage(painter, pages[i], printer->logicalDpiX(), printer->logicalDpiY());
+  }
+  painter.end();
+}
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,7 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QPrinter;
 class QTableWidget;
 
 namespace tw {
@@ -37,6 +39,10 @@ class TOddsSchejForm : public QDialog, private OddsWindowView {
   QProgressBar* progressBar() const { return progressBar1_; }
   QPushButton* fetchButton() const { return ozGetBtn_; }
   QPushButton* printButton() const { return speedButton1_; }
+  // The printer the schedule goes to (the main window's).
+  std::function<QPrinter*()> printerProvider;
+  // ｽｹｼﾞｭｰﾙ表印刷: the grid as a ruled table with the schedule's page header.
+  void SpeedButton1Click();
   // The ticks of the check list, by race slot.
   std::vector<bool> Ticks() const;
 

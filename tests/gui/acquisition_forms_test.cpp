@@ -7,6 +7,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,7 +129,15 @@ void AcquisitionFormsTest::oddsWindow() {
   QCOMPARE(form.grid()->item(7, 2)->background().color(), QColor(193, 255, 255));
   QCOMPARE(form.grid()->item(7, 3)->background().color(), QColor(252, 205, 238));
   QCOMPARE(form.grid()->item(0, 1)->background().color(), QColor(Qt::white));
-  QVERIFY(!form.printButton()->isEnabled());
+  // The schedule prints as a ruled table; here into a PDF file.
+  QVERIFY(form.printButton()->isEnabled());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = d.dir.path() + "/schedule.pdf";
+  printer.setOutputFileName(pdf);
+  form.printerProvider = [&] { return &printer; };
+  form.SpeedButton1Click();
+  QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
   QCOMPARE(form.fetchButton()->text(), U("ｵｯｽﾞを今すぐ取得"));
 
   form.OzGetBtnClick();  // nothing ticked
