@@ -7,6 +7,7 @@
 #include "analysis/race_day_texts.h"
 #include "app/clock.h"
 #include "app/settings.h"
+#include "cli/cli_args.h"
 #include "cli/json_writer.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
@@ -17,35 +18,6 @@
 namespace tw {
 
 namespace {
-
-// "--name value" or "--name=value".
-bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
-               std::string& error, bool& matched) {
-  const std::string& arg = args[i];
-  matched = false;
-  if (arg == name) {
-    matched = true;
-    if (i + 1 >= args.size()) {
-      error = name + " needs a value";
-      return false;
-    }
-    value = args[++i];
-    return true;
-  }
-  if (arg.rfind(name + "=", 0) == 0) {
-    matched = true;
-    value = arg.substr(name.size() + 1);
-    return true;
-  }
-  return true;
-}
-
-// A command-line text as a Shift-JIS path part; false when some character
-// has no Shift-JIS form (the file could then never be found).
-bool ToSjis(const std::string& utf8, std::string& sjis) {
-  sjis = Utf8ToSjis(utf8);
-  return SjisToUtf8(sjis) == utf8;
-}
 
 std::string Utf8(const std::string& sjis) { return SjisToUtf8(sjis); }
 
@@ -170,12 +142,12 @@ bool ParseAnalyseOptions(const std::vector<std::string>& args, AnalyseOptions& o
   bool haveData = false, haveDay = false;
   for (size_t i = 0; i < args.size(); ++i) {
     bool matched = false;
-    if (!TakeValue(args, i, "--data", options.dataFolder, error, matched)) return false;
+    if (!TakeOptionValue(args, i, "--data", options.dataFolder, matched, error)) return false;
     if (matched) {
       haveData = true;
       continue;
     }
-    if (!TakeValue(args, i, "--day", options.dayName, error, matched)) return false;
+    if (!TakeOptionValue(args, i, "--day", options.dayName, matched, error)) return false;
     if (matched) {
       haveDay = true;
       continue;
@@ -204,8 +176,9 @@ int RunAnalyse(const AnalyseOptions& options, CliContext& context) {
     return kExitFailure;
   };
   std::string folder, day;
-  if (!ToSjis(options.dataFolder, folder)) return fail("the data folder name cannot be used: " + options.dataFolder);
-  if (!ToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
+  if (!CommandLineToSjis(options.dataFolder, folder))
+    return fail("the data folder name cannot be used: " + options.dataFolder);
+  if (!CommandLineToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
     return fail("not a day name: " + options.dayName);
   }
   std::error_code ec;

@@ -5,40 +5,12 @@
 #include "analysis/load_race_day.h"
 #include "app/paths.h"
 #include "app/settings.h"
+#include "cli/cli_args.h"
 #include "text/files.h"
 #include "text/sjis.h"
 
 namespace tw {
-namespace {
-
-// "--name value" or "--name=value"; `matched` tells whether args[i] was it.
-bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
-               bool& matched, std::string& error) {
-  const std::string& arg = args[i];
-  matched = false;
-  if (arg == name) {
-    matched = true;
-    if (i + 1 >= args.size()) {
-      error = name + " needs a value";
-      return false;
-    }
-    value = args[++i];
-    return true;
-  }
-  if (arg.rfind(name + "=", 0) == 0) {
-    matched = true;
-    value = arg.substr(name.size() + 1);
-  }
-  return true;
-}
-
-// False when some character has no Shift-JIS form (no file could match it).
-bool ToSjis(const std::string& utf8, std::string& sjis) {
-  sjis = Utf8ToSjis(utf8);
-  return SjisToUtf8(sjis) == utf8;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool ParseAppDayOptions(const std::vector<std::string>& args, const std::vector<std::string>& allowedFlags,
                         AppDayOptions& options, std::string& error) {
@@ -46,12 +18,12 @@ bool ParseAppDayOptions(const std::vector<std::string>& args, const std::vector<
   bool haveApp = false, haveDay = false;
   for (size_t i = 0; i < args.size(); ++i) {
     bool matched = false;
-    if (!TakeValue(args, i, "--app-dir", app, matched, error)) return false;
+    if (!TakeOptionValue(args, i, "--app-dir", app, matched, error)) return false;
     if (matched) {
       haveApp = true;
       continue;
     }
-    if (!TakeValue(args, i, "--day", day, matched, error)) return false;
+    if (!TakeOptionValue(args, i, "--day", day, matched, error)) return false;
     if (matched) {
       haveDay = true;
       continue;
@@ -71,12 +43,12 @@ bool ParseAppDayOptions(const std::vector<std::string>& args, const std::vector<
     error = "--day DAYNAME is required";
     return false;
   }
-  if (!ToSjis(app, options.appFolder)) {
+  if (!CommandLineToSjis(app, options.appFolder)) {
     error = "the folder name cannot be used: " + app;
     return false;
   }
   // A day name never reaches outside the data folder.
-  if (!ToSjis(day, options.dayName) || options.dayName.find_first_of("/\\") != std::string::npos ||
+  if (!CommandLineToSjis(day, options.dayName) || options.dayName.find_first_of("/\\") != std::string::npos ||
       options.dayName == "." || options.dayName == "..") {
     error = "not a day name: " + day;
     return false;

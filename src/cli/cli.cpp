@@ -1,13 +1,13 @@
 #include "cli/cli.h"
 
 #include "cli/analyse_command.h"
-#include "cli/hits_command.h"
-#include "cli/import_command.h"
 #include "cli/auto_command.h"
 #include "cli/download_command.h"
 #include "cli/fetch_odds_command.h"
-#include "cli/results_command.h"
+#include "cli/hits_command.h"
+#include "cli/import_command.h"
 #include "cli/print_pdf_command.h"
+#include "cli/results_command.h"
 
 namespace tw {
 

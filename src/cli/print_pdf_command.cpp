@@ -6,6 +6,7 @@
 #include "analysis/load_race_day.h"
 #include "app/clock.h"
 #include "app/settings.h"
+#include "cli/cli_args.h"
 #include "print/analysis_page.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -16,12 +17,6 @@ namespace {
 PrintPdfWriter& InstalledWriter() {
   static PrintPdfWriter writer = nullptr;
   return writer;
-}
-
-// A command-line text as Shift-JIS; false when some character has none.
-bool ToSjis(const std::string& utf8, std::string& sjis) {
-  sjis = Utf8ToSjis(utf8);
-  return SjisToUtf8(sjis) == utf8;
 }
 
 }  // namespace
@@ -79,8 +74,9 @@ int RunPrint(const PrintOptions& options, CliContext& context) {
   if (!writer) return fail("this build has no PDF writer (it comes with the Qt part of the build)");
 
   std::string folder, day;
-  if (!ToSjis(options.dataFolder, folder)) return fail("the data folder name cannot be used: " + options.dataFolder);
-  if (!ToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
+  if (!CommandLineToSjis(options.dataFolder, folder))
+    return fail("the data folder name cannot be used: " + options.dataFolder);
+  if (!CommandLineToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
     return fail("not a day name: " + options.dayName);
   }
   std::error_code ec;
