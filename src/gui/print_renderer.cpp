@@ -12,6 +12,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "text/sjis.h"
 
@@ -144,21 +145,32 @@ void RenderPage(QPainter& painter, const Page& page, double dotsPerInchX, double
 }
 
 bool WritePagesToPdf(const std::vector<Page>& pages, const QString& file, const QString& title, QString* error) {
-  QPdfWriter writer(file);
-  writer.setResolution(kPdfDotsPerInch);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  writer.setTitle(title);
-  writer.setCreator(QStringLiteral("Turfwise"));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error) *error = QStringLiteral("the file cannot be opened for writing");
-    return false;
+  // Written beside the target and renamed over it at the end, so that a
+  // failure never leaves half a file under the target's name.
+  const QString part = file + QStringLiteral(".part");
+  bool ok = false;
+  {
+    QPdfWriter writer(part);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Turfwise"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      if (error) *error = QStringLiteral("the file cannot be opened for writing");
+      return false;
+    }
+    for (size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0) writer.newPage();
+      RenderPage(painter, pages[i], writer.resolution(), writer.resolution());
+    }
+    ok = painter.end();
   }
-  for (size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0) writer.newPage();
-    RenderPage(painter, pages[i], writer.resolution(), writer.resolution());
-  }
-  if (!painter.end()) {
+  std::error_code ec;
+  const std::filesystem::path partPath(part.toStdU16String());
+  if (ok) std::filesystem::rename(partPath, std::filesystem::path(file.toStdU16String()), ec);
+  if (!ok || ec) {
+    std::filesystem::remove(partPath, ec);
     if (error) *error = QStringLiteral("the file could not be completed");
     return false;
   }
