@@ -15,7 +15,7 @@ using namespace tw;
 class PrintRendererTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() { SetUpFonts(); }
   void convertsUnitsToDots();
   void drawsRectanglesLinesAndText();
