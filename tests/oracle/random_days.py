@@ -118,7 +118,11 @@ def odds_text(rng, value, width):
 
 def make_probabilities(rng, n):
     """Win probabilities of a field, sometimes with a dominant favourite."""
-    w = [rng.expovariate(1.0) ** rng.choice([1.0, 2.0, 3.0]) for _ in range(n)]
+    if rng.random() < 0.4:
+        # an even field: few long shots, so that the later axis conditions decide
+        w = [rng.uniform(0.6, 1.4) for _ in range(n)]
+    else:
+        w = [rng.expovariate(1.0) ** rng.choice([1.0, 2.0, 3.0]) for _ in range(n)]
     if rng.random() < 0.3:
         w[rng.randrange(n)] += sum(w) * rng.uniform(0.5, 2.5)
     t = sum(w)
@@ -152,8 +156,10 @@ def odds_records(rng, key, date, n, p, scratched, slot_time, mode_bracket, opts)
         if coarse:
             v = int(round(v / 5.0)) * 5
         if rng.random() < 0.02:
-            v = rng.choice([0, 9999, 10])
+            v = rng.choice([0, 9999, 10, 200, 199])
         t = b"0000" if v == 0 else odds_text(rng, v, 4)
+        if rng.random() < 0.003:
+            t = rng.choice([b"0001", b"0002", b"    "])  # odds below 1.0 or not registered
         put(o1, pos, b"%02d" % h + t + b"%02d" % rng.randint(1, n))
     # place odds, for realism only
     for h in range(1, n + 1):
@@ -262,11 +268,17 @@ def make_day(rng, out):
             if rng.random() < 0.03:
                 post = rng.choice([b"0000", b"    "])
             races.append((key, n, post))
+    if rng.random() < 0.02:
+        # a race line of year "0000" (stored files do not hold one)
+        races.append(("0000" + races[0][0][4:], races[0][1], races[0][2]))
     races.sort()
     races = races[:36]
     created = date
 
     race_lines = [race_record(rng, k, created, post, n) for k, n, post in races]
+    if rng.random() < 0.02:
+        # a registered count above the 18 horse slots
+        race_lines[0] = race_lines[0][:881] + b"20" + race_lines[0][883:]
     blank = b" " * RA_LEN
     layout = rng.choice(["plain", "fill", "front"])
     if layout == "fill":
@@ -295,7 +307,8 @@ def make_day(rng, out):
         hr = [payout_record(rng, k, created, n) for k, n, _ in races if rng.random() < 0.6]
         if rng.random() < 0.2:
             other = "%s%s%02d%02d%02d" % (date, "00", 1, 1, 1)
-            hr.append(payout_record(rng, other, created, 10))
+            for _ in range(rng.choice([1, 1, 30])):
+                hr.append(payout_record(rng, other, created, 10))
         hr.sort()
         write_lines(os.path.join(out, name + ".jvHR"), hr)
 
