@@ -175,32 +175,10 @@ int RunAnalyse(const AnalyseOptions& options, CliContext& context) {
     context.err << "turfwise-cli analyse: " << message << '\n';
     return kExitFailure;
   };
-  std::string folder, day;
-  if (!CommandLineToSjis(options.dataFolder, folder))
-    return fail("the data folder name cannot be used: " + options.dataFolder);
-  if (!CommandLineToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
-    return fail("not a day name: " + options.dayName);
-  }
-  std::error_code ec;
-  std::filesystem::directory_iterator listing(ToFsPath(folder), ec);
-  if (ec) return fail("cannot read the data folder " + options.dataFolder + ": " + ec.message());
-
-  const RaceDayPaths paths = RaceDayPathsOf(folder, day);
-  if (!FileExists(paths.race)) {
-    return fail("no race day " + options.dayName + " in " + options.dataFolder + " (no file " +
-                SjisToUtf8(day + ".jvRA") + ")");
-  }
-
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
-  Settings settings(context.settingsPath);
-  SystemClock systemClock;
-  const Clock& clock = context.clock ? *context.clock : systemClock;
-  LoadRaceDayResult result = LoadRaceDay(*model, list, folder, day, settings, clock, view);
-  if (result.outcome != LoadOutcome::kLoaded) {
-    return fail("cannot read " + SjisToUtf8(paths.race));
-  }
+  std::string day, error;
+  if (!LoadCommandLineDay(options.dataFolder, options.dayName, context, *model, list, day, error)) return fail(error);
   if (options.text) {
     WriteDayText(*model, day, context.out);
   } else {

@@ -73,26 +73,11 @@ int RunPrint(const PrintOptions& options, CliContext& context) {
   const PrintPdfWriter writer = InstalledWriter();
   if (!writer) return fail("this build has no PDF writer (it comes with the Qt part of the build)");
 
-  std::string folder, day;
-  if (!CommandLineToSjis(options.dataFolder, folder))
-    return fail("the data folder name cannot be used: " + options.dataFolder);
-  if (!CommandLineToSjis(options.dayName, day) || day.find_first_of("/\\") != std::string::npos) {
-    return fail("not a day name: " + options.dayName);
-  }
-  std::error_code ec;
-  std::filesystem::directory_iterator listing(ToFsPath(folder), ec);
-  if (ec) return fail("cannot read the data folder " + options.dataFolder + ": " + ec.message());
-  const RaceDayPaths paths = RaceDayPathsOf(folder, day);
-  if (!FileExists(paths.race)) return fail("no race day " + options.dayName + " in " + options.dataFolder);
-
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
-  Settings settings(context.settingsPath);
-  SystemClock systemClock;
-  const Clock& clock = context.clock ? *context.clock : systemClock;
-  if (LoadRaceDay(*model, list, folder, day, settings, clock, view).outcome != LoadOutcome::kLoaded) {
-    return fail("cannot read " + SjisToUtf8(paths.race));
+  std::string day, loadError;
+  if (!LoadCommandLineDay(options.dataFolder, options.dayName, context, *model, list, day, loadError)) {
+    return fail(loadError);
   }
   if (list.rows() == 0) return fail("the day " + options.dayName + " has no race");
 

@@ -126,9 +126,9 @@ class ComJVLink : public JVLink {
     return Call(kSetUI, args);
   }
   JVOpenResult JVOpen(const std::string& dataSpec, const std::string& fromTime, int option) override {
-    Bstr spec(dataSpec), from(fromTime), last;
+    Bstr specText(dataSpec), from(fromTime), last;
     LONG readCount = 0, downloadCount = 0;
-    std::vector<VARIANT> args{InBstr(spec), InBstr(from), InLong(option), RefLong(&readCount), RefLong(&downloadCount),
+    std::vector<VARIANT> args{InBstr(specText), InBstr(from), InLong(option), RefLong(&readCount), RefLong(&downloadCount),
                               RefBstr(last)};
     JVOpenResult r;
     r.code = Call(kOpen, args);
@@ -156,8 +156,8 @@ class ComJVLink : public JVLink {
     return r;
   }
   int JVRTOpen(const std::string& dataSpec, const std::string& key) override {
-    Bstr spec(dataSpec), k(key);
-    std::vector<VARIANT> args{InBstr(spec), InBstr(k)};
+    Bstr specText(dataSpec), k(key);
+    std::vector<VARIANT> args{InBstr(specText), InBstr(k)};
     return Call(kRTOpen, args);
   }
   int JVCancel() override {
