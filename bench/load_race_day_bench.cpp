@@ -7,8 +7,8 @@
 
 #include "analysis/analyse_race.h"
 #include "analysis/load_race_day.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "support/day_builder.h"
 #include "support/temp_dir.h"
 

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "analysis/analyse_race.h"
-#include "analysis/fixed_record_file.h"
 #include "analysis/payout_import.h"
 #include "analysis/race_day_texts.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "codes/courses.h"
+#include "store/fixed_record_file.h"
 #include "store/odds_files.h"
 #include "text/fields.h"
 #include "text/files.h"

@@ -1,6 +1,6 @@
 #include "analysis/payout_import.h"
 
-#include "analysis/fixed_record_file.h"
+#include "store/fixed_record_file.h"
 #include "text/fields.h"
 
 namespace tw {

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "analysis/payout_import.h"
-#include "jvlink/platform_jvlink.h"
+#include "shell/platform_jvlink.h"
 #include "text/files.h"
 #include "text/sjis.h"
 

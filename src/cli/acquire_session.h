@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "acquire/acquisition_context.h"
 #include "analysis/load_race_day.h"
-#include "app/paths.h"
+#include "base/paths.h"
 #include "cli/cli.h"
 #include "cli/now_option.h"
-#include "jvlink/acquisition_context.h"
 
 namespace tw {
 

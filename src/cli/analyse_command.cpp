@@ -5,8 +5,8 @@
 
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_texts.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
 #include "codes/pairs.h"

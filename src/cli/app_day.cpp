@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "analysis/load_race_day.h"
-#include "app/paths.h"
-#include "app/settings.h"
+#include "base/paths.h"
+#include "base/settings.h"
 #include "cli/cli_args.h"
 #include "text/files.h"
 #include "text/sjis.h"

@@ -9,7 +9,7 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
-#include "app/user_port.h"
+#include "base/user_port.h"
 
 namespace tw {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "jvlink/odds_schedule.h"
-#include "jvlink/result_fetch.h"
+#include "acquire/odds_schedule.h"
+#include "acquire/result_fetch.h"
 #include "text/format.h"
 #include "text/sjis.h"
 
@@ -34,12 +34,12 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
   OddsFetcher odds(session.context(), session);
   AutoOddsFetch automatic(session.context(), session, odds);
   ResultFetcher results(session.context(), session);
-  if (!automatic.AutoOzCheckClick(true)) return kExitFailure;  // its dialog went to standard error
+  if (!automatic.SetAutoFetch(true)) return kExitFailure;  // its dialog went to standard error
 
   const Clock& clock = session.clock();
   session.ui().Line("auto: odds every 40 s with a delay of " + std::to_string(ReadFetchDelay(session.settings())) +
                     " min, results every " + std::to_string(session.model().resultFetchMinutes) + " min, until 18:00");
-  const long long oddsStep = kTimer1Millis / 1000;
+  const long long oddsStep = kScheduleTickMillis / 1000;
   long long now = ToEpochSeconds(clock.Now());
   long long nextOdds = now + oddsStep;
   long long nextResult = 0;
@@ -64,12 +64,12 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
     }
     now = ToEpochSeconds(t);
     if (now >= nextOdds) {
-      automatic.Timer1Timer();
+      automatic.OnScheduleTick();
       while (nextOdds <= ToEpochSeconds(clock.Now())) nextOdds += oddsStep;
       followResultTimer();
     }
     if (session.resultTimerOn() && ToEpochSeconds(clock.Now()) >= nextResult) {
-      results.Timer4Timer();
+      results.OnResultTimerTick();
       starts = -1;  // the interval runs from the end of this tick
       followResultTimer();
     }

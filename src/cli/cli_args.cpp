@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "analysis/load_race_day.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "text/files.h"
 #include "text/sjis.h"
 

@@ -1,6 +1,6 @@
 #include "cli/download_command.h"
 
-#include "jvlink/race_card_download.h"
+#include "acquire/race_card_download.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -64,14 +64,14 @@ int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& 
                             session.gate(), view);
   if (from) download.SetFromTime(fromTime);
   download.normalData = normal;
-  download.ButtonStartClick();
+  download.StartDownload();
   while (download.running() && view.timer) {
     if (env.interrupted && env.interrupted()) {
       download.Abort();
       break;
     }
     env.sleep(kStatusTimerMillis);
-    download.TimerJVStatusTimer();
+    download.PollDownloadStatus();
   }
   session.ui().Line(Sjis("作成済み ") + std::to_string(view.stored) + Sjis(" 件"));
   switch (download.outcome()) {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/clock.h"
-#include "jvlink/feed_gen.h"
+#include "base/clock.h"
+#include "feedgen/feed_gen.h"
 #include "text/sjis.h"
 
 namespace {

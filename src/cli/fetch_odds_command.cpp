@@ -1,6 +1,6 @@
 #include "cli/fetch_odds_command.h"
 
-#include "jvlink/odds_fetch.h"
+#include "acquire/odds_fetch.h"
 #include "text/fields.h"
 
 namespace tw {
@@ -49,7 +49,7 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
 
   CheckHost host(session);
   OddsFetcher fetcher(session.context(), host);
-  if (!fetcher.OzGetBtnClick()) return kExitFailure;  // its dialog went to standard error
+  if (!fetcher.OpenOddsFetchWindow()) return kExitFailure;  // its dialog went to standard error
 
   std::vector<std::string> keys;
   const RaceDayModel& model = session.model();
@@ -58,7 +58,7 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
     if (!race || key == *race) keys.push_back(key);
   }
   if (race && keys.empty()) return fail("the day has no race " + *race);
-  FetchTally tally = fetcher.OzGetLoopBtnClick(keys);
+  FetchTally tally = fetcher.FetchQueuedRaces(keys);
   session.ui().Line("odds: " + std::to_string(keys.size()) + " races, " + std::to_string(tally.stored) +
                     " snapshot lines stored, " + std::to_string(tally.failures) + " failures");
   return tally.failures > 0 ? kExitFailure : kExitOk;

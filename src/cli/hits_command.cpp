@@ -4,8 +4,8 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
-#include "app/clock.h"
-#include "app/paths.h"
+#include "base/clock.h"
+#include "base/paths.h"
 #include "cli/app_day.h"
 #include "cli/cli.h"
 #include "reports/hit_report.h"

@@ -4,8 +4,8 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "cli/app_day.h"
 #include "cli/cli.h"
 #include "import/timeseries_folder.h"

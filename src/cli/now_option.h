@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "base/clock.h"
 
 namespace tw {
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "analysis/load_race_day.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "cli/cli_args.h"
 #include "print/analysis_page.h"
 #include "text/files.h"

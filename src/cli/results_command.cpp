@@ -1,6 +1,6 @@
 #include "cli/results_command.h"
 
-#include "jvlink/result_fetch.h"
+#include "acquire/result_fetch.h"
 
 namespace tw {
 
@@ -29,7 +29,7 @@ int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& e
     return kExitFailure;
   }
   ResultFetcher fetcher(session.context(), session);
-  FetchTally tally = fetcher.KekkaGetBtnClick();
+  FetchTally tally = fetcher.FetchResults();
   int payouts = 0;
   for (const auto& slot : session.model().slots) payouts += slot.analysis.hasPayout ? 1 : 0;
   session.ui().Line("results: " + std::to_string(tally.stored) + " records stored, " + std::to_string(payouts) +

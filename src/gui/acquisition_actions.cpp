@@ -8,13 +8,13 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "app/app_shell.h"
-#include "gui/download_form.h"
-#include "gui/first_time_form.h"
-#include "gui/odds_schej_form.h"
+#include "gui/download_window.h"
+#include "gui/fetch_delay_dialog.h"
+#include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/time_add_form.h"
+#include "gui/result_interval_dialog.h"
+#include "shell/app_shell.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -65,10 +65,10 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
 
   timer1_ = w_.timer1 ? w_.timer1 : new QTimer(this);
   timer1_->setObjectName("Timer1");
-  timer1_->setInterval(kTimer1Millis);
+  timer1_->setInterval(kScheduleTickMillis);
   timer1_->stop();
-  connect(timer1_, &QTimer::timeout, this, &AcquisitionActions::Timer1Timer);
-  if (w_.timer4) connect(w_.timer4, &QTimer::timeout, this, &AcquisitionActions::Timer4Timer);
+  connect(timer1_, &QTimer::timeout, this, &AcquisitionActions::OnScheduleTick);
+  if (w_.timer4) connect(w_.timer4, &QTimer::timeout, this, &AcquisitionActions::OnResultTimerTick);
 
   auto hook = [this](QAction* action, void (AcquisitionActions::*slot)()) {
     if (!action) return;
@@ -76,10 +76,10 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
     connect(action, &QAction::triggered, this, slot);
   };
   hook(w_.jvBtn, &AcquisitionActions::JVBtnClick);
-  hook(w_.ozGetBtn, &AcquisitionActions::OzGetBtnClick);
-  hook(w_.ozGetLoopBtn, &AcquisitionActions::OzGetLoopBtnClick);
-  hook(w_.sokuhoOddsBtn, &AcquisitionActions::SokuhoOddsBtnClick);
-  hook(w_.kekkaGetBtn, &AcquisitionActions::KekkaGetBtnClick);
+  hook(w_.ozGetBtn, &AcquisitionActions::OpenOddsFetchWindow);
+  hook(w_.ozGetLoopBtn, &AcquisitionActions::FetchQueuedRaces);
+  hook(w_.sokuhoOddsBtn, &AcquisitionActions::FetchFlashOdds);
+  hook(w_.kekkaGetBtn, &AcquisitionActions::FetchResults);
   hook(w_.n7, &AcquisitionActions::N7Click);
   hook(w_.n10, &AcquisitionActions::N10Click);
   if (w_.ozGetLoopBtn) w_.ozGetLoopBtn->setVisible(false);  // only the timer presses it
@@ -87,7 +87,7 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
     w_.autoOzCheck->setEnabled(true);
     // `clicked` comes from the user only, so clearing the box after a failed
     // check does not run the handler again.
-    connect(w_.autoOzCheck, &QCheckBox::clicked, this, &AcquisitionActions::AutoOzCheckClick);
+    connect(w_.autoOzCheck, &QCheckBox::clicked, this, &AcquisitionActions::SetAutoFetch);
   }
 }
 
@@ -98,16 +98,16 @@ void AcquisitionActions::JVBtnClick() {
     ui_.SetStatus(HeldBackText());
     return;
   }
-  TGetDataForm form(*jv_, *store_, shell_.settings(), shell_.clock(), gate_, nullptr, w_.window);
+  DownloadWindow form(*jv_, *store_, shell_.settings(), shell_.clock(), gate_, nullptr, w_.window);
   form.onClosed = callbacks_.makeDayList;
   form.exec();
 }
 
-void AcquisitionActions::OzGetBtnClick() { odds_->OzGetBtnClick(); }
+void AcquisitionActions::OpenOddsFetchWindow() { odds_->OpenOddsFetchWindow(); }
 
 void AcquisitionActions::OpenOddsWindow() {
   {
-    TOddsSchejForm form(*context_, nullptr, w_.window);
+    OddsFetchWindow form(*context_, nullptr, w_.window);
     form.printerProvider = w_.printer;
     form.Fill(MakeScheduleGrid(context_->model, DayText()));
     form.exec();
@@ -115,25 +115,25 @@ void AcquisitionActions::OpenOddsWindow() {
   ReloadDay();  // closing the window shows the new snapshots
 }
 
-void AcquisitionActions::AutoOzCheckClick(bool checked) { auto_->AutoOzCheckClick(checked); }
+void AcquisitionActions::SetAutoFetch(bool checked) { auto_->SetAutoFetch(checked); }
 
-void AcquisitionActions::Timer1Timer() { auto_->Timer1Timer(); }
+void AcquisitionActions::OnScheduleTick() { auto_->OnScheduleTick(); }
 
-void AcquisitionActions::Timer4Timer() { results_->Timer4Timer(); }
+void AcquisitionActions::OnResultTimerTick() { results_->OnResultTimerTick(); }
 
-void AcquisitionActions::SokuhoOddsBtnClick() { odds_->SokuhoOddsBtnClick(); }
+void AcquisitionActions::FetchFlashOdds() { odds_->FetchFlashOdds(); }
 
-void AcquisitionActions::KekkaGetBtnClick() { results_->KekkaGetBtnClick(); }
+void AcquisitionActions::FetchResults() { results_->FetchResults(); }
 
-void AcquisitionActions::OzGetLoopBtnClick() { odds_->OzGetLoopBtnClick({}); }
+void AcquisitionActions::FetchQueuedRaces() { odds_->FetchQueuedRaces({}); }
 
 void AcquisitionActions::N7Click() {
-  TTimeAddForm form(shell_.settings(), w_.window);
+  FetchDelayDialog form(shell_.settings(), w_.window);
   form.exec();
 }
 
 void AcquisitionActions::N10Click() {
-  TFirstTimeForm form(shell_.settings(), w_.window);
+  ResultIntervalDialog form(shell_.settings(), w_.window);
   form.exec();
 }
 
@@ -153,15 +153,15 @@ void AcquisitionActions::ImportPayouts() {
   if (callbacks_.importPayouts) callbacks_.importPayouts();
 }
 
-void AcquisitionActions::SetAutoOzChecked(bool on) {
+void AcquisitionActions::SetAutoFetchChecked(bool on) {
   if (!w_.autoOzCheck) return;
   QSignalBlocker block(w_.autoOzCheck);
   w_.autoOzCheck->setChecked(on);
 }
 
-void AcquisitionActions::SetAutoTimerEnabled(bool on) {
+void AcquisitionActions::SetScheduleTimerEnabled(bool on) {
   if (on) {
-    timer1_->start(kTimer1Millis);
+    timer1_->start(kScheduleTickMillis);
   } else {
     timer1_->stop();
   }

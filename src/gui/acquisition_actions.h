@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 
-#include "jvlink/acquisition_context.h"
-#include "jvlink/odds_fetch.h"
-#include "jvlink/odds_schedule.h"
-#include "jvlink/result_fetch.h"
+#include "acquire/acquisition_context.h"
+#include "acquire/odds_fetch.h"
+#include "acquire/odds_schedule.h"
+#include "acquire/result_fetch.h"
 
 class QAction;
 class QCheckBox;
@@ -74,13 +74,13 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
 
  public Q_SLOTS:
   void JVBtnClick();
-  void OzGetBtnClick();
-  void AutoOzCheckClick(bool checked);
-  void Timer1Timer();
-  void Timer4Timer();
-  void SokuhoOddsBtnClick();
-  void KekkaGetBtnClick();
-  void OzGetLoopBtnClick();
+  void OpenOddsFetchWindow();
+  void SetAutoFetch(bool checked);
+  void OnScheduleTick();
+  void OnResultTimerTick();
+  void FetchFlashOdds();
+  void FetchResults();
+  void FetchQueuedRaces();
   void N7Click();
   void N10Click();
 
@@ -91,8 +91,8 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   void ReloadDay() override;
   void ShowRaceAgain() override;
   void ImportPayouts() override;
-  void SetAutoOzChecked(bool on) override;
-  void SetAutoTimerEnabled(bool on) override;
+  void SetAutoFetchChecked(bool on) override;
+  void SetScheduleTimerEnabled(bool on) override;
   void SetManualFetchEnabled(bool on) override;
   void OpenOddsWindow() override;
 

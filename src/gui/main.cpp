@@ -5,14 +5,14 @@
 #include <QMessageBox>
 #include <optional>
 
-#include "app/app_shell.h"
-#include "app/clock.h"
-#include "gui/fonts.h"
-#include "gui/main_form.h"
+#include "base/clock.h"
+#include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
 #include "gui/splash.h"
-#include "jvlink/platform_jvlink.h"
+#include "render/fonts.h"
+#include "shell/app_shell.h"
+#include "shell/platform_jvlink.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
   tw::AppShell shell(paths, clock, ui, factory);
 
-  tw::TMainForm window(shell, ui);
+  tw::MainWindow window(shell, ui);
   if (!window.created()) {
     splash.close();
     QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromStdString(shell.error()));

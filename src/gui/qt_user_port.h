@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/user_port.h"
+#include "base/user_port.h"
 
 namespace tw {
 

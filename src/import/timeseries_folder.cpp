@@ -1,6 +1,6 @@
 #include "import/timeseries_folder.h"
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "text/sjis.h"
 
 namespace tw {

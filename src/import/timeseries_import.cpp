@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/settings.h"
-#include "app/user_port.h"
+#include "base/settings.h"
+#include "base/user_port.h"
 #include "import/timeseries_folder.h"
 #include "text/fields.h"
 #include "text/files.h"

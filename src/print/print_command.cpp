@@ -5,8 +5,8 @@
 
 namespace tw {
 
-std::optional<AnalysisPrintout> PrintBtnClick(const std::string& dayText, const RaceDayModel& model,
-                                              const std::vector<int>& rowSlots, UserPort& port) {
+std::optional<AnalysisPrintout> PrepareDayPrintout(const std::string& dayText, const RaceDayModel& model,
+                                                   const std::vector<int>& rowSlots, UserPort& port) {
   static const std::string kNoDay = Sjis("ﾃﾞｰﾀを読み込んでください。");
   if (IsBlank(dayText)) {
     port.Beep();

@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "analysis/race_day_model.h"
-#include "app/user_port.h"
+#include "base/user_port.h"
 #include "print/analysis_page.h"
 
 namespace tw {
 
-// PrintBtnClick: with no day chosen (dayText blank) beeps, says so and gives
+// PrepareDayPrintout: with no day chosen (dayText blank) beeps, says so and gives
 // nothing; otherwise the pages of every race-list row (rowSlots[i] is the
 // slot of row i).
-std::optional<AnalysisPrintout> PrintBtnClick(const std::string& dayText, const RaceDayModel& model,
-                                              const std::vector<int>& rowSlots, UserPort& port);
+std::optional<AnalysisPrintout> PrepareDayPrintout(const std::string& dayText, const RaceDayModel& model,
+                                                   const std::vector<int>& rowSlots, UserPort& port);
 
 // True when the race of page p (1-based) has odds and so may be printed.
 bool PageHasOdds(const AnalysisPrintout& printout, const RaceDayModel& model, int page);

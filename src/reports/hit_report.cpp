@@ -1,6 +1,6 @@
 #include "reports/hit_report.h"
 
-#include "app/user_port.h"
+#include "base/user_port.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"

@@ -1,6 +1,6 @@
 #include "store/odds_files.h"
 
-#include "store/layout.h"
+#include "records/layout.h"
 #include "text/files.h"
 #include "text/sjis.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "codes/numbers.h"
-#include "store/layout.h"
+#include "records/layout.h"
 #include "store/snapshot_slot.h"
 #include "text/fields.h"
 #include "text/files.h"

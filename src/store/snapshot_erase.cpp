@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "store/layout.h"
+#include "records/layout.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/user_port.h"
+#include "base/user_port.h"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/layout.h"
+#include "records/layout.h"
 #include "text/fields.h"
 
 namespace tw {

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "analysis/race_day_texts.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "support/day_builder.h"
 #include "support/fake_race_day_view.h"
 #include "support/temp_dir.h"

@@ -7,15 +7,15 @@
 #include <sstream>
 
 #include "analysis/load_race_day.h"
-#include "app/settings.h"
+#include "base/settings.h"
 #include "cli/auto_command.h"
 #include "cli/cli.h"
 #include "cli/download_command.h"
 #include "cli/fetch_odds_command.h"
 #include "cli/results_command.h"
 #include "codes/jv_message.h"
-#include "jvlink/feed_gen.h"
-#include "jvlink/standin_jvlink.h"
+#include "feedgen/feed_gen.h"
+#include "standin/standin_jvlink.h"
 #include "support/temp_dir.h"
 #include "text/fields.h"
 #include "text/files.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/cli.h"
 #include "cli/json_writer.h"
 #include "support/day_builder.h"

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "analysis/race_list.h"
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/app_day.h"
 #include "cli/cli.h"
 #include "support/day_builder.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "cli/app_day.h"
 #include "cli/cli.h"
 #include "import/timeseries_folder.h"

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/cli.h"
 #include "support/day_builder.h"
 #include "support/page_query.h"

@@ -15,17 +15,17 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/app_shell.h"
 #include "codes/pairs.h"
-#include "gui/fonts.h"
-#include "gui/main_form.h"
+#include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
 #include "gui/race_view_panel.h"
 #include "gui/share_chart_view.h"
-#include "jvlink/scripted_jvlink.h"
+#include "render/fonts.h"
+#include "shell/app_shell.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
+#include "support/scripted_jvlink.h"
 
 using namespace tw;
 
@@ -73,11 +73,11 @@ struct Fixture {
   test::FakeUserPort port;
   ScriptedJVLinkFactory factory;
   std::unique_ptr<AppShell> shell;
-  std::unique_ptr<TMainForm> window;
+  std::unique_ptr<MainWindow> window;
 
   explicit Fixture(int races = 4) {
     shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<TMainForm>(*shell, qtPort);
+    window = std::make_unique<MainWindow>(*shell, qtPort);
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= races; ++r) {
       // Twelve races at course 05, the rest at course 06.
@@ -91,7 +91,7 @@ struct Fixture {
     day.Write();
     window->MakeDataListBtnClick();
   }
-  TMainForm& w() { return *window; }
+  MainWindow& w() { return *window; }
   TRaceViewPanel& panel() { return *w().raceView(); }
   void ChooseDay() {
     w().dateCombo()->setCurrentIndex(0);

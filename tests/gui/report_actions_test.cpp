@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/app_shell.h"
-#include "gui/main_form.h"
+#include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "jvlink/scripted_jvlink.h"
+#include "shell/app_shell.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
+#include "support/scripted_jvlink.h"
 #include "text/files.h"
 
 using namespace tw;
@@ -35,11 +35,11 @@ struct Fixture {
   test::FakeUserPort port;
   ScriptedJVLinkFactory factory;
   std::unique_ptr<AppShell> shell;
-  std::unique_ptr<TMainForm> window;
+  std::unique_ptr<MainWindow> window;
 
   Fixture() {
     shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<TMainForm>(*shell, qtPort);
+    window = std::make_unique<MainWindow>(*shell, qtPort);
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= 4; ++r) {
       const int slot = day.AddRace("05", r, 14, "1545");

@@ -11,13 +11,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/app_shell.h"
-#include "gui/download_form.h"
-#include "gui/main_form.h"
+#include "acquire/stream_gate.h"
+#include "feedgen/feed_gen.h"
+#include "gui/download_window.h"
+#include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "jvlink/feed_gen.h"
-#include "jvlink/platform_jvlink.h"
-#include "jvlink/stream_gate.h"
+#include "shell/app_shell.h"
+#include "shell/platform_jvlink.h"
 #include "store/race_day_store.h"
 #include "support/fake_user_port.h"
 #include "text/fields.h"
@@ -52,7 +52,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
   factory.tryComControl = false;
   AppShell shell(AppPaths(app, "turfwise"), clock, ui, factory);
   QtUserPort qtUi;
-  TMainForm window(shell, qtUi);
+  MainWindow window(shell, qtUi);
   QVERIFY(window.created());
   window.show();  // JVInit
 
@@ -60,7 +60,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
     // The download window, as "JVデータ取得" opens it.
     RaceDayStore store(shell.paths().DataFolder());
     StreamGate gate;
-    TGetDataForm form(*shell.jvlink(), store, shell.settings(), clock, gate, &ui);
+    DownloadWindow form(*shell.jvlink(), store, shell.settings(), clock, gate, &ui);
     form.normalChoice()->setChecked(true);
     QTest::mouseClick(form.findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(form.progressLabel()->text().startsWith(QString::fromUtf8("データ読込み完了")), 20000);

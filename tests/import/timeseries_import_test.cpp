@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "import/timeseries_folder.h"
 #include "support/fake_user_port.h"
 #include "support/temp_dir.h"

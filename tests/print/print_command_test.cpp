@@ -27,14 +27,14 @@ std::vector<int> Rows(int n) {
 TEST(PrintCommand, NoDayChosen) {
   test::FakeUserPort port;
   const RaceDayModel model = TwelveRaces();
-  EXPECT_FALSE(PrintBtnClick("  ", model, Rows(12), port).has_value());
+  EXPECT_FALSE(PrepareDayPrintout("  ", model, Rows(12), port).has_value());
   EXPECT_EQ(port.events, (std::vector<std::string>{"beep", "inform:ﾃﾞｰﾀを読み込んでください。"}));
 }
 
 TEST(PrintCommand, BuildsEveryRow) {
   test::FakeUserPort port;
   const RaceDayModel model = TwelveRaces();
-  const auto printout = PrintBtnClick(Sjis("2024年05月26日"), model, Rows(12), port);
+  const auto printout = PrepareDayPrintout(Sjis("2024年05月26日"), model, Rows(12), port);
   ASSERT_TRUE(printout.has_value());
   EXPECT_EQ(printout->pages.size(), 12u);
   EXPECT_TRUE(port.events.empty());

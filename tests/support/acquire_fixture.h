@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "acquire/acquisition_context.h"
 #include "analysis/load_race_day.h"
-#include "jvlink/acquisition_context.h"
-#include "jvlink/scripted_jvlink.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
+#include "support/scripted_jvlink.h"
 #include "support/temp_dir.h"
 
 namespace tw::test {
@@ -60,8 +60,8 @@ class RecordingHost : public AcquisitionHost {
   }
   void ShowRaceAgain() override { events.push_back("show"); }
   void ImportPayouts() override { events.push_back("payouts"); }
-  void SetAutoOzChecked(bool on) override { events.push_back(on ? "auto:1" : "auto:0"); }
-  void SetAutoTimerEnabled(bool on) override { events.push_back(on ? "timer:1" : "timer:0"); }
+  void SetAutoFetchChecked(bool on) override { events.push_back(on ? "auto:1" : "auto:0"); }
+  void SetScheduleTimerEnabled(bool on) override { events.push_back(on ? "timer:1" : "timer:0"); }
   void SetManualFetchEnabled(bool on) override { events.push_back(on ? "manual:1" : "manual:0"); }
   void OpenOddsWindow() override { events.push_back("window"); }
 };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_port.h"
+#include "base/user_port.h"
 #include "text/sjis.h"
 
 namespace tw::test {

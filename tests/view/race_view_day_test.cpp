@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "analysis/load_race_day.h"
-#include "app/clock.h"
-#include "app/settings.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "codes/pairs.h"
 #include "support/day_builder.h"
 #include "support/temp_dir.h"

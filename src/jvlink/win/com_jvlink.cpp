@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "jvlink/platform_jvlink.h"
+#include "jvlink/com_jvlink.h"
 
 namespace tw {
 
@@ -128,8 +128,8 @@ class ComJVLink : public JVLink {
   JVOpenResult JVOpen(const std::string& dataSpec, const std::string& fromTime, int option) override {
     Bstr specText(dataSpec), from(fromTime), last;
     LONG readCount = 0, downloadCount = 0;
-    std::vector<VARIANT> args{InBstr(specText), InBstr(from), InLong(option), RefLong(&readCount), RefLong(&downloadCount),
-                              RefBstr(last)};
+    std::vector<VARIANT> args{InBstr(specText),        InBstr(from), InLong(option), RefLong(&readCount),
+                              RefLong(&downloadCount), RefBstr(last)};
     JVOpenResult r;
     r.code = Call(kOpen, args);
     r.readCount = static_cast<int>(readCount);

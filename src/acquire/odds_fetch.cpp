@@ -1,0 +1,175 @@
+#include "acquire/odds_fetch.h"
+
+#include "acquire/odds_stream.h"
+#include "codes/courses.h"
+#include "codes/jv_message.h"
+#include "codes/numbers.h"
+#include "text/fields.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+bool AllDigits(const std::string& s) {
+  if (s.empty()) return false;
+  for (char ch : s)
+    if (ch < '0' || ch > '9') return false;
+  return true;
+}
+
+long long DayNumber(int year, int month, int day) { return ToEpochSeconds({year, month, day, 0, 0, 0}) / 86400; }
+
+}  // namespace
+
+const std::string& NoDayText() {
+  static const std::string kText = Sjis("ﾃﾞｰﾀを読み込んでください。");
+  return kText;
+}
+const std::string& NotRecentDayText() {
+  static const std::string kText = Sjis("本日または直近日のﾃﾞｰﾀを読み込んでください。");
+  return kText;
+}
+const std::string& NotTodayText() {
+  static const std::string kText = Sjis("本日のﾃﾞｰﾀを読み込んでください。");
+  return kText;
+}
+const std::string& CardNotFinalText() {
+  static const std::string kText =
+      Sjis("出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してからオッズを取得してください。");
+  return kText;
+}
+
+std::optional<int> DaysBeforeToday(const std::string& dayText, const DateTime& today) {
+  // The day name's Shift-JIS bytes: 1-4 year, 7-8 month, 11-12 day.
+  std::string year = Field(dayText, 1, 4), month = Field(dayText, 7, 2), day = Field(dayText, 11, 2);
+  if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day)) return std::nullopt;
+  int m = static_cast<int>(IntValue(month)), d = static_cast<int>(IntValue(day));
+  if (m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
+  long long from = DayNumber(static_cast<int>(IntValue(year)), m, d);
+  return static_cast<int>(DayNumber(today.year, today.month, today.day) - from);
+}
+
+bool HasProvisionalCard(const RaceDayModel& model) {
+  for (const auto& slot : model.slots) {
+    if (Field(slot.race, 3, 1) == "1") return true;
+    for (const auto& runner : slot.runners)
+      if (Field(runner, 3, 1) == "1") return true;
+  }
+  return false;
+}
+
+bool OddsFetcher::OpenOddsFetchWindow() {
+  auto fail = [&](const std::string& text) {
+    c_.ui.Beep();
+    c_.ui.Inform(text);
+    return false;
+  };
+  std::string day = host_.DayText();
+  if (IsBlank(day)) return fail(NoDayText());
+  auto d = DaysBeforeToday(Trim(day), c_.clock.Now());
+  if (!d || *d < 0 || *d > 7) return fail(NotRecentDayText());
+  if (HasProvisionalCard(c_.model)) {
+    host_.SetAutoFetchChecked(false);
+    return fail(CardNotFinalText());
+  }
+  host_.OpenOddsWindow();
+  return true;
+}
+
+void OddsFetcher::FetchBatchEntry(const std::string& entry, FetchTally& tally) {
+  std::string key = entry.substr(0, 16);
+  std::string label = CourseName(Field(key, 9, 2)) + PadNumber(Field(key, 15, 2));
+  try {
+    c_.ui.SetStatus(label + Sjis("R ｵｯｽﾞ取得中"));
+    c_.ui.ProcessEvents();
+    int code = c_.jv.JVRTOpen("0B30", key);
+    if (code != 0) {
+      std::string text = label + "R:" + JVMessage("JVRTOpen", code);
+      ReportInMode(c_, ReportMode::kUnattended, text, text, tally);
+      CloseOddsStream(c_, ReportMode::kUnattended, tally);
+    } else {
+      ReadOddsStream(c_, ReportMode::kUnattended, tally);
+      CloseOddsStream(c_, ReportMode::kUnattended, tally);
+    }
+    // Cleanup of every race; closing a closed stream is harmless.
+    c_.ui.SetStatus("");
+    c_.ui.ProcessEvents();
+    CloseOddsStream(c_, ReportMode::kUnattended, tally);
+  } catch (const JVLinkCallError&) {
+    c_.ui.SetStatus("");
+    throw;
+  }
+}
+
+FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workList) {
+  FetchTally tally;
+  StreamHold hold(c_.gate);
+  if (batchRunning_ || !hold.acquired()) {
+    // A tick during a fetch: the running queue stays as it is; these races
+    // follow when the stream is free again.
+    pending_.insert(pending_.end(), workList.begin(), workList.end());
+    tally.heldBack = true;
+    return tally;
+  }
+  batchRunning_ = true;
+  std::vector<std::string> queue = std::move(pending_);
+  pending_.clear();
+  queue.insert(queue.end(), workList.begin(), workList.end());
+  try {
+    while (!queue.empty()) {
+      for (const auto& entry : queue) FetchBatchEntry(entry, tally);
+      queue = std::move(pending_);  // races that fell due during this queue
+      pending_.clear();
+    }
+  } catch (const JVLinkCallError& e) {
+    // The call itself failed: the batch ends with its message.
+    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
+  }
+  batchRunning_ = false;
+  hold.Release();
+  total_ += tally;
+  host_.ReloadDay();
+  return tally;
+}
+
+FetchTally OddsFetcher::FetchFlashOdds() {
+  FetchTally tally;
+  if (!host_.RaceSelected() || IsBlank(host_.DayText())) return tally;
+  if (c_.model.selectedRace < 0 || c_.model.selectedRace >= kMaxRaces) return tally;
+  const std::string& race = c_.model.slots[static_cast<size_t>(c_.model.selectedRace)].race;
+  std::string key = Field(race, 12, 16);
+  if (IntValue(key) <= 0) return tally;
+  StreamHold hold(c_.gate);
+  if (!hold.acquired()) {
+    c_.ui.SetStatus(HeldBackText());
+    tally.heldBack = true;
+    return tally;
+  }
+  std::string label = CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2));
+  try {
+    c_.ui.SetStatus(label + Sjis("オッズ取得中"));
+    c_.ui.ProcessEvents();
+    int code = c_.jv.JVRTOpen("0B30", key);
+    if (code != 0) {
+      std::string text = label + Sjis("R:ｵｯｽﾞ取得エラー：") + JVMessage("JVRTOpen", code);
+      ReportInMode(c_, ReportMode::kUnattended, text, text, tally);
+      CloseOddsStream(c_, ReportMode::kUnattended, tally);
+    } else {
+      ReadOddsStream(c_, ReportMode::kUnattended, tally);
+      CloseOddsStream(c_, ReportMode::kUnattended, tally);
+    }
+    c_.ui.SetStatus("");
+    c_.ui.ProcessEvents();
+    CloseOddsStream(c_, ReportMode::kUnattended, tally);
+  } catch (const JVLinkCallError& e) {
+    c_.ui.SetStatus("");
+    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
+  }
+  hold.Release();
+  total_ += tally;
+  host_.ReloadDay();
+  return tally;
+}
+
+}  // namespace tw

@@ -1,0 +1,298 @@
+#include "acquire/race_card_download.h"
+
+#include "codes/jv_message.h"
+#include "text/fields.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+constexpr long long kEightDays = 8LL * 24 * 60 * 60;
+
+std::string StartText(const DateTime& t) {
+  return Format("%04d", t.year) + Sjis("年") + Format("%02d", t.month) + Sjis("月") + Format("%02d", t.day) +
+         Sjis("日") + Format("%02d", t.hour) + Sjis("時") + Format("%02d", t.minute) + Sjis("分") +
+         Format("%02d", t.second) + Sjis("秒") +
+         Sjis(
+             "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作"
+             "することは極力避けてください。");
+}
+
+const std::string& NoNewDataText() {
+  static const std::string kText = Sjis("最新のデータがありません。");
+  return kText;
+}
+
+std::string Counted(const std::string& prefix, int done, int total) {
+  return prefix + std::to_string(done) + "/" + std::to_string(total) + ")";
+}
+
+}  // namespace
+
+RaceCardDownload::RaceCardDownload(JVLink& jv, RaceDayStore& store, Settings& settings, const Clock& clock,
+                                   UserPort& ui, StreamGate& gate, DownloadView& view)
+    : jv_(jv), store_(store), settings_(settings), clock_(clock), ui_(ui), gate_(gate), view_(view) {
+  std::string def = FormatDateTime(AddSeconds(clock_.Now(), -kEightDays));
+  std::string stored = settings_.ReadString("JvDataGet", "LastTime", def);
+  // A damaged value falls back to the default rather than to year 0.
+  if (!ParseDateTime(stored, fromTime_)) ParseDateTime(def, fromTime_);
+  view_.ShowFromTime(fromTime_);
+}
+
+void RaceCardDownload::StopTimer() {
+  timerRunning_ = false;
+  view_.SetStatusTimer(false);
+}
+
+void RaceCardDownload::StartDownload() {
+  if (running() || gate_.busy()) {
+    // One stream at a time: a second open would disturb the running one.
+    view_.SetProgressText(HeldBackText());
+    return;
+  }
+  hold_.emplace(gate_);
+  ui_.Inform(StartText(fromTime_));
+  StopTimer();
+  cancelled_ = false;
+  view_.SetDownloadBar(0, 100);
+  view_.SetReadBar(0, 100);
+  view_.ClearList();
+  std::string fromText = FormatCompact(fromTime_);
+  store_.StartDownload(IntValue(fromText.substr(0, 8)));
+  int option = normalData ? 1 : 2;
+  ui_.SetBusy(true);
+  outcome_ = DownloadOutcome::kRunning;
+  filesRead_ = 0;
+  readCompleted_ = false;
+  try {
+    JVOpenResult open = jv_.JVOpen("RACE", fromText, option);
+    readCount_ = open.readCount;
+    downloadCount_ = open.downloadCount;
+    lastFileTimestamp_ = open.lastFileTimestamp;
+    if (open.code == -1 || (open.code == 0 && open.readCount <= 0)) {
+      ui_.Beep();
+      ui_.Inform(NoNewDataText());
+      outcome_ = DownloadOutcome::kNoNewData;
+      CloseDownload();
+      return;
+    }
+    if (open.code != 0) {
+      Fail(Sjis("JVOpenエラー:") + JVMessage("JVOpen", open.code));
+      CloseDownload();
+      return;
+    }
+    view_.SetProgressText(Sjis("JVOpen正常:") + JVMessage("JVOpen", 0));
+    view_.SetProgressText("ReadCount:" + std::to_string(readCount_) +
+                          ", DownloadCount:" + std::to_string(downloadCount_));
+    if (downloadCount_ > 0) {
+      view_.SetProgressText(Sjis("ダウンロード中・・・"));
+      view_.SetDownloadBar(0, downloadCount_);
+      timerRunning_ = true;
+      view_.SetStatusTimer(true);
+      return;  // the status timer goes on
+    }
+    view_.SetDownloadBar(100, 100);
+    ReadLoop();
+    CloseDownload();
+    store_.FillCreatedRaceFiles();
+    // Only a complete read may move the from-time on: after a cancel or a
+    // failure the files not yet read would be skipped by the next run.
+    if (readCompleted_) RememberFromTime();
+  } catch (const JVLinkCallError& e) {
+    EndWithCallError(e);
+  }
+}
+
+void RaceCardDownload::RememberFromTime() {
+  std::string stamp = Trim(lastFileTimestamp_);
+  if (stamp.empty() || stamp == "00000000000000") return;
+  DateTime t;
+  if (!ParseCompact(stamp, t)) return;
+  fromTime_ = t;
+  view_.ShowFromTime(fromTime_);
+  settings_.WriteString("JvDataGet", "LastTime", FormatDateTime(fromTime_));
+}
+
+void RaceCardDownload::PollDownloadStatus() {
+  if (!timerRunning_ || !running()) return;  // a tick left in the queue after the stop
+  try {
+    int s = jv_.JVStatus();
+    if (s < 0) {
+      StopTimer();
+      Fail(Sjis("JVStatusエラー:") + JVMessage("JVStatus", s));
+      CloseDownload();
+      return;
+    }
+    std::string label = Counted(Sjis("ダウンロード中．．．("), s, downloadCount_);
+    if (s < downloadCount_) {
+      view_.SetProgressText(label);
+      view_.SetDownloadBar(s, downloadCount_);
+      return;
+    }
+    StopTimer();
+    view_.SetProgressText(label);
+    view_.SetDownloadBar(s, downloadCount_);
+    ReadLoop();
+    CloseDownload();
+  } catch (const JVLinkCallError& e) {
+    EndWithCallError(e);
+  }
+}
+
+void RaceCardDownload::ReadLoop() {
+  reading_ = true;
+  view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), 0, readCount_));
+  view_.SetReadBar(0, readCount_);
+  filesRead_ = 0;
+  int size = 60000;
+  try {
+    for (;;) {
+      ui_.ProcessEvents();
+      if (cancelled_) {
+        outcome_ = DownloadOutcome::kCancelled;
+        break;
+      }
+      JVReadResult r = jv_.JVRead(size);
+      if (r.code > 0) {
+        StoreRecord(r.record);
+        if (outcome_ == DownloadOutcome::kFailed) break;
+      } else if (r.code == -1) {
+        ++filesRead_;
+        view_.SetReadBar(filesRead_, readCount_);
+        view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
+      } else if (r.code == 0) {
+        view_.SetProgressText("JVRead EndOfFile :0");
+        view_.SetProgressText(Counted(Sjis("データ読込み完了("), filesRead_, readCount_));
+        view_.SetDownloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
+        view_.SetReadBar(0, readCount_);
+        ui_.Beep();
+        outcome_ = DownloadOutcome::kCompleted;
+        readCompleted_ = true;
+        break;
+      } else if (r.code < -3) {
+        Fail(Sjis("JVReadエラー:") + JVMessage("JVRead", r.code));
+        break;
+      }
+    }
+  } catch (...) {
+    reading_ = false;
+    throw;
+  }
+  reading_ = false;
+}
+
+void RaceCardDownload::StoreRecord(const std::string& record) {
+  std::string type = Field(record, 1, 2);
+  std::string race = Field(record, 26, 2);
+  StoreResult result;
+  std::string line;
+  if (type == "RA") {
+    result = store_.StoreRaceRecord(record);
+    line = Sjis("作成済み:") + race + "R/";
+  } else if (type == "SE") {
+    result = store_.StoreRunnerRecord(record);
+    line = Sjis("作成済み:") + race + "R/" + Field(record, 29, 2) + Sjis("番/");
+  } else if (type == "HR") {
+    result = store_.StorePayoutRecord(record, PayoutSource::kDownload);
+    line = Sjis("作成済み:") + race + "R/";
+  } else {
+    return;
+  }
+  if (result.failed()) {
+    // A file that cannot be written would lose every later record too.
+    Fail(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
+    return;
+  }
+  if (result.stored) view_.AddListLine(line + result.name);
+}
+
+void RaceCardDownload::CancelDownload() {
+  if (!ui_.Confirm(Sjis("データ取込を中止します。実行しますか？"))) return;
+  StopTimer();
+  try {
+    jv_.JVCancel();
+  } catch (const JVLinkCallError& e) {
+    EndWithCallError(e);
+    return;
+  }
+  cancelled_ = true;
+  static const std::string kCancelled = Sjis("JVCancel:キャンセルされました");
+  ui_.Beep();
+  ui_.Inform(kCancelled);
+  view_.SetProgressText(kCancelled);
+  // A running read loop stops at its next turn and closes the download; a
+  // download still in progress has no loop to do that, so it is closed here.
+  if (running() && !reading_) {
+    outcome_ = DownloadOutcome::kCancelled;
+    CloseDownload();
+  }
+}
+
+void RaceCardDownload::Abort() {
+  if (!running()) return;
+  StopTimer();
+  cancelled_ = true;
+  try {
+    jv_.JVCancel();
+  } catch (const JVLinkCallError&) {
+    // Closing goes on.
+  }
+  if (!reading_) {
+    outcome_ = DownloadOutcome::kCancelled;
+    try {
+      jv_.JVClose();
+    } catch (const JVLinkCallError&) {
+    }
+    ui_.SetBusy(false);
+    hold_.reset();
+  }
+}
+
+void RaceCardDownload::OpenJVLinkSettings() {
+  if (running() || gate_.busy()) {
+    view_.SetProgressText(HeldBackText());
+    return;
+  }
+  try {
+    int code = jv_.JVSetUIProperties();
+    if (code != 0) {
+      ui_.Beep();
+      ui_.Inform(Sjis("JVSetUIPropertiesエラー：") + JVMessage("JVSetUIProperties", code));
+    }
+  } catch (const JVLinkCallError& e) {
+    ui_.Beep();
+    ui_.Inform(e.what());
+  }
+}
+
+void RaceCardDownload::Fail(const std::string& text) {
+  outcome_ = DownloadOutcome::kFailed;
+  ui_.Beep();
+  ui_.Inform(text);
+}
+
+void RaceCardDownload::CloseDownload() {
+  int code = jv_.JVClose();
+  ui_.SetBusy(false);
+  hold_.reset();
+  if (code != 0) {
+    Fail(Sjis("JVCloseエラー:") + JVMessage("JVClose", code));
+  } else {
+    ui_.Beep();
+  }
+}
+
+void RaceCardDownload::EndWithCallError(const JVLinkCallError& error) {
+  StopTimer();
+  try {
+    jv_.JVClose();
+  } catch (const JVLinkCallError&) {
+  }
+  ui_.SetBusy(false);
+  hold_.reset();
+  Fail(error.what());
+}
+
+}  // namespace tw

@@ -1,0 +1,131 @@
+#include "acquire/result_fetch.h"
+
+#include "acquire/odds_stream.h"
+#include "codes/courses.h"
+#include "codes/jv_message.h"
+#include "codes/numbers.h"
+#include "text/fields.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+namespace {
+
+// Clears the flag however the command ends.
+class AutoRunFlag {
+ public:
+  explicit AutoRunFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~AutoRunFlag() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, t.minute); }
+
+}  // namespace
+
+void ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tally) {
+  std::string type = Field(record, 1, 2);
+  long long race = FieldInt(record, 26, 2);
+  if (race <= 0) return;
+  StoreResult result;
+  if (type == "RA") {
+    result = c_.store.UpdateRaceRecord(record);
+  } else if (type == "SE") {
+    if (FieldInt(record, 29, 2) <= 0) return;
+    result = c_.store.UpdateRunnerRecord(record);
+  } else if (type == "HR") {
+    result = c_.store.StorePayoutRecord(record, PayoutSource::kResultFetch);
+  } else {
+    return;
+  }
+  if (result.failed()) {
+    ++tally.failures;
+    c_.log.Append(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
+  } else if (result.stored) {
+    ++tally.stored;
+  }
+}
+
+void ResultFetcher::ReadResultStream(FetchTally& tally) {
+  int size = 60000;
+  for (;;) {
+    c_.ui.ProcessEvents();
+    JVReadResult r = c_.jv.JVRead(size);
+    if (r.code > 0) {
+      StoreResultRecord(r.record, tally);
+    } else if (r.code == 0) {
+      return;
+    } else if (r.code < -3) {
+      ++tally.failures;
+      c_.log.Append(JVMessage("JVRead", r.code));  // no beep here
+      return;
+    }
+  }
+}
+
+void ResultFetcher::CloseResultStream(FetchTally& tally) {
+  int code = c_.jv.JVClose();
+  if (code != 0) {
+    ++tally.failures;
+    c_.log.Append(JVMessage("JVClose", code));
+  } else if (!autoResultRunning_) {
+    c_.ui.Beep();
+  }
+}
+
+FetchTally ResultFetcher::FetchResults() {
+  FetchTally tally;
+  if (!host_.RaceSelected() || IsBlank(host_.DayText())) return tally;
+  std::string dateKey = Field(c_.model.slots[0].race, 12, 8);
+  if (IntValue(dateKey) <= 0) return tally;
+  StreamHold hold(c_.gate);
+  if (!hold.acquired()) {
+    c_.ui.SetStatus(HeldBackText());
+    tally.heldBack = true;
+    return tally;
+  }
+  int shown = c_.model.selectedRace >= 0 && c_.model.selectedRace < kMaxRaces ? c_.model.selectedRace : 0;
+  const std::string& race = c_.model.slots[static_cast<size_t>(shown)].race;
+  std::string label = CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2));
+  try {
+    c_.ui.SetStatus(Sjis("払戻データ取得中"));
+    c_.ui.ProcessEvents();
+    int code = c_.jv.JVRTOpen("0B12", dateKey);
+    if (code != 0) {
+      ++tally.failures;
+      c_.ui.Beep();
+      c_.log.Append(label + Sjis("R:払戻データ取得エラー：") + JVMessage("JVRTOpen", code));
+      CloseResultStream(tally);
+    } else {
+      ReadResultStream(tally);
+      CloseResultStream(tally);
+    }
+    c_.ui.SetStatus("");
+    c_.ui.ProcessEvents();
+    CloseResultStream(tally);
+  } catch (const JVLinkCallError& e) {
+    c_.ui.SetStatus("");
+    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
+  }
+  hold.Release();
+  total_ += tally;
+  host_.ImportPayouts();
+  host_.ShowRaceAgain();
+  return tally;
+}
+
+bool ResultFetcher::OnResultTimerTick() {
+  std::string now = TwoDigitTime(c_.clock.Now());
+  if (now > "1800") return false;
+  std::string post = Field(c_.model.slots[0].race, 874, 4);
+  std::string start = IsBlank(post) ? std::string() : AddMinutes(post, -(c_.model.resultFetchMinutes + 30));
+  if (!start.empty() && !(now > start)) return false;
+  AutoRunFlag running(autoResultRunning_);
+  FetchResults();
+  return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,47 @@
+// The results command of the main window ("結果情報"): the day's results
+// stream "0B12" stores race records with results, runner records with
+// finishing data and payout records into the day's files, then the payouts
+// are imported and the race on view is shown again. Failures go to the status
+// label and the error log. The result timer (Timer4) presses it every few
+// minutes on the race day.
+#pragma once
+
+#include <string>
+
+#include "acquire/acquisition_context.h"
+
+namespace tw {
+
+class ResultFetcher {
+ public:
+  ResultFetcher(AcquisitionContext& context, AcquisitionHost& host) : c_(context), host_(host) {}
+
+  // FetchResults. Does nothing without a selected race, a shown day or a
+  // date key; held back with a status text while another fetch runs.
+  FetchTally FetchResults();
+
+  // Reads the opened stream to its end and stores each record.
+  void ReadResultStream(FetchTally& tally);
+  // JVClose; a failure goes to the status label and the log; a success beeps
+  // unless the result timer runs the fetch.
+  void CloseResultStream(FetchTally& tally);
+
+  // OnResultTimerTick: until 18:00, from `resultFetchMinutes` + 30 minutes before
+  // the first post time of the day, runs the results command unattended.
+  // True when it ran the command.
+  bool OnResultTimerTick();
+
+  bool autoResultRunning() const { return autoResultRunning_; }
+  // Everything the fetches did since this fetcher was made.
+  const FetchTally& total() const { return total_; }
+
+ private:
+  void StoreResultRecord(const std::string& record, FetchTally& tally);
+
+  AcquisitionContext& c_;
+  AcquisitionHost& host_;
+  bool autoResultRunning_ = false;
+  FetchTally total_;
+};
+
+}  // namespace tw

@@ -1,0 +1,150 @@
+#include "base/settings.h"
+
+#include <vector>
+
+#include "text/fields.h"
+#include "text/files.h"
+
+namespace tw {
+
+namespace {
+
+const char kOpenBracket = '\xA2';   // half-width "｢" in Shift-JIS
+const char kCloseBracket = '\xA3';  // half-width "｣"
+
+std::string TrimWhite(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return {};
+  size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+// The section name of a "[name]" line, or nullopt.
+std::optional<std::string> SectionOf(const std::string& line) {
+  std::string t = TrimWhite(line);
+  if (t.size() < 2 || t.front() != '[') return std::nullopt;
+  size_t close = t.find(']');
+  if (close == std::string::npos) return std::nullopt;
+  return TrimWhite(t.substr(1, close - 1));
+}
+
+bool IsComment(const std::string& t) { return !t.empty() && (t[0] == ';' || t[0] == '#'); }
+
+// The key of a "key=value" line (trimmed), or nullopt.
+std::optional<std::string> KeyOf(const std::string& line) {
+  std::string t = TrimWhite(line);
+  if (t.empty() || IsComment(t)) return std::nullopt;
+  size_t eq = t.find('=');
+  if (eq == std::string::npos) return std::nullopt;
+  return TrimWhite(t.substr(0, eq));
+}
+
+}  // namespace
+
+std::optional<std::string> Settings::ReadRaw(const std::string& section, const std::string& key) const {
+  auto lines = LoadLines(path_);
+  if (!lines) return std::nullopt;
+  bool inSection = false;
+  for (const auto& line : *lines) {
+    if (auto s = SectionOf(line)) {
+      inSection = EqualsIgnoreCase(*s, section);
+      continue;
+    }
+    if (!inSection) continue;
+    auto k = KeyOf(line);
+    if (k && EqualsIgnoreCase(*k, key)) {
+      size_t eq = line.find('=');
+      return TrimWhite(line.substr(eq + 1));
+    }
+  }
+  return std::nullopt;
+}
+
+bool Settings::WriteRaw(const std::string& section, const std::string& key, const std::string& value,
+                        std::string* error) {
+  std::vector<std::string> lines = LoadLines(path_).value_or(std::vector<std::string>{});
+  const std::string entry = key + "=" + value;
+  bool inSection = false;
+  bool sectionFound = false;
+  size_t insertAt = lines.size();
+  bool done = false;
+  for (size_t i = 0; i < lines.size() && !done; ++i) {
+    if (auto s = SectionOf(lines[i])) {
+      if (inSection) break;  // end of our section: insert after its last entry
+      inSection = EqualsIgnoreCase(*s, section);
+      if (inSection) {
+        sectionFound = true;
+        insertAt = i + 1;
+      }
+      continue;
+    }
+    if (!inSection) continue;
+    if (!TrimWhite(lines[i]).empty()) insertAt = i + 1;
+    auto k = KeyOf(lines[i]);
+    if (k && EqualsIgnoreCase(*k, key)) {
+      lines[i] = entry;
+      done = true;
+    }
+  }
+  if (!done) {
+    if (sectionFound) {
+      lines.insert(lines.begin() + static_cast<long>(insertAt), entry);
+    } else {
+      if (!lines.empty() && !TrimWhite(lines.back()).empty()) lines.emplace_back();
+      lines.push_back("[" + section + "]");
+      lines.push_back(entry);
+    }
+  }
+  SaveResult r = SaveLines(path_, lines);
+  if (!r && error) *error = r.error;
+  return r.ok;
+}
+
+int Settings::ReadInteger(const std::string& section, const std::string& key, int def) const {
+  auto raw = ReadRaw(section, key);
+  if (!raw || raw->empty()) return def;
+  const std::string& s = *raw;
+  size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
+  if (i == s.size()) return def;
+  long long v = 0;
+  for (; i < s.size(); ++i) {
+    if (s[i] < '0' || s[i] > '9') return def;
+    v = v * 10 + (s[i] - '0');
+    if (v > 2147483648LL) return def;
+  }
+  if (s[0] == '-') v = -v;
+  if (v > 2147483647LL || v < -2147483648LL) return def;
+  return static_cast<int>(v);
+}
+
+bool Settings::WriteInteger(const std::string& section, const std::string& key, int value) {
+  return WriteRaw(section, key, std::to_string(value));
+}
+
+bool Settings::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool Settings::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteRaw(section, key, value ? "1" : "0");
+}
+
+std::string UnwrapSettingString(const std::string& raw) {
+  const std::string brackets{kOpenBracket, kCloseBracket};
+  if (raw.size() == 2 && (raw == "\"\"" || raw == brackets)) return {};
+  if (raw.size() > 2 &&
+      ((raw.front() == '"' && raw.back() == '"') || (raw.front() == kOpenBracket && raw.back() == kCloseBracket)))
+    return raw.substr(1, raw.size() - 2);
+  return raw;
+}
+
+std::string Settings::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+  std::string wrapped = std::string(1, kOpenBracket) + def + std::string(1, kCloseBracket);
+  return UnwrapSettingString(ReadRaw(section, key).value_or(wrapped));
+}
+
+bool Settings::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  return WriteRaw(section, key, value);
+}
+
+}  // namespace tw

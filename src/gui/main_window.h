@@ -1,0 +1,147 @@
+// The main window: tool bar, menus, the side panel with the day selector and
+// the race list, and the tabs of the race view.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "analysis/load_race_day.h"
+#include "analysis/race_day_model.h"
+#include "analysis/race_list.h"
+#include "gui/qt_user_port.h"
+#include "reports/hit_lines.h"
+#include "shell/app_shell.h"
+#include "store/snapshot_erase.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+namespace tw {
+
+class AcquisitionActions;
+class PrintWindow;
+
+class TRaceViewPanel;
+
+// The day loads through the window's RaceDayView side: the race list, the
+// result-fetch timer, the bet grid and the per-snapshot chart.
+class MainWindow : public QMainWindow, private RaceDayView {
+  Q_OBJECT
+
+ public:
+  // `shell` must outlive the window. The constructor runs the creation steps;
+  // check `created()` before showing it.
+  explicit MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  bool created() const { return created_; }
+
+  // Replaces the folder picker of J1Click (tests).
+  std::function<std::optional<std::string>()> folderChooser;
+  // Replaces opening the hit report with the desktop's application (tests).
+  std::function<void(const std::string&)> openReport;
+  // Called with the print window before it is shown modally (tests).
+  std::function<void(PrintWindow&)> beforePrintWindow;
+  // The printer every print goes to, set up by the printer dialog.
+  QPrinter& printer();
+
+  // Widgets and commands by their component names (used by tests and by the
+  // parts of the window that are filled later).
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  QComboBox* dateCombo() const { return dateCombo_; }
+  QListWidget* datList() const { return datList_; }
+  QLabel* dlLabel() const { return dlLabel_; }
+  QWidget* sidePanel() const { return sidePanel_; }
+  QTableWidget* grid(int n) const;  // StringGrid1..4
+  QTabWidget* tabs() const { return tabs_; }
+  QCheckBox* autoOzCheck() const { return autoOzCheck_; }
+  QLabel* hassoTimeLabel() const { return hassoTimeLabel_; }
+  int upDown1Position() const { return upDown1Position_; }
+  TRaceViewPanel* raceView() const { return raceView_; }
+  QTimer* timer4() const { return timer4_; }
+  const RaceDayModel& model() const { return *model_; }
+
+ public Q_SLOTS:
+  void MakeDataListBtnClick();
+  void SpeedButton19Click();
+  void Dd1Click();
+  void HelpContentsClick();
+  void AboutClick();
+  void FilePrintSetupItemClick();
+  void PrepareDayPrintout();
+  void UpDown1Click(int step);
+  void DateComboChange();
+  void DatListClick(int row);
+  void TekiAnaBtnClick(HitReportKind kind);
+  void J1Click();
+  void T1Click();
+  void A1Click();
+  void C1Click();
+  void A2Click();
+  void C2Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddAction(const QString& name, const QString& caption, const QString& hint);
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildSidePanel();
+  void BuildRaceView();
+  void WriteGridHeadings();
+  void ConnectAcquisition();
+  void ConnectReportsAndImport();
+  void StoreChosenTimeSeriesFolder(const std::string& folder);
+  // LoadRaceDay for the day selector's text.
+  void ReloadDay();
+  void EraseCommand(SnapshotErase command);
+  void ShowRaceOfSlot(int slot);
+
+  // RaceDayView
+  void StopResultTimer() override;
+  void SetResultTimerInterval(long long milliseconds) override;
+  void StartResultTimer() override;
+  void ClearRaceList() override;
+  void AddRaceListEntry(const std::string& text) override;
+  void ClearBetGrid() override;
+  void ClearSnapshotChart() override;
+  void SelectRaceAndShow(int row, int slot) override;
+
+  AppShell& shell_;
+  QtUserPort& ui_;
+  bool created_ = false;
+  bool shown_ = false;
+  QHash<QString, QAction*> actions_;
+  QComboBox* dateCombo_ = nullptr;
+  QListWidget* datList_ = nullptr;
+  int upDown1Position_ = 0;  // UpDown1: 0..35
+  QLabel* dlLabel_ = nullptr;
+  QWidget* sidePanel_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  TRaceViewPanel* raceView_ = nullptr;
+  AcquisitionActions* acquisition_ = nullptr;
+  QTimer* timer4_ = nullptr;  // Timer4: result fetching on the race day
+  std::unique_ptr<RaceDayModel> model_;
+  RaceList raceList_;
+  QCheckBox* autoOzCheck_ = nullptr;
+  QLabel* hassoTimeLabel_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace tw

@@ -1,0 +1,75 @@
+// OddsFetchWindow, "オッズ手動取得": the day's races with their planned and
+// fetched snapshot times; the ticked races are fetched at once, each failure
+// a dialog. Filled before it is shown; the main window reloads the day when
+// it has closed.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "acquire/odds_schedule.h"
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QPrinter;
+class QTableWidget;
+
+namespace tw {
+
+class OddsFetchWindow : public QDialog, private OddsWindowView {
+  Q_OBJECT
+
+ public:
+  // `context` (its references) must outlive the window; `ui` may be null: the
+  // window then uses message boxes of its own.
+  OddsFetchWindow(const AcquisitionContext& context, UserPort* ui = nullptr, QWidget* parent = nullptr);
+  ~OddsFetchWindow() override;
+
+  // Fills the day label, the check list and the grid.
+  void Fill(const ScheduleGrid& grid);
+
+  QLabel* dateLabel() const { return dateLabel_; }
+  QListWidget* checkList() const { return checkListBox1_; }
+  QTableWidget* grid() const { return stringGrid1_; }
+  QLabel* progressLabel() const { return progressLabel_; }
+  QProgressBar* progressBar() const { return progressBar1_; }
+  QPushButton* fetchButton() const { return ozGetBtn_; }
+  QPushButton* printButton() const { return speedButton1_; }
+  // The printer the schedule goes to (the main window's).
+  std::function<QPrinter*()> printerProvider;
+  // ｽｹｼﾞｭｰﾙ表印刷: the grid as a ruled table with the schedule's page header.
+  void OpenJVLinkSettings();
+  // The ticks of the check list, by race slot.
+  std::vector<bool> Ticks() const;
+
+ public Q_SLOTS:
+  void OpenOddsFetchWindow();
+  void N1Click();  // "全て選択"
+  void N2Click();  // "全て解除"
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void SetProgress(int position, int maximum) override;
+  void SetProgressText(const std::string& text) override;
+
+  std::unique_ptr<UserPort> ownUi_;
+  std::unique_ptr<AcquisitionContext> context_;
+  QLabel* dateLabel_ = nullptr;
+  QListWidget* checkListBox1_ = nullptr;
+  QTableWidget* stringGrid1_ = nullptr;
+  QLabel* progressLabel_ = nullptr;
+  QProgressBar* progressBar1_ = nullptr;
+  QPushButton* ozGetBtn_ = nullptr;
+  QPushButton* speedButton1_ = nullptr;
+  bool running_ = false;
+  bool closeAsked_ = false;
+};
+
+}  // namespace tw

@@ -1,0 +1,230 @@
+#include "gui/print_window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/qt_text.h"
+#include "print/print_command.h"
+#include "render/fonts.h"
+#include "render/page_renderer.h"
+
+namespace tw {
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+constexpr int kZooms[] = {25, 50, 75, 100};
+constexpr double kScreenDpi = 96.0;
+
+}  // namespace
+
+PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings, QPrinter& printer,
+                         UserPort& port, QWidget* parent)
+    : QDialog(parent),
+      printout_(std::move(printout)),
+      model_(model),
+      settings_(settings),
+      printer_(printer),
+      port_(port) {
+  setObjectName("AllPrintForm");
+  setWindowTitle(ToQt(printout_.caption));
+  auto* row = new QHBoxLayout(this);
+
+  auto* scroll = new QScrollArea(this);
+  preview_ = new QLabel(scroll);
+  preview_->setObjectName("PrevX1");
+  preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  scroll->setWidget(preview_);
+  scroll->setWidgetResizable(false);
+  scroll->setBackgroundRole(QPalette::Dark);
+  row->addWidget(scroll, 1);
+
+  auto* side = new QVBoxLayout;
+  auto* selector = new QHBoxLayout;
+  selector->addWidget(new QLabel(U("ﾍﾟｰｼﾞ選択"), this));
+  upDown1_ = new QSpinBox(this);
+  upDown1_->setObjectName("UpDown1");
+  upDown1_->setRange(1, std::max<int>(1, static_cast<int>(printout_.pages.size())));
+  selector->addWidget(upDown1_);
+  side->addLayout(selector);
+
+  auto* zoomBox = new QGroupBox(U("倍率"), this);
+  auto* zoomGrid = new QGridLayout(zoomBox);
+  zoomGroup_ = new QButtonGroup(this);
+  const char* zoomTexts[] = {"25%", "50%", "75%", "100%"};
+  for (int i = 0; i < 4; ++i) {
+    auto* radio = new QRadioButton(QString::fromLatin1(zoomTexts[i]), zoomBox);
+    zoomGroup_->addButton(radio, i);
+    zoomGrid->addWidget(radio, i / 2, i % 2);
+  }
+  side->addWidget(zoomBox);
+
+  auto* print = new QPushButton(U("表示ﾍﾟｰｼﾞ印刷(&P)"), this);
+  print->setObjectName("BitBtn2");
+  auto* printChecked = new QPushButton(U("指定ﾍﾟｰｼﾞ印刷(&P)"), this);
+  printChecked->setObjectName("BitBtn4");
+  auto* setup = new QPushButton(U("ﾌﾟﾘﾝﾀ設定(&S)"), this);
+  setup->setObjectName("BitBtn3");
+  auto* close = new QPushButton(U("閉じる"), this);
+  close->setObjectName("BitBtn1");
+  for (QPushButton* b : {print, printChecked, setup, close}) {
+    b->setAutoDefault(false);
+    side->addWidget(b);
+  }
+
+  auto* choice = new QGroupBox(U("選択指定"), this);
+  auto* choiceRow = new QHBoxLayout(choice);
+  auto* all = new QPushButton(U("全選択"), choice);
+  all->setObjectName("SpeedButton1");
+  auto* none = new QPushButton(U("全ｸﾘｱ"), choice);
+  none->setObjectName("SpeedButton2");
+  choiceRow->addWidget(all);
+  choiceRow->addWidget(none);
+  side->addWidget(choice);
+  row->addLayout(side);
+
+  pageList_ = new QListWidget(this);
+  pageList_->setObjectName("CheckListBox1");
+  pageList_->setFont(QFont(DesignedFontFamily(), 9));
+  pageList_->setFixedWidth(170);
+  for (const std::string& title : printout_.pageTitles) {
+    auto* item = new QListWidgetItem(ToQt(title), pageList_);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+  }
+  row->addWidget(pageList_);
+
+  connect(zoomGroup_, &QButtonGroup::idClicked, this, &PrintWindow::RadioGroup1Click);
+  connect(upDown1_, &QSpinBox::valueChanged, this, &PrintWindow::UpDown1Click);
+  connect(print, &QPushButton::clicked, this, &PrintWindow::BitBtn2Click);
+  connect(printChecked, &QPushButton::clicked, this, &PrintWindow::BitBtn4Click);
+  connect(setup, &QPushButton::clicked, this, &PrintWindow::BitBtn3Click);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(all, &QPushButton::clicked, this, &PrintWindow::OpenJVLinkSettings);
+  connect(none, &QPushButton::clicked, this, &PrintWindow::SpeedButton2Click);
+
+  // Window place and zoom as last left.
+  move(settings_.ReadInteger("Printlocate", "left", 10), settings_.ReadInteger("Printlocate", "top", 10));
+  resize(settings_.ReadInteger("Printlocate", "width", 630), settings_.ReadInteger("Printlocate", "height", 450));
+  const int item = settings_.ReadInteger("PrintZoom", "ratio", 1);
+  if (item >= 0 && item < 4) {
+    zoomGroup_->button(item)->setChecked(true);
+    zoom_ = kZooms[item];
+  }
+  ShowPage(1);
+}
+
+void PrintWindow::ShowPage(int page) {
+  if (printout_.pages.empty()) {
+    preview_->clear();
+    return;
+  }
+  page_ = std::clamp(page, 1, static_cast<int>(printout_.pages.size()));
+  const double dpi = kScreenDpi * zoom_ / 100.0;
+  const QSize size(static_cast<int>(210.0 / 25.4 * dpi), static_cast<int>(297.0 / 25.4 * dpi));
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    RenderPage(painter, printout_.pages[static_cast<size_t>(page_ - 1)], dpi, dpi);
+  }
+  preview_->setPixmap(QPixmap::fromImage(image));
+  preview_->resize(size);
+}
+
+void PrintWindow::RadioGroup1Click(int item) {
+  if (item >= 0 && item < 4) zoom_ = kZooms[item];
+  settings_.WriteInteger("PrintZoom", "ratio", item);
+  ShowPage(page_);
+}
+
+void PrintWindow::UpDown1Click(int page) { ShowPage(page); }
+
+void PrintWindow::BitBtn2Click() {
+  if (auto page = PageInViewToPrint(printout_, model_, upDown1_->value(), port_)) PrintPages({*page});
+}
+
+void PrintWindow::BitBtn4Click() {
+  std::vector<bool> checked;
+  for (int k = 0; k < pageList_->count(); ++k) checked.push_back(pageList_->item(k)->checkState() == Qt::Checked);
+  const std::vector<int> pages = CheckedPagesToPrint(printout_, model_, checked);
+  if (pages.empty()) return;
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    // One file cannot hold separate jobs: the chosen pages go into it together.
+    PrintPages(pages);
+    return;
+  }
+  for (int page : pages) {
+    if (!PrintPages({page})) return;
+  }
+}
+
+void PrintWindow::BitBtn3Click() {
+  QPrintDialog dialog(&printer_, this);
+  dialog.setWindowTitle(U("ﾌﾟﾘﾝﾀ設定"));
+  dialog.exec();
+}
+
+bool PrintWindow::PrintPages(const std::vector<int>& pages) {
+  if (printer_.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty()) {
+    port_.Beep();
+    port_.Inform(Sjis("プリンタが登録されていません"));
+    return false;
+  }
+  printer_.setDocName(ToQt(printout_.caption));
+  QPainter painter;
+  if (!painter.begin(&printer_)) {
+    port_.Beep();
+    port_.Inform(Sjis("印刷を開始できませんでした。"));
+    return false;
+  }
+  bool first = true;
+  for (int page : pages) {
+    if (page < 1 || page > static_cast<int>(printout_.pages.size())) continue;
+    if (!first) printer_.newPage();
+    first = false;
+    RenderPage(painter, printout_.pages[static_cast<size_t>(page - 1)], printer_.logicalDpiX(), printer_.logicalDpiY());
+  }
+  painter.end();
+  return true;
+}
+
+void PrintWindow::OpenJVLinkSettings() {
+  for (int k = 0; k < pageList_->count(); ++k) pageList_->item(k)->setCheckState(Qt::Checked);
+}
+
+void PrintWindow::SpeedButton2Click() {
+  for (int k = 0; k < pageList_->count(); ++k) pageList_->item(k)->setCheckState(Qt::Unchecked);
+}
+
+void PrintWindow::closeEvent(QCloseEvent* event) {
+  settings_.WriteInteger("Printlocate", "top", pos().y());
+  settings_.WriteInteger("Printlocate", "left", pos().x());
+  settings_.WriteInteger("Printlocate", "width", width());
+  settings_.WriteInteger("Printlocate", "height", height());
+  printer_.setPageSize(QPageSize(QPageSize::A4));
+  printer_.setPageOrientation(QPageLayout::Portrait);
+  QDialog::closeEvent(event);
+}
+
+}  // namespace tw

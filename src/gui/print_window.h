@@ -1,0 +1,63 @@
+// The print window: a page-wise preview of the analysis print-out with the
+// page list, zoom, and printing of the page in view or the checked pages.
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/race_day_model.h"
+#include "base/settings.h"
+#include "base/user_port.h"
+#include "print/analysis_page.h"
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QSpinBox;
+
+namespace tw {
+
+class PrintWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings, QPrinter& printer,
+              UserPort& port, QWidget* parent = nullptr);
+
+  int zoom() const { return zoom_; }
+  int pageInView() const { return page_; }
+  QListWidget* pageList() const { return pageList_; }
+  QSpinBox* pageSelector() const { return upDown1_; }
+  QLabel* preview() const { return preview_; }
+
+ public Q_SLOTS:
+  void RadioGroup1Click(int item);
+  void UpDown1Click(int page);
+  void BitBtn2Click();
+  void BitBtn4Click();
+  void BitBtn3Click();
+  void OpenJVLinkSettings();
+  void SpeedButton2Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowPage(int page);
+  // Prints the pages (1-based); false when there is no printer to print on.
+  bool PrintPages(const std::vector<int>& pages);
+
+  AnalysisPrintout printout_;
+  const RaceDayModel& model_;
+  Settings& settings_;
+  QPrinter& printer_;
+  UserPort& port_;
+  int zoom_ = 50;
+  int page_ = 1;
+  QLabel* preview_ = nullptr;
+  QListWidget* pageList_ = nullptr;
+  QSpinBox* upDown1_ = nullptr;
+  QButtonGroup* zoomGroup_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,92 @@
+// A JV-Link that serves JV-Data from a local feed folder, so the program can
+// be run and tried out without the data service. Its "now" is the program's
+// clock: a replayed day gets the odds and results as they stood at that time.
+// The feed folder is the setting ("StandIn", "feed"), by default the folder
+// "Feed" in the application folder; docs/feed-format.md describes its layout.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "jvlink/jvlink.h"
+#include "standin/standin_faults.h"
+#include "standin/standin_feed.h"
+
+namespace tw {
+
+struct StandInOptions {
+  std::string appFolder = ".";  // default feed folder and download record live here
+  std::string settingsFile;     // INI file with the feed setting; empty: <app>/turfwise.ini
+  // Time JVStatus takes per file to "download", so the progress bar moves.
+  int stepMillis = 120;
+  // Monotonic milliseconds; empty: the steady clock. Tests drive it by hand.
+  std::function<long long()> millis;
+};
+
+class StandInJVLink : public JVLink {
+ public:
+  // Asks the user for the feed folder, given the current one; nullopt when cancelled.
+  using FolderChooser = std::function<std::optional<std::string>(const std::string& current)>;
+
+  static constexpr const char* kSection = "StandIn";
+  static constexpr const char* kFeedKey = "feed";
+  static constexpr const char* kDownloadRecord = "StandInDownloads.txt";
+
+  StandInJVLink(const Clock& clock, StandInOptions options);
+
+  // The settings dialog of JVSetUIProperties (set by the window layer). Without
+  // one, JVSetUIProperties changes nothing and answers 0.
+  void SetFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
+
+  // The feed folder now configured (absolute, or relative to the application folder).
+  std::string FeedFolder() const;
+
+  int JVInit(const std::string& sid) override;
+  int JVSetUIProperties() override;
+  JVOpenResult JVOpen(const std::string& dataSpec, const std::string& fromTime, int option) override;
+  int JVStatus() override;
+  JVReadResult JVRead(int& bufferSize) override;
+  int JVRTOpen(const std::string& dataSpec, const std::string& key) override;
+  int JVCancel() override;
+  int JVClose() override;
+
+ private:
+  enum class Stream { kNone, kStored, kRealTime };
+
+  // The injected answer of this call, if any (throws for "throw" rules).
+  std::optional<int> Injected(const std::string& call, const std::string& spec);
+  int CountCall(const std::string& call);
+  void LoadFaults();
+  long long Millis() const;
+  int Downloaded() const;  // files of the open download finished so far
+  void RecordDownloads();
+  std::set<std::string> LoadDownloadRecord() const;
+  void EndStream();
+
+  const Clock& clock_;
+  StandInOptions options_;
+  FolderChooser chooser_;
+  FaultPlan faults_;
+  std::vector<std::pair<std::string, int>> callCounts_;
+  bool initialised_ = false;
+
+  Stream stream_ = Stream::kNone;
+  std::string streamSpec_;
+  // Stored-file download: the files to read, which of them must be downloaded first.
+  std::vector<FeedFile> files_;
+  std::vector<bool> needsDownload_;
+  int downloadCount_ = 0;
+  long long downloadStart_ = 0;
+  int frozenProgress_ = -1;  // progress at a cancel; -1 while running
+  size_t fileIndex_ = 0;
+  bool fileLoaded_ = false;
+  std::vector<std::string> records_;
+  size_t recordIndex_ = 0;
+  std::string fileName_;
+};
+
+}  // namespace tw

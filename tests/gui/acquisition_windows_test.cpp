@@ -1,0 +1,250 @@
+// The acquisition windows offscreen: the race-card download window, the
+// odds fetch window, the two setting dialogs, and the main window's commands
+// wired by AcquisitionActions, all against the scripted JV-Link.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "analysis/load_race_day.h"
+#include "gui/acquisition_actions.h"
+#include "gui/download_window.h"
+#include "gui/fetch_delay_dialog.h"
+#include "gui/main_window.h"
+#include "gui/odds_fetch_window.h"
+#include "gui/qt_text.h"
+#include "gui/qt_user_port.h"
+#include "gui/result_interval_dialog.h"
+#include "shell/app_shell.h"
+#include "support/day_builder.h"
+#include "support/fake_user_port.h"
+#include "support/scripted_jvlink.h"
+#include "text/fields.h"
+#include "text/files.h"
+
+using namespace tw;
+using tw::test::DayBuilder;
+using tw::test::FakeUserPort;
+
+class AcquisitionFormsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void downloadWindow();
+  void oddsWindow();
+  void settingDialogs();
+  void mainWindowCommands();
+};
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+// A race day of eight Tokyo races on 2024-05-12 in a temporary folder, with
+// the pieces every fetch works with.
+struct Day {
+  QTemporaryDir dir;
+  std::string data = JoinPath(dir.path().toStdString(), "Data");
+  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
+  FakeUserPort ui;
+  Settings settings{JoinPath(dir.path().toStdString(), "turfwise.ini")};
+  ErrorLog log{JoinPath(dir.path().toStdString(), "ErrorLog.txt"), clock, ui};
+  ScriptedJVLink jv;
+  RaceDayStore store{data};
+  StreamGate gate;
+  RaceDayModel model;
+  RaceList list;
+  DayBuilder day{data};
+
+  Day() {
+    EnsureFolder(data);
+    for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
+    day.AddSampleSnapshot(7, 1, 10, 16);
+    day.Write();
+    NullRaceDayView view;
+    LoadRaceDay(model, list, data, day.dayName(), settings, clock, view);
+  }
+  AcquisitionContext context() { return {jv, store, settings, log, clock, ui, model, gate}; }
+};
+
+}  // namespace
+
+void AcquisitionFormsTest::downloadWindow() {
+  Day d;
+  d.settings.WriteString("JvDataGet", "LastTime", "2024/05/03 10:20:30");
+  DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
+  QCOMPARE(form.windowTitle(), U("ＪＶデータ取込"));
+  QVERIFY(form.thisWeekChoice()->isChecked());
+  QCOMPARE(form.picker()->date(), QDate(2024, 5, 3));
+  QCOMPARE(form.label5()->text(), QString("2024/05/03 10:20:30"));
+  QCOMPARE(form.statusTimer()->interval(), 10);
+  QVERIFY(form.findChild<QPushButton*>("SpeedButton1")->toolTip().startsWith(U("JRA-VAN")));
+
+  d.jv.openResults = {{0, 1, 0, "20240511183000"}};
+  std::string race = test::RaceLine(d.day.Key("05", 9), 10, "1500") + "\r\n";
+  race.replace(2, 9, "720240510");
+  d.jv.QueueRecord(race);
+  d.jv.readResults.push_back({-1, "", ""});
+  form.normalChoice()->setChecked(true);
+  QTest::mouseClick(form.findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+  QCOMPARE(QString::fromStdString(d.jv.calls.front()), QString("JVOpen(RACE,20240503102030,1)"));
+  QCOMPARE(form.listBox()->count(), 1);
+  QCOMPARE(form.listBox()->item(0)->text(), U("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
+  QCOMPARE(form.progressLabel()->text(), U("データ読込み完了(1/1)"));
+  QCOMPARE(form.label5()->text(), QString("2024/05/11 18:30:00"));
+  QVERIFY(!form.download().running());
+
+  // The date picker keeps the time part of the from-time.
+  form.picker()->setDate(QDate(2024, 5, 4));
+  QCOMPARE(QString::fromStdString(FormatDateTime(form.download().fromTime())), QString("2024/05/04 18:30:00"));
+  bool closed = false;
+  form.onClosed = [&] { closed = true; };
+  form.close();
+  QVERIFY(closed);
+}
+
+void AcquisitionFormsTest::oddsWindow() {
+  Day d;
+  AcquisitionContext context = d.context();
+  OddsFetchWindow form(context, &d.ui);
+  QCOMPARE(form.windowTitle(), U("オッズ手動取得"));
+  form.Fill(MakeScheduleGrid(d.model, d.day.dayName()));
+  QCOMPARE(form.dateLabel()->text(), ToQt(d.day.dayName()));
+  QCOMPARE(form.checkList()->count(), 8);
+  QCOMPARE(form.grid()->rowCount(), 8);
+  QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), U("1回目時刻"));
+  QCOMPARE(form.grid()->item(7, 2)->text(), QString("10:15"));
+  QCOMPARE(form.grid()->item(7, 3)->text(), QString("10:16"));
+  QCOMPARE(form.grid()->item(7, 2)->background().color(), QColor(193, 255, 255));
+  QCOMPARE(form.grid()->item(7, 3)->background().color(), QColor(252, 205, 238));
+  QCOMPARE(form.grid()->item(0, 1)->background().color(), QColor(Qt::white));
+  // The schedule prints as a ruled table; here into a PDF file.
+  QVERIFY(form.printButton()->isEnabled());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = d.dir.path() + "/schedule.pdf";
+  printer.setOutputFileName(pdf);
+  form.printerProvider = [&] { return &printer; };
+  form.OpenJVLinkSettings();
+  QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
+  QCOMPARE(form.fetchButton()->text(), U("ｵｯｽﾞを今すぐ取得"));
+
+  form.OpenOddsFetchWindow();  // nothing ticked
+  QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:オッズ取得するレースをチェックしてください。"}));
+  form.N1Click();
+  QCOMPARE(form.Ticks(), std::vector<bool>(8, true));
+  form.N2Click();
+  form.checkList()->item(2)->setCheckState(Qt::Checked);
+  d.ui.events.clear();
+  d.jv.rtOpenResults = {0};
+  d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
+  form.OpenOddsFetchWindow();
+  QCOMPARE(form.progressBar()->value(), 100);
+  QCOMPARE(form.progressLabel()->text(), U("データ読込み中:東京 3R"));
+  QCOMPARE(QString::fromStdString(d.ui.events.back()), U("inform:データ作成が完了しました。"));
+  auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
+  QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
+}
+
+void AcquisitionFormsTest::settingDialogs() {
+  Day d;
+  FetchDelayDialog delay(d.settings);
+  QCOMPARE(delay.windowTitle(), U("オッズデータ取得時刻調整"));
+  QCOMPARE(delay.spinEdit()->value(), 5);
+  QCOMPARE(delay.spinEdit()->maximum(), 15);
+  delay.spinEdit()->setValue(9);
+  delay.BitBtn1Click();
+  QCOMPARE(d.settings.ReadInteger("Time", "delay", 0), 9);
+
+  ResultIntervalDialog interval(d.settings);
+  QCOMPARE(interval.windowTitle(), U("データ取得時刻設定"));
+  QCOMPARE(interval.spinEdit()->value(), 15);
+  QCOMPARE(interval.spinEdit()->minimum(), 5);
+  QCOMPARE(interval.spinEdit()->maximum(), 59);
+  interval.spinEdit()->setValue(30);
+  interval.reject();  // closing without OK stores nothing
+  QCOMPARE(d.settings.ReadInteger("Time", "AutoRdataGet", 0), 0);
+}
+
+void AcquisitionFormsTest::mainWindowCommands() {
+  QTemporaryDir dir;
+  ManualClock clock({2024, 5, 12, 9, 0, 0});
+  QtUserPort ui;
+  ScriptedJVLinkFactory factory;
+  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory);
+  MainWindow w(shell, ui);
+  QVERIFY(w.created());
+  DayBuilder day(shell.paths().DataFolder());
+  for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
+  day.Write();
+  w.MakeDataListBtnClick();
+
+  // What the main window does to wire its acquisition commands.
+  AcquisitionWidgets widgets;
+  widgets.window = &w;
+  widgets.dateCombo = w.dateCombo();
+  widgets.datList = w.datList();
+  widgets.autoOzCheck = w.autoOzCheck();
+  widgets.timer4 = w.timer4();
+  widgets.jvBtn = w.action("JVBtn");
+  widgets.ozGetBtn = w.action("OzGetBtn");
+  widgets.ozGetLoopBtn = w.action("OzGetLoopBtn");
+  widgets.sokuhoOddsBtn = w.action("SokuhoOddsBtn");
+  widgets.kekkaGetBtn = w.action("KekkaGetBtn");
+  widgets.n7 = w.action("N7");
+  widgets.n10 = w.action("N10");
+  AcquisitionCallbacks callbacks;
+  int reloads = 0;
+  callbacks.reloadDay = [&] {
+    ++reloads;
+    w.DateComboChange();
+  };
+  callbacks.showRace = [&] { w.DatListClick(w.datList()->currentRow()); };
+  callbacks.makeDayList = [&] { w.MakeDataListBtnClick(); };
+  AcquisitionActions acquisition(shell, ui, w.model(), widgets, callbacks);
+
+  QVERIFY(w.action("OzGetBtn")->isEnabled());
+  QVERIFY(w.action("SokuhoOddsBtn")->isEnabled());
+  QVERIFY(w.autoOzCheck()->isEnabled());
+  QCOMPARE(acquisition.timer1()->interval(), 40000);
+  QVERIFY(!acquisition.timer1()->isActive());
+
+  w.dateCombo()->setCurrentIndex(0);
+  w.DateComboChange();
+  QVERIFY(w.datList()->count() == 8);
+  QVERIFY(w.timer4()->isActive());  // today's day arms the result timer
+
+  w.autoOzCheck()->click();  // today, final card: automatic fetching goes on
+  QVERIFY(w.autoOzCheck()->isChecked());
+  QVERIFY(acquisition.timer1()->isActive());
+  QVERIFY(!w.action("OzGetBtn")->isEnabled());
+  w.autoOzCheck()->click();
+  QVERIFY(!acquisition.timer1()->isActive());
+  QVERIFY(w.action("OzGetBtn")->isEnabled());
+
+  auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
+  QVERIFY(jv);
+  w.datList()->setCurrentRow(4);
+  w.DatListClick(4);
+  jv->rtOpenResults = {0};
+  jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
+  w.action("SokuhoOddsBtn")->trigger();
+  QCOMPARE(reloads, 1);
+  QCOMPARE(w.dlLabel()->text(), QString());
+  QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
+  QCOMPARE(w.datList()->currentRow(), 4);  // the same race is shown again
+}
+
+QTEST_MAIN(AcquisitionFormsTest)
+#include "acquisition_windows_test.moc"

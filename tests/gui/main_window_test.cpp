@@ -1,0 +1,102 @@
+// The main window as a user first sees it: caption, menus, tool bar, grid
+// headings, and the commands of later windows shown disabled.
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/qt_user_port.h"
+#include "shell/app_shell.h"
+#include "support/scripted_jvlink.h"
+
+using namespace tw;
+
+class MainFormTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void captionMenusAndHeadings();
+  void dayListNewestFirst();
+  void closingSavesPosition();
+};
+
+namespace {
+struct Fixture {
+  QTemporaryDir dir;
+  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
+  QtUserPort ui;
+  ScriptedJVLinkFactory factory;
+  std::unique_ptr<AppShell> shell;
+  Fixture() { shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory); }
+};
+QString U(const char* s) { return QString::fromUtf8(s); }
+}  // namespace
+
+void MainFormTest::captionMenusAndHeadings() {
+  Fixture f;
+  MainWindow w(*f.shell, f.ui);
+  QVERIFY(w.created());
+  QCOMPARE(w.windowTitle(), U("Turfwise for JRA-VAN Data Lab."));
+  QCOMPARE(w.size(), QSize(851, 617));
+  QStringList menus;
+  for (QAction* a : w.menuBar()->actions()) menus << a->text();
+  QCOMPARE(menus, QStringList({U("ﾌｧｲﾙ(&F)"), U("ｵﾌﾟｼｮﾝ(&O)"), U("ﾌｫﾙﾀﾞ指定(&D)"), U("ﾍﾙﾌﾟ(&H)")}));
+  QCOMPARE(w.action("Dd1")->statusTip(), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  QCOMPARE(w.action("FilePrintSetupItem")->text(), U("ﾌﾟﾘﾝﾀの設定(&R)..."));
+  QCOMPARE(w.autoOzCheck()->text(), U("ｵｯｽﾞ自動取得"));
+  // Every command is built and enabled.
+  QVERIFY(w.action("PrintBtn")->isEnabled());
+  QVERIFY(w.action("JVBtn")->isEnabled());
+  QVERIFY(w.action("HelpAboutItem")->isEnabled());
+
+  QCOMPARE(w.grid(4)->item(0, 1)->text(), U("買い目"));
+  QCOMPARE(w.grid(4)->item(0, 2)->text(), U("オッズ"));
+  QCOMPARE(w.grid(4)->item(1, 1)->text(), U("　"));
+  QCOMPARE(w.grid(3)->item(0, 3)->text(), U("連対馬"));
+  QCOMPARE(w.grid(1)->item(0, 8)->text(), U("軸条件7"));
+  QCOMPARE(w.grid(2)->item(0, 6)->text(), U("連条件5"));
+
+  // The "F" button hides and shows the side panel.
+  w.show();
+  QVERIFY(w.sidePanel()->isVisible());
+  w.action("SpeedButton19")->trigger();
+  QVERIFY(!w.sidePanel()->isVisible());
+  w.action("SpeedButton19")->trigger();
+  QVERIFY(w.sidePanel()->isVisible());
+  w.close();
+}
+
+void MainFormTest::dayListNewestFirst() {
+  Fixture f;
+  QDir(f.dir.path()).mkdir("Data");
+  for (const char* day : {"2006年07月15日", "2006年07月22日", "2006年07月16日"}) {
+    QFile file(f.dir.path() + "/Data/" + U(day) + ".jvRA");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  MainWindow w(*f.shell, f.ui);
+  QCOMPARE(w.dateCombo()->count(), 3);
+  QCOMPARE(w.dateCombo()->itemText(0), U("2006年07月22日"));
+  QCOMPARE(w.dateCombo()->itemText(1), U("2006年07月16日"));
+  QCOMPARE(w.dateCombo()->itemText(2), U("2006年07月15日"));
+  QCOMPARE(w.dateCombo()->currentText(), QString());
+}
+
+void MainFormTest::closingSavesPosition() {
+  Fixture f;
+  {
+    MainWindow w(*f.shell, f.ui);
+    w.show();
+    w.close();
+  }
+  QVERIFY(f.shell->settings().ReadRaw("locate", "top").has_value());
+  QCOMPARE(f.shell->settings().ReadInteger("locate", "width", 0) > 0, true);
+}
+
+QTEST_MAIN(MainFormTest)
+#include "main_window_test.moc"

@@ -1,0 +1,89 @@
+// The print window: preview at each zoom, the page list, and printing the
+// checked pages into a PDF file skips pages of races without odds.
+#include "gui/print_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "gui/main_window.h"
+#include "gui/qt_user_port.h"
+#include "shell/app_shell.h"
+#include "support/day_builder.h"
+#include "support/fake_user_port.h"
+#include "support/scripted_jvlink.h"
+#include "text/files.h"
+
+using namespace tw;
+
+class AllPrintFormTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void previewAndPrintCheckedPages();
+};
+
+void AllPrintFormTest::previewAndPrintCheckedPages() {
+  QTemporaryDir dir;
+  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
+  QtUserPort qtPort;
+  test::FakeUserPort port;
+  ScriptedJVLinkFactory factory;
+  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
+  MainWindow window(shell, qtPort);
+  test::DayBuilder day(shell.paths().DataFolder(), 2024, 5, 12);
+  for (int r = 1; r <= 3; ++r) {
+    const int slot = day.AddRace("05", r, 12, "1545");
+    day.AddRunners(slot);
+    if (r != 2) {  // race 2 has no odds
+      for (int s = 1; s <= 3; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
+    }
+  }
+  day.Write();
+  window.MakeDataListBtnClick();
+  window.dateCombo()->setCurrentIndex(0);
+  window.DateComboChange();
+
+  const QString pdf = dir.path() + "/print.pdf";
+  bool seen = false;
+  window.beforePrintWindow = [&](PrintWindow& shown) {
+    // Runs once the window is shown modally.
+    QTimer::singleShot(0, &shown, [&] {
+      PrintWindow& form = shown;
+      seen = true;
+      QCOMPARE(form.pageList()->count(), 3);
+      QCOMPARE(form.zoom(), 50);  // the default zoom choice
+      const int width50 = form.preview()->pixmap().width();
+      form.findChild<QButtonGroup*>()->button(3)->click();
+      QCOMPARE(form.zoom(), 100);
+      QVERIFY(form.preview()->pixmap().width() > width50 * 3 / 2);
+      QCOMPARE(shell.settings().ReadInteger("PrintZoom", "ratio", -1), 3);
+      form.pageSelector()->setValue(3);
+      QCOMPARE(form.pageInView(), 3);
+
+      window.printer().setOutputFormat(QPrinter::PdfFormat);
+      window.printer().setOutputFileName(pdf);
+      form.findChild<QPushButton*>("SpeedButton1")->click();  // check every page
+      form.findChild<QPushButton*>("BitBtn4")->click();
+      form.close();
+    });
+  };
+  window.action("PrintBtn")->trigger();
+  QVERIFY(seen);
+  // Pages 1 and 3: the page of the race without odds is skipped.
+  const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");
+  QVERIFY(!bytes.empty());
+  QVERIFY(bytes.find("/Count 2") != std::string::npos);
+  QVERIFY(shell.settings().ReadRaw("Printlocate", "width").has_value());
+}
+
+QTEST_MAIN(AllPrintFormTest)
+#include "print_window_test.moc"
