@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "text/fields.h"
+#include "text/save_fault.h"
 #include "text/sjis.h"
 
 #ifndef _WIN32
@@ -155,18 +156,28 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
   fs::path target = ToFsPath(sjisPath);
   fs::path temp = target;
   temp += TempSuffix();
+  const ScopedSaveFault* fault = ScopedSaveFault::For(sjisPath);
+  const auto failsAt = [fault](SaveFaultStage stage) { return fault != nullptr && fault->stage() == stage; };
 #ifdef _WIN32
-  FILE* f = _wfopen(temp.c_str(), L"wb");
+  FILE* f = failsAt(SaveFaultStage::kOpen) ? nullptr : _wfopen(temp.c_str(), L"wb");
 #else
-  FILE* f = std::fopen(temp.c_str(), "wb");
+  FILE* f = failsAt(SaveFaultStage::kOpen) ? nullptr : std::fopen(temp.c_str(), "wb");
 #endif
   if (!f) {
     result.ok = false;
-    result.error = std::strerror(errno);
+    result.error = std::strerror(failsAt(SaveFaultStage::kOpen) ? ENOSPC : errno);
     return result;
   }
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  int err = ok ? 0 : errno;
+  bool ok;
+  int err = 0;
+  if (failsAt(SaveFaultStage::kWrite)) {
+    std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
+    ok = false;
+    err = ENOSPC;
+  } else {
+    ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    err = ok ? 0 : errno;
+  }
   if (ok && std::fflush(f) != 0) {
     ok = false;
     err = errno;
@@ -183,7 +194,11 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
   }
   std::error_code ec;
   if (ok) {
-    fs::rename(temp, target, ec);
+    if (failsAt(SaveFaultStage::kRename)) {
+      ec = std::make_error_code(std::errc::permission_denied);
+    } else {
+      fs::rename(temp, target, ec);
+    }
     if (ec) {
       ok = false;
       result.error = ec.message();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "support/fake_user_port.h"
 #include "support/scripted_jvlink.h"
 #include "support/temp_dir.h"
@@ -43,12 +45,34 @@ TEST(AppShell, MissingJVLinkStopsBeforeAnythingIsCreated) {
   EXPECT_FALSE(FileExists(JoinPath(dir.str(), "ErrorLog.txt")));
 }
 
-TEST(AppShell, FirstRunCreatesDataFolderAndLogAtDefaultPosition) {
+// An empty application folder, a fake screen, a scripted JV-Link and a
+// stopped clock: the start-up of every test below.
+class StartUp : public ::testing::Test {
+ protected:
+  // The shell created over the folder as it is now (write files first).
+  AppShell& Shell() {
+    shell_ = std::make_unique<AppShell>(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
+    return *shell_;
+  }
+  // The shell after a successful creation.
+  AppShell& Created() {
+    AppShell& shell = Shell();
+    EXPECT_TRUE(shell.Create([] { return std::string(); }));
+    return shell;
+  }
+  std::string DataFile(const std::string& name) const { return JoinPath(JoinPath(dir.str(), "Data"), name); }
+
   TempDir dir;
   FakeUserPort ui;
   InitFactory factory;
-  ManualClock clock({2024, 5, 12, 9, 5, 7});
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
+  ManualClock clock{{2024, 5, 12, 9, 5, 7}};
+
+ private:
+  std::unique_ptr<AppShell> shell_;
+};
+
+TEST_F(StartUp, FirstRunCreatesDataFolderAndLogAtDefaultPosition) {
+  AppShell& shell = Shell();
   ASSERT_TRUE(CheckJVLinkPresent(factory, ui));
   ASSERT_TRUE(shell.Create([] { return std::string(); }));
   EXPECT_EQ(shell.position().top, 10);
@@ -57,55 +81,36 @@ TEST(AppShell, FirstRunCreatesDataFolderAndLogAtDefaultPosition) {
   EXPECT_TRUE(FolderExists(JoinPath(dir.str(), "Data")));
   const std::string log = test::ReadBytes(dir.file("ErrorLog.txt"));
   EXPECT_EQ(SjisToUtf8(log), "ソフト起動：2024/05/12 09:05:07\r\n" + dir.str() + "\r\n");
-  // jikeiretu stays absent without a registry value.
+  // Without a registry value the companion viewer's folder stays unset.
   EXPECT_FALSE(shell.settings().ReadRaw("Dir", "jikeiretu").has_value());
   EXPECT_TRUE(ui.events.empty());
 }
 
-TEST(AppShell, PositionFromSettingsAndSizeStaysAsDesigned) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
-  ManualClock clock;
+TEST_F(StartUp, PositionFromSettingsAndSizeStaysAsDesigned) {
   test::WriteBytes(dir.file("turfwise.ini"),
                    "[locate]\r\ntop=120\r\nleft=abc\r\nwidth=300\r\nheight=200\r\n[datalist]\r\nclose=1\r\n");
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
-  ASSERT_TRUE(shell.Create([] { return std::string(); }));
+  AppShell& shell = Created();
   EXPECT_EQ(shell.position().top, 120);
   EXPECT_EQ(shell.position().left, 10);  // not an integer: the default
   EXPECT_TRUE(shell.closeDataListAfterLoad());
 }
 
-TEST(AppShell, ExistingDataFolderIsLeftAsItIs) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
-  ManualClock clock;
+TEST_F(StartUp, ExistingDataFolderIsLeftAsItIs) {
   ASSERT_TRUE(EnsureFolder(JoinPath(dir.str(), "Data")));
-  test::WriteBytes(JoinPath(JoinPath(dir.str(), "Data"), "x.jvRA"), "keep");
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
-  ASSERT_TRUE(shell.Create([] { return std::string(); }));
-  EXPECT_EQ(test::ReadBytes(JoinPath(JoinPath(dir.str(), "Data"), "x.jvRA")), "keep");
+  test::WriteBytes(DataFile("x.jvRA"), "keep");
+  Created();
+  EXPECT_EQ(test::ReadBytes(DataFile("x.jvRA")), "keep");
 }
 
-TEST(AppShell, DataFolderThatCannotBeCreatedStopsStartUp) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
-  ManualClock clock;
+TEST_F(StartUp, DataFolderThatCannotBeCreatedStopsStartUp) {
   test::WriteBytes(dir.file("Data"), "a file where the folder should be");
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
+  AppShell& shell = Shell();
   EXPECT_FALSE(shell.Create([] { return std::string(); }));
   EXPECT_NE(shell.error().find("data folder"), std::string::npos);
 }
 
-TEST(AppShell, FirstShowInitialisesJVLinkWithTheSoftwareId) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
-  ManualClock clock;
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
-  ASSERT_TRUE(shell.Create([] { return std::string(); }));
+TEST_F(StartUp, FirstShowInitialisesJVLinkWithTheSoftwareId) {
+  AppShell& shell = Created();
   shell.FirstShow();
   EXPECT_EQ(shell.versionText(), "Ver.1.28");
   ASSERT_NE(factory.last, nullptr);
@@ -114,27 +119,17 @@ TEST(AppShell, FirstShowInitialisesJVLinkWithTheSoftwareId) {
   EXPECT_TRUE(ui.events.empty());
 }
 
-TEST(AppShell, FailedInitIsShownWithItsCodeAndTheWindowGoesOn) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
+TEST_F(StartUp, FailedInitIsShownWithItsCodeAndTheWindowGoesOn) {
   factory.initCode = -103;
-  ManualClock clock;
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
-  ASSERT_TRUE(shell.Create([] { return std::string(); }));
+  AppShell& shell = Created();
   shell.FirstShow();
   ASSERT_EQ(ui.events.size(), 2u);
   EXPECT_EQ(ui.events[0], "beep");
   EXPECT_EQ(ui.events[1], "inform:JVInitエラーが発生しました。：-103");
 }
 
-TEST(AppShell, ClosingWritesTheLocateKeys) {
-  TempDir dir;
-  FakeUserPort ui;
-  InitFactory factory;
-  ManualClock clock;
-  AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
-  ASSERT_TRUE(shell.Create([] { return std::string(); }));
+TEST_F(StartUp, ClosingWritesTheLocateKeys) {
+  AppShell& shell = Created();
   shell.SaveWindowPosition(33, 44, 851, 617);
   EXPECT_EQ(shell.settings().ReadInteger("locate", "top", 0), 33);
   EXPECT_EQ(shell.settings().ReadInteger("locate", "left", 0), 44);

@@ -6,6 +6,7 @@
 #include "store/race_day_store.h"
 #include "store/snapshot_slot.h"
 #include "store/store_records.h"
+#include "text/save_fault.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -175,12 +176,10 @@ TEST_F(Snapshots, SlotAndDayFromTheRaceTexts) {
 }
 
 TEST_F(Snapshots, FailedSaveIsReported) {
-  // The file loads, but its name leaves no room for the temporary file that
-  // every save writes first.
-  std::string longDay = test::UnsavableDayName();
-  std::string path = JoinPath(dir.str(), longDay + ".jvO1");
+  std::string path = JoinPath(dir.str(), kDay + ".jvO1");
   ASSERT_TRUE(test::WriteRaw(path, test::Blank(960) + "\r\n"));
-  auto result = store.StoreOddsSnapshot(Odds("O1", "20240512", "05", 1, "05121000"), 0, longDay);
+  ScopedSaveFault diskFull(".jvO1");
+  auto result = store.StoreOddsSnapshot(Odds("O1", "20240512", "05", 1, "05121000"), 0, kDay);
   EXPECT_FALSE(result.stored);
   EXPECT_FALSE(result.error.empty());
   EXPECT_EQ(FileLines(path), std::vector<std::string>{Blank(960)});

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/temp_dir.h"
+#include "text/save_fault.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -92,18 +93,28 @@ TEST(WriteFileAtomic, DirectoryAsTargetKeepsItAndCleansUp) {
   EXPECT_EQ(ListFolder(dir.str(), "*"), Lines{});  // no temporary file left behind
 }
 
-TEST(WriteFileAtomic, FailedSaveLeavesTheOldFileIntact) {
+TEST(WriteFileAtomic, FailedSaveLeavesTheOldFileIntactAtEveryStage) {
+  for (SaveFaultStage stage : {SaveFaultStage::kOpen, SaveFaultStage::kWrite, SaveFaultStage::kRename}) {
+    test::TempDir dir;
+    std::string path = dir.file("day.jvO1");
+    test::WriteBytes(path, "old\r\n");
+    ScopedSaveFault fault(".jvO1", stage);
+    SaveResult r = SaveLines(path, {"new", "lines"});
+    EXPECT_FALSE(r.ok) << static_cast<int>(stage);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(fault.failures(), 1);
+    EXPECT_EQ(test::ReadBytes(path), "old\r\n");
+    EXPECT_EQ(ListFolder(dir.str(), "*"), Lines{"day.jvO1"}) << "no temporary file left behind";
+  }
+}
+
+TEST(WriteFileAtomic, FaultTouchesOnlyTheFilesItNames) {
   test::TempDir dir;
-  // A name at the file system's length limit leaves no room for the
-  // temporary file's suffix, so the save cannot even begin.
-  std::string path = dir.file(std::string(251, 'n'));
-  test::WriteBytes(path, "old\r\n");
-  ASSERT_EQ(test::ReadBytes(path), "old\r\n");
-  SaveResult r = SaveLines(path, {"new"});
-  EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.error.empty());
-  EXPECT_EQ(test::ReadBytes(path), "old\r\n");
-  EXPECT_EQ(ListFolder(dir.str(), "*").size(), 1u);
+  ScopedSaveFault fault(".jvO2");
+  EXPECT_TRUE(SaveLines(dir.file("day.jvO1"), {"kept"}).ok);
+  EXPECT_FALSE(SaveLines(dir.file("day.jvO2"), {"lost"}).ok);
+  EXPECT_EQ(test::ReadBytes(dir.file("day.jvO1")), "kept\r\n");
+  EXPECT_FALSE(FileExists(dir.file("day.jvO2")));
 }
 
 TEST(ListFolder, WildcardCaseInsensitiveSorted) {
