@@ -1,5 +1,5 @@
 // The folder of the companion time-series odds viewer: the setting
-// ("Dir", "jikeiretu") and the texts of the folder picker (J1Click).
+// ("Dir", "jikeiretu") and the texts of the folder picker.
 #pragma once
 
 #include <string>

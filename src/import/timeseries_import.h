@@ -1,5 +1,5 @@
 // Filling the odds snapshots of the loaded day from the files of the
-// companion time-series odds viewer (T1Click). For every race and each of its
+// companion time-series odds viewer. For every race and each of its
 // planned fetch times the announcement nearest to that time is written into
 // the race's snapshot line of the day's odds file. The caller reloads the day
 // afterwards when the result asks for it.
