@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "analysis/payout_import.h"
+#include "base/version.h"
 #include "shell/platform_jvlink.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -155,7 +156,7 @@ bool AcquireSession::Open(std::string& error) {
   context_.emplace(AcquisitionContext{*jv_, store_, settings_, log_, *clock_, ui_, *model_, gate_});
   int code = 0;
   try {
-    code = jv_->JVInit(kSoftwareId);
+    code = jv_->JVInit(std::string(kSoftwareIdPrefix) + kVersionText);
   } catch (const JVLinkCallError& e) {
     error = SjisToUtf8(e.what());
     return false;

@@ -34,9 +34,6 @@ struct AcquireEnv {
 // sleeps, and an interrupt flag set by SIGINT.
 AcquireEnv DefaultAcquireEnv();
 
-// The software id passed to JVInit.
-inline constexpr const char* kSoftwareId = "SA100200/SD300400/TurfwisJDL/Ver.1.28";
-
 // Status texts go to standard output with the time, one per line (empty
 // texts, which only clear the label, are not written); dialog texts go to
 // standard error; confirmations are answered No.

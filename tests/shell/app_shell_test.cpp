@@ -58,7 +58,7 @@ TEST(AppShell, FirstRunCreatesDataFolderAndLogAtDefaultPosition) {
   const std::string log = test::ReadBytes(dir.file("ErrorLog.txt"));
   EXPECT_EQ(SjisToUtf8(log), "ソフト起動：2024/05/12 09:05:07\r\n" + dir.str() + "\r\n");
   // jikeiretu stays absent without a registry value.
-  EXPECT_FALSE(shell.settings().ReadRaw("Dir", "jikeiretu").has_value());
+  EXPECT_FALSE(shell.settings().ReadRaw(setting::kTimeSeriesFolder).has_value());
   EXPECT_TRUE(ui.events.empty());
 }
 
@@ -136,10 +136,10 @@ TEST(AppShell, ClosingWritesTheLocateKeys) {
   AppShell shell(AppPaths(dir.str(), "turfwise"), clock, ui, factory);
   ASSERT_TRUE(shell.Create([] { return std::string(); }));
   shell.SaveWindowPosition(33, 44, 851, 617);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "top", 0), 33);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "left", 0), 44);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "width", 0), 851);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "height", 0), 617);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowTop), 33);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowLeft), 44);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowWidth), 851);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowHeight), 617);
 }
 
 }  // namespace
