@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -146,6 +149,20 @@ TEST(SettingKeys, EachKeyOnceWithADefaultOfItsType) {
     if (key->type != SettingType::kText) {
       EXPECT_EQ(key->defaultText, nullptr) << key->key;
     }
+  }
+}
+
+// Every key the program reads or writes is one of the table: no source file
+// outside it makes a key of its own.
+TEST(SettingKeys, NoKeyIsMadeOutsideTheTable) {
+  const std::filesystem::path src = std::filesystem::path(TURFWISE_SOURCE_DIR) / "src";
+  ASSERT_TRUE(std::filesystem::is_directory(src));
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+    if (!entry.is_regular_file() || entry.path().filename() == "settings_keys.h") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(text.find("SettingType::"), std::string::npos) << entry.path();
+    EXPECT_EQ(text.find("SettingKey{"), std::string::npos) << entry.path();
   }
 }
 
