@@ -165,18 +165,14 @@ std::vector<std::string> AutoOddsFetch::OnScheduleTick() {
   return workList;
 }
 
-int ReadFetchDelay(const Settings& settings) { return settings.ReadInteger("Time", "delay", kDelayDefault); }
+int ReadFetchDelay(const Settings& settings) { return settings.ReadInteger(setting::kFetchDelay); }
 
-int ReadResultInterval(const Settings& settings) {
-  return settings.ReadInteger("Time", "AutoRdataGet", kResultIntervalDefault);
-}
+int ReadResultInterval(const Settings& settings) { return settings.ReadInteger(setting::kResultInterval); }
 
-bool StoreFetchDelay(Settings& settings, int minutes) {
-  return settings.WriteInteger("Time", "delay", std::clamp(minutes, kDelayMin, kDelayMax));
-}
+bool StoreFetchDelay(Settings& settings, int minutes) { return settings.WriteInteger(setting::kFetchDelay, minutes); }
 
 bool StoreResultInterval(Settings& settings, int minutes) {
-  return settings.WriteInteger("Time", "AutoRdataGet", std::clamp(minutes, kResultIntervalMin, kResultIntervalMax));
+  return settings.WriteInteger(setting::kResultInterval, minutes);
 }
 
 }  // namespace tw

@@ -106,8 +106,9 @@ inline constexpr int kScheduleTickMillis = 40000;
 
 // ---- the delay and result-interval dialogs ----
 
-inline constexpr int kDelayMin = 0, kDelayMax = 15, kDelayDefault = 5;
-inline constexpr int kResultIntervalMin = 5, kResultIntervalMax = 59, kResultIntervalDefault = 15;
+inline constexpr int kDelayMin = setting::kFetchDelay.min, kDelayMax = setting::kFetchDelay.max;
+inline constexpr int kResultIntervalMin = setting::kResultInterval.min,
+                     kResultIntervalMax = setting::kResultInterval.max;
 
 int ReadFetchDelay(const Settings& settings);      // ("Time", "delay"), default 5
 int ReadResultInterval(const Settings& settings);  // ("Time", "AutoRdataGet"), default 15

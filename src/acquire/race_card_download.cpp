@@ -35,7 +35,7 @@ RaceCardDownload::RaceCardDownload(JVLink& jv, RaceDayStore& store, Settings& se
                                    UserPort& ui, StreamGate& gate, DownloadView& view)
     : jv_(jv), store_(store), settings_(settings), clock_(clock), ui_(ui), gate_(gate), view_(view) {
   std::string def = FormatDateTime(AddSeconds(clock_.Now(), -kEightDays));
-  std::string stored = settings_.ReadString("JvDataGet", "LastTime", def);
+  std::string stored = settings_.ReadString(setting::kDownloadFromTime, def);
   // A damaged value falls back to the default rather than to year 0.
   if (!ParseDateTime(stored, fromTime_)) ParseDateTime(def, fromTime_);
   view_.ShowFromTime(fromTime_);
@@ -112,7 +112,7 @@ void RaceCardDownload::RememberFromTime() {
   if (!ParseCompact(stamp, t)) return;
   fromTime_ = t;
   view_.ShowFromTime(fromTime_);
-  settings_.WriteString("JvDataGet", "LastTime", FormatDateTime(fromTime_));
+  settings_.WriteString(setting::kDownloadFromTime, FormatDateTime(fromTime_));
 }
 
 void RaceCardDownload::PollDownloadStatus() {

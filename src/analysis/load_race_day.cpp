@@ -160,7 +160,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   }
 
   // 11. The result-fetch timer, then the remembered race.
-  model.resultFetchMinutes = settings.ReadInteger("Time", "AutoRdataGet", 15);
+  model.resultFetchMinutes = settings.ReadInteger(setting::kResultInterval);
   view.SetResultTimerInterval(static_cast<long long>(model.resultFetchMinutes) * 60000LL);
   if (dayText == DayNameOf(clock.Now())) view.StartResultTimer();
 

@@ -7,10 +7,6 @@
 
 namespace tw {
 
-std::string PairKey::Text(bool quinellaMode) const {
-  return PaddedNumber(odds, 6, ' ') + PairLabelAt(quinellaMode, index);
-}
-
 std::vector<PairKey> LatestPairList(const RaceOdds& race) {
   std::vector<PairKey> list;
   list.reserve(static_cast<size_t>(race.PairCount()));

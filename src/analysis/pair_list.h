@@ -17,9 +17,6 @@ struct PairKey {
   long long odds = 0;  // the odds text's integer value (odds x 10)
   int index = 0;       // pair-table index
   PairNumbers horses;  // the label's two numbers
-
-  // The key as text: odds "%6d" followed by the label.
-  std::string Text(bool quinellaMode) const;
 };
 
 std::vector<PairKey> LatestPairList(const RaceOdds& race);

@@ -32,10 +32,10 @@ std::string ReadCompanionInstallFolder() {
 }
 
 void FindCompanionFolder(Settings& settings, const std::function<std::string()>& registry) {
-  if (!Trim(settings.ReadString("Dir", "jikeiretu", "")).empty()) return;
+  if (!Trim(settings.ReadString(setting::kTimeSeriesFolder)).empty()) return;
   std::string folder = Trim(registry ? registry() : std::string());
   if (folder.empty()) return;
-  settings.WriteString("Dir", "jikeiretu", JoinPath(folder, "Data"));
+  settings.WriteString(setting::kTimeSeriesFolder, JoinPath(folder, "Data"));
 }
 
 }  // namespace tw

@@ -12,7 +12,7 @@ namespace tw {
 // the Windows registry; empty where there is no registry or no such value.
 std::string ReadCompanionInstallFolder();
 
-// At start-up: when ("Dir", "jikeiretu") is blank, takes the registry's
+// At start-up: when the time-series folder setting is blank, takes the registry's
 // install folder and, if there is one, stores it followed by the data folder
 // name. A value already set is never replaced. `registry` is injectable for tests.
 void FindCompanionFolder(Settings& settings, const std::function<std::string()>& registry = ReadCompanionInstallFolder);

@@ -10,7 +10,6 @@ AppPaths::AppPaths(std::string appFolder, std::string exeName)
 }
 
 std::string AppPaths::DataFolder() const { return JoinPath(appFolder_, "Data"); }
-std::string AppPaths::DataFile(const std::string& name) const { return JoinPath(DataFolder(), name); }
 std::string AppPaths::ErrorLogFile() const { return JoinPath(appFolder_, "ErrorLog.txt"); }
 std::string AppPaths::HelpFile() const { return JoinPath(appFolder_, "TWjdl.chm"); }
 std::string AppPaths::SettingsFile() const { return JoinPath(appFolder_, SettingsFileName(exeName_)); }

@@ -13,12 +13,11 @@ class AppPaths {
   AppPaths(std::string appFolder, std::string exeName);
 
   const std::string& appFolder() const { return appFolder_; }
-  std::string DataFolder() const;                       // <app>/Data
-  std::string DataFile(const std::string& name) const;  // <app>/Data/<name>
-  std::string ErrorLogFile() const;                     // <app>/ErrorLog.txt
-  std::string HelpFile() const;                         // <app>/TWjdl.chm
-  std::string SettingsFile() const;                     // <app>/<exe name>.ini
-  std::string UploadFolder() const;                     // <app>/HPupload
+  std::string DataFolder() const;    // <app>/Data
+  std::string ErrorLogFile() const;  // <app>/ErrorLog.txt
+  std::string HelpFile() const;      // <app>/TWjdl.chm
+  std::string SettingsFile() const;  // <app>/<exe name>.ini
+  std::string UploadFolder() const;  // <app>/HPupload
 
  private:
   std::string appFolder_;

@@ -1,5 +1,6 @@
 #include "base/settings.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/fields.h"
@@ -41,7 +42,8 @@ std::optional<std::string> KeyOf(const std::string& line) {
 
 }  // namespace
 
-std::optional<std::string> Settings::ReadRaw(const std::string& section, const std::string& key) const {
+std::optional<std::string> Settings::ReadRaw(const SettingKey& setting) const {
+  const std::string section = setting.section, key = setting.key;
   auto lines = LoadLines(path_);
   if (!lines) return std::nullopt;
   bool inSection = false;
@@ -60,8 +62,8 @@ std::optional<std::string> Settings::ReadRaw(const std::string& section, const s
   return std::nullopt;
 }
 
-bool Settings::WriteRaw(const std::string& section, const std::string& key, const std::string& value,
-                        std::string* error) {
+bool Settings::WriteRaw(const SettingKey& setting, const std::string& value, std::string* error) {
+  const std::string section = setting.section, key = setting.key;
   std::vector<std::string> lines = LoadLines(path_).value_or(std::vector<std::string>{});
   const std::string entry = key + "=" + value;
   bool inSection = false;
@@ -100,8 +102,9 @@ bool Settings::WriteRaw(const std::string& section, const std::string& key, cons
   return r.ok;
 }
 
-int Settings::ReadInteger(const std::string& section, const std::string& key, int def) const {
-  auto raw = ReadRaw(section, key);
+int Settings::ReadInteger(const SettingKey& key) const {
+  const int def = key.defaultNumber;
+  auto raw = ReadRaw(key);
   if (!raw || raw->empty()) return def;
   const std::string& s = *raw;
   size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
@@ -117,17 +120,14 @@ int Settings::ReadInteger(const std::string& section, const std::string& key, in
   return static_cast<int>(v);
 }
 
-bool Settings::WriteInteger(const std::string& section, const std::string& key, int value) {
-  return WriteRaw(section, key, std::to_string(value));
+bool Settings::WriteInteger(const SettingKey& key, int value) {
+  if (key.HasRange()) value = std::clamp(value, key.min, key.max);
+  return WriteRaw(key, std::to_string(value));
 }
 
-bool Settings::ReadBool(const std::string& section, const std::string& key, bool def) const {
-  return ReadInteger(section, key, def ? 1 : 0) != 0;
-}
+bool Settings::ReadBool(const SettingKey& key) const { return ReadInteger(key) != 0; }
 
-bool Settings::WriteBool(const std::string& section, const std::string& key, bool value) {
-  return WriteRaw(section, key, value ? "1" : "0");
-}
+bool Settings::WriteBool(const SettingKey& key, bool value) { return WriteRaw(key, value ? "1" : "0"); }
 
 std::string UnwrapSettingString(const std::string& raw) {
   const std::string brackets{kOpenBracket, kCloseBracket};
@@ -138,13 +138,15 @@ std::string UnwrapSettingString(const std::string& raw) {
   return raw;
 }
 
-std::string Settings::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
-  std::string wrapped = std::string(1, kOpenBracket) + def + std::string(1, kCloseBracket);
-  return UnwrapSettingString(ReadRaw(section, key).value_or(wrapped));
+std::string Settings::ReadString(const SettingKey& key) const {
+  return ReadString(key, key.defaultText ? key.defaultText : "");
 }
 
-bool Settings::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  return WriteRaw(section, key, value);
+std::string Settings::ReadString(const SettingKey& key, const std::string& def) const {
+  std::string wrapped = std::string(1, kOpenBracket) + def + std::string(1, kCloseBracket);
+  return UnwrapSettingString(ReadRaw(key).value_or(wrapped));
 }
+
+bool Settings::WriteString(const SettingKey& key, const std::string& value) { return WriteRaw(key, value); }
 
 }  // namespace tw

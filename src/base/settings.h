@@ -2,11 +2,14 @@
 // by key. There is no copy in memory: every read reads the file and every
 // write rewrites it at once (atomically), keeping other sections, keys and
 // comments as they were. Section and key names compare ASCII
-// case-insensitively; values are Shift-JIS text.
+// case-insensitively; values are Shift-JIS text. Every key is one of
+// base/settings_keys.h.
 #pragma once
 
 #include <optional>
 #include <string>
+
+#include "base/settings_keys.h"
 
 namespace tw {
 
@@ -18,25 +21,28 @@ class Settings {
 
   // The value as stored, spaces around it trimmed; nullopt when the file,
   // the section or the key is missing.
-  std::optional<std::string> ReadRaw(const std::string& section, const std::string& key) const;
+  std::optional<std::string> ReadRaw(const SettingKey& key) const;
   // Writes key=value; false when the file could not be saved.
-  bool WriteRaw(const std::string& section, const std::string& key, const std::string& value,
-                std::string* error = nullptr);
+  bool WriteRaw(const SettingKey& key, const std::string& value, std::string* error = nullptr);
 
-  // A missing key, or one that is not a decimal integer, gives the default.
-  int ReadInteger(const std::string& section, const std::string& key, int def) const;
-  bool WriteInteger(const std::string& section, const std::string& key, int value);
+  // A missing key, or one that is not a decimal integer, gives the key's
+  // default. A write is kept within the key's range, when it has one.
+  int ReadInteger(const SettingKey& key) const;
+  bool WriteInteger(const SettingKey& key, int value);
 
   // Stored as 1 and 0; any non-zero integer reads as true.
-  bool ReadBool(const std::string& section, const std::string& key, bool def) const;
-  bool WriteBool(const std::string& section, const std::string& key, bool value);
+  bool ReadBool(const SettingKey& key) const;
+  bool WriteBool(const SettingKey& key, bool value);
 
   // The default is looked up wrapped in the half-width corner brackets, so a
   // missing key returns it unwrapped; a value in double quotes or corner
   // brackets loses them; two quotes or two brackets alone read as empty.
-  std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
+  // The first form reads with the key's default, the second with the
+  // reader's, for keys whose default depends on the clock or the folder.
+  std::string ReadString(const SettingKey& key) const;
+  std::string ReadString(const SettingKey& key, const std::string& def) const;
   // Written unchanged, without brackets or quotes.
-  bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+  bool WriteString(const SettingKey& key, const std::string& value);
 
  private:
   std::string path_;

@@ -7,6 +7,9 @@
 #include <thread>
 
 #include "analysis/payout_import.h"
+#include "base/version.h"
+#include "cli/command_day.h"
+#include "cli/command_prelude.h"
 #include "shell/platform_jvlink.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -37,74 +40,25 @@ AcquireEnv DefaultAcquireEnv() {
   return env;
 }
 
-void ConsoleUserPort::Inform(const std::string& text) { err_ << SjisToUtf8(text) << '\n'; }
-
-bool ConsoleUserPort::Confirm(const std::string& text) {
-  err_ << SjisToUtf8(text) << " -> No\n";
-  return false;
+OptionSpec AcquireOptionSpec(bool wantDay, const OptionSpec& extra) {
+  OptionSpec spec{{{"--app-dir", "DIR"}, {"--now", nullptr, "a time \"yyyy/mm/dd hh:nn\""}}, extra.flags, false};
+  if (wantDay) spec.values.push_back({"--day", "DAYNAME"});
+  spec.values.insert(spec.values.end(), extra.values.begin(), extra.values.end());
+  return spec;
 }
 
-void ConsoleUserPort::SetStatus(const std::string& text) {
-  if (!text.empty()) Line(text);
-}
-
-void ConsoleUserPort::Line(const std::string& text) {
-  out_ << FormatTime(clock_.Now()) << ' ' << SjisToUtf8(text) << '\n';
-  out_.flush();
-}
-
-bool ArgToSjis(const std::string& utf8, std::string& sjis) {
-  sjis = Utf8ToSjis(utf8);
-  return SjisToUtf8(sjis) == utf8;
-}
-
-std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& name, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == name) {
-      if (i + 1 >= args.size()) {
-        error = name + " needs a value";
-        args.erase(args.begin() + static_cast<long>(i));
-        return std::nullopt;
-      }
-      std::string value = args[i + 1];
-      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i + 2));
-      return value;
-    }
-    if (args[i].rfind(name + "=", 0) == 0) {
-      std::string value = args[i].substr(name.size() + 1);
-      args.erase(args.begin() + static_cast<long>(i));
-      return value;
+bool AcquireOptionsOf(const CommandOptions& parsed, bool wantDay, AcquireOptions& options, std::string& error) {
+  if (parsed.Has("--now")) {
+    options.now.given = true;
+    const std::string value = parsed.Value("--now");
+    if (auto start = ParseNowOption(value)) {
+      options.now.start = *start;
+    } else {
+      error = "--now: \"" + value + "\" is not a time \"yyyy/mm/dd hh:nn\"";
+      return false;
     }
   }
-  return std::nullopt;
-}
-
-bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == name) {
-      args.erase(args.begin() + static_cast<long>(i));
-      return true;
-    }
-  }
-  return false;
-}
-
-bool TakeAcquireOptions(std::vector<std::string>& args, bool wantDay, AcquireOptions& options, std::string& error) {
-  options.now = TakeNowOption(args);
-  if (!options.now.error.empty()) {
-    error = options.now.error;
-    return false;
-  }
-  auto dir = TakeValue(args, "--app-dir", error);
-  if (!error.empty()) return false;
-  if (!dir || dir->empty()) {
-    error = "--app-dir DIR is required";
-    return false;
-  }
-  if (!ArgToSjis(*dir, options.appFolder)) {
-    error = "the folder name cannot be used: " + *dir;
-    return false;
-  }
+  if (!AppFolderOf(parsed, options.appFolder, error)) return false;
   // Absolute, so that folders named relative to it (the stand-in's feed) do
   // not depend on how it was written.
   std::error_code ec;
@@ -112,19 +66,7 @@ bool TakeAcquireOptions(std::vector<std::string>& args, bool wantDay, AcquireOpt
   if (!ec) options.appFolder = FromFsPath(absolute.lexically_normal());
   while (options.appFolder.size() > 1 && (options.appFolder.back() == '/' || options.appFolder.back() == '\\'))
     options.appFolder.pop_back();
-  if (!wantDay) return true;
-  auto day = TakeValue(args, "--day", error);
-  if (!error.empty()) return false;
-  if (!day || day->empty()) {
-    error = "--day DAYNAME is required";
-    return false;
-  }
-  if (!ArgToSjis(*day, options.dayName) || options.dayName.find_first_of("/\\") != std::string::npos ||
-      options.dayName.size() != 14) {
-    error = "not a day name (yyyy年mm月dd日): " + *day;
-    return false;
-  }
-  return true;
+  return !wantDay || DayNameFromArgument(parsed.Value("--day"), options.dayName, error);
 }
 
 AcquireSession::AcquireSession(const AcquireOptions& options, CliContext& context, AcquireEnv& env)
@@ -155,7 +97,7 @@ bool AcquireSession::Open(std::string& error) {
   context_.emplace(AcquisitionContext{*jv_, store_, settings_, log_, *clock_, ui_, *model_, gate_});
   int code = 0;
   try {
-    code = jv_->JVInit(kSoftwareId);
+    code = jv_->JVInit(std::string(kSoftwareIdPrefix) + kVersionText);
   } catch (const JVLinkCallError& e) {
     error = SjisToUtf8(e.what());
     return false;
@@ -168,17 +110,7 @@ bool AcquireSession::Open(std::string& error) {
 
 bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {
   dayText_ = dayName;
-  RaceDayPaths files = RaceDayPathsOf(paths_.DataFolder(), dayName);
-  if (!FileExists(files.race)) {
-    error = "no race day " + SjisToUtf8(dayName) + " in " + SjisToUtf8(paths_.DataFolder());
-    return false;
-  }
-  LoadRaceDayResult result = LoadRaceDay(*model_, list_, paths_.DataFolder(), dayName, settings_, *clock_, *this);
-  if (result.outcome != LoadOutcome::kLoaded) {
-    error = "cannot read " + SjisToUtf8(files.race);
-    return false;
-  }
-  return true;
+  return LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *this, *model_, list_, error);
 }
 
 void AcquireSession::ReloadDay() {

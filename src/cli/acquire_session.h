@@ -1,7 +1,6 @@
-// What the headless fetch commands share: the application folder given by
-// --app-dir (settings file, Data, ErrorLog.txt), JV-Link, a user port that
-// writes status texts to standard output and dialog texts to standard error,
-// the loaded day and a host that reloads it.
+// What the fetch commands share: the application folder given by --app-dir
+// (settings file, Data, ErrorLog.txt), JV-Link, the console user port, the
+// loaded day and a host that reloads it.
 #pragma once
 
 #include <functional>
@@ -15,6 +14,8 @@
 #include "analysis/load_race_day.h"
 #include "base/paths.h"
 #include "cli/cli.h"
+#include "cli/command_options.h"
+#include "cli/console_user_port.h"
 #include "cli/now_option.h"
 
 namespace tw {
@@ -34,45 +35,19 @@ struct AcquireEnv {
 // sleeps, and an interrupt flag set by SIGINT.
 AcquireEnv DefaultAcquireEnv();
 
-// The software id passed to JVInit.
-inline constexpr const char* kSoftwareId = "SA100200/SD300400/TurfwisJDL/Ver.1.28";
+// The options every fetch command takes: --app-dir DIR (required), --now
+// and, where the command works on a day, --day; `extra` adds the command's
+// own.
+OptionSpec AcquireOptionSpec(bool wantDay, const OptionSpec& extra);
 
-// Status texts go to standard output with the time, one per line (empty
-// texts, which only clear the label, are not written); dialog texts go to
-// standard error; confirmations are answered No.
-class ConsoleUserPort : public UserPort {
- public:
-  ConsoleUserPort(std::ostream& out, std::ostream& err, const Clock& clock) : out_(out), err_(err), clock_(clock) {}
-  void Beep() override {}
-  void Inform(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
-  void SetStatus(const std::string& text) override;
-  void ProcessEvents() override {}
-  void SetBusy(bool) override {}
-  // Writes a line of standard output with the time in front.
-  void Line(const std::string& sjisText);
-
- private:
-  std::ostream& out_;
-  std::ostream& err_;
-  const Clock& clock_;
-};
-
-// Options every fetch command takes: --app-dir DIR (required) and --now.
 struct AcquireOptions {
-  std::string appFolder;  // Shift-JIS
+  std::string appFolder;  // Shift-JIS, absolute
   NowOption now;
   std::string dayName;  // Shift-JIS; --day, where the command takes it
 };
 
-// Removes --app-dir, --now and (when `wantDay`) --day from `args`. False
-// with a message when one is missing or malformed.
-bool TakeAcquireOptions(std::vector<std::string>& args, bool wantDay, AcquireOptions& options, std::string& error);
-// Takes "--name VALUE" from `args`; nullopt when absent, error set when it has no value.
-std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& name, std::string& error);
-bool TakeFlag(std::vector<std::string>& args, const std::string& name);
-// A command-line text as Shift-JIS; false when some character has no form.
-bool ArgToSjis(const std::string& utf8, std::string& sjis);
+// The parsed common options; false with a message when one is malformed.
+bool AcquireOptionsOf(const CommandOptions& parsed, bool wantDay, AcquireOptions& options, std::string& error);
 
 class AcquireSession : public AcquisitionHost, public RaceDayView {
  public:

@@ -1,13 +1,11 @@
 #include "cli/analyse_command.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_texts.h"
-#include "base/clock.h"
 #include "base/settings.h"
-#include "cli/cli_args.h"
+#include "cli/command_prelude.h"
 #include "cli/json_writer.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
@@ -138,65 +136,27 @@ int AxisHorse(const RaceAnalysis& a) {
 
 }  // namespace
 
-bool ParseAnalyseOptions(const std::vector<std::string>& args, AnalyseOptions& options, std::string& error) {
-  bool haveData = false, haveDay = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    bool matched = false;
-    if (!TakeOptionValue(args, i, "--data", options.dataFolder, matched, error)) return false;
-    if (matched) {
-      haveData = true;
-      continue;
-    }
-    if (!TakeOptionValue(args, i, "--day", options.dayName, matched, error)) return false;
-    if (matched) {
-      haveDay = true;
-      continue;
-    }
-    if (args[i] == "--text") {
-      options.text = true;
-      continue;
-    }
-    error = "unknown option '" + args[i] + "'";
-    return false;
-  }
-  if (!haveData || options.dataFolder.empty()) {
-    error = "--data DIR is required";
-    return false;
-  }
-  if (!haveDay || options.dayName.empty()) {
-    error = "--day DAYNAME is required";
-    return false;
-  }
-  return true;
-}
-
-int RunAnalyse(const AnalyseOptions& options, CliContext& context) {
-  auto fail = [&](const std::string& message) {
-    context.err << "turfwise-cli analyse: " << message << '\n';
-    return kExitFailure;
-  };
+int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context) {
+  static const OptionSpec spec{{{"--data", "DIR"}, {"--day", "DAYNAME"}}, {"--text"}};
+  CommandPrelude prelude("analyse", kAnalyseUsage, context);
+  CommandOptions options;
+  if (!prelude.Parse(args, spec, options)) return kExitUsage;
+  CommandDay day;
+  std::string error;
+  if (!DataFolderDayOf(options, day, error)) return prelude.Fail(error);
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  std::string day, error;
-  if (!LoadCommandLineDay(options.dataFolder, options.dayName, context, *model, list, day, error)) return fail(error);
-  if (options.text) {
-    WriteDayText(*model, day, context.out);
+  NullRaceDayView view;
+  const Settings settings(context.settingsPath);
+  if (!LoadCommandDay(day, settings, prelude.clock(), view, *model, list, error)) return prelude.Fail(error);
+  if (options.Has("--text")) {
+    WriteDayText(*model, day.dayName, context.out);
   } else {
-    WriteDayJson(*model, day, context.out);
+    WriteDayJson(*model, day.dayName, context.out);
   }
   context.out.flush();
-  if (!context.out) return fail("cannot write the output");
+  if (!context.out) return prelude.Fail("cannot write the output");
   return kExitOk;
-}
-
-int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context) {
-  AnalyseOptions options;
-  std::string error;
-  if (!ParseAnalyseOptions(args, options, error)) {
-    context.err << "turfwise-cli analyse: " << error << "\nusage: turfwise-cli analyse " << kAnalyseUsage << '\n';
-    return kExitUsage;
-  }
-  return RunAnalyse(options, context);
 }
 
 void WriteDayJson(const RaceDayModel& model, const std::string& dayName, std::ostream& out) {

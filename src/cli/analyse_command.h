@@ -18,20 +18,8 @@ inline constexpr const char* kAnalyseUsage =
     "      Loads the day DAYNAME (for example 2024年05月12日) from the data folder DIR,\n"
     "      analyses every race and prints JSON; --text prints a table per race instead.";
 
-struct AnalyseOptions {
-  std::string dataFolder;  // UTF-8, as given
-  std::string dayName;     // UTF-8, as given
-  bool text = false;
-};
-
-// False with a message when an option is unknown, lacks its value or a
-// required option is missing.
-bool ParseAnalyseOptions(const std::vector<std::string>& args, AnalyseOptions& options, std::string& error);
-
-// Runs the command on parsed options.
-int RunAnalyse(const AnalyseOptions& options, CliContext& context);
-
-// The entry of the command table: parse, then run; usage errors give kExitUsage.
+// The entry of the command table: usage errors give kExitUsage, a day that
+// cannot be named or loaded kExitFailure.
 int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context);
 
 // The loaded and analysed day as JSON (one line); `dayName` is Shift-JIS.

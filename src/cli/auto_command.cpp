@@ -4,6 +4,7 @@
 
 #include "acquire/odds_schedule.h"
 #include "acquire/result_fetch.h"
+#include "cli/command_prelude.h"
 #include "text/format.h"
 #include "text/sjis.h"
 
@@ -11,26 +12,20 @@ namespace tw {
 
 namespace {
 
-int Usage(CliContext& context, const std::string& error) {
-  context.err << "turfwise-cli auto: " << error << "\nusage: turfwise-cli auto " << kAutoUsage << '\n';
-  return kExitUsage;
-}
-
 std::string HourMinute(const DateTime& t) { return Format("%02d%02d", t.hour, t.minute); }
 
 }  // namespace
 
 int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
+  CommandPrelude prelude("auto", kAutoUsage, context);
+  CommandOptions parsed;
+  if (!prelude.Parse(args, AcquireOptionSpec(true, {}), parsed)) return kExitUsage;
   AcquireOptions options;
   std::string error;
-  if (!TakeAcquireOptions(args, true, options, error)) return Usage(context, error);
-  if (!args.empty()) return Usage(context, "unknown option " + args.front());
+  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
 
   AcquireSession session(options, context, env);
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) {
-    context.err << "turfwise-cli auto: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
   OddsFetcher odds(session.context(), session);
   AutoOddsFetch automatic(session.context(), session, odds);
   ResultFetcher results(session.context(), session);

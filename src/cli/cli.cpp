@@ -14,12 +14,8 @@ namespace tw {
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"analyse", kAnalyseUsage, &RunAnalyseCommand},
-      {"hits", kHitsUsage,
-       [](const std::vector<std::string>& a, CliContext& c) { return RunHitsCommand(a, c.out, c.err, c.clock); }},
-      {"import-timeseries", kImportTimeSeriesUsage,
-       [](const std::vector<std::string>& a, CliContext& c) {
-         return RunImportTimeSeriesCommand(a, c.out, c.err, c.clock);
-       }},
+      {"hits", kHitsUsage, &RunHitsCommand},
+      {"import-timeseries", kImportTimeSeriesUsage, &RunImportTimeSeriesCommand},
       {"download", kDownloadUsage, &RunDownloadCommand},
       {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},
       {"results", kResultsUsage, &RunResultsCommand},

@@ -1,6 +1,7 @@
 #include "cli/download_command.h"
 
 #include "acquire/race_card_download.h"
+#include "cli/command_prelude.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -34,31 +35,26 @@ class ConsoleDownloadView : public DownloadView {
   std::string last_;
 };
 
-int Usage(CliContext& context, const std::string& error) {
-  context.err << "turfwise-cli download: " << error << "\nusage: turfwise-cli download " << kDownloadUsage << '\n';
-  return kExitUsage;
-}
-
 }  // namespace
 
 int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
+  CommandPrelude prelude("download", kDownloadUsage, context);
+  CommandOptions parsed;
+  const OptionSpec own{{{"--from"}}, {"--normal", "--this-week"}};
+  if (!prelude.Parse(args, AcquireOptionSpec(false, own), parsed)) return kExitUsage;
   AcquireOptions options;
   std::string error;
-  if (!TakeAcquireOptions(args, false, options, error)) return Usage(context, error);
-  auto from = TakeValue(args, "--from", error);
-  if (!error.empty()) return Usage(context, error);
+  if (!AcquireOptionsOf(parsed, false, options, error)) return prelude.Usage(error);
+  const bool from = parsed.Has("--from");
   DateTime fromTime;
-  if (from && !ParseDateTime(*from, fromTime)) return Usage(context, "--from: not a time \"yyyy/mm/dd hh:nn:ss\"");
-  bool normal = TakeFlag(args, "--normal");
-  bool thisWeek = TakeFlag(args, "--this-week");
-  if (normal && thisWeek) return Usage(context, "--normal and --this-week exclude each other");
-  if (!args.empty()) return Usage(context, "unknown option " + args.front());
+  if (from && !ParseDateTime(parsed.Value("--from"), fromTime)) {
+    return prelude.Usage("--from: not a time \"yyyy/mm/dd hh:nn:ss\"");
+  }
+  const bool normal = parsed.Has("--normal");
+  if (normal && parsed.Has("--this-week")) return prelude.Usage("--normal and --this-week exclude each other");
 
   AcquireSession session(options, context, env);
-  if (!session.Open(error)) {
-    context.err << "turfwise-cli download: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!session.Open(error)) return prelude.Fail(error);
   ConsoleDownloadView view(session.ui());
   RaceCardDownload download(session.jv(), session.store(), session.settings(), session.clock(), session.ui(),
                             session.gate(), view);

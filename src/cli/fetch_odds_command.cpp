@@ -1,51 +1,45 @@
 #include "cli/fetch_odds_command.h"
 
 #include "acquire/odds_fetch.h"
+#include "cli/command_prelude.h"
 #include "text/fields.h"
 
 namespace tw {
 
 namespace {
 
-int Usage(CliContext& context, const std::string& error) {
-  context.err << "turfwise-cli fetch-odds: " << error << "\nusage: turfwise-cli fetch-odds " << kFetchOddsUsage << '\n';
-  return kExitUsage;
-}
-
 // The checks of the manual command end the command when they fail; this
 // host notes that they passed instead of opening the window.
 class CheckHost : public AcquisitionHost {
  public:
-  explicit CheckHost(AcquireSession& s) : s_(s) {}
-  std::string DayText() const override { return s_.DayText(); }
-  bool RaceSelected() const override { return s_.RaceSelected(); }
-  void ReloadDay() override { s_.ReloadDay(); }
+  explicit CheckHost(AcquireSession& session) : session_(session) {}
+  std::string DayText() const override { return session_.DayText(); }
+  bool RaceSelected() const override { return session_.RaceSelected(); }
+  void ReloadDay() override { session_.ReloadDay(); }
   void ShowRaceAgain() override {}
-  void ImportPayouts() override { s_.ImportPayouts(); }
+  void ImportPayouts() override { session_.ImportPayouts(); }
   void OpenOddsWindow() override { passed = true; }
   bool passed = false;
 
  private:
-  AcquireSession& s_;
+  AcquireSession& session_;
 };
 
 }  // namespace
 
 int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
+  CommandPrelude prelude("fetch-odds", kFetchOddsUsage, context);
+  CommandOptions parsed;
+  if (!prelude.Parse(args, AcquireOptionSpec(true, OptionSpec{{{"--race"}}, {}}), parsed)) return kExitUsage;
   AcquireOptions options;
   std::string error;
-  if (!TakeAcquireOptions(args, true, options, error)) return Usage(context, error);
-  auto race = TakeValue(args, "--race", error);
-  if (!error.empty()) return Usage(context, error);
-  if (race && race->size() != 16) return Usage(context, "--race needs a 16-character race key");
-  if (!args.empty()) return Usage(context, "unknown option " + args.front());
+  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
+  const bool oneRace = parsed.Has("--race");
+  const std::string race = parsed.Value("--race");
+  if (oneRace && race.size() != 16) return prelude.Usage("--race needs a 16-character race key");
 
   AcquireSession session(options, context, env);
-  auto fail = [&](const std::string& message) {
-    context.err << "turfwise-cli fetch-odds: " << message << '\n';
-    return kExitFailure;
-  };
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return fail(error);
+  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
 
   CheckHost host(session);
   OddsFetcher fetcher(session.context(), host);
@@ -55,9 +49,9 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
   const RaceDayModel& model = session.model();
   for (int i = 0; i < model.raceCount && i < kMaxRaces; ++i) {
     std::string key = Field(model.slots[static_cast<size_t>(i)].race, 12, 16);
-    if (!race || key == *race) keys.push_back(key);
+    if (!oneRace || key == race) keys.push_back(key);
   }
-  if (race && keys.empty()) return fail("the day has no race " + *race);
+  if (oneRace && keys.empty()) return prelude.Fail("the day has no race " + race);
   FetchTally tally = fetcher.FetchQueuedRaces(keys);
   session.ui().Line("odds: " + std::to_string(keys.size()) + " races, " + std::to_string(tally.stored) +
                     " snapshot lines stored, " + std::to_string(tally.failures) + " failures");

@@ -2,41 +2,41 @@
 
 #include <memory>
 
+#include "analysis/load_race_day.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
-#include "base/clock.h"
 #include "base/paths.h"
-#include "cli/app_day.h"
-#include "cli/cli.h"
+#include "base/settings.h"
+#include "cli/command_prelude.h"
+#include "cli/console_user_port.h"
 #include "reports/hit_report.h"
 
 namespace tw {
 
-int RunHitsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock* clock) {
-  AppDayOptions options;
-  std::string error;
-  if (!ParseAppDayOptions(args, {"--ana"}, options, error)) {
-    err << "turfwise-cli hits: " << error << "\nusage: turfwise-cli hits " << kHitsUsage << '\n';
-    return kExitUsage;
-  }
-  SystemClock systemClock;
+int RunHitsCommand(const std::vector<std::string>& args, CliContext& context) {
+  static const OptionSpec spec{{{"--app-dir", "DIR"}, {"--day", "DAYNAME"}}, {"--ana"}};
+  CommandPrelude prelude("hits", kHitsUsage, context);
+  CommandOptions options;
+  if (!prelude.Parse(args, spec, options)) return kExitUsage;
+  std::string appFolder, error;
+  CommandDay day;
+  if (!AppFolderDayOf(options, appFolder, day, error)) return prelude.Usage(error);
+  const AppPaths paths(appFolder, "turfwise");
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  if (!LoadAppDay(options, clock ? *clock : systemClock, *model, list, error)) {
-    err << "turfwise-cli hits: " << error << '\n';
-    return kExitFailure;
-  }
-  HitReportKind kind = HasFlag(options, "--ana") ? HitReportKind::kLongShots : HitReportKind::kAllHits;
-  StreamUserPort port(err);
-  HitReportResult result =
-      RunHitReport(*model, list.slots, kind, AppPaths(options.appFolder, "turfwise").UploadFolder(), port);
+  NullRaceDayView view;
+  const Settings settings(paths.SettingsFile());
+  if (!LoadCommandDay(day, settings, prelude.clock(), view, *model, list, error)) return prelude.Fail(error);
+  const HitReportKind kind = options.Has("--ana") ? HitReportKind::kLongShots : HitReportKind::kAllHits;
+  ConsoleUserPort port(context.out, context.err, prelude.clock());
+  HitReportResult result = RunHitReport(*model, list.slots, kind, paths.UploadFolder(), port);
   if (result.hits == 0) {
-    err << "turfwise-cli hits: no hits; nothing written\n";
+    context.err << "turfwise-cli hits: no hits; nothing written\n";
     return kExitOk;
   }
   if (result.reportSaved) {
-    for (const std::string& line : result.reportLines) out << ConsoleText(line) << '\n';
-    out.flush();
+    for (const std::string& line : result.reportLines) context.out << ConsoleText(line) << '\n';
+    context.out.flush();
   }
   return result.complete ? kExitOk : kExitFailure;
 }

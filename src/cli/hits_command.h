@@ -5,13 +5,12 @@
 // standard output instead of opening it and copying it to the clipboard.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-namespace tw {
+#include "cli/cli.h"
 
-class Clock;
+namespace tw {
 
 inline constexpr const char* kHitsUsage =
     "--app-dir DIR --day DAYNAME [--ana]\n"
@@ -19,8 +18,7 @@ inline constexpr const char* kHitsUsage =
     "      and prints it; a day without hits writes nothing.";
 
 // Exit status 0 when the report ran (with or without hits), 1 when the day
-// cannot be loaded or a file cannot be written, 2 for wrong arguments. A
-// null clock means the system clock.
-int RunHitsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock* clock);
+// cannot be loaded or a file cannot be written, 2 for wrong arguments.
+int RunHitsCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

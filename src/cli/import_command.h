@@ -1,15 +1,14 @@
 // `turfwise-cli import-timeseries --app-dir DIR --day DAYNAME`: runs
 // "時系列ｵｯｽﾞより取得" on the day with the time-series folder of DIR's
-// settings ("Dir", "jikeiretu") and prints the summary message.
+// settings (setting::kTimeSeriesFolder) and prints the summary message.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-namespace tw {
+#include "cli/cli.h"
 
-class Clock;
+namespace tw {
 
 inline constexpr const char* kImportTimeSeriesUsage =
     "--app-dir DIR --day DAYNAME\n"
@@ -17,9 +16,7 @@ inline constexpr const char* kImportTimeSeriesUsage =
 
 // Exit status 0 after the summary (standard output, UTF-8, LF line breaks);
 // 1 with the message on standard error when a check fails, the day cannot be
-// loaded or an odds file cannot be written; 2 for wrong arguments. A null
-// clock means the system clock.
-int RunImportTimeSeriesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                               const Clock* clock);
+// loaded or an odds file cannot be written; 2 for wrong arguments.
+int RunImportTimeSeriesCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

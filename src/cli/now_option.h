@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "base/clock.h"
 
@@ -18,11 +17,7 @@ std::optional<DateTime> ParseNowOption(const std::string& text);
 struct NowOption {
   bool given = false;
   DateTime start;
-  std::string error;  // UTF-8; set when the option is given but malformed or has no value
 };
-
-// Removes "--now VALUE" or "--now=VALUE" from `args` and returns it.
-NowOption TakeNowOption(std::vector<std::string>& args);
 
 // The program's clock: running on from the given start, or the machine's clock.
 std::unique_ptr<Clock> MakeProgramClock(const NowOption& now);

@@ -20,23 +20,11 @@ inline constexpr const char* kPrintUsage =
     "      Loads the day DAYNAME from the data folder DIR and writes its analysis print-out,\n"
     "      one A4 page per race, as the PDF file FILE.";
 
-struct PrintOptions {
-  std::string dataFolder;  // UTF-8, as given
-  std::string dayName;     // UTF-8, as given
-  std::string pdfFile;     // UTF-8, as given
-};
-
 // Writes the pages to the PDF file (UTF-8 path); false with a message.
 using PrintPdfWriter = bool (*)(const std::vector<Page>& pages, const std::string& pdfFile, std::string& error);
 
 // Installs the writer (nullptr removes it); returns the previous one.
 PrintPdfWriter SetPrintPdfWriter(PrintPdfWriter writer);
-
-// False with a message when an option is unknown, lacks its value or a
-// required option is missing.
-bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& options, std::string& error);
-
-int RunPrint(const PrintOptions& options, CliContext& context);
 
 // The entry of the command table.
 int RunPrintCommand(const std::vector<std::string>& args, CliContext& context);

@@ -1,33 +1,21 @@
 #include "cli/results_command.h"
 
 #include "acquire/result_fetch.h"
+#include "cli/command_prelude.h"
 
 namespace tw {
 
-namespace {
-
-int Usage(CliContext& context, const std::string& error) {
-  context.err << "turfwise-cli results: " << error << "\nusage: turfwise-cli results " << kResultsUsage << '\n';
-  return kExitUsage;
-}
-
-}  // namespace
-
 int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
+  CommandPrelude prelude("results", kResultsUsage, context);
+  CommandOptions parsed;
+  if (!prelude.Parse(args, AcquireOptionSpec(true, {}), parsed)) return kExitUsage;
   AcquireOptions options;
   std::string error;
-  if (!TakeAcquireOptions(args, true, options, error)) return Usage(context, error);
-  if (!args.empty()) return Usage(context, "unknown option " + args.front());
+  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
 
   AcquireSession session(options, context, env);
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) {
-    context.err << "turfwise-cli results: " << error << '\n';
-    return kExitFailure;
-  }
-  if (!session.RaceSelected()) {
-    context.err << "turfwise-cli results: the day has no race\n";
-    return kExitFailure;
-  }
+  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
+  if (!session.RaceSelected()) return prelude.Fail("the day has no race");
   ResultFetcher fetcher(session.context(), session);
   FetchTally tally = fetcher.FetchResults();
   int payouts = 0;

@@ -122,9 +122,9 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   connect(none, &QPushButton::clicked, this, &PrintWindow::SpeedButton2Click);
 
   // Window place and zoom as last left.
-  move(settings_.ReadInteger("Printlocate", "left", 10), settings_.ReadInteger("Printlocate", "top", 10));
-  resize(settings_.ReadInteger("Printlocate", "width", 630), settings_.ReadInteger("Printlocate", "height", 450));
-  const int item = settings_.ReadInteger("PrintZoom", "ratio", 1);
+  move(settings_.ReadInteger(setting::kPrintWindowLeft), settings_.ReadInteger(setting::kPrintWindowTop));
+  resize(settings_.ReadInteger(setting::kPrintWindowWidth), settings_.ReadInteger(setting::kPrintWindowHeight));
+  const int item = settings_.ReadInteger(setting::kPrintZoom);
   if (item >= 0 && item < 4) {
     zoomGroup_->button(item)->setChecked(true);
     zoom_ = kZooms[item];
@@ -154,7 +154,7 @@ void PrintWindow::ShowPage(int page) {
 
 void PrintWindow::RadioGroup1Click(int item) {
   if (item >= 0 && item < 4) zoom_ = kZooms[item];
-  settings_.WriteInteger("PrintZoom", "ratio", item);
+  settings_.WriteInteger(setting::kPrintZoom, item);
   ShowPage(page_);
 }
 
@@ -218,10 +218,10 @@ void PrintWindow::SpeedButton2Click() {
 }
 
 void PrintWindow::closeEvent(QCloseEvent* event) {
-  settings_.WriteInteger("Printlocate", "top", pos().y());
-  settings_.WriteInteger("Printlocate", "left", pos().x());
-  settings_.WriteInteger("Printlocate", "width", width());
-  settings_.WriteInteger("Printlocate", "height", height());
+  settings_.WriteInteger(setting::kPrintWindowTop, pos().y());
+  settings_.WriteInteger(setting::kPrintWindowLeft, pos().x());
+  settings_.WriteInteger(setting::kPrintWindowWidth, width());
+  settings_.WriteInteger(setting::kPrintWindowHeight, height());
   printer_.setPageSize(QPageSize(QPageSize::A4));
   printer_.setPageOrientation(QPageLayout::Portrait);
   QDialog::closeEvent(event);

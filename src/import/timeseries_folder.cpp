@@ -4,13 +4,6 @@
 #include "text/sjis.h"
 
 namespace tw {
-namespace {
-
-const char kSection[] = "Dir";
-const char kKey[] = "jikeiretu";
-
-}  // namespace
-
 const std::string& TimeSeriesFolderCaption() {
   static const std::string text = Sjis("時系列ｵｯｽﾞﾃﾞｰﾀﾌｫﾙﾀﾞの指定");
   return text;
@@ -23,7 +16,7 @@ const std::string& TimeSeriesFolderPrompt() {
 }
 
 std::string TimeSeriesFolder(const Settings& settings, const std::string& appFolder) {
-  return settings.ReadString(kSection, kKey, appFolder);
+  return settings.ReadString(setting::kTimeSeriesFolder, appFolder);
 }
 
 bool IsTimeSeriesFolderSet(const Settings& settings, const std::string& appFolder) {
@@ -31,7 +24,7 @@ bool IsTimeSeriesFolderSet(const Settings& settings, const std::string& appFolde
 }
 
 bool StoreTimeSeriesFolder(Settings& settings, const std::string& folder) {
-  return settings.WriteString(kSection, kKey, folder);
+  return settings.WriteString(setting::kTimeSeriesFolder, folder);
 }
 
 }  // namespace tw

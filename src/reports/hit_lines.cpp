@@ -75,7 +75,6 @@ void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType&
 }  // namespace
 
 PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 246, e); }
-PayoutEntry WidePayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 294, e); }
 
 std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
   // The grid lists the non-empty labels in order. It shows one "　" row for a

@@ -25,9 +25,8 @@ struct PayoutEntry {
   long long yen = 0;
 };
 
-// Quinella entry e = 1..3 and wide entry e = 1..7 of a payout text.
+// Quinella entry e = 1..3 of a payout text.
 PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e);
-PayoutEntry WidePayoutEntry(const std::string& payout, int e);
 
 // The texts of the bet grid's column 1 for a race as the race view shows
 // them, row 1 first: the race's bet labels, or the single "　" row.

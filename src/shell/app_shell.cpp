@@ -41,15 +41,15 @@ bool AppShell::Create(const std::function<std::string()>& registry) {
   std::error_code ec;
   std::filesystem::current_path(ToFsPath(paths_.appFolder()), ec);
 
-  position_.top = settings_.ReadInteger("locate", "top", 10);
-  position_.left = settings_.ReadInteger("locate", "left", 10);
+  position_.top = settings_.ReadInteger(setting::kMainWindowTop);
+  position_.left = settings_.ReadInteger(setting::kMainWindowLeft);
 
   std::string why;
   if (!EnsureFolder(paths_.DataFolder(), &why)) {
     error_ = "Cannot create the data folder " + SjisToUtf8(paths_.DataFolder()) + ": " + why;
     return false;
   }
-  closeDataListAfterLoad_ = settings_.ReadBool("datalist", "close", false);
+  closeDataListAfterLoad_ = settings_.ReadBool(setting::kCloseDataListAfterLoad);
 
   // The main window's own JV-Link, used by every download for the whole run.
   try {
@@ -84,15 +84,15 @@ void AppShell::FirstShow() {
 }
 
 void AppShell::SaveWindowPosition(int top, int left, int width, int height) {
-  settings_.WriteInteger("locate", "top", top);
-  settings_.WriteInteger("locate", "left", left);
-  settings_.WriteInteger("locate", "width", width);
-  settings_.WriteInteger("locate", "height", height);
+  settings_.WriteInteger(setting::kMainWindowTop, top);
+  settings_.WriteInteger(setting::kMainWindowLeft, left);
+  settings_.WriteInteger(setting::kMainWindowWidth, width);
+  settings_.WriteInteger(setting::kMainWindowHeight, height);
 }
 
 void AppShell::setCloseDataListAfterLoad(bool on) {
   closeDataListAfterLoad_ = on;
-  settings_.WriteBool("datalist", "close", on);
+  settings_.WriteBool(setting::kCloseDataListAfterLoad, on);
 }
 
 }  // namespace tw

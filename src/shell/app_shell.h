@@ -12,12 +12,11 @@
 #include "base/paths.h"
 #include "base/settings.h"
 #include "base/user_port.h"
+#include "base/version.h"
 #include "jvlink/jvlink.h"
 
 namespace tw {
 
-inline constexpr const char* kVersionText = "Ver.1.28";
-inline constexpr const char* kSoftwareIdPrefix = "SA100200/SD300400/TurfwisJDL/";
 inline constexpr int kDesignedWidth = 851;
 inline constexpr int kDesignedHeight = 617;
 

@@ -48,7 +48,7 @@ StandInJVLink::StandInJVLink(const Clock& clock, StandInOptions options) : clock
 
 std::string StandInJVLink::FeedFolder() const {
   const std::string def = JoinPath(options_.appFolder, "Feed");
-  std::string folder = Trim(Settings(options_.settingsFile).ReadString(kSection, kFeedKey, def));
+  std::string folder = Trim(Settings(options_.settingsFile).ReadString(setting::kStandInFeed, def));
   if (folder.empty()) return def;
   return IsAbsolute(folder) ? folder : JoinPath(options_.appFolder, folder);
 }
@@ -98,7 +98,7 @@ int StandInJVLink::JVSetUIProperties() {
   if (!chosen) return 0;  // cancelled: nothing changes
   if (!FolderExists(*chosen)) return -100;
   Settings settings(options_.settingsFile);
-  return settings.WriteString(kSection, kFeedKey, *chosen) ? 0 : -100;
+  return settings.WriteString(setting::kStandInFeed, *chosen) ? 0 : -100;
 }
 
 JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::string& fromTime, int option) {

@@ -32,8 +32,6 @@ class StandInJVLink : public JVLink {
   // Asks the user for the feed folder, given the current one; nullopt when cancelled.
   using FolderChooser = std::function<std::optional<std::string>(const std::string& current)>;
 
-  static constexpr const char* kSection = "StandIn";
-  static constexpr const char* kFeedKey = "feed";
   static constexpr const char* kDownloadRecord = "StandInDownloads.txt";
 
   StandInJVLink(const Clock& clock, StandInOptions options);

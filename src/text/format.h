@@ -1,6 +1,5 @@
 // Number formatting with the printf-style format strings the program uses
-// ("%6.2f", "%7.1f", "%2d", "%9d", …) and the picture formats "000000" and
-// "#,##0.00".
+// ("%6.2f", "%7.1f", "%2d", "%9d", …) and the picture format "000000".
 #pragma once
 
 #include <string>
@@ -14,11 +13,5 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // (half away from zero) with at least `digits` digits, a minus sign in front
 // when negative.
 std::string FormatZeros(double value, int digits);
-
-// The picture "#,##0.00": thousands separators, two decimals.
-std::string FormatThousands2(double value);
-
-// Rounds half away from zero to `decimals` decimals, as the displayed texts do.
-double RoundHalfAway(double value, int decimals);
 
 }  // namespace tw

@@ -110,7 +110,7 @@ TEST_F(OddsScheduleTest, DelayFiveQueuesRaceOneAtNineTwentyOnce) {
 }
 
 TEST_F(OddsScheduleTest, DelayZeroQueuesInThePlannedMinuteAndDueRacesShareABatch) {
-  settings.WriteInteger("Time", "delay", 0);
+  settings.WriteInteger(setting::kFetchDelay, 0);
   automatic.SetAutoFetch(true);
   At(9, 15);
   EXPECT_THAT(automatic.OnScheduleTick(), ElementsAre(day.Key("05", 1), day.Key("06", 1)));
@@ -122,7 +122,7 @@ TEST_F(OddsScheduleTest, DelayZeroQueuesInThePlannedMinuteAndDueRacesShareABatch
 }
 
 TEST_F(OddsScheduleTest, TwoEqualFetchTimesQueueTheRaceOnTwoTicksOfThatMinute) {
-  settings.WriteInteger("Time", "delay", 0);
+  settings.WriteInteger(setting::kFetchDelay, 0);
   automatic.SetAutoFetch(true);
   At(12, 15, 0);
   EXPECT_THAT(automatic.OnScheduleTick(), ElementsAre(day.Key("05", 8), day.Key("05", 9)));
@@ -133,7 +133,7 @@ TEST_F(OddsScheduleTest, TwoEqualFetchTimesQueueTheRaceOnTwoTicksOfThatMinute) {
 }
 
 TEST_F(OddsScheduleTest, TicksWhileAStreamIsOpenAreKeptForLater) {
-  settings.WriteInteger("Time", "delay", 0);
+  settings.WriteInteger(setting::kFetchDelay, 0);
   automatic.SetAutoFetch(true);
   At(10, 15);
   {

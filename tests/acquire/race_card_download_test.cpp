@@ -46,7 +46,7 @@ class RaceCardDownloadTest : public ::testing::Test, public AcquireFixture {
   }
   std::string RaceFile() const { return day.dayName() + ".jvRA"; }
   // The remembered from-time, written before the window's controller reads it.
-  bool seeded = settings.WriteString("JvDataGet", "LastTime", "2024/05/03 10:20:30");
+  bool seeded = settings.WriteString(setting::kDownloadFromTime, "2024/05/03 10:20:30");
   RecordingDownloadView view;
   RaceCardDownload download{jv, store, settings, clock, ui, gate, view};
 };
@@ -54,7 +54,7 @@ class RaceCardDownloadTest : public ::testing::Test, public AcquireFixture {
 TEST_F(RaceCardDownloadTest, FromTimeComesFromTheSettingsOrEightDaysBack) {
   EXPECT_EQ(FormatDateTime(download.fromTime()), "2024/05/03 10:20:30");
   EXPECT_EQ(view.shown, download.fromTime());
-  settings.WriteString("JvDataGet", "LastTime", "not a time");
+  settings.WriteString(setting::kDownloadFromTime, "not a time");
   RaceCardDownload fresh(jv, store, settings, clock, ui, gate, view);
   EXPECT_EQ(FormatDateTime(fresh.fromTime()), "2024/05/04 09:00:00");
 }
@@ -69,7 +69,7 @@ TEST_F(RaceCardDownloadTest, NothingToReadIsNoNewData) {
                   "トを操作したり他のアプリケーションを操作することは極力避けてください。",
                   "busy:1", "beep", "inform:最新のデータがありません。", "busy:0", "beep"));
   EXPECT_EQ(download.outcome(), DownloadOutcome::kNoNewData);
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
 
   ui.events.clear();
   jv.openResults = {{-301, 0, 0, ""}};
@@ -96,7 +96,7 @@ TEST_F(RaceCardDownloadTest, ReadLoopListsStoredRecordsCountsFilesFillsAndRememb
   ASSERT_EQ(lines.size(), 36u);  // filled up after a run without downloads
   EXPECT_EQ(Field(lines[0], 12, 16), day.Key("05", 1));
   EXPECT_TRUE(IsBlank(lines[2]));
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/11 18:30:00");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/11 18:30:00");
   EXPECT_EQ(FormatDateTime(view.shown), "2024/05/11 18:30:00");
   EXPECT_THAT(std::vector<std::string>(ui.events.end() - 3, ui.events.end()), ElementsAre("beep", "busy:0", "beep"));
 }
@@ -104,7 +104,7 @@ TEST_F(RaceCardDownloadTest, ReadLoopListsStoredRecordsCountsFilesFillsAndRememb
 TEST_F(RaceCardDownloadTest, ZeroTimeStampLeavesTheFromTime) {
   jv.openResults = {{0, 1, 0, "00000000000000"}};
   download.StartDownload();
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
   EXPECT_EQ(FormatDateTime(download.fromTime()), "2024/05/03 10:20:30");
 }
 
@@ -128,7 +128,7 @@ TEST_F(RaceCardDownloadTest, DownloadRunsInTheStatusTimerAndNeitherFillsNorRemem
   EXPECT_EQ(view.texts.back(), "データ読込み完了(2/2)");
   EXPECT_EQ(jv.calls.back(), "JVClose()");
   EXPECT_EQ(DataLines(RaceFile()).size(), 2u);
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
   download.PollDownloadStatus();  // a tick left over after the stop does nothing
   EXPECT_EQ(jv.calls.back(), "JVClose()");
 }
@@ -160,7 +160,7 @@ TEST_F(RaceCardDownloadTest, CancelAnsweredNoGoesOnAndYesStopsTheReadAtItsNextTu
   EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 3);  // the read went on after No
   EXPECT_EQ(jv.calls.back(), "JVClose()");
   EXPECT_EQ(download.outcome(), DownloadOutcome::kCancelled);
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");  // unread files stay due
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");  // unread files stay due
   EXPECT_FALSE(download.running());
 }
 
@@ -181,7 +181,7 @@ TEST_F(RaceCardDownloadTest, ReadFailureAndFailedCallsEndTheRun) {
   EXPECT_EQ(download.outcome(), DownloadOutcome::kFailed);
   EXPECT_NE(std::find(ui.events.begin(), ui.events.end(), "inform:JVReadエラー:" + U(JVMessage("JVRead", -403))),
             ui.events.end());
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
 
   jv.throwOnRead = 2;
   ui.events.clear();
@@ -203,7 +203,7 @@ TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {
                          [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; });
   EXPECT_NE(it, ui.events.end());
   EXPECT_EQ(jv.calls.back(), "JVClose()");
-  EXPECT_EQ(settings.ReadString("JvDataGet", "LastTime", ""), "2024/05/03 10:20:30");
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
 }
 
 TEST_F(RaceCardDownloadTest, SettingsButtonReportsItsFailure) {

@@ -9,7 +9,9 @@
 #include <random>
 
 #include "analysis/analysis_marks.h"
+#include "analysis/odds_texts.h"
 #include "analysis/pair_list.h"
+#include "analysis/sort_keys.h"
 #include "codes/pairs.h"
 #include "support/odds_builder.h"
 #include "text/format.h"
@@ -333,6 +335,11 @@ TEST_F(AxisConditionTest, LargestGapAlwaysClaims) {
   for (int h = 1; h <= 6; ++h) EXPECT_EQ(none.axisConditionMarks[h][7], "");
 }
 
+// A pair's sort key as text: odds "%6d" followed by the label.
+std::string KeyText(const PairKey& pair, bool quinellaMode) {
+  return PaddedNumber(pair.odds, 6, ' ') + PairLabelAt(quinellaMode, pair.index);
+}
+
 TEST(PairList, CheapestFirstEqualOddsByLabel) {
   OddsBuilder b(10);
   b.Snapshot(1).Snapshot(2);
@@ -341,9 +348,9 @@ TEST(PairList, CheapestFirstEqualOddsByLabel) {
   RaceSlot slot = b.Build();
   std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 10, 10, true, 2});
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0].Text(true), "    95 2- 3");
-  EXPECT_EQ(list[1].Text(true), "   100 1- 4");
-  EXPECT_EQ(list[2].Text(true), "   100 9-10");
+  EXPECT_EQ(KeyText(list[0], true), "    95 2- 3");
+  EXPECT_EQ(KeyText(list[1], true), "   100 1- 4");
+  EXPECT_EQ(KeyText(list[2], true), "   100 9-10");
   EXPECT_EQ(list[2].horses.first, 9);
   EXPECT_EQ(list[2].horses.second, 10);
 
@@ -352,8 +359,8 @@ TEST(PairList, CheapestFirstEqualOddsByLabel) {
   RaceSlot bslot = bracket.Build();
   std::vector<PairKey> blist = LatestPairList(RaceOdds{bslot, 8, 8, false, 2});
   ASSERT_EQ(blist.size(), 2u);
-  EXPECT_EQ(blist[0].Text(false), "   120 3- 3");
-  EXPECT_EQ(blist[1].Text(false), "  1200 1- 2");
+  EXPECT_EQ(KeyText(blist[0], false), "   120 3- 3");
+  EXPECT_EQ(KeyText(blist[1], false), "  1200 1- 2");
 }
 
 TEST(PairList, OrderIsTheTextOrderOfTheKeys) {
@@ -375,7 +382,7 @@ TEST(PairList, OrderIsTheTextOrderOfTheKeys) {
     RaceSlot slot = b.Build();
     std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 18, 18, quinellaMode, 2});
     std::vector<std::string> texts;
-    for (const PairKey& p : list) texts.push_back(p.Text(quinellaMode));
+    for (const PairKey& p : list) texts.push_back(KeyText(p, quinellaMode));
     EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end()));
   }
 }

@@ -168,7 +168,7 @@ TEST_F(LoadRaceDayTest, PastDayNeverStartsTheResultTimer) {
 }
 
 TEST_F(LoadRaceDayTest, TodayStartsTheResultTimerWithTheConfiguredInterval) {
-  ASSERT_TRUE(settings.WriteInteger("Time", "AutoRdataGet", 20));
+  ASSERT_TRUE(settings.WriteInteger(setting::kResultInterval, 20));
   day.AddRace("05", 1, 10);
   clock.Set(DateTime{2024, 5, 12, 9, 0, 0});
   Load();

@@ -22,18 +22,18 @@ class CompanionFolderTest : public ::testing::Test {
 };
 
 TEST_F(CompanionFolderTest, ValueAlreadySetIsNeverReplaced) {
-  ASSERT_TRUE(settings.WriteString("Dir", "jikeiretu", "/mine"));
+  ASSERT_TRUE(settings.WriteString(setting::kTimeSeriesFolder, "/mine"));
   FindCompanionFolder(settings, Registry("/opt/viewer"));
-  EXPECT_EQ(settings.ReadString("Dir", "jikeiretu", ""), "/mine");
+  EXPECT_EQ(settings.ReadString(setting::kTimeSeriesFolder), "/mine");
   EXPECT_EQ(registryReads, 0);
 }
 
 TEST_F(CompanionFolderTest, AbsentEverywhereStaysAbsent) {
-  ASSERT_TRUE(settings.WriteInteger("Time", "delay", 5));
+  ASSERT_TRUE(settings.WriteInteger(setting::kFetchDelay, 5));
   FindCompanionFolder(settings, Registry(""));
-  EXPECT_FALSE(settings.ReadRaw("Dir", "jikeiretu").has_value());
+  EXPECT_FALSE(settings.ReadRaw(setting::kTimeSeriesFolder).has_value());
   FindCompanionFolder(settings, Registry("   "));
-  EXPECT_FALSE(settings.ReadRaw("Dir", "jikeiretu").has_value());
+  EXPECT_FALSE(settings.ReadRaw(setting::kTimeSeriesFolder).has_value());
   EXPECT_EQ(test::ReadBytes(settings.path()), "[Time]\r\ndelay=5\r\n");
 }
 
@@ -44,14 +44,14 @@ TEST_F(CompanionFolderTest, NoRegistryAtAllLeavesTheFileAlone) {
 
 TEST_F(CompanionFolderTest, RegistryFolderGetsTheDataFolderAppended) {
   FindCompanionFolder(settings, Registry("/opt/viewer"));
-  EXPECT_EQ(settings.ReadString("Dir", "jikeiretu", ""), JoinPath("/opt/viewer", "Data"));
+  EXPECT_EQ(settings.ReadString(setting::kTimeSeriesFolder), JoinPath("/opt/viewer", "Data"));
   EXPECT_EQ(registryReads, 1);
 }
 
 TEST_F(CompanionFolderTest, BlankValueIsFilledFromTheRegistry) {
-  ASSERT_TRUE(settings.WriteString("Dir", "jikeiretu", "  "));
+  ASSERT_TRUE(settings.WriteString(setting::kTimeSeriesFolder, "  "));
   FindCompanionFolder(settings, Registry(" /opt/viewer "));
-  EXPECT_EQ(settings.ReadString("Dir", "jikeiretu", ""), JoinPath("/opt/viewer", "Data"));
+  EXPECT_EQ(settings.ReadString(setting::kTimeSeriesFolder), JoinPath("/opt/viewer", "Data"));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ TEST(AppPaths, FilesBesideTheProgram) {
   AppPaths paths("/opt/tw/", "turfwise.exe");
   EXPECT_EQ(paths.appFolder(), "/opt/tw");
   EXPECT_EQ(paths.DataFolder(), JoinPath("/opt/tw", "Data"));
-  EXPECT_EQ(paths.DataFile("a.jvRA"), JoinPath(JoinPath("/opt/tw", "Data"), "a.jvRA"));
   EXPECT_EQ(paths.ErrorLogFile(), JoinPath("/opt/tw", "ErrorLog.txt"));
   EXPECT_EQ(paths.HelpFile(), JoinPath("/opt/tw", "TWjdl.chm"));
   EXPECT_EQ(paths.SettingsFile(), JoinPath("/opt/tw", "turfwise.ini"));

@@ -64,15 +64,6 @@ TEST_F(AnalyseCommandTest, UsageOnNoOrUnknownArguments) {
   EXPECT_TRUE(out.str().empty());
 }
 
-TEST_F(AnalyseCommandTest, ParsesBothOptionForms) {
-  AnalyseOptions o;
-  std::string error;
-  ASSERT_TRUE(ParseAnalyseOptions({"--text", "--data=/d", "--day", "2024年05月12日"}, o, error)) << error;
-  EXPECT_EQ(o.dataFolder, "/d");
-  EXPECT_EQ(o.dayName, "2024年05月12日");
-  EXPECT_TRUE(o.text);
-}
-
 TEST_F(AnalyseCommandTest, MissingDayOrFolderFailsWithAMessage) {
   BuildDay();
   EXPECT_EQ(Run({"analyse", "--data", dir.str(), "--day", "2024年05月13日"}), kExitFailure);

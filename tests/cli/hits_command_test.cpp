@@ -6,10 +6,12 @@
 #include <memory>
 #include <sstream>
 
+#include "analysis/load_race_day.h"
 #include "analysis/race_list.h"
 #include "base/clock.h"
-#include "cli/app_day.h"
+#include "base/settings.h"
 #include "cli/cli.h"
+#include "cli/command_day.h"
 #include "support/day_builder.h"
 #include "support/temp_dir.h"
 #include "text/fields.h"
@@ -46,11 +48,13 @@ class HitsCommandTest : public ::testing::Test {
       day.AddSampleSnapshot(s, 3, 14, 30 + r);
     }
     day.Write();
-    AppDayOptions options{dir.str(), day.dayName(), {}};
     auto model = std::make_unique<RaceDayModel>();
     RaceList list;
+    NullRaceDayView view;
     std::string error;
-    EXPECT_TRUE(LoadAppDay(options, clock, *model, list, error)) << error;
+    EXPECT_TRUE(
+        LoadCommandDay({data, day.dayName()}, Settings(dir.file("turfwise.ini")), clock, view, *model, list, error))
+        << error;
     std::vector<std::string> bets;
     for (int i = 0; i < 5; ++i) bets.push_back(model->slots[i].analysis.betLabels[1]);
     return bets;

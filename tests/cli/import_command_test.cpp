@@ -7,7 +7,6 @@
 
 #include "base/clock.h"
 #include "base/settings.h"
-#include "cli/app_day.h"
 #include "cli/cli.h"
 #include "import/timeseries_folder.h"
 #include "support/day_builder.h"
@@ -37,7 +36,7 @@ class ImportCommandTest : public ::testing::Test {
     return RunCli({"import-timeseries", "--app-dir", dir.str(), "--day", SjisToUtf8(day.dayName())}, context);
   }
   void SetFolder(const std::string& folder) {
-    Settings settings(AppSettingsFile(dir.str()));
+    Settings settings(dir.file("turfwise.ini"));
     ASSERT_TRUE(StoreTimeSeriesFolder(settings, folder));
   }
   // The viewer's file of a slot's race, with announcements at the given times.

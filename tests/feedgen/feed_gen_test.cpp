@@ -242,7 +242,7 @@ TEST_F(FeedGenTest, StandInServesTheFeedAsTimePasses) {
   o.appFolder = app.str();
   o.stepMillis = 0;
   StandInJVLink j(clock, o);
-  Settings(JoinPath(app.str(), "turfwise.ini")).WriteString("StandIn", "feed", feed_.str());
+  Settings(JoinPath(app.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, feed_.str());
   ASSERT_EQ(j.JVInit("UNKNOWN"), 0);
   JVOpenResult open = j.JVOpen("RACE", "20240501000000", 1);
   ASSERT_EQ(open.code, 0);

@@ -82,7 +82,7 @@ struct Day {
 
 void AcquisitionFormsTest::downloadWindow() {
   Day d;
-  d.settings.WriteString("JvDataGet", "LastTime", "2024/05/03 10:20:30");
+  d.settings.WriteString(setting::kDownloadFromTime, "2024/05/03 10:20:30");
   DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
   QCOMPARE(form.windowTitle(), U("ＪＶデータ取込"));
   QVERIFY(form.thisWeekChoice()->isChecked());
@@ -165,7 +165,7 @@ void AcquisitionFormsTest::settingDialogs() {
   QCOMPARE(delay.spinEdit()->maximum(), 15);
   delay.spinEdit()->setValue(9);
   delay.BitBtn1Click();
-  QCOMPARE(d.settings.ReadInteger("Time", "delay", 0), 9);
+  QCOMPARE(d.settings.ReadInteger(setting::kFetchDelay), 9);
 
   ResultIntervalDialog interval(d.settings);
   QCOMPARE(interval.windowTitle(), U("データ取得時刻設定"));
@@ -174,7 +174,7 @@ void AcquisitionFormsTest::settingDialogs() {
   QCOMPARE(interval.spinEdit()->maximum(), 59);
   interval.spinEdit()->setValue(30);
   interval.reject();  // closing without OK stores nothing
-  QCOMPARE(d.settings.ReadInteger("Time", "AutoRdataGet", 0), 0);
+  QVERIFY(!d.settings.ReadRaw(setting::kResultInterval).has_value());
 }
 
 void AcquisitionFormsTest::mainWindowCommands() {

@@ -94,8 +94,8 @@ void MainFormTest::closingSavesPosition() {
     w.show();
     w.close();
   }
-  QVERIFY(f.shell->settings().ReadRaw("locate", "top").has_value());
-  QCOMPARE(f.shell->settings().ReadInteger("locate", "width", 0) > 0, true);
+  QVERIFY(f.shell->settings().ReadRaw(setting::kMainWindowTop).has_value());
+  QCOMPARE(f.shell->settings().ReadInteger(setting::kMainWindowWidth) > 0, true);
 }
 
 QTEST_MAIN(MainFormTest)

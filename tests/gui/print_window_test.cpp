@@ -65,7 +65,7 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
       form.findChild<QButtonGroup*>()->button(3)->click();
       QCOMPARE(form.zoom(), 100);
       QVERIFY(form.preview()->pixmap().width() > width50 * 3 / 2);
-      QCOMPARE(shell.settings().ReadInteger("PrintZoom", "ratio", -1), 3);
+      QCOMPARE(shell.settings().ReadInteger(setting::kPrintZoom), 3);
       form.pageSelector()->setValue(3);
       QCOMPARE(form.pageInView(), 3);
 
@@ -82,7 +82,7 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
   const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");
   QVERIFY(!bytes.empty());
   QVERIFY(bytes.find("/Count 2") != std::string::npos);
-  QVERIFY(shell.settings().ReadRaw("Printlocate", "width").has_value());
+  QVERIFY(shell.settings().ReadRaw(setting::kPrintWindowWidth).has_value());
 }
 
 QTEST_MAIN(AllPrintFormTest)

@@ -271,7 +271,7 @@ void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
   QVERIFY(!f.w().sidePanel()->isHidden());
   f.w().action("Dd1")->trigger();
   QVERIFY(f.w().action("Dd1")->isChecked());
-  QVERIFY(f.shell->settings().ReadBool("datalist", "close", false));
+  QVERIFY(f.shell->settings().ReadBool(setting::kCloseDataListAfterLoad));
   f.ChooseDay();
   QVERIFY(f.w().sidePanel()->isHidden());
   // A reload by a deletion leaves the panel as it is; "F" brings it back.

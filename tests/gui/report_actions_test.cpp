@@ -95,7 +95,7 @@ void ReportActionsTest::timeSeriesFolderAndImport() {
   QTemporaryDir viewer;
   f.window->folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
   f.window->action("J1")->trigger();
-  QCOMPARE(QString::fromStdString(f.shell->settings().ReadString("Dir", "jikeiretu", "")), viewer.path());
+  QCOMPARE(QString::fromStdString(f.shell->settings().ReadString(setting::kTimeSeriesFolder)), viewer.path());
 
   // With an empty viewer folder the import runs, shows its summary and the
   // day is loaded again.

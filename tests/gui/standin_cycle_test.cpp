@@ -68,7 +68,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
     form.close();
   }
   const std::string dayName = DayNameOf(clock.Now());
-  QVERIFY(FileExists(shell.paths().DataFile(dayName + ".jvRA")));
+  QVERIFY(FileExists(JoinPath(shell.paths().DataFolder(), dayName + ".jvRA")));
 
   window.MakeDataListBtnClick();
   const int dayRow = window.dateCombo()->findText(ToQt(dayName));

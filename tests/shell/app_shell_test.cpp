@@ -82,7 +82,7 @@ TEST_F(StartUp, FirstRunCreatesDataFolderAndLogAtDefaultPosition) {
   const std::string log = test::ReadBytes(dir.file("ErrorLog.txt"));
   EXPECT_EQ(SjisToUtf8(log), "ソフト起動：2024/05/12 09:05:07\r\n" + dir.str() + "\r\n");
   // Without a registry value the companion viewer's folder stays unset.
-  EXPECT_FALSE(shell.settings().ReadRaw("Dir", "jikeiretu").has_value());
+  EXPECT_FALSE(shell.settings().ReadRaw(setting::kTimeSeriesFolder).has_value());
   EXPECT_TRUE(ui.events.empty());
 }
 
@@ -131,10 +131,10 @@ TEST_F(StartUp, FailedInitIsShownWithItsCodeAndTheWindowGoesOn) {
 TEST_F(StartUp, ClosingWritesTheLocateKeys) {
   AppShell& shell = Created();
   shell.SaveWindowPosition(33, 44, 851, 617);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "top", 0), 33);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "left", 0), 44);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "width", 0), 851);
-  EXPECT_EQ(shell.settings().ReadInteger("locate", "height", 0), 617);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowTop), 33);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowLeft), 44);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowWidth), 851);
+  EXPECT_EQ(shell.settings().ReadInteger(setting::kMainWindowHeight), 617);
 }
 
 }  // namespace

@@ -296,9 +296,9 @@ TEST_F(StandInTest, FeedFolderComesFromTheSettings) {
   auto j = Make();
   EXPECT_EQ(j->FeedFolder(), feed_);
   Settings settings(JoinPath(app_.str(), "turfwise.ini"));
-  ASSERT_TRUE(settings.WriteString("StandIn", "feed", "Other"));
+  ASSERT_TRUE(settings.WriteString(setting::kStandInFeed, "Other"));
   EXPECT_EQ(j->FeedFolder(), JoinPath(app_.str(), "Other"));
-  ASSERT_TRUE(settings.WriteString("StandIn", "feed", "/srv/feed"));
+  ASSERT_TRUE(settings.WriteString(setting::kStandInFeed, "/srv/feed"));
   EXPECT_EQ(j->FeedFolder(), "/srv/feed");
 }
 

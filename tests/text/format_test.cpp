@@ -27,24 +27,5 @@ TEST(FormatZeros, PictureOfZeros) {
   EXPECT_EQ(FormatZeros(-0.4, 6), "000000");
 }
 
-TEST(FormatThousands2, GroupsAndTwoDecimals) {
-  EXPECT_EQ(FormatThousands2(0), "0.00");
-  EXPECT_EQ(FormatThousands2(999.999), "1,000.00");
-  EXPECT_EQ(FormatThousands2(1234.5), "1,234.50");
-  EXPECT_EQ(FormatThousands2(123456), "123,456.00");
-  EXPECT_EQ(FormatThousands2(1234567.891), "1,234,567.89");
-  EXPECT_EQ(FormatThousands2(-1234.5), "-1,234.50");
-  EXPECT_EQ(FormatThousands2(-0.001), "0.00");
-  EXPECT_EQ(FormatThousands2(12.3), "12.30");
-}
-
-TEST(RoundHalfAway, Decimals) {
-  EXPECT_DOUBLE_EQ(RoundHalfAway(2.5, 0), 3.0);
-  EXPECT_DOUBLE_EQ(RoundHalfAway(-2.5, 0), -3.0);
-  EXPECT_DOUBLE_EQ(RoundHalfAway(1.25, 1), 1.3);
-  EXPECT_DOUBLE_EQ(RoundHalfAway(-1.25, 1), -1.3);
-  EXPECT_DOUBLE_EQ(RoundHalfAway(3.14159, 2), 3.14);
-}
-
 }  // namespace
 }  // namespace tw

@@ -1,0 +1,74 @@
+// Every key of the settings file, with its type, its default when the key is
+// missing and, for numbers a dialog sets, the range a write is kept within.
+// Reads and writes name one of these keys instead of a section and key text,
+// so each key is spelled once and has one default.
+#pragma once
+
+namespace tw {
+
+enum class SettingType { kInteger, kBool, kText };
+
+struct SettingKey {
+  const char* section;
+  const char* key;
+  SettingType type;
+  int defaultNumber = 0;  // integer keys; boolean keys 0 or 1
+  // Integer keys: a write is kept within min..max; no range when min > max.
+  // Reads take the stored value as it is, so a value edited by hand counts.
+  int min = 0;
+  int max = -1;
+  // Text keys: the default; null when it depends on the clock or the folder
+  // and the reader gives it.
+  const char* defaultText = nullptr;
+
+  constexpr bool HasRange() const { return min <= max; }
+};
+
+namespace setting {
+
+// The main window's edges; its width and height are stored but never read,
+// since the window keeps its designed size.
+inline constexpr SettingKey kMainWindowTop{"locate", "top", SettingType::kInteger, 10};
+inline constexpr SettingKey kMainWindowLeft{"locate", "left", SettingType::kInteger, 10};
+inline constexpr SettingKey kMainWindowWidth{"locate", "width", SettingType::kInteger};
+inline constexpr SettingKey kMainWindowHeight{"locate", "height", SettingType::kInteger};
+
+// The print window's place, size and zoom choice.
+inline constexpr SettingKey kPrintWindowTop{"Printlocate", "top", SettingType::kInteger, 10};
+inline constexpr SettingKey kPrintWindowLeft{"Printlocate", "left", SettingType::kInteger, 10};
+inline constexpr SettingKey kPrintWindowWidth{"Printlocate", "width", SettingType::kInteger, 630};
+inline constexpr SettingKey kPrintWindowHeight{"Printlocate", "height", SettingType::kInteger, 450};
+inline constexpr SettingKey kPrintZoom{"PrintZoom", "ratio", SettingType::kInteger, 1};
+
+// The time the next race-card download asks from, "yyyy/mm/dd hh:nn:ss";
+// by default eight days before now, which the reader works out.
+inline constexpr SettingKey kDownloadFromTime{"JvDataGet", "LastTime", SettingType::kText};
+
+// The time-series viewer's data folder. Start-up treats a missing key as
+// empty; the import commands read it with the application folder instead.
+inline constexpr SettingKey kTimeSeriesFolder{"Dir", "jikeiretu", SettingType::kText, 0, 0, -1, ""};
+
+// Minutes added to every planned odds fetch, and minutes between automatic
+// result fetches.
+inline constexpr SettingKey kFetchDelay{"Time", "delay", SettingType::kInteger, 5, 0, 15};
+inline constexpr SettingKey kResultInterval{"Time", "AutoRdataGet", SettingType::kInteger, 15, 5, 59};
+
+// Whether the data list closes after a day is loaded.
+inline constexpr SettingKey kCloseDataListAfterLoad{"datalist", "close", SettingType::kBool, 0};
+
+// The feed folder the JV-Link stand-in serves; by default the application
+// folder's "Feed", which the reader works out.
+inline constexpr SettingKey kStandInFeed{"StandIn", "feed", SettingType::kText};
+
+}  // namespace setting
+
+// The whole table, in the order above.
+inline constexpr const SettingKey* kSettingKeys[] = {
+    &setting::kMainWindowTop,    &setting::kMainWindowLeft,         &setting::kMainWindowWidth,
+    &setting::kMainWindowHeight, &setting::kPrintWindowTop,         &setting::kPrintWindowLeft,
+    &setting::kPrintWindowWidth, &setting::kPrintWindowHeight,      &setting::kPrintZoom,
+    &setting::kDownloadFromTime, &setting::kTimeSeriesFolder,       &setting::kFetchDelay,
+    &setting::kResultInterval,   &setting::kCloseDataListAfterLoad, &setting::kStandInFeed,
+};
+
+}  // namespace tw

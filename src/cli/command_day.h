@@ -1,0 +1,35 @@
+// How every turfwise-cli command names a day and loads it: the day name is
+// the one the store gives a day's files (yyyy年mm月dd日), and the day is
+// loaded as choosing it in the window loads it.
+#pragma once
+
+#include <string>
+
+#include "analysis/race_day_model.h"
+#include "analysis/race_list.h"
+
+namespace tw {
+
+class Clock;
+class RaceDayView;
+class Settings;
+
+// The day name given on the command line (UTF-8) in Shift-JIS. False with a
+// message unless it has the form yyyy年mm月dd日, so that it can never name a
+// file outside the data folder.
+bool DayNameFromArgument(const std::string& utf8, std::string& sjis, std::string& error);
+
+struct CommandDay {
+  std::string dataFolder;  // Shift-JIS
+  std::string dayName;     // Shift-JIS
+  // The fetch commands have always left the missing file out of the message.
+  bool nameMissingFile = true;
+};
+
+// Loads the day (missing odds files are created, payouts imported, every race
+// analysed; `view` is told about the result timer). False, with a message,
+// when the day has no race file or it cannot be read.
+bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayView& view,
+                    RaceDayModel& model, RaceList& list, std::string& error);
+
+}  // namespace tw

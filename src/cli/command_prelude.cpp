@@ -1,0 +1,59 @@
+#include "cli/command_prelude.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/paths.h"
+#include "text/files.h"
+
+namespace tw {
+
+bool CommandPrelude::Parse(const std::vector<std::string>& args, const OptionSpec& spec, CommandOptions& options) {
+  std::string error;
+  if (ParseCommandOptions(args, spec, options, error)) return true;
+  Usage(error);
+  return false;
+}
+
+int CommandPrelude::Usage(const std::string& error) {
+  context_.err << "turfwise-cli " << name_ << ": " << error << "\nusage: turfwise-cli " << name_ << ' ' << usage_
+               << '\n';
+  return kExitUsage;
+}
+
+int CommandPrelude::Fail(const std::string& message) {
+  context_.err << "turfwise-cli " << name_ << ": " << message << '\n';
+  return kExitFailure;
+}
+
+bool DataFolderDayOf(const CommandOptions& options, CommandDay& day, std::string& error) {
+  const std::string folder = options.Value("--data");
+  if (!CommandLineToSjis(folder, day.dataFolder)) {
+    error = "the data folder name cannot be used: " + folder;
+    return false;
+  }
+  if (!DayNameFromArgument(options.Value("--day"), day.dayName, error)) return false;
+  std::error_code ec;
+  std::filesystem::directory_iterator listing(ToFsPath(day.dataFolder), ec);
+  if (ec) {
+    error = "cannot read the data folder " + folder + ": " + ec.message();
+    return false;
+  }
+  return true;
+}
+
+bool AppFolderOf(const CommandOptions& options, std::string& appFolder, std::string& error) {
+  const std::string folder = options.Value("--app-dir");
+  if (CommandLineToSjis(folder, appFolder)) return true;
+  error = "the folder name cannot be used: " + folder;
+  return false;
+}
+
+bool AppFolderDayOf(const CommandOptions& options, std::string& appFolder, CommandDay& day, std::string& error) {
+  if (!AppFolderOf(options, appFolder, error)) return false;
+  if (!DayNameFromArgument(options.Value("--day"), day.dayName, error)) return false;
+  day.dataFolder = AppPaths(appFolder, "turfwise").DataFolder();
+  return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,37 @@
+// The user port of every turfwise-cli command: status texts become lines of
+// standard output with the time in front, dialog texts lines of standard
+// error, and confirmations are answered No, since nobody is there to answer.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "base/user_port.h"
+
+namespace tw {
+
+class Clock;
+
+// Shift-JIS text with CR LF line breaks as UTF-8 with LF.
+std::string ConsoleText(const std::string& sjis);
+
+class ConsoleUserPort : public UserPort {
+ public:
+  ConsoleUserPort(std::ostream& out, std::ostream& err, const Clock& clock) : out_(out), err_(err), clock_(clock) {}
+  void Beep() override {}
+  void Inform(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  // Empty texts, which only clear the status line, write nothing.
+  void SetStatus(const std::string& text) override;
+  void ProcessEvents() override {}
+  void SetBusy(bool) override {}
+  // Writes a line of standard output with the time in front.
+  void Line(const std::string& sjisText);
+
+ private:
+  std::ostream& out_;
+  std::ostream& err_;
+  const Clock& clock_;
+};
+
+}  // namespace tw
