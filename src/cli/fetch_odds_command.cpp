@@ -1,6 +1,7 @@
 #include "cli/fetch_odds_command.h"
 
 #include "acquire/odds_fetch.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 
 namespace tw {
@@ -54,7 +55,7 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
   std::vector<std::string> keys;
   const RaceDayModel& model = session.model();
   for (int i = 0; i < model.raceCount && i < kMaxRaces; ++i) {
-    std::string key = Field(model.slots[static_cast<size_t>(i)].race, 12, 16);
+    std::string key = RaceKey(model.slots[static_cast<size_t>(i)].race);
     if (!race || key == *race) keys.push_back(key);
   }
   if (race && keys.empty()) return fail("the day has no race " + *race);
