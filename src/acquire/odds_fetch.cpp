@@ -4,19 +4,14 @@
 #include "codes/courses.h"
 #include "codes/jv_message.h"
 #include "codes/numbers.h"
+#include "records/day_files.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/sjis.h"
 
 namespace tw {
 
 namespace {
-
-bool AllDigits(const std::string& s) {
-  if (s.empty()) return false;
-  for (char ch : s)
-    if (ch < '0' || ch > '9') return false;
-  return true;
-}
 
 long long DayNumber(int year, int month, int day) { return ToEpochSeconds({year, month, day, 0, 0, 0}) / 86400; }
 
@@ -41,8 +36,7 @@ const std::string& CardNotFinalText() {
 }
 
 std::optional<int> DaysBeforeToday(const std::string& dayText, const DateTime& today) {
-  // The day name's Shift-JIS bytes: 1-4 year, 7-8 month, 11-12 day.
-  std::string year = Field(dayText, 1, 4), month = Field(dayText, 7, 2), day = Field(dayText, 11, 2);
+  auto [year, month, day] = PartsOfDayName(dayText);
   if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day)) return std::nullopt;
   int m = static_cast<int>(IntValue(month)), d = static_cast<int>(IntValue(day));
   if (m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
@@ -52,9 +46,9 @@ std::optional<int> DaysBeforeToday(const std::string& dayText, const DateTime& t
 
 bool HasProvisionalCard(const RaceDayModel& model) {
   for (const auto& slot : model.slots) {
-    if (Field(slot.race, 3, 1) == "1") return true;
+    if (DataKind(slot.race) == "1") return true;
     for (const auto& runner : slot.runners)
-      if (Field(runner, 3, 1) == "1") return true;
+      if (DataKind(runner) == "1") return true;
   }
   return false;
 }
@@ -79,7 +73,7 @@ bool OddsFetcher::OpenOddsFetchWindow() {
 
 void OddsFetcher::FetchBatchEntry(const std::string& entry, FetchTally& tally) {
   std::string key = entry.substr(0, 16);
-  std::string label = CourseName(Field(key, 9, 2)) + PadNumber(Field(key, 15, 2));
+  std::string label = CourseName(CourseCodeOfKey(key)) + PadNumber(RaceNumberOfKey(key));
   try {
     c_.ui.SetStatus(label + Sjis("R ｵｯｽﾞ取得中"));
     c_.ui.ProcessEvents();
@@ -138,7 +132,7 @@ FetchTally OddsFetcher::FetchFlashOdds() {
   if (!host_.RaceSelected() || IsBlank(host_.DayText())) return tally;
   if (c_.model.selectedRace < 0 || c_.model.selectedRace >= kMaxRaces) return tally;
   const std::string& race = c_.model.slots[static_cast<size_t>(c_.model.selectedRace)].race;
-  std::string key = Field(race, 12, 16);
+  std::string key = RaceKey(race);
   if (IntValue(key) <= 0) return tally;
   StreamHold hold(c_.gate);
   if (!hold.acquired()) {
@@ -146,7 +140,7 @@ FetchTally OddsFetcher::FetchFlashOdds() {
     tally.heldBack = true;
     return tally;
   }
-  std::string label = CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2));
+  std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race));
   try {
     c_.ui.SetStatus(label + Sjis("オッズ取得中"));
     c_.ui.ProcessEvents();

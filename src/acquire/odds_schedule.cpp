@@ -5,6 +5,9 @@
 #include "acquire/odds_stream.h"
 #include "codes/courses.h"
 #include "codes/numbers.h"
+#include "records/odds_record.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -27,7 +30,7 @@ const char* const kHeaders[kScheduleColumns] = {"レース",    "発走時刻", 
 // when the snapshot is empty.
 std::string FetchedTime(const std::string& winOdds) {
   if (IsBlank(winOdds)) return "";
-  return Field(winOdds, 32, 2) + Field(winOdds, 34, 2);
+  return AnnouncementHour(winOdds) + AnnouncementMinute(winOdds);
 }
 
 }  // namespace
@@ -47,8 +50,8 @@ TW_TEXT(ResultTitle, "結果情報自動取得時刻指定")
 TW_TEXT(ResultExplanation, "随時更新されるﾚｰｽ結果情報を何分おきに自動取得するか指定します。")
 
 std::string ScheduleRaceLabel(const std::string& race) {
-  return CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 22, 2)) + Sjis("回") + PadNumber(Field(race, 24, 2)) +
-         Sjis("日") + PadNumber(Field(race, 26, 2)) + "R";
+  return CourseName(CourseCode(race)) + PadNumber(MeetingNumber(race)) + Sjis("回") + PadNumber(MeetingDay(race)) +
+         Sjis("日") + PadNumber(RaceNumberText(race)) + "R";
 }
 
 std::string ClockText(const std::string& hhmm) {
@@ -70,7 +73,7 @@ ScheduleGrid MakeScheduleGrid(const RaceDayModel& model, const std::string& dayT
     grid.raceLabels.push_back(label);
     std::array<ScheduleCell, kScheduleColumns> row;
     row[0] = {label, CellColour::kToolTip};
-    row[1] = {ClockText(Field(slot.race, 874, 4)), CellColour::kWhite};
+    row[1] = {ClockText(PostTime(slot.race)), CellColour::kWhite};
     for (int s = 1; s <= kSnapshots; ++s) {
       row[2 * s] = {ClockText(slot.analysis.fetchTimes[s]), CellColour::kPlanned};
       row[2 * s + 1] = {ClockText(FetchedTime(slot.winOdds[s])), CellColour::kFetched};
@@ -101,10 +104,10 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
     c.ui.ProcessEvents();
     if (!ticked[static_cast<size_t>(i)] || i >= kMaxRaces) continue;
     const std::string& race = c.model.slots[static_cast<size_t>(i)].race;
-    view.SetProgressText(Sjis("データ読込み中:") + CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2)) +
+    view.SetProgressText(Sjis("データ読込み中:") + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) +
                          "R");
     c.ui.ProcessEvents();
-    FetchRaceInteractive(c, Field(race, 12, 16), tally);
+    FetchRaceInteractive(c, RaceKey(race), tally);
   }
   hold.Release();
   view.SetProgress(100, 100);
@@ -159,7 +162,7 @@ std::vector<std::string> AutoOddsFetch::OnScheduleTick() {
     // The flag of the first matching time, as planned: with two equal times
     // the second tick of that minute queues the race once more.
     flags[static_cast<size_t>(first - 1)] = true;
-    workList.push_back(Field(slot.race, 12, 16));
+    workList.push_back(RaceKey(slot.race));
   }
   if (!workList.empty() || (!fetcher_.pending().empty() && !c_.gate.busy())) fetcher_.FetchQueuedRaces(workList);
   return workList;

@@ -1,6 +1,8 @@
 #include "acquire/race_card_download.h"
 
 #include "codes/jv_message.h"
+#include "records/record_header.h"
+#include "records/runner_record.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -184,8 +186,8 @@ void RaceCardDownload::ReadLoop() {
 }
 
 void RaceCardDownload::StoreRecord(const std::string& record) {
-  std::string type = Field(record, 1, 2);
-  std::string race = Field(record, 26, 2);
+  std::string type = RecordType(record);
+  std::string race = RaceNumberText(record);
   StoreResult result;
   std::string line;
   if (type == "RA") {
@@ -193,7 +195,7 @@ void RaceCardDownload::StoreRecord(const std::string& record) {
     line = Sjis("作成済み:") + race + "R/";
   } else if (type == "SE") {
     result = store_.StoreRunnerRecord(record);
-    line = Sjis("作成済み:") + race + "R/" + Field(record, 29, 2) + Sjis("番/");
+    line = Sjis("作成済み:") + race + "R/" + HorseNumberText(record) + Sjis("番/");
   } else if (type == "HR") {
     result = store_.StorePayoutRecord(record, PayoutSource::kDownload);
     line = Sjis("作成済み:") + race + "R/";

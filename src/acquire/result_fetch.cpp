@@ -4,6 +4,9 @@
 #include "codes/courses.h"
 #include "codes/jv_message.h"
 #include "codes/numbers.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
+#include "records/runner_record.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -27,14 +30,14 @@ std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, 
 }  // namespace
 
 void ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tally) {
-  std::string type = Field(record, 1, 2);
-  long long race = FieldInt(record, 26, 2);
+  std::string type = RecordType(record);
+  long long race = RaceNumber(record);
   if (race <= 0) return;
   StoreResult result;
   if (type == "RA") {
     result = c_.store.UpdateRaceRecord(record);
   } else if (type == "SE") {
-    if (FieldInt(record, 29, 2) <= 0) return;
+    if (HorseNumber(record) <= 0) return;
     result = c_.store.UpdateRunnerRecord(record);
   } else if (type == "HR") {
     result = c_.store.StorePayoutRecord(record, PayoutSource::kResultFetch);
@@ -79,7 +82,7 @@ void ResultFetcher::CloseResultStream(FetchTally& tally) {
 FetchTally ResultFetcher::FetchResults() {
   FetchTally tally;
   if (!host_.RaceSelected() || IsBlank(host_.DayText())) return tally;
-  std::string dateKey = Field(c_.model.slots[0].race, 12, 8);
+  std::string dateKey = DateKey(c_.model.slots[0].race);
   if (IntValue(dateKey) <= 0) return tally;
   StreamHold hold(c_.gate);
   if (!hold.acquired()) {
@@ -89,7 +92,7 @@ FetchTally ResultFetcher::FetchResults() {
   }
   int shown = c_.model.selectedRace >= 0 && c_.model.selectedRace < kMaxRaces ? c_.model.selectedRace : 0;
   const std::string& race = c_.model.slots[static_cast<size_t>(shown)].race;
-  std::string label = CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2));
+  std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race));
   try {
     c_.ui.SetStatus(Sjis("払戻データ取得中"));
     c_.ui.ProcessEvents();
@@ -120,7 +123,7 @@ FetchTally ResultFetcher::FetchResults() {
 bool ResultFetcher::OnResultTimerTick() {
   std::string now = TwoDigitTime(c_.clock.Now());
   if (now > "1800") return false;
-  std::string post = Field(c_.model.slots[0].race, 874, 4);
+  std::string post = PostTime(c_.model.slots[0].race);
   std::string start = IsBlank(post) ? std::string() : AddMinutes(post, -(c_.model.resultFetchMinutes + 30));
   if (!start.empty() && !(now > start)) return false;
   AutoRunFlag running(autoResultRunning_);

@@ -8,7 +8,9 @@
 #include "analysis/race_day_texts.h"
 #include "base/clock.h"
 #include "base/settings.h"
-#include "codes/courses.h"
+#include "records/day_files.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "store/fixed_record_file.h"
 #include "store/odds_files.h"
 #include "text/fields.h"
@@ -36,16 +38,10 @@ class RunnerFiles {
   std::vector<std::pair<std::string, std::unique_ptr<FixedRecordFile>>> files_;
 };
 
-int CappedRunnerCount(const std::string& race) {
-  long long n = FieldInt(race, 882, 2);
-  if (n < 0) return 0;
-  return n > kMaxRunners ? kMaxRunners : static_cast<int>(n);
-}
-
 void ReadRunners(RaceSlot& slot, const FixedRecordFile& file) {
-  long long raceNumber = FieldInt(slot.race, 26, 2);
+  long long raceNumber = RaceNumber(slot.race);
   if (raceNumber < 1 || raceNumber > kRunnerFileRaces) return;
-  int n = CappedRunnerCount(slot.race);
+  int n = RunnerSlotCount(slot.race);
   for (int k = 0; k < n; ++k) {
     std::string_view record = file.Record(static_cast<int>((raceNumber - 1) * kMaxRunners + k));
     if (!record.empty()) slot.runners[static_cast<size_t>(k)].assign(record);
@@ -57,13 +53,13 @@ void ReadRunners(RaceSlot& slot, const FixedRecordFile& file) {
 void ReadSnapshots(RaceDayModel& model, const FixedRecordFile& file, bool win) {
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
-    std::string course = Field(slot.race, 20, 2);
-    std::string raceNumber = Field(slot.race, 26, 2);
+    std::string course = CourseCode(slot.race);
+    std::string raceNumber = RaceNumberText(slot.race);
     if (IsBlank(course + raceNumber)) continue;
     for (int s = 1; s <= kSnapshots; ++s) {
       std::string_view record = file.Record(3 * i + (s - 1));
       if (record.empty()) continue;
-      if (Field(record, 20, 2) != course || Field(record, 26, 2) != raceNumber) continue;
+      if (CourseCode(record) != course || RaceNumberText(record) != raceNumber) continue;
       (win ? slot.winOdds[s] : slot.quinellaOdds[s]).assign(record);
     }
   }
@@ -81,7 +77,7 @@ RaceDayPaths RaceDayPathsOf(const std::string& dataFolder, const std::string& da
 }
 
 std::string RunnerFilePath(const std::string& dataFolder, const std::string& dayText, const std::string& race) {
-  return JoinPath(dataFolder, dayText.substr(0, 14) + CourseName(Field(race, 20, 2)) + ".jvSEr");
+  return JoinPath(dataFolder, RunnerFileName(dayText.substr(0, kDayNameLength), CourseCode(race)));
 }
 
 void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
@@ -121,7 +117,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   for (int n = 0; n < raceFile.count() && i < kMaxRaces; ++n) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
     slot.race.assign(raceFile.Record(n));
-    std::string year = Field(slot.race, 12, 4);
+    std::string year = RaceYear(slot.race);
     if (IsBlank(year)) {
       // Whatever else such a line holds names no race.
       slot.race.assign(kRaceRecordLength, ' ');

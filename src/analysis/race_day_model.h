@@ -6,20 +6,15 @@
 #include <array>
 #include <string>
 
+#include "records/layout.h"
+
 namespace tw {
 
 inline constexpr int kMaxRaces = 36;
-inline constexpr int kMaxRunners = 18;
+inline constexpr int kMaxRunners = kRunnerSlots;
 inline constexpr int kSnapshots = 3;
 // Marks a difference or change that does not exist; readers test `< 10000`.
 inline constexpr double kNoValue = 10000.0;
-
-// Record lengths with their CR LF, as the day's files store them.
-inline constexpr int kRaceRecordLength = 1272;
-inline constexpr int kRunnerRecordLength = 555;
-inline constexpr int kPayoutRecordLength = 719;
-inline constexpr int kWinOddsRecordLength = 962;
-inline constexpr int kQuinellaOddsRecordLength = 2042;
 
 // Arrays marked [18] are indexed by horse number 1..18 and [18][3] by horse
 // number and snapshot number 1..3; index 0 is unused so that the code reads

@@ -2,6 +2,9 @@
 
 #include "codes/courses.h"
 #include "codes/numbers.h"
+#include "records/odds_record.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/sjis.h"
 
@@ -10,8 +13,8 @@ namespace tw {
 std::string RaceListEntryText(const std::string& race) {
   static const std::string kMeeting = Sjis("回 ");
   static const std::string kDay = Sjis("日");
-  return CourseGroupName(Field(race, 20, 2)) + PadNumber(Field(race, 22, 2)) + kMeeting +
-         PadNumber(Field(race, 24, 2)) + kDay + PadNumber(Field(race, 26, 2)) + "R";
+  return CourseGroupName(CourseCode(race)) + PadNumber(MeetingNumber(race)) + kMeeting + PadNumber(MeetingDay(race)) +
+         kDay + PadNumber(RaceNumberText(race)) + "R";
 }
 
 RaceHeaderTexts RaceHeader(const std::string& race) {
@@ -23,16 +26,16 @@ RaceHeaderTexts RaceHeader(const std::string& race) {
   static const std::string kHour = Sjis("時");
   static const std::string kPost = Sjis("分発走");
   RaceHeaderTexts t;
-  t.dateLine = Field(race, 12, 4) + kYear + Field(race, 16, 2) + kMonth + Field(race, 18, 2) + kDay +
-               CourseName(Field(race, 20, 2)) + Field(race, 22, 2) + kMeeting + Field(race, 24, 2) + kDay;
-  t.raceLine = PadNumber(Field(race, 26, 2)) + "R";
-  t.fieldLine = PadNumber(Field(race, 882, 2)) + kRunners;
-  t.postLine = Field(race, 874, 2) + kHour + Field(race, 876, 2) + kPost;
+  t.dateLine = RaceYear(race) + kYear + RaceMonth(race) + kMonth + RaceDayOfMonth(race) + kDay +
+               CourseName(CourseCode(race)) + MeetingNumber(race) + kMeeting + MeetingDay(race) + kDay;
+  t.raceLine = PadNumber(RaceNumberText(race)) + "R";
+  t.fieldLine = PadNumber(RunnerCountText(race)) + kRunners;
+  t.postLine = PostHour(race) + kHour + PostMinute(race) + kPost;
   return t;
 }
 
 std::string PostTimeLess30(const std::string& race) {
-  std::string post = Field(race, 874, 4);
+  std::string post = PostTime(race);
   if (IsBlank(post) || post == "0000") return {};
   // A damaged post time before 00:30 would give a negative time.
   if (IntValue(post.substr(0, 2)) * 60 + IntValue(post.substr(2, 2)) < 30) return {};
@@ -41,7 +44,7 @@ std::string PostTimeLess30(const std::string& race) {
 
 PerSnapshot<std::string> PlannedFetchTimes(const std::string& race) {
   PerSnapshot<std::string> t;
-  long long r = FieldInt(race, 26, 2);
+  long long r = RaceNumber(race);
   if (r == 1) {
     t[1] = "0915";
     t[2] = "0930";
@@ -62,14 +65,14 @@ PerSnapshot<std::string> PlannedFetchTimes(const std::string& race) {
 std::string SnapshotTimeText(const std::string& odds) {
   static const std::string kHour = Sjis("時");
   static const std::string kMinute = Sjis("分");
-  std::string hour = Field(odds, 32, 2);
+  std::string hour = AnnouncementHour(odds);
   if (IsBlank(hour)) return {};
-  return hour + kHour + Field(odds, 34, 2) + kMinute;
+  return hour + kHour + AnnouncementMinute(odds) + kMinute;
 }
 
 int SnapshotCountOf(const RaceSlot& slot) {
   for (int s = kSnapshots; s >= 1; --s) {
-    if (!IsBlank(Field(slot.winOdds[s], 12, 4))) return s;
+    if (HoldsSnapshot(slot.winOdds[s])) return s;
   }
   return 0;
 }

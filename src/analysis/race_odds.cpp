@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codes/pairs.h"
+#include "records/race_record.h"
 #include "text/fields.h"
 
 namespace tw {
@@ -17,13 +18,9 @@ RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quine
 
 int RaceOdds::PairCount() const { return quinellaMode ? kQuinellaPairs : kBracketPairs; }
 
-int RunnerCountOf(const RaceSlot& slot) { return static_cast<int>(FieldInt(slot.race, 882, 2)); }
-
-int HorsesOf(int runnerCount) { return std::clamp(runnerCount, 0, kMaxRunners); }
-
 RaceOdds RaceOddsOf(const RaceSlot& slot, bool fromYear2005) {
-  const int count = RunnerCountOf(slot);
-  return RaceOdds(slot, count, HorsesOf(count), IsQuinellaMode(count, fromYear2005),
+  const int count = StoredRunnerCount(slot.race);
+  return RaceOdds(slot, count, RunnerSlotCount(slot.race), IsQuinellaMode(count, fromYear2005),
                   std::clamp(slot.analysis.snapshotCount, 0, kSnapshots));
 }
 

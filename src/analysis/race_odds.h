@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "analysis/race_day_model.h"
+#include "records/odds_record.h"
 
 namespace tw {
 
@@ -15,11 +16,13 @@ class RaceOdds {
   RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest);
 
   // Win odds of horse h (1..18) in snapshot s (1..3), 4 bytes.
-  std::string_view Win(int s, int h) const { return Read(win_[s], 46 + 8 * (h - 1), 4); }
+  std::string_view Win(int s, int h) const { return Read(win_[s], WinOddsPosition(h), kWinOddsWidth); }
   // Bracket-quinella odds of bracket pair j (1..36), 5 bytes.
-  std::string_view Bracket(int s, int j) const { return Read(win_[s], 606 + 9 * (j - 1), 5); }
+  std::string_view Bracket(int s, int j) const { return Read(win_[s], BracketOddsPosition(j), kBracketOddsWidth); }
   // Quinella odds of pair j (1..153), 6 bytes.
-  std::string_view Quinella(int s, int j) const { return Read(quinella_[s], 45 + 13 * (j - 1), 6); }
+  std::string_view Quinella(int s, int j) const {
+    return Read(quinella_[s], QuinellaOddsPosition(j), kQuinellaOddsWidth);
+  }
   // The odds of pair j in the pair mode's table.
   std::string_view Pair(int s, int j) const { return quinellaMode ? Quinella(s, j) : Bracket(s, j); }
   // Number of pairs in the pair mode's table (153 or 36).
@@ -39,11 +42,6 @@ class RaceOdds {
   PerSnapshot<std::string> win_;
   PerSnapshot<std::string> quinella_;
 };
-
-// The race's runner count (登録頭数) as stored, and the number of horse slots
-// it covers (a count above 18 or below 0 is held to the 18 slots).
-int RunnerCountOf(const RaceSlot& slot);
-int HorsesOf(int runnerCount);
 
 RaceOdds RaceOddsOf(const RaceSlot& slot, bool fromYear2005);
 

@@ -8,6 +8,9 @@
 #include "cli/command_prelude.h"
 #include "cli/json_writer.h"
 #include "codes/pairs.h"
+#include "records/odds_record.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/format.h"
@@ -74,9 +77,9 @@ void WriteRace(JsonWriter& json, const RaceSlot& slot, int i) {
   };
   json.BeginObject();
   json.Key("slot").Int(i);
-  json.Key("key").String(Utf8(Field(slot.race, 12, 16)));
-  json.Key("raceNumber").Int(FieldInt(slot.race, 26, 2));
-  json.Key("runners").Int(FieldInt(slot.race, 882, 2));
+  json.Key("key").String(Utf8(RaceKey(slot.race)));
+  json.Key("raceNumber").Int(RaceNumber(slot.race));
+  json.Key("runners").Int(StoredRunnerCount(slot.race));
   json.Key("snapshotCount").Int(a.snapshotCount);
   texts("fetchTimes", a.fetchTimes);
   texts("winSnapshotTimes", a.winSnapshotTimes);
@@ -110,16 +113,16 @@ void WriteRace(JsonWriter& json, const RaceSlot& slot, int i) {
 std::string BetOddsText(const RaceDayModel& model, const RaceSlot& slot, const std::string& label) {
   int s = slot.analysis.snapshotCount;
   if (s < 1) return {};
-  int n = static_cast<int>(FieldInt(slot.race, 882, 2));
+  int n = StoredRunnerCount(slot.race);
   long long v = 0;
   if (IsQuinellaMode(n, model.fromYear2005)) {
     int j = QuinellaPairIndex(label);
     if (j == 0) return {};
-    v = FieldInt(slot.quinellaOdds[s], 45 + 13 * (j - 1), 6);
+    v = IntValue(QuinellaOddsOf(slot.quinellaOdds[s], j));
   } else {
     int j = BracketPairIndex(label);
     if (j == 0) return {};
-    v = FieldInt(slot.winOdds[s], 606 + 9 * (j - 1), 5);
+    v = IntValue(BracketOddsOf(slot.winOdds[s], j));
   }
   if (v < 1) return {};
   return Format("%.1f", static_cast<double>(v) / 10.0);
@@ -181,7 +184,7 @@ void WriteDayText(const RaceDayModel& model, const std::string& dayName, std::os
     if (!a.present) continue;
     int axis = AxisHorse(a);
     out << Format("[%2d] ", i) << SjisToUtf8(RaceListEntryText(slot.race))
-        << Format("  runners %2lld  snapshots %d", FieldInt(slot.race, 882, 2), a.snapshotCount);
+        << Format("  runners %2d  snapshots %d", StoredRunnerCount(slot.race), a.snapshotCount);
     if (axis > 0) {
       out << Format("  axis %2d (condition %d)", axis, a.axisRule);
     } else {

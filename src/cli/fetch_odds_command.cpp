@@ -2,6 +2,7 @@
 
 #include "acquire/odds_fetch.h"
 #include "cli/command_prelude.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 
 namespace tw {
@@ -48,7 +49,7 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
   std::vector<std::string> keys;
   const RaceDayModel& model = session.model();
   for (int i = 0; i < model.raceCount && i < kMaxRaces; ++i) {
-    std::string key = Field(model.slots[static_cast<size_t>(i)].race, 12, 16);
+    std::string key = RaceKey(model.slots[static_cast<size_t>(i)].race);
     if (!oneRace || key == race) keys.push_back(key);
   }
   if (oneRace && keys.empty()) return prelude.Fail("the day has no race " + race);

@@ -7,10 +7,13 @@
 
 #include "feedgen/feed_market.h"
 #include "feedgen/feed_plan.h"
+#include "records/layout.h"
 
 namespace tw {
 
-inline constexpr size_t kRaLength = 1272, kSeLength = 555, kHrLength = 719, kO1Length = 962, kO2Length = 2042;
+// The record lengths with CR LF, under the short names the builders use.
+inline constexpr size_t kRaLength = kRaceRecordLength, kSeLength = kRunnerRecordLength, kHrLength = kPayoutRecordLength,
+                        kO1Length = kWinOddsRecordLength, kO2Length = kQuinellaOddsRecordLength;
 
 // Which stage of a race the record shows.
 enum class RaceStage { kEntries, kCard, kResults };

@@ -6,6 +6,10 @@
 #include "base/settings.h"
 #include "base/user_port.h"
 #include "import/timeseries_folder.h"
+#include "records/day_files.h"
+#include "records/layout.h"
+#include "records/odds_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -18,15 +22,7 @@ struct OddsType {
   size_t lineLength;  // a blank snapshot line of the day's odds file
 };
 
-constexpr OddsType kOddsTypes[2] = {{".jvO1", 960}, {".jvO2", 2040}};
-
-bool AllDigits(const std::string& text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
+constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength}, {".jvO2", kQuinellaLineLength}};
 
 // A small integer field: digits with spaces around them; -1 when the text is
 // anything else.
@@ -43,12 +39,6 @@ bool IsBlankText(const std::string& text) {
     if (static_cast<unsigned char>(c) > ' ') return false;
   }
   return true;
-}
-
-// The day name of a race record: yyyy年mm月dd日.
-std::string DayNameOfRace(const std::string& race) {
-  static const std::string year = Sjis("年"), month = Sjis("月"), day = Sjis("日");
-  return Field(race, 12, 4) + year + Field(race, 16, 2) + month + Field(race, 18, 2) + day;
 }
 
 // Writes `line` as line `index` of the odds file, padding a short file with
@@ -97,11 +87,11 @@ std::string NearestAnnouncement(const std::vector<std::string>& lines, int targe
   const std::string* chosen = nullptr;
   for (const std::string& line : lines) {
     // A line too short to hold its announcement time is not a record.
-    if (line.size() < 35) continue;
+    if (line.size() < kOddsRecordMin) continue;
     // Sales of another day (for example the day before) do not count.
-    if (Field(line, 16, 4) != Field(line, 28, 4)) continue;
-    int hour = DigitsValue(Field(line, 32, 2));
-    int minute = DigitsValue(Field(line, 34, 2));
+    if (RaceMonthDay(line) != AnnouncementMonthDay(line)) continue;
+    int hour = DigitsValue(AnnouncementHour(line));
+    int minute = DigitsValue(AnnouncementMinute(line));
     if (hour < 0 || minute < 0) continue;
     int d = std::abs(target - (hour * 60 + minute));
     if (d < best) {
@@ -113,8 +103,8 @@ std::string NearestAnnouncement(const std::vector<std::string>& lines, int targe
 }
 
 std::string TimeSeriesFilePath(const std::string& folder, const std::string& race, const std::string& extension) {
-  std::string date = Field(race, 12, 8);
-  std::string code = Field(race, 20, 8);
+  std::string date = DateKey(race);
+  std::string code = RacePlace(race);
   if (!AllDigits(date) || !AllDigits(code)) return {};
   return JoinPath(JoinPath(folder, date), code + extension);
 }
@@ -164,7 +154,8 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
         if (chosen.empty()) continue;
         // A race without a third fetch time gets no third snapshot.
         if (s == 3 && target <= 0) continue;
-        std::string oddsPath = JoinPath(dataFolder, DayNameOfRace(slot.race) + odds.extension);
+        // The time-series path above named the race's date in digits.
+        std::string oddsPath = JoinPath(dataFolder, DayNameOf(slot.race).value_or("") + odds.extension);
         std::string error;
         if (!WriteSnapshotLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, error)) {
           result.outcome = ImportOutcome::kSaveFailed;

@@ -6,6 +6,10 @@
 #include "codes/numbers.h"
 #include "codes/pairs.h"
 #include "print/share_chart_print.h"
+#include "records/odds_record.h"
+#include "records/payout_record.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -48,16 +52,11 @@ const PageTexts& Texts() {
   return texts;
 }
 
-int RunnerCount(const RaceSlot& slot) {
-  // The arrays hold 18 horses; a damaged count must not read past them.
-  return std::clamp(static_cast<int>(FieldInt(slot.race, 882, 2)), 0, kMaxRunners);
-}
-
 std::string DateLine(const std::string& race) {
   const PageTexts& t = Texts();
-  return Field(race, 12, 4) + t.year + Field(race, 16, 2) + t.month + Field(race, 18, 2) + t.day +
-         CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 22, 2)) + t.meeting + PadNumber(Field(race, 24, 2)) +
-         t.day + PadNumber(Field(race, 26, 2)) + t.raceTail + PadNumber(Field(race, 882, 2)) + t.runners;
+  return RaceYear(race) + t.year + RaceMonth(race) + t.month + RaceDayOfMonth(race) + t.day +
+         CourseName(CourseCode(race)) + PadNumber(MeetingNumber(race)) + t.meeting + PadNumber(MeetingDay(race)) +
+         t.day + PadNumber(RaceNumberText(race)) + t.raceTail + PadNumber(RunnerCountText(race)) + t.runners;
 }
 
 void DrawHead(PageCanvas& canvas, const RaceSlot& slot) {
@@ -65,7 +64,7 @@ void DrawHead(PageCanvas& canvas, const RaceSlot& slot) {
   canvas.Text(200, 30, Texts().title);
   canvas.SetFont(11, true);
   canvas.Text(450, 130, DateLine(slot.race));
-  canvas.Text(450, 170, Field(slot.race, 33, 60));
+  canvas.Text(450, 170, RaceName(slot.race));
 }
 
 void DrawTitles(PageCanvas& canvas, const RaceSlot& slot, int s) {
@@ -79,13 +78,13 @@ void DrawTitles(PageCanvas& canvas, const RaceSlot& slot, int s) {
   canvas.Text(300, 220, t.race);
 
   canvas.SetFont(20, true);
-  canvas.Text(200, 95, CourseName(Field(slot.race, 20, 2)));
+  canvas.Text(200, 95, CourseName(CourseCode(slot.race)));
   canvas.SetPenWidth(10);
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetBrush(kBlack, BrushStyle::Solid);
   canvas.Rectangle(200, 170, 280, 250);
   canvas.SetTextColour(kWhite);
-  const int raceNumber = static_cast<int>(FieldInt(slot.race, 26, 2));
+  const int raceNumber = static_cast<int>(RaceNumber(slot.race));
   canvas.Text(raceNumber >= 10 ? 205 : 220, 175, Format("%d", raceNumber));
   canvas.SetTextColour(kBlack);
 }
@@ -131,22 +130,11 @@ struct ResultPair {
 };
 
 ResultPair ResultOf(const std::string& payout, bool quinellaMode, int e) {
-  long long first = 0;
-  long long second = 0;
+  const PairPayout paid = quinellaMode ? QuinellaPayout(payout, e) : BracketPayout(payout, e);
   ResultPair result;
-  if (quinellaMode) {
-    const int at = 246 + 16 * (e - 1);
-    first = FieldInt(payout, at, 2);
-    second = FieldInt(payout, at + 2, 2);
-    result.payout = FieldInt(payout, at + 4, 9);
-  } else {
-    const int at = 207 + 13 * (e - 1);
-    first = FieldInt(payout, at, 1);
-    second = FieldInt(payout, at + 1, 1);
-    result.payout = FieldInt(payout, at + 2, 9);
-  }
-  if (first > 0 && second > 0)
-    result.label = Format("%2d-", static_cast<int>(first)) + Format("%2d", static_cast<int>(second));
+  result.payout = paid.yen;
+  if (paid.first > 0 && paid.second > 0)
+    result.label = Format("%2d-", static_cast<int>(paid.first)) + Format("%2d", static_cast<int>(paid.second));
   return result;
 }
 
@@ -240,10 +228,10 @@ void DrawValues(PageCanvas& canvas, const RaceAnalysis& a, int n) {
 long long BetOdds(const RaceSlot& slot, const std::string& label, bool quinellaMode, int s) {
   if (quinellaMode) {
     const int k = QuinellaPairIndex(label);
-    return k > 0 ? FieldInt(slot.quinellaOdds[s], 45 + 13 * (k - 1), 6) : 0;
+    return k > 0 ? IntValue(QuinellaOddsOf(slot.quinellaOdds[s], k)) : 0;
   }
   const int k = BracketPairIndex(label);
-  return k > 0 ? FieldInt(slot.winOdds[s], 606 + 9 * (k - 1), 5) : 0;
+  return k > 0 ? IntValue(BracketOddsOf(slot.winOdds[s], k)) : 0;
 }
 
 void DrawBets(PageCanvas& canvas, const RaceSlot& slot, int n, int s, bool quinellaMode) {
@@ -273,7 +261,7 @@ const std::string& PrintFontName() {
 }
 
 std::string AnalysisPageTitle(const std::string& race) {
-  return CourseGroupName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2)) + "R";
+  return CourseGroupName(CourseCode(race)) + PadNumber(RaceNumberText(race)) + "R";
 }
 
 Page BuildAnalysisPage(const RaceDayModel& model, int slotIndex) {
@@ -290,7 +278,7 @@ Page BuildAnalysisPage(const RaceDayModel& model, int slotIndex) {
     return page;
   }
 
-  const int n = RunnerCount(slot);
+  const int n = RunnerSlotCount(slot.race);
   const bool quinellaMode = IsQuinellaMode(n, model.fromYear2005);
   DrawTitles(canvas, slot, s);
   const int j = BetCount(slot.analysis);

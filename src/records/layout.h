@@ -1,9 +1,10 @@
-// Layout of the race-day files: stored line lengths, line counts, the fields
-// every record begins with, and the file names of a day.
+// Layout of the race-day files: record lengths, line counts and the shortest
+// records the store accepts.
 //
 // A record is stored as one line without its CR LF. Every line of a file,
 // record or blank, has exactly the stored length of its record type, so that
-// readers can read the files as fixed-length records.
+// readers can read the files as fixed-length records of the length with the
+// CR LF.
 #pragma once
 
 #include <optional>
@@ -20,6 +21,15 @@ inline constexpr size_t kPayoutLineLength = 717;     // HR
 inline constexpr size_t kWinOddsLineLength = 960;    // O1
 inline constexpr size_t kQuinellaLineLength = 2040;  // O2
 
+// Record lengths with their CR LF, as received and as the loader reads the
+// stored files line by line.
+inline constexpr size_t kLineEndLength = 2;
+inline constexpr size_t kRaceRecordLength = kRaceLineLength + kLineEndLength;              // 1272
+inline constexpr size_t kRunnerRecordLength = kRunnerLineLength + kLineEndLength;          // 555
+inline constexpr size_t kPayoutRecordLength = kPayoutLineLength + kLineEndLength;          // 719
+inline constexpr size_t kWinOddsRecordLength = kWinOddsLineLength + kLineEndLength;        // 962
+inline constexpr size_t kQuinellaOddsRecordLength = kQuinellaLineLength + kLineEndLength;  // 2042
+
 inline constexpr int kRacesPerCourse = 12;
 inline constexpr int kRunnerSlots = 18;
 inline constexpr int kDayRaceSlots = 36;
@@ -28,23 +38,10 @@ inline constexpr size_t kRunnerFileLines = kRacesPerCourse * kRunnerSlots;   // 
 inline constexpr size_t kRaceFileFullLines = kDayRaceSlots;                  // 36
 inline constexpr size_t kOddsFileLines = kDayRaceSlots * kSnapshotsPerRace;  // 108
 
-// The zeros that replace data kind and creation date (positions 3-11) of race
-// records, and of payout records from the race-card download.
-inline constexpr std::string_view kZeroedKindAndDate = "000000000";
-
-// Fields every record begins with (1-based positions).
-std::string RecordType(std::string_view record);      // 1-2
-std::string DataKind(std::string_view record);        // 3
-std::string RaceKey(std::string_view record);         // 12-27
-long long RaceDate(std::string_view record);          // 12-19 as an integer
-long long RaceNumber(std::string_view record);        // 26-27 as an integer
-long long HorseNumber(std::string_view record);       // SE 29-30 as an integer
-long long AnnouncementTime(std::string_view record);  // O1/O2 28-35 (mmddhhmm)
-
-// The day name of a record, year 12-15 + "年" + month 16-17 + "月" + day
-// 18-19 + "日" (14 bytes). nullopt unless positions 12-19 are all digits, so
-// that a damaged record can never name a file outside the data folder.
-std::optional<std::string> DayNameOf(std::string_view record);
+// The shortest records that still carry every field their placement reads.
+inline constexpr size_t kKeyedRecordMin = 27;   // race key up to position 27
+inline constexpr size_t kRunnerRecordMin = 30;  // horse number at 29-30
+inline constexpr size_t kOddsRecordMin = 35;    // announcement time at 28-35
 
 // The record as the line to store: its final line end removed, then padded
 // with spaces or cut to `length`. nullopt when the record is shorter than
@@ -55,16 +52,5 @@ std::optional<std::string> StoredLine(std::string_view record, size_t length, si
 // Every line padded with spaces or cut to `length`; at least `minLines` lines
 // (blank lines appended).
 void NormaliseLines(std::vector<std::string>& lines, size_t length, size_t minLines = 0);
-
-// File names of a day (names, not paths).
-std::string RaceFileName(const std::string& dayName);                                   // .jvRA
-std::string RunnerFileName(const std::string& dayName, const std::string& courseCode);  // + course + .jvSEr
-std::string PayoutFileName(const std::string& dayName);                                 // .jvHR
-std::string WinOddsFileName(const std::string& dayName);                                // .jvO1
-std::string QuinellaOddsFileName(const std::string& dayName);                           // .jvO2
-
-// `path` with its extension (from the last '.') replaced by `extension`
-// (".jvO1"); appended when the name has none.
-std::string WithExtension(const std::string& path, const std::string& extension);
 
 }  // namespace tw

@@ -2,6 +2,9 @@
 
 #include "codes/courses.h"
 #include "codes/numbers.h"
+#include "records/odds_record.h"
+#include "records/race_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -16,11 +19,11 @@ const std::string kDearIcon = "<img src=\"./image/lis1.gif\">";
 
 // How one bet type is read from the payout record and reported.
 struct BetType {
-  int firstPos;              // first horse of entry 1; entries lie 16 bytes apart
-  int entries;               // 3 quinella, 7 wide
-  long long blueBelow;       // payouts below this are blue with lis2
-  long long longShotAbove;   // "穴的中" writes only payouts above this
-  const std::string* title;  // "R[馬連　]：　" or "R[ワイド]：　"
+  PairPayout (*entryOf)(std::string_view payout, int e);  // entry e of the payout record
+  int entries;                                            // 3 quinella, 7 wide
+  long long blueBelow;                                    // payouts below this are blue with lis2
+  long long longShotAbove;                                // "穴的中" writes only payouts above this
+  const std::string* title;                               // "R[馬連　]：　" or "R[ワイド]：　"
 };
 
 const std::string& QuinellaTitle() {
@@ -32,13 +35,10 @@ const std::string& WideTitle() {
   return text;
 }
 
-PayoutEntry EntryAt(const std::string& payout, int firstPos, int e) {
-  int pos = firstPos + 16 * (e - 1);
-  long long first = FieldInt(payout, pos, 2);
-  long long second = FieldInt(payout, pos + 2, 2);
+PayoutEntry EntryOf(const PairPayout& paid) {
   PayoutEntry entry;
-  if (first > 0 && second > 0) entry.label = Format("%2lld-", first) + Format("%2lld", second);
-  entry.yen = FieldInt(payout, pos + 4, 9);
+  if (paid.first > 0 && paid.second > 0) entry.label = Format("%2lld-", paid.first) + Format("%2lld", paid.second);
+  entry.yen = paid.yen;
   return entry;
 }
 
@@ -55,7 +55,7 @@ void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType&
   const std::string& race = slot.race;
   long long threshold = kind == HitReportKind::kAllHits ? 0 : type.longShotAbove;
   for (int e = 1; e <= type.entries; ++e) {
-    PayoutEntry entry = EntryAt(slot.payout, type.firstPos, e);
+    PayoutEntry entry = EntryOf(type.entryOf(slot.payout, e));
     if (entry.label.empty() || bet != entry.label) continue;
     if (entry.yen <= threshold) continue;
     bool cheap = entry.yen < type.blueBelow;
@@ -64,24 +64,24 @@ void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType&
     std::string hit = *type.title + bet + PayoutText(entry.yen);
     // The short race name goes into the fragment as stored; only the two
     // characters that would break the markup are escaped.
-    std::string name = kFullWidthSpace + EscapeHtmlMarkup(Field(race, 593, 12));
-    lines.report.push_back(icon + font + CourseName(Field(race, 20, 2)) + PadNumber(Field(race, 26, 2)) + hit + name +
+    std::string name = kFullWidthSpace + EscapeHtmlMarkup(ShortRaceName(race));
+    lines.report.push_back(icon + font + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) + hit + name +
                            "</font>" + "<br>");
     // yyyy mmdd course race, unformatted
-    lines.cumulative.push_back(Field(race, 12, 4) + Field(race, 16, 4) + Field(race, 20, 2) + Field(race, 26, 2) + hit);
+    lines.cumulative.push_back(RaceYear(race) + RaceMonthDay(race) + CourseCode(race) + RaceNumberText(race) + hit);
   }
 }
 
 }  // namespace
 
-PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e) { return EntryAt(payout, 246, e); }
+PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e) { return EntryOf(QuinellaPayout(payout, e)); }
 
 std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
   // The grid lists the non-empty labels in order. It shows one "　" row for a
   // race without bets, and also when the race view's fetch count reads "１回"
   // (snapshot 1 present, snapshot 2 missing), whatever snapshot 3 holds.
   std::vector<std::string> rows;
-  auto present = [&](int s) { return !IsBlank(Field(slot.winOdds[s], 12, 4)); };
+  auto present = [&](int s) { return HoldsSnapshot(slot.winOdds[s]); };
   if (!(present(1) && !present(2))) {
     for (int r = 1; r <= kMaxRunners; ++r) {
       if (!slot.analysis.betLabels[r].empty()) rows.push_back(slot.analysis.betLabels[r]);
@@ -125,8 +125,8 @@ std::string EscapeHtmlMarkup(const std::string& text) {
 }
 
 void AddRaceHitLines(const RaceSlot& slot, HitReportKind kind, HitLines& lines) {
-  const BetType quinella{246, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
-  const BetType wide{294, kWidePayoutEntries, 5000, 3000, &WideTitle()};
+  const BetType quinella{QuinellaPayout, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
+  const BetType wide{WidePayout, kWidePayoutEntries, 5000, 3000, &WideTitle()};
   for (const std::string& cell : BetGridLabels(slot)) {
     std::string bet = cell.substr(0, 5);
     AddBetTypeHits(slot, bet, quinella, kind, lines);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/race_day_model.h"
+#include "records/payout_record.h"
 
 namespace tw {
 
@@ -15,9 +16,6 @@ enum class HitReportKind {
   kAllHits,   // "的中": every hit
   kLongShots  // "穴的中": quinella above 5000 yen, wide above 3000 yen
 };
-
-inline constexpr int kQuinellaPayoutEntries = 3;
-inline constexpr int kWidePayoutEntries = 7;
 
 // One paying pair of the payout record.
 struct PayoutEntry {

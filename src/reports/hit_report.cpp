@@ -1,6 +1,7 @@
 #include "reports/hit_report.h"
 
 #include "base/user_port.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -19,7 +20,7 @@ std::string HitReportResult::ReportText() const { return JoinLines(reportLines);
 
 std::string HitReportFileName(const RaceDayModel& model) {
   const std::string& race = model.slots[0].race;
-  return "TK" + Field(race, 12, 4) + Field(race, 16, 4) + ".txt";
+  return "TK" + RaceYear(race) + RaceMonthDay(race) + ".txt";
 }
 
 HitReportResult RunHitReport(const RaceDayModel& model, const std::vector<int>& rowSlots, HitReportKind kind,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "records/odds_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/format.h"
@@ -10,13 +12,6 @@
 namespace tw {
 
 namespace {
-
-bool AllDigits(const std::string& s, size_t pos, size_t n) {
-  if (pos + n > s.size()) return false;
-  for (size_t i = pos; i < pos + n; ++i)
-    if (s[i] < '0' || s[i] > '9') return false;
-  return true;
-}
 
 // "<14 digits>-<label>.jvd" gives the time stamp; empty when the name is not of that form.
 std::string TimestampOfName(const std::string& name) {
@@ -44,7 +39,7 @@ std::string DateOf(const DateTime& t) { return FormatCompact(t).substr(0, 8); }
 }  // namespace
 
 bool IsTimestamp(const std::string& text) {
-  if (text.size() != 14 || !AllDigits(text, 0, 14)) return false;
+  if (text.size() != 14 || !AllDigits(text)) return false;
   DateTime t;
   return ParseCompact(text, t);
 }
@@ -57,7 +52,7 @@ bool IsRaceKey(const std::string& key) {
     char c = key[i];
     if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'))) return false;
   }
-  return AllDigits(key, 10, 6);
+  return AllDigits(key.substr(10, 6));
 }
 
 std::vector<FeedFile> ListStoredFiles(const std::string& feed) { return ListTimedFiles(JoinPath(feed, "RACE")); }
@@ -75,7 +70,7 @@ std::vector<std::string> ReadFeedRecords(const std::string& path) {
 
 bool FileHasRaceDates(const std::string& path, const std::string& first, const std::string& last) {
   for (const std::string& rec : ReadFeedRecords(path)) {
-    std::string date = Field(rec, 12, 8);
+    std::string date = DateKey(rec);
     if (date >= first && date <= last) return true;
   }
   return false;
@@ -101,9 +96,10 @@ std::vector<std::string> OddsAt(const std::string& feed, const std::string& race
 
   std::string best[2], bestStamp[2];
   for (const std::string& rec : ReadFeedRecords(path)) {
-    int type = rec.compare(0, 2, "O1") == 0 ? 0 : rec.compare(0, 2, "O2") == 0 ? 1 : -1;
+    const std::string recordType = RecordType(rec);
+    int type = recordType == "O1" ? 0 : recordType == "O2" ? 1 : -1;
     if (type < 0) continue;
-    std::string mmddhhmm = Field(rec, 28, 8);
+    std::string mmddhhmm = AnnouncementText(rec);
     std::string stamp;
     if (mmddhhmm == "00000000") {
       stamp = dayEnd;

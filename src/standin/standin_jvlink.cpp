@@ -31,10 +31,6 @@ std::vector<std::string> SpecIds(const std::string& spec) {
   return ids;
 }
 
-bool AllDigitsText(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool IsAbsolute(const std::string& path) {
   if (!path.empty() && (path[0] == '/' || path[0] == '\\')) return true;
   return path.size() >= 2 && path[1] == ':';
@@ -223,7 +219,7 @@ int StandInJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key)
     if (!IsDateKey(key)) return -114;
     records = ResultsAt(FeedFolder(), key, now);
     fileName = key;
-  } else if (dataSpec.size() == 4 && dataSpec.compare(0, 2, "0B") == 0 && AllDigitsText(dataSpec.substr(2))) {
+  } else if (dataSpec.size() == 4 && dataSpec.compare(0, 2, "0B") == 0 && AllDigits(dataSpec.substr(2))) {
     return -1;  // a real-time spec the feed has no data for
   } else {
     return -111;

@@ -1,5 +1,6 @@
 #include "store/odds_files.h"
 
+#include "records/day_files.h"
 #include "records/layout.h"
 #include "text/files.h"
 #include "text/sjis.h"

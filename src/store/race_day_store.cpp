@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "codes/numbers.h"
+#include "records/day_files.h"
 #include "records/layout.h"
+#include "records/record_header.h"
+#include "records/runner_record.h"
 #include "store/snapshot_slot.h"
 #include "text/fields.h"
 #include "text/files.h"
@@ -12,11 +14,6 @@
 namespace tw {
 
 namespace {
-
-// The shortest record that still carries every field its placement reads.
-constexpr size_t kKeyedRecordMin = 27;   // race key up to position 27
-constexpr size_t kRunnerRecordMin = 30;  // horse number at 29-30
-constexpr size_t kOddsRecordMin = 35;    // announcement time at 28-35
 
 bool RaceInRange(const std::string& record) {
   long long race = RaceNumber(record);
@@ -112,7 +109,7 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
   if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
-  *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
+  *line = WithZeroedKindAndDate(*line);
 
   StoreResult result = Target(RaceFileName(*day));
   std::vector<std::string> lines;
@@ -153,7 +150,7 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
   auto day = DayNameOf(*line);
   if (!day) return {};
 
-  StoreResult result = Target(RunnerFileName(*day, Field(*line, 20, 2)));
+  StoreResult result = Target(RunnerFileName(*day, CourseCode(*line)));
   std::vector<std::string> lines;
   Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileLines);
   if (existing == Existing::kUnreadable) return result;
@@ -173,7 +170,7 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
   if (!line || RecordType(*line) != "HR" || !RaceInRange(*line)) return {};
   if (source == PayoutSource::kDownload) {
     if (!OnOrAfterFromDate(*line)) return {};  // payouts have no data-kind test
-    *line = Overwrite(*line, std::string(kZeroedKindAndDate), 3);
+    *line = WithZeroedKindAndDate(*line);
   }
   auto day = DayNameOf(*line);
   if (!day) return {};

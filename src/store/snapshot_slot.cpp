@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "records/layout.h"
+#include "records/odds_record.h"
+#include "records/record_header.h"
 #include "text/fields.h"
 
 namespace tw {
@@ -18,10 +20,10 @@ bool IsStorableOddsRecord(std::string_view record) {
 
 int FindSnapshotSlot(std::string_view oddsRecord, const std::vector<std::string>& raceTexts) {
   if (RaceNumber(oddsRecord) <= 0) return -1;  // blank slots never match
-  std::string place = Field(oddsRecord, 20, 8);
+  std::string place = RacePlace(oddsRecord);
   int slots = static_cast<int>(std::min(raceTexts.size(), static_cast<size_t>(kDayRaceSlots)));
   for (int i = 0; i < slots; ++i) {
-    if (Field(raceTexts[i], 20, 8) == place) return i;
+    if (RacePlace(raceTexts[i]) == place) return i;
   }
   return -1;
 }

@@ -41,6 +41,10 @@ std::string Trim(std::string_view text) {
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::string PadRight(std::string_view text, size_t width) {
   std::string out(text.substr(0, std::min(text.size(), width)));
   out.resize(width, ' ');

@@ -24,6 +24,9 @@ std::string Trim(std::string_view text);
 // True when the text is empty or only spaces.
 bool IsBlank(std::string_view text);
 
+// True when the text is not empty and holds only the digits 0-9.
+bool AllDigits(std::string_view text);
+
 // `text` cut or padded with spaces on the right to exactly `width` bytes.
 std::string PadRight(std::string_view text, size_t width);
 

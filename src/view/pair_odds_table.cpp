@@ -45,7 +45,7 @@ PairOddsTable BracketOddsTable(const RaceSlot& slot, int s) {
   t.snapshot = s;
   const std::string& odds = slot.winOdds[static_cast<size_t>(s)];
   t.time = SnapshotTimeText(odds);
-  if (IsBlank(Field(odds, 12, 4))) return t;
+  if (!HoldsSnapshot(odds)) return t;
   for (int j = 1; j <= kBracketPairs; ++j)
     t.fields[static_cast<size_t>(j)] = OddsField(BracketOddsText(slot, s, j), "%6.1f");
   return t;
@@ -57,7 +57,7 @@ PairOddsTable QuinellaOddsTable(const RaceSlot& slot, int s) {
   t.snapshot = s;
   const std::string& odds = slot.quinellaOdds[static_cast<size_t>(s)];
   t.time = SnapshotTimeText(odds);
-  if (IsBlank(Field(odds, 12, 4))) return t;
+  if (!HoldsSnapshot(odds)) return t;
   for (int j = 1; j <= kQuinellaPairs; ++j)
     t.fields[static_cast<size_t>(j)] = OddsField(QuinellaOddsText(slot, s, j), "%7.1f");
   return t;

@@ -7,6 +7,8 @@
 #include "analysis/race_odds.h"
 #include "codes/numbers.h"
 #include "codes/pairs.h"
+#include "records/odds_record.h"
+#include "records/race_record.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -18,7 +20,7 @@ namespace {
 
 constexpr auto I(int i) { return static_cast<size_t>(i); }
 
-bool SnapshotExists(const std::string& odds) { return !IsBlank(Field(odds, 12, 4)); }
+bool SnapshotExists(const std::string& odds) { return HoldsSnapshot(odds); }
 
 std::string Share(double v) { return v > 0 ? Format("%6.2f", v) : std::string(); }
 std::string Difference(double v) { return v < kNoValue ? Format("%6.2f", v) : std::string(); }
@@ -148,8 +150,8 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
   v.slot = slot;
   const RaceSlot& race = model.slots[I(slot)];
   const RaceAnalysis& a = race.analysis;
-  v.runners = HorsesOf(RunnerCountOf(race));
-  v.quinellaMode = IsQuinellaMode(RunnerCountOf(race), model.fromYear2005);
+  v.runners = RunnerSlotCount(race.race);
+  v.quinellaMode = IsQuinellaMode(StoredRunnerCount(race.race), model.fromYear2005);
   v.snapshotCount = a.snapshotCount;
   v.bracketTabVisible = !v.quinellaMode;
   v.quinellaTabVisible = v.quinellaMode;

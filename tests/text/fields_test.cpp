@@ -66,5 +66,16 @@ TEST(Fields, StripLineEnd) {
   EXPECT_EQ(StripLineEnd(""), "");
 }
 
+TEST(Fields, AllDigitsWantsAtLeastOneDigitAndNothingElse) {
+  EXPECT_TRUE(AllDigits("0"));
+  EXPECT_TRUE(AllDigits("20240512"));
+  EXPECT_FALSE(AllDigits(""));
+  EXPECT_FALSE(AllDigits(" 1"));
+  EXPECT_FALSE(AllDigits("1 "));
+  EXPECT_FALSE(AllDigits("-1"));
+  EXPECT_FALSE(AllDigits("12a4"));
+  EXPECT_FALSE(AllDigits(Sjis("１２")));  // full-width digits are not digits
+}
+
 }  // namespace
 }  // namespace tw
