@@ -20,12 +20,11 @@
 #include "analysis/load_race_day.h"
 #include "gui/acquisition_actions.h"
 #include "gui/download_window.h"
-#include "gui/fetch_delay_dialog.h"
 #include "gui/main_window.h"
+#include "gui/minutes_dialog.h"
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/result_interval_dialog.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
@@ -87,9 +86,9 @@ void AcquisitionFormsTest::downloadWindow() {
   QCOMPARE(form.windowTitle(), U("ＪＶデータ取込"));
   QVERIFY(form.thisWeekChoice()->isChecked());
   QCOMPARE(form.picker()->date(), QDate(2024, 5, 3));
-  QCOMPARE(form.label5()->text(), QString("2024/05/03 10:20:30"));
+  QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/03 10:20:30"));
   QCOMPARE(form.statusTimer()->interval(), 10);
-  QVERIFY(form.findChild<QPushButton*>("SpeedButton1")->toolTip().startsWith(U("JRA-VAN")));
+  QVERIFY(form.findChild<QPushButton*>("JVLinkSettingsButton")->toolTip().startsWith(U("JRA-VAN")));
 
   d.jv.openResults = {{0, 1, 0, "20240511183000"}};
   std::string race = test::RaceLine(d.day.Key("05", 9), 10, "1500") + "\r\n";
@@ -97,12 +96,12 @@ void AcquisitionFormsTest::downloadWindow() {
   d.jv.QueueRecord(race);
   d.jv.readResults.push_back({-1, "", ""});
   form.normalChoice()->setChecked(true);
-  QTest::mouseClick(form.findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+  QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
   QCOMPARE(QString::fromStdString(d.jv.calls.front()), QString("JVOpen(RACE,20240503102030,1)"));
-  QCOMPARE(form.listBox()->count(), 1);
-  QCOMPARE(form.listBox()->item(0)->text(), U("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
+  QCOMPARE(form.madeFiles()->count(), 1);
+  QCOMPARE(form.madeFiles()->item(0)->text(), U("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
   QCOMPARE(form.progressLabel()->text(), U("データ読込み完了(1/1)"));
-  QCOMPARE(form.label5()->text(), QString("2024/05/11 18:30:00"));
+  QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/11 18:30:00"));
   QVERIFY(!form.download().running());
 
   // The date picker keeps the time part of the from-time.
@@ -136,20 +135,20 @@ void AcquisitionFormsTest::oddsWindow() {
   const QString pdf = d.dir.path() + "/schedule.pdf";
   printer.setOutputFileName(pdf);
   form.printerProvider = [&] { return &printer; };
-  form.OpenJVLinkSettings();
+  form.PrintSchedule();
   QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
   QCOMPARE(form.fetchButton()->text(), U("ｵｯｽﾞを今すぐ取得"));
 
-  form.OpenOddsFetchWindow();  // nothing ticked
+  form.FetchNow();  // nothing ticked
   QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:オッズ取得するレースをチェックしてください。"}));
-  form.N1Click();
+  form.CheckAllRaces();
   QCOMPARE(form.Ticks(), std::vector<bool>(8, true));
-  form.N2Click();
+  form.UncheckAllRaces();
   form.checkList()->item(2)->setCheckState(Qt::Checked);
   d.ui.events.clear();
   d.jv.rtOpenResults = {0};
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
-  form.OpenOddsFetchWindow();
+  form.FetchNow();
   QCOMPARE(form.progressBar()->value(), 100);
   QCOMPARE(form.progressLabel()->text(), U("データ読込み中:東京 3R"));
   QCOMPARE(QString::fromStdString(d.ui.events.back()), U("inform:データ作成が完了しました。"));
@@ -159,20 +158,20 @@ void AcquisitionFormsTest::oddsWindow() {
 
 void AcquisitionFormsTest::settingDialogs() {
   Day d;
-  FetchDelayDialog delay(d.settings);
+  MinutesDialog delay(FetchDelaySetting(), d.settings);
   QCOMPARE(delay.windowTitle(), U("オッズデータ取得時刻調整"));
-  QCOMPARE(delay.spinEdit()->value(), 5);
-  QCOMPARE(delay.spinEdit()->maximum(), 15);
-  delay.spinEdit()->setValue(9);
-  delay.BitBtn1Click();
+  QCOMPARE(delay.minutesBox()->value(), 5);
+  QCOMPARE(delay.minutesBox()->maximum(), 15);
+  delay.minutesBox()->setValue(9);
+  delay.StoreAndClose();
   QCOMPARE(d.settings.ReadInteger("Time", "delay", 0), 9);
 
-  ResultIntervalDialog interval(d.settings);
+  MinutesDialog interval(ResultIntervalSetting(), d.settings);
   QCOMPARE(interval.windowTitle(), U("データ取得時刻設定"));
-  QCOMPARE(interval.spinEdit()->value(), 15);
-  QCOMPARE(interval.spinEdit()->minimum(), 5);
-  QCOMPARE(interval.spinEdit()->maximum(), 59);
-  interval.spinEdit()->setValue(30);
+  QCOMPARE(interval.minutesBox()->value(), 15);
+  QCOMPARE(interval.minutesBox()->minimum(), 5);
+  QCOMPARE(interval.minutesBox()->maximum(), 59);
+  interval.minutesBox()->setValue(30);
   interval.reject();  // closing without OK stores nothing
   QCOMPARE(d.settings.ReadInteger("Time", "AutoRdataGet", 0), 0);
 }
@@ -188,62 +187,62 @@ void AcquisitionFormsTest::mainWindowCommands() {
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
-  w.MakeDataListBtnClick();
+  w.MakeDayList();
 
   // What the main window does to wire its acquisition commands.
   AcquisitionWidgets widgets;
   widgets.window = &w;
   widgets.dateCombo = w.dateCombo();
-  widgets.datList = w.datList();
-  widgets.autoOzCheck = w.autoOzCheck();
-  widgets.timer4 = w.timer4();
-  widgets.jvBtn = w.action("JVBtn");
-  widgets.ozGetBtn = w.action("OzGetBtn");
-  widgets.ozGetLoopBtn = w.action("OzGetLoopBtn");
-  widgets.sokuhoOddsBtn = w.action("SokuhoOddsBtn");
-  widgets.kekkaGetBtn = w.action("KekkaGetBtn");
-  widgets.n7 = w.action("N7");
-  widgets.n10 = w.action("N10");
+  widgets.raceListBox = w.raceListBox();
+  widgets.autoFetchCheck = w.autoFetchCheck();
+  widgets.resultTimer = w.resultTimer();
+  widgets.download = w.action("Download");
+  widgets.fetchOdds = w.action("FetchOdds");
+  widgets.fetchQueuedRaces = w.action("FetchQueuedRaces");
+  widgets.flashOdds = w.action("FlashOdds");
+  widgets.fetchResults = w.action("FetchResults");
+  widgets.fetchDelay = w.action("FetchDelayItem");
+  widgets.resultInterval = w.action("ResultIntervalItem");
   AcquisitionCallbacks callbacks;
   int reloads = 0;
   callbacks.reloadDay = [&] {
     ++reloads;
-    w.DateComboChange();
+    w.LoadChosenDay();
   };
-  callbacks.showRace = [&] { w.DatListClick(w.datList()->currentRow()); };
-  callbacks.makeDayList = [&] { w.MakeDataListBtnClick(); };
+  callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
+  callbacks.makeDayList = [&] { w.MakeDayList(); };
   AcquisitionActions acquisition(shell, ui, w.model(), widgets, callbacks);
 
-  QVERIFY(w.action("OzGetBtn")->isEnabled());
-  QVERIFY(w.action("SokuhoOddsBtn")->isEnabled());
-  QVERIFY(w.autoOzCheck()->isEnabled());
-  QCOMPARE(acquisition.timer1()->interval(), 40000);
-  QVERIFY(!acquisition.timer1()->isActive());
+  QVERIFY(w.action("FetchOdds")->isEnabled());
+  QVERIFY(w.action("FlashOdds")->isEnabled());
+  QVERIFY(w.autoFetchCheck()->isEnabled());
+  QCOMPARE(acquisition.scheduleTimer()->interval(), 40000);
+  QVERIFY(!acquisition.scheduleTimer()->isActive());
 
   w.dateCombo()->setCurrentIndex(0);
-  w.DateComboChange();
-  QVERIFY(w.datList()->count() == 8);
-  QVERIFY(w.timer4()->isActive());  // today's day arms the result timer
+  w.LoadChosenDay();
+  QVERIFY(w.raceListBox()->count() == 8);
+  QVERIFY(w.resultTimer()->isActive());  // today's day arms the result timer
 
-  w.autoOzCheck()->click();  // today, final card: automatic fetching goes on
-  QVERIFY(w.autoOzCheck()->isChecked());
-  QVERIFY(acquisition.timer1()->isActive());
-  QVERIFY(!w.action("OzGetBtn")->isEnabled());
-  w.autoOzCheck()->click();
-  QVERIFY(!acquisition.timer1()->isActive());
-  QVERIFY(w.action("OzGetBtn")->isEnabled());
+  w.autoFetchCheck()->click();  // today, final card: automatic fetching goes on
+  QVERIFY(w.autoFetchCheck()->isChecked());
+  QVERIFY(acquisition.scheduleTimer()->isActive());
+  QVERIFY(!w.action("FetchOdds")->isEnabled());
+  w.autoFetchCheck()->click();
+  QVERIFY(!acquisition.scheduleTimer()->isActive());
+  QVERIFY(w.action("FetchOdds")->isEnabled());
 
   auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
   QVERIFY(jv);
-  w.datList()->setCurrentRow(4);
-  w.DatListClick(4);
+  w.raceListBox()->setCurrentRow(4);
+  w.ShowRaceOfRow(4);
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
-  w.action("SokuhoOddsBtn")->trigger();
+  w.action("FlashOdds")->trigger();
   QCOMPARE(reloads, 1);
-  QCOMPARE(w.dlLabel()->text(), QString());
+  QCOMPARE(w.statusLabel()->text(), QString());
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
-  QCOMPARE(w.datList()->currentRow(), 4);  // the same race is shown again
+  QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
 }
 
 QTEST_MAIN(AcquisitionFormsTest)

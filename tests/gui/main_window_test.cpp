@@ -47,27 +47,27 @@ void MainFormTest::captionMenusAndHeadings() {
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
   QCOMPARE(menus, QStringList({U("ﾌｧｲﾙ(&F)"), U("ｵﾌﾟｼｮﾝ(&O)"), U("ﾌｫﾙﾀﾞ指定(&D)"), U("ﾍﾙﾌﾟ(&H)")}));
-  QCOMPARE(w.action("Dd1")->statusTip(), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
   QCOMPARE(w.action("FilePrintSetupItem")->text(), U("ﾌﾟﾘﾝﾀの設定(&R)..."));
-  QCOMPARE(w.autoOzCheck()->text(), U("ｵｯｽﾞ自動取得"));
+  QCOMPARE(w.autoFetchCheck()->text(), U("ｵｯｽﾞ自動取得"));
   // Every command is built and enabled.
-  QVERIFY(w.action("PrintBtn")->isEnabled());
-  QVERIFY(w.action("JVBtn")->isEnabled());
+  QVERIFY(w.action("PrintDay")->isEnabled());
+  QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());
 
-  QCOMPARE(w.grid(4)->item(0, 1)->text(), U("買い目"));
-  QCOMPARE(w.grid(4)->item(0, 2)->text(), U("オッズ"));
-  QCOMPARE(w.grid(4)->item(1, 1)->text(), U("　"));
-  QCOMPARE(w.grid(3)->item(0, 3)->text(), U("連対馬"));
-  QCOMPARE(w.grid(1)->item(0, 8)->text(), U("軸条件7"));
-  QCOMPARE(w.grid(2)->item(0, 6)->text(), U("連条件5"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), U("買い目"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), U("オッズ"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), U("　"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), U("連対馬"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), U("軸条件7"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), U("連条件5"));
 
   // The "F" button hides and shows the side panel.
   w.show();
   QVERIFY(w.sidePanel()->isVisible());
-  w.action("SpeedButton19")->trigger();
+  w.action("ToggleRaceList")->trigger();
   QVERIFY(!w.sidePanel()->isVisible());
-  w.action("SpeedButton19")->trigger();
+  w.action("ToggleRaceList")->trigger();
   QVERIFY(w.sidePanel()->isVisible());
   w.close();
 }

@@ -48,9 +48,9 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
     }
   }
   day.Write();
-  window.MakeDataListBtnClick();
+  window.MakeDayList();
   window.dateCombo()->setCurrentIndex(0);
-  window.DateComboChange();
+  window.LoadChosenDay();
 
   const QString pdf = dir.path() + "/print.pdf";
   bool seen = false;
@@ -71,12 +71,12 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
 
       window.printer().setOutputFormat(QPrinter::PdfFormat);
       window.printer().setOutputFileName(pdf);
-      form.findChild<QPushButton*>("SpeedButton1")->click();  // check every page
-      form.findChild<QPushButton*>("BitBtn4")->click();
+      form.findChild<QPushButton*>("CheckAllButton")->click();  // check every page
+      form.findChild<QPushButton*>("PrintCheckedButton")->click();
       form.close();
     });
   };
-  window.action("PrintBtn")->trigger();
+  window.action("PrintDay")->trigger();
   QVERIFY(seen);
   // Pages 1 and 3: the page of the race without odds is skipped.
   const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");

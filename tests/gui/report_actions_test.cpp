@@ -48,9 +48,9 @@ struct Fixture {
       day.AddSamplePayout(slot);
     }
     day.Write();
-    window->MakeDataListBtnClick();
+    window->MakeDayList();
     window->dateCombo()->setCurrentIndex(0);
-    window->DateComboChange();
+    window->LoadChosenDay();
   }
 };
 
@@ -67,9 +67,9 @@ void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   std::string opened;
   f.window->openReport = [&](const std::string& path) { opened = path; };
   QApplication::clipboard()->clear();
-  f.window->action("TekiAnaBtn")->trigger();
+  f.window->action("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
-  QCOMPARE(f.window->datList()->currentRow(), 3);
+  QCOMPARE(f.window->raceListBox()->currentRow(), 3);
   const std::vector<std::string> reports = ListFolder(f.shell->paths().UploadFolder(), "TK*.txt");
   if (reports.empty()) {
     // No hit: nothing written, nothing opened.
@@ -88,22 +88,22 @@ void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
 void ReportActionsTest::timeSeriesFolderAndImport() {
   Fixture f;
   // Without a chosen folder the import stops at its first check.
-  f.window->action("T1")->trigger();
+  f.window->action("ImportTimeSeries")->trigger();
   QVERIFY(f.port.events.size() >= 2);
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
   f.window->folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
-  f.window->action("J1")->trigger();
+  f.window->action("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString("Dir", "jikeiretu", "")), viewer.path());
 
   // With an empty viewer folder the import runs, shows its summary and the
   // day is loaded again.
   f.port.events.clear();
-  f.window->action("T1")->trigger();
+  f.window->action("ImportTimeSeries")->trigger();
   QVERIFY(!f.port.events.empty());
   QVERIFY(!HasInform(f.port, "beep"));
-  QCOMPARE(f.window->datList()->count(), 4);
+  QCOMPARE(f.window->raceListBox()->count(), 4);
 }
 
 QTEST_MAIN(ReportActionsTest)
