@@ -53,7 +53,7 @@ struct AcquisitionCallbacks {
   std::function<void()> reloadDay;      // LoadChosenDay: LoadRaceDay of the day selector's text
   std::function<void()> showRace;       // ShowRaceOfRow of the selected row: ShowRace
   std::function<void()> importPayouts;  // the payout import of the loaded day
-  std::function<void()> makeDayList;    // MakeDayList: "リスト作成"
+  std::function<void()> makeDayList;    // FillDaySelector: "リスト作成"
 };
 
 class AcquisitionActions : public QObject, private AcquisitionHost {

@@ -41,6 +41,7 @@
 #include "import/timeseries_import.h"
 #include "print/print_command.h"
 #include "reports/hit_report.h"
+#include "store/day_list.h"
 #include "text/files.h"
 #include "text/sjis.h"
 #include "view/race_view.h"
@@ -78,7 +79,7 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   ConnectReportsAndImport();
   connect(action("PrintDay"), &QAction::triggered, this, &MainWindow::OpenPrintWindow);
   connect(action("FilePrintItem"), &QAction::triggered, this, &MainWindow::OpenPrintWindow);
-  MakeDayList();
+  FillDaySelector();
 }
 
 QPrinter& MainWindow::printer() {
@@ -176,7 +177,7 @@ void MainWindow::ConnectAcquisition() {
   cb.importPayouts = [this] {
     ImportPayouts(*model_, RaceDayPathsOf(shell_.paths().DataFolder(), FromQt(dateCombo_->currentText())).payout);
   };
-  cb.makeDayList = [this] { MakeDayList(); };
+  cb.makeDayList = [this] { FillDaySelector(); };
   acquisition_ = new AcquisitionActions(shell_, ui_, *model_, w, cb, this);
 }
 
@@ -238,7 +239,7 @@ void MainWindow::BuildActions() {
   // Invisible buttons: pressed by the program itself, never shown.
   AddAction("FetchQueuedRaces", FromUtf8("ｵｯｽﾞ取得（自動）"), QString());
   connect(AddAction("MakeDayList", FromUtf8("リスト作成"), QString()), &QAction::triggered, this,
-          &MainWindow::MakeDayList);
+          &MainWindow::FillDaySelector);
   AddAction("ResetDay", FromUtf8("初期化"), QString());
   action("FilePrintItem")->setMenuRole(QAction::NoRole);
 }
@@ -384,12 +385,10 @@ QTableWidget* MainWindow::judgementGrid(JudgementGridKind kind) const { return r
 
 void MainWindow::WriteGridHeadings() { raceView_->ShowNothing(); }
 
-void MainWindow::MakeDayList() {
-  // Newest day first: the race files sorted by name, walked from the last.
-  const std::vector<std::string> names = ListFolder(shell_.paths().DataFolder(), "*.jvRA");
+void MainWindow::FillDaySelector() {
   dateCombo_->clear();
   ClearRaceList();
-  for (auto it = names.rbegin(); it != names.rend(); ++it) dateCombo_->addItem(ToQt(it->substr(0, 14)));
+  for (const std::string& day : MakeDayList(shell_.paths().DataFolder())) dateCombo_->addItem(ToQt(day));
   dateCombo_->setCurrentIndex(-1);
 }
 

@@ -76,7 +76,7 @@ class MainWindow : public QMainWindow, private RaceDayView {
   const RaceDayModel& model() const { return *model_; }
 
  public Q_SLOTS:
-  void MakeDayList();
+  void FillDaySelector();
   void ToggleRaceList();
   void StoreCloseListAfterLoad();
   void ShowHelp();

@@ -187,7 +187,7 @@ void AcquisitionFormsTest::mainWindowCommands() {
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
-  w.MakeDayList();
+  w.FillDaySelector();
 
   // What the main window does to wire its acquisition commands.
   AcquisitionWidgets widgets;
@@ -210,7 +210,7 @@ void AcquisitionFormsTest::mainWindowCommands() {
     w.LoadChosenDay();
   };
   callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
-  callbacks.makeDayList = [&] { w.MakeDayList(); };
+  callbacks.makeDayList = [&] { w.FillDaySelector(); };
   AcquisitionActions acquisition(shell, ui, w.model(), widgets, callbacks);
 
   QVERIFY(w.action("FetchOdds")->isEnabled());

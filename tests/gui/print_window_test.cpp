@@ -48,7 +48,7 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
     }
   }
   day.Write();
-  window.MakeDayList();
+  window.FillDaySelector();
   window.dateCombo()->setCurrentIndex(0);
   window.LoadChosenDay();
 

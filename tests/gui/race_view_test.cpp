@@ -89,7 +89,7 @@ struct Fixture {
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
-    window->MakeDayList();
+    window->FillDaySelector();
   }
   MainWindow& w() { return *window; }
   RaceViewPanel& panel() { return *w().raceView(); }
@@ -290,7 +290,7 @@ void RaceViewTest::bracketModeDay() {
   old.AddSampleSnapshot(slot, 1, 9, 30);
   old.AddSampleSnapshot(slot, 2, 10, 30);
   old.Write();
-  f.w().MakeDayList();
+  f.w().FillDaySelector();
   QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
   f.w().dateCombo()->setCurrentIndex(1);
   f.w().LoadChosenDay();

@@ -48,7 +48,7 @@ struct Fixture {
       day.AddSamplePayout(slot);
     }
     day.Write();
-    window->MakeDayList();
+    window->FillDaySelector();
     window->dateCombo()->setCurrentIndex(0);
     window->LoadChosenDay();
   }

@@ -70,7 +70,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
   const std::string dayName = DayNameOf(clock.Now());
   QVERIFY(FileExists(shell.paths().DataFile(dayName + ".jvRA")));
 
-  window.MakeDayList();
+  window.FillDaySelector();
   const int dayRow = window.dateCombo()->findText(ToQt(dayName));
   QVERIFY(dayRow >= 0);
   window.dateCombo()->setCurrentIndex(dayRow);
