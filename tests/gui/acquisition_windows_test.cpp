@@ -25,6 +25,7 @@
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "main_window_fixture.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
@@ -177,12 +178,9 @@ void AcquisitionFormsTest::settingDialogs() {
 }
 
 void AcquisitionFormsTest::mainWindowCommands() {
-  QTemporaryDir dir;
-  ManualClock clock({2024, 5, 12, 9, 0, 0});
-  QtUserPort ui;
-  ScriptedJVLinkFactory factory;
-  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory);
-  MainWindow w(shell, ui);
+  test::MainWindowFixture f(true);
+  MainWindow& w = f.OpenWindow();
+  AppShell& shell = *f.shell;
   QVERIFY(w.created());
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
@@ -211,7 +209,7 @@ void AcquisitionFormsTest::mainWindowCommands() {
   };
   callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
   callbacks.makeDayList = [&] { w.FillDaySelector(); };
-  AcquisitionActions acquisition(shell, ui, w.model(), widgets, callbacks);
+  AcquisitionActions acquisition(shell, f.qtPort, w.model(), widgets, callbacks);
 
   QVERIFY(w.action("FetchOdds")->isEnabled());
   QVERIFY(w.action("FlashOdds")->isEnabled());

@@ -8,12 +8,9 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
-#include "support/scripted_jvlink.h"
+#include "main_window_fixture.h"
 
 using namespace tw;
 
@@ -27,20 +24,12 @@ class MainFormTest : public QObject {
 };
 
 namespace {
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort ui;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  Fixture() { shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory); }
-};
 QString U(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
 void MainFormTest::captionMenusAndHeadings() {
-  Fixture f;
-  MainWindow w(*f.shell, f.ui);
+  test::MainWindowFixture f;
+  MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
   QCOMPARE(w.windowTitle(), U("Turfwise for JRA-VAN Data Lab."));
   QCOMPARE(w.size(), QSize(851, 617));
@@ -73,13 +62,13 @@ void MainFormTest::captionMenusAndHeadings() {
 }
 
 void MainFormTest::dayListNewestFirst() {
-  Fixture f;
+  test::MainWindowFixture f;
   QDir(f.dir.path()).mkdir("Data");
   for (const char* day : {"2006年07月15日", "2006年07月22日", "2006年07月16日"}) {
     QFile file(f.dir.path() + "/Data/" + U(day) + ".jvRA");
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
-  MainWindow w(*f.shell, f.ui);
+  MainWindow& w = f.OpenWindow();
   QCOMPARE(w.dateCombo()->count(), 3);
   QCOMPARE(w.dateCombo()->itemText(0), U("2006年07月22日"));
   QCOMPARE(w.dateCombo()->itemText(1), U("2006年07月16日"));
@@ -88,12 +77,10 @@ void MainFormTest::dayListNewestFirst() {
 }
 
 void MainFormTest::closingSavesPosition() {
-  Fixture f;
-  {
-    MainWindow w(*f.shell, f.ui);
-    w.show();
-    w.close();
-  }
+  test::MainWindowFixture f;
+  f.OpenWindow().show();
+  f.w().close();
+  f.window.reset();
   QVERIFY(f.shell->settings().ReadRaw("locate", "top").has_value());
   QCOMPARE(f.shell->settings().ReadInteger("locate", "width", 0) > 0, true);
 }

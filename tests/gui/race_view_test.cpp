@@ -18,14 +18,10 @@
 #include "codes/pairs.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/qt_user_port.h"
 #include "gui/race_view_panel.h"
 #include "gui/share_chart_view.h"
-#include "render/fonts.h"
-#include "shell/app_shell.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 
 using namespace tw;
 
@@ -38,60 +34,28 @@ class RaceViewTest : public QObject {
   void deletionCommands();
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
-  void screenshots();
 };
 
 namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-// Horse 3 of the race scratched in every snapshot: "----" and "------".
-void ScratchHorse3(test::DayBuilder& day, int slot, int snapshots) {
-  const std::string key = day.RaceLineOfSlot(slot).substr(11, 16);
-  const int n = day.runnersOfSlot(slot);
-  for (int s = 1; s <= snapshots; ++s) {
-    std::vector<std::string> win = test::SampleWinOdds(n, s);
-    win[2] = "----";
-    std::vector<std::string> pairs = test::SampleQuinellaOdds(n, s);
-    for (int j = 1; j <= kQuinellaPairs; ++j) {
-      const std::string label = QuinellaPairLabel(j);
-      if (std::stoi(label.substr(0, 2)) == 3 || std::stoi(label.substr(3, 2)) == 3)
-        pairs[static_cast<size_t>(j - 1)] = "------";
-    }
-    const std::string announce = "0512" + std::to_string(9 + s) + std::to_string(s) + "0";
-    day.SetWinOdds(slot, s, test::WinOddsLine(key, announce, win, test::SampleBracketOdds(n, s)));
-    day.SetQuinellaOdds(slot, s, test::QuinellaOddsLine(key, announce, pairs));
-  }
-}
-
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  std::unique_ptr<MainWindow> window;
-
+struct Fixture : test::MainWindowFixture {
   explicit Fixture(int races = 4) {
-    shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<MainWindow>(*shell, qtPort);
+    OpenWindow();
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= races; ++r) {
-      // Twelve races at course 05, the rest at course 06.
-      const int slot = day.AddRace(r <= 12 ? "05" : "06", (r - 1) % 12 + 1, r == 2 ? 10 : 14, "1545");
+      const int slot = day.AddRace("05", r, r == 2 ? 10 : 14, "1545");
       day.AddRunners(slot);
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
-      if (r == 5) ScratchHorse3(day, slot, snapshots);
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
     window->FillDaySelector();
   }
-  MainWindow& w() { return *window; }
   RaceViewPanel& panel() { return *w().raceView(); }
   void ChooseDay() {
     w().dateCombo()->setCurrentIndex(0);
@@ -304,49 +268,6 @@ void RaceViewTest::bracketModeDay() {
   QCOMPARE(f.label("BracketTimeLabel")->text(), U("10時30分"));
   QCOMPARE(f.panel().findChild<QListWidget*>("BracketPopularityList2")->count(),
            static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
-}
-
-void RaceViewTest::screenshots() {
-  // With TURFWISE_SHOTS set to a folder, every tab of a 24-race day is saved
-  // as a picture there, at the designed window size.
-  const QByteArray folder = qgetenv("TURFWISE_SHOTS");
-  if (folder.isEmpty()) QSKIP("TURFWISE_SHOTS not set");
-  SetUpFonts();
-  Fixture f(24);
-  // The day's files stay beside the pictures, for running the program on them.
-  QDir(QString::fromLocal8Bit(folder)).mkpath("Data");
-  for (const QFileInfo& file : QDir(QString::fromStdString(f.shell->paths().DataFolder())).entryInfoList(QDir::Files))
-    QFile::copy(file.filePath(), QString::fromLocal8Bit(folder) + "/Data/" + file.fileName());
-  f.w().show();
-  f.ChooseDay();
-  f.w().raceListBox()->setCurrentRow(10);
-  QTabWidget* tabs = f.w().tabs();
-  auto save = [&](const QString& name) {
-    QCoreApplication::processEvents();
-    f.w().grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-  };
-  for (int i = 0; i < tabs->count(); ++i) {
-    if (!tabs->isTabVisible(i)) continue;
-    tabs->setCurrentIndex(i);
-    save(QString("tab%1").arg(i));
-    if (auto* inner = qobject_cast<QTabWidget*>(tabs->widget(i)))
-      for (int k = 1; k < inner->count(); ++k) {
-        if (!inner->isTabVisible(k)) continue;
-        inner->setCurrentIndex(k);
-        save(QString("tab%1_%2").arg(i).arg(k));
-      }
-  }
-  // Race 5 with its scratched horse, on the tabs that show it.
-  f.w().raceListBox()->setCurrentRow(4);
-  for (int i : {0, 1, 2, 5}) {
-    tabs->setCurrentIndex(i);
-    save(QString("r5_tab%1").arg(i));
-  }
-  tabs->setCurrentIndex(8);
-  save("r5_chart");
-  f.w().resize(1260, 880);
-  tabs->setCurrentIndex(0);
-  save("large");
 }
 
 QTEST_MAIN(RaceViewTest)

@@ -10,11 +10,8 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 #include "text/files.h"
 
 using namespace tw;
@@ -28,18 +25,9 @@ class ReportActionsTest : public QObject {
 
 namespace {
 
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  std::unique_ptr<MainWindow> window;
-
+struct Fixture : test::MainWindowFixture {
   Fixture() {
-    shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<MainWindow>(*shell, qtPort);
+    OpenWindow();
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= 4; ++r) {
       const int slot = day.AddRace("05", r, 14, "1545");
