@@ -3,21 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -34,13 +27,11 @@
 #include "analysis/payout_import.h"
 #include "gui/about_box.h"
 #include "gui/acquisition_actions.h"
-#include "gui/print_window.h"
+#include "gui/erase_commands.h"
+#include "gui/print_commands.h"
 #include "gui/qt_text.h"
 #include "gui/race_view_panel.h"
-#include "import/timeseries_folder.h"
-#include "import/timeseries_import.h"
-#include "print/print_command.h"
-#include "reports/hit_report.h"
+#include "gui/report_commands.h"
 #include "store/day_list.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -63,6 +54,7 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   BuildToolBar();
   BuildSidePanel();
   BuildRaceView();
+  ConnectPrinting();
   ui_.setStatusLabel(statusLabel_);
   // Hints of menus and buttons appear in the status bar.
   statusBar()->showMessage(QString());
@@ -77,81 +69,22 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   WriteGridHeadings();
   ConnectAcquisition();
   ConnectReportsAndImport();
-  connect(action("PrintDay"), &QAction::triggered, this, &MainWindow::OpenPrintWindow);
-  connect(action("FilePrintItem"), &QAction::triggered, this, &MainWindow::OpenPrintWindow);
+  connect(action("PrintDay"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
+  connect(action("FilePrintItem"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
   FillDaySelector();
 }
 
-QPrinter& MainWindow::printer() {
-  if (!printer_) {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-    printer_->setPageOrientation(QPageLayout::Portrait);
-  }
-  return *printer_;
-}
-
-void MainWindow::OpenPrintWindow() {
-  std::optional<AnalysisPrintout> printout =
-      tw::PrepareDayPrintout(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
-  if (!printout) return;
-  PrintWindow form(std::move(*printout), *model_, shell_.settings(), printer(), shell_.ui(), this);
-  if (beforePrintWindow) beforePrintWindow(form);
-  form.exec();
-}
-
 void MainWindow::ConnectReportsAndImport() {
-  connect(action("HitReport"), &QAction::triggered, this, [this] { MakeHitReport(HitReportKind::kAllHits); });
-  connect(action("LongShotReport"), &QAction::triggered, this, [this] { MakeHitReport(HitReportKind::kLongShots); });
-  connect(action("TimeSeriesFolderItem"), &QAction::triggered, this, &MainWindow::ChooseTimeSeriesFolder);
-  connect(action("ImportTimeSeries"), &QAction::triggered, this, &MainWindow::ImportTimeSeries);
-}
-
-void MainWindow::MakeHitReport(HitReportKind kind) {
-  // Every race of the list is shown in turn while its bets are read.
-  const HitReportResult result =
-      RunHitReport(*model_, raceList_.slots, kind, shell_.paths().UploadFolder(), shell_.ui(), [this](int row) {
-        QSignalBlocker block(raceListBox_);
-        raceListBox_->setCurrentRow(row);
-        ShowRaceOfRow(row);
-        QApplication::processEvents();
-      });
-  if (!result.reportSaved) return;
-  // A failing open is ignored: the report is on the clipboard as well.
-  if (openReport) {
-    openReport(result.reportPath);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
-  }
-  QApplication::clipboard()->setText(ToQt(result.ReportText()));
-}
-
-void MainWindow::ChooseTimeSeriesFolder() {
-  if (folderChooser) {
-    const std::optional<std::string> chosen = folderChooser();
-    if (chosen) StoreChosenTimeSeriesFolder(*chosen);
-    return;
-  }
-  const std::string appFolder = shell_.paths().appFolder();
-  QFileDialog dialog(this, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
-  dialog.setFileMode(QFileDialog::Directory);
-  dialog.setOption(QFileDialog::ShowDirsOnly, true);
-  dialog.setLabelText(QFileDialog::LookIn, ToQt(TimeSeriesFolderPrompt()));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  StoreChosenTimeSeriesFolder(FromQt(dialog.selectedFiles().first()));
-}
-
-void MainWindow::StoreChosenTimeSeriesFolder(const std::string& folder) {
-  if (!StoreTimeSeriesFolder(shell_.settings(), folder)) {
-    shell_.ui().Beep();
-    shell_.ui().Inform(Sjis("設定ファイルに保存できませんでした：") + shell_.paths().SettingsFile());
-  }
-}
-
-void MainWindow::ImportTimeSeries() {
-  const ImportResult result = ImportTimeSeriesOdds(*model_, FromQt(dateCombo_->currentText()),
-                                                   shell_.paths().appFolder(), shell_.settings(), shell_.ui());
-  if (result.outcome == ImportOutcome::kImported || result.outcome == ImportOutcome::kSaveFailed) LoadChosenDay();
+  ReportCommands::WindowHooks hooks;
+  hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
+  hooks.loadChosenDay = [this] { LoadChosenDay(); };
+  reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
+  connect(action("HitReport"), &QAction::triggered, reports_,
+          [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
+  connect(action("LongShotReport"), &QAction::triggered, reports_,
+          [this] { reports_->MakeHitReport(HitReportKind::kLongShots); });
+  connect(action("TimeSeriesFolderItem"), &QAction::triggered, reports_, &ReportCommands::ChooseTimeSeriesFolder);
+  connect(action("ImportTimeSeries"), &QAction::triggered, reports_, &ReportCommands::ImportTimeSeries);
 }
 
 void MainWindow::ConnectAcquisition() {
@@ -170,7 +103,7 @@ void MainWindow::ConnectAcquisition() {
   w.fetchResults = action("FetchResults");
   w.fetchDelay = action("FetchDelayItem");
   w.resultInterval = action("ResultIntervalItem");
-  w.printer = [this] { return &printer(); };
+  w.printer = [this] { return &print_->printer(); };
   AcquisitionCallbacks cb;
   cb.reloadDay = [this] { LoadChosenDay(); };
   cb.showRace = [this] { ShowRaceOfRow(raceListBox_->currentRow()); };
@@ -182,6 +115,11 @@ void MainWindow::ConnectAcquisition() {
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::ConnectPrinting() {
+  print_ = new PrintCommands(shell_, *model_, raceList_, dateCombo_, this);
+  connect(action("FilePrintSetupItem"), &QAction::triggered, print_, &PrintCommands::SetUpPrinter);
+}
 
 QAction* MainWindow::AddAction(const QString& name, const QString& caption, const QString& hint) {
   auto* a = new QAction(caption, this);
@@ -195,8 +133,7 @@ QAction* MainWindow::AddAction(const QString& name, const QString& caption, cons
 void MainWindow::BuildActions() {
   // File menu
   AddAction("FilePrintItem", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"));
-  connect(AddAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します")),
-          &QAction::triggered, this, &MainWindow::SetUpPrinter);
+  AddAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します"));
   AddAction("ImportTimeSeries", FromUtf8("時系列ｵｯｽﾞより取得(&T)"), FromUtf8("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
   AddAction("EraseAllRacesAll", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの３回分のｵｯｽﾞを消去します"));
   AddAction("EraseShownRaceAll", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの３回分のｵｯｽﾞを消去します"));
@@ -374,10 +311,12 @@ void MainWindow::BuildSidePanel() {
 void MainWindow::BuildRaceView() {
   connect(dateCombo_, &QComboBox::activated, this, [this] { LoadChosenDay(); });
   connect(raceListBox_, &QListWidget::currentRowChanged, this, &MainWindow::ShowRaceOfRow);
-  connect(action("EraseAllRacesAll"), &QAction::triggered, this, &MainWindow::EraseAllRacesAllSnapshots);
-  connect(action("EraseShownRaceAll"), &QAction::triggered, this, &MainWindow::EraseRaceAllSnapshots);
-  connect(action("EraseAllRacesLater"), &QAction::triggered, this, &MainWindow::EraseAllRacesLaterSnapshots);
-  connect(action("EraseShownRaceLater"), &QAction::triggered, this, &MainWindow::EraseRaceLaterSnapshots);
+  erase_ = new EraseCommands(
+      shell_, *model_, dateCombo_, [this] { ReloadDay(); }, this);
+  erase_->Connect(action("EraseAllRacesAll"), SnapshotErase::kAllRacesAllSnapshots);
+  erase_->Connect(action("EraseShownRaceAll"), SnapshotErase::kRaceAllSnapshots);
+  erase_->Connect(action("EraseAllRacesLater"), SnapshotErase::kAllRacesLaterSnapshots);
+  erase_->Connect(action("EraseShownRaceLater"), SnapshotErase::kRaceLaterSnapshots);
   connect(action("ResetDay"), &QAction::triggered, this, [this] { ResetRaceDay(*model_); });
 }
 
@@ -429,20 +368,6 @@ void MainWindow::ShowRaceOfSlot(int slot) {
   postTimeLabel_->setText(ToQt(view.header.postLine));
 }
 
-void MainWindow::EraseCommand(SnapshotErase command) {
-  const EraseOutcome outcome = EraseSnapshots(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
-                                              model_->selectedRace, shell_.ui());
-  if (!outcome.erased) return;
-  // The reload shows the remembered race: the one the command names.
-  model_->rememberedRace = outcome.selectRace;
-  ReloadDay();
-}
-
-void MainWindow::EraseAllRacesAllSnapshots() { EraseCommand(SnapshotErase::kAllRacesAllSnapshots); }
-void MainWindow::EraseRaceAllSnapshots() { EraseCommand(SnapshotErase::kRaceAllSnapshots); }
-void MainWindow::EraseAllRacesLaterSnapshots() { EraseCommand(SnapshotErase::kAllRacesLaterSnapshots); }
-void MainWindow::EraseRaceLaterSnapshots() { EraseCommand(SnapshotErase::kRaceLaterSnapshots); }
-
 void MainWindow::StopResultTimer() { resultTimer_->stop(); }
 void MainWindow::SetResultTimerInterval(long long milliseconds) {
   resultTimer_->setInterval(static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
@@ -489,13 +414,6 @@ void MainWindow::ShowHelp() {
 void MainWindow::ShowAbout() {
   AboutBox box(ToQt(shell_.versionText()), this);
   box.exec();
-}
-
-void MainWindow::SetUpPrinter() {
-  QPrintDialog dialog(&printer(), this);
-  dialog.setWindowTitle(FromUtf8("ﾌﾟﾘﾝﾀの設定"));
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  dialog.exec();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

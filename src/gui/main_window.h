@@ -33,7 +33,9 @@ class QWidget;
 namespace tw {
 
 class AcquisitionActions;
-class PrintWindow;
+class EraseCommands;
+class PrintCommands;
+class ReportCommands;
 
 class RaceViewPanel;
 
@@ -50,16 +52,11 @@ class MainWindow : public QMainWindow, private RaceDayView {
 
   bool created() const { return created_; }
 
-  // Replaces the folder picker of ChooseTimeSeriesFolder (tests).
-  std::function<std::optional<std::string>()> folderChooser;
-  // Replaces opening the hit report with the desktop's application (tests).
-  std::function<void(const std::string&)> openReport;
-  // Called with the print window before it is shown modally (tests).
-  std::function<void(PrintWindow&)> beforePrintWindow;
-  // The printer every print goes to, set up by the printer dialog.
-  QPrinter& printer();
+  // The commands of the menus and the tool bar that live in their own classes.
+  ReportCommands& reportCommands() const { return *reports_; }
+  PrintCommands& printCommands() const { return *print_; }
 
-  // Widgets and commands by their component names (used by tests and by the
+  // Widgets and commands by their object names (used by tests and by the
   // parts of the window that are filled later).
   QAction* action(const QString& name) const { return actions_.value(name); }
   QComboBox* dateCombo() const { return dateCombo_; }
@@ -81,18 +78,9 @@ class MainWindow : public QMainWindow, private RaceDayView {
   void StoreCloseListAfterLoad();
   void ShowHelp();
   void ShowAbout();
-  void SetUpPrinter();
-  void OpenPrintWindow();
   void StepRace(int step);
   void LoadChosenDay();
   void ShowRaceOfRow(int row);
-  void MakeHitReport(HitReportKind kind);
-  void ChooseTimeSeriesFolder();
-  void ImportTimeSeries();
-  void EraseAllRacesAllSnapshots();
-  void EraseRaceAllSnapshots();
-  void EraseAllRacesLaterSnapshots();
-  void EraseRaceLaterSnapshots();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -108,10 +96,9 @@ class MainWindow : public QMainWindow, private RaceDayView {
   void WriteGridHeadings();
   void ConnectAcquisition();
   void ConnectReportsAndImport();
-  void StoreChosenTimeSeriesFolder(const std::string& folder);
+  void ConnectPrinting();
   // LoadRaceDay for the day selector's text.
   void ReloadDay();
-  void EraseCommand(SnapshotErase command);
   void ShowRaceOfSlot(int slot);
 
   // RaceDayView
@@ -137,12 +124,14 @@ class MainWindow : public QMainWindow, private RaceDayView {
   QTabWidget* tabs_ = nullptr;
   RaceViewPanel* raceView_ = nullptr;
   AcquisitionActions* acquisition_ = nullptr;
+  EraseCommands* erase_ = nullptr;
+  ReportCommands* reports_ = nullptr;
+  PrintCommands* print_ = nullptr;
   QTimer* resultTimer_ = nullptr;  // result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
   RaceList raceList_;
   QCheckBox* autoFetchCheck_ = nullptr;
   QLabel* postTimeLabel_ = nullptr;
-  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace tw

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include "gui/main_window.h"
+#include "gui/print_commands.h"
 #include "gui/qt_user_port.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
@@ -54,7 +55,7 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
 
   const QString pdf = dir.path() + "/print.pdf";
   bool seen = false;
-  window.beforePrintWindow = [&](PrintWindow& shown) {
+  window.printCommands().beforePrintWindow = [&](PrintWindow& shown) {
     // Runs once the window is shown modally.
     QTimer::singleShot(0, &shown, [&] {
       PrintWindow& form = shown;
@@ -69,8 +70,8 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
       form.pageSelector()->setValue(3);
       QCOMPARE(form.pageInView(), 3);
 
-      window.printer().setOutputFormat(QPrinter::PdfFormat);
-      window.printer().setOutputFileName(pdf);
+      window.printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
+      window.printCommands().printer().setOutputFileName(pdf);
       form.findChild<QPushButton*>("CheckAllButton")->click();  // check every page
       form.findChild<QPushButton*>("PrintCheckedButton")->click();
       form.close();

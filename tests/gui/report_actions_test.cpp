@@ -10,6 +10,7 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/report_commands.h"
 #include "main_window_fixture.h"
 #include "support/day_builder.h"
 #include "text/files.h"
@@ -53,7 +54,7 @@ bool HasInform(const test::FakeUserPort& port, const std::string& start) {
 void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   Fixture f;
   std::string opened;
-  f.window->openReport = [&](const std::string& path) { opened = path; };
+  f.window->reportCommands().openReport = [&](const std::string& path) { opened = path; };
   QApplication::clipboard()->clear();
   f.window->action("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
@@ -81,7 +82,9 @@ void ReportActionsTest::timeSeriesFolderAndImport() {
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
-  f.window->folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
+  f.window->reportCommands().folderChooser = [&]() -> std::optional<std::string> {
+    return viewer.path().toStdString();
+  };
   f.window->action("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString("Dir", "jikeiretu", "")), viewer.path());
 
