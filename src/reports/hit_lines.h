@@ -12,8 +12,8 @@ namespace tw {
 
 // Which tool-bar button ran the report.
 enum class HitReportKind {
-  kAllHits,   // TekiAnaBtn "的中": every hit
-  kLongShots  // TekiAnaBtn2 "穴的中": quinella above 5000 yen, wide above 3000 yen
+  kAllHits,   // "的中": every hit
+  kLongShots  // "穴的中": quinella above 5000 yen, wide above 3000 yen
 };
 
 inline constexpr int kQuinellaPayoutEntries = 3;
