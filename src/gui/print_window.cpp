@@ -43,7 +43,7 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
       settings_(settings),
       printer_(printer),
       port_(port) {
-  setObjectName("AllPrintForm");
+  setObjectName("PrintWindow");
   setWindowTitle(ToQt(printout_.caption));
   auto* row = new QHBoxLayout(this);
 

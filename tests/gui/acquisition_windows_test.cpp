@@ -37,7 +37,7 @@ using namespace tw;
 using tw::test::DayBuilder;
 using tw::test::FakeUserPort;
 
-class AcquisitionFormsTest : public QObject {
+class AcquisitionWindowsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -80,7 +80,7 @@ struct Day {
 
 }  // namespace
 
-void AcquisitionFormsTest::downloadWindow() {
+void AcquisitionWindowsTest::downloadWindow() {
   Day d;
   d.settings.WriteString("JvDataGet", "LastTime", "2024/05/03 10:20:30");
   DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
@@ -114,7 +114,7 @@ void AcquisitionFormsTest::downloadWindow() {
   QVERIFY(closed);
 }
 
-void AcquisitionFormsTest::oddsWindow() {
+void AcquisitionWindowsTest::oddsWindow() {
   Day d;
   AcquisitionContext context = d.context();
   OddsFetchWindow form(context, &d.ui);
@@ -157,7 +157,7 @@ void AcquisitionFormsTest::oddsWindow() {
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
 }
 
-void AcquisitionFormsTest::settingDialogs() {
+void AcquisitionWindowsTest::settingDialogs() {
   Day d;
   MinutesDialog delay(FetchDelaySetting(), d.settings);
   QCOMPARE(delay.windowTitle(), U("オッズデータ取得時刻調整"));
@@ -177,7 +177,7 @@ void AcquisitionFormsTest::settingDialogs() {
   QCOMPARE(d.settings.ReadInteger("Time", "AutoRdataGet", 0), 0);
 }
 
-void AcquisitionFormsTest::mainWindowCommands() {
+void AcquisitionWindowsTest::mainWindowCommands() {
   test::MainWindowFixture f(true);
   MainWindow& w = f.OpenWindow();
   AppShell& shell = *f.shell;
@@ -243,5 +243,5 @@ void AcquisitionFormsTest::mainWindowCommands() {
   QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
 }
 
-QTEST_MAIN(AcquisitionFormsTest)
+QTEST_MAIN(AcquisitionWindowsTest)
 #include "acquisition_windows_test.moc"

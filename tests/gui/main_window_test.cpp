@@ -14,7 +14,7 @@
 
 using namespace tw;
 
-class MainFormTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -27,7 +27,7 @@ namespace {
 QString U(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
-void MainFormTest::captionMenusAndHeadings() {
+void MainWindowTest::captionMenusAndHeadings() {
   test::MainWindowFixture f;
   MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
@@ -61,7 +61,7 @@ void MainFormTest::captionMenusAndHeadings() {
   w.close();
 }
 
-void MainFormTest::dayListNewestFirst() {
+void MainWindowTest::dayListNewestFirst() {
   test::MainWindowFixture f;
   QDir(f.dir.path()).mkdir("Data");
   for (const char* day : {"2006年07月15日", "2006年07月22日", "2006年07月16日"}) {
@@ -76,7 +76,7 @@ void MainFormTest::dayListNewestFirst() {
   QCOMPARE(w.dateCombo()->currentText(), QString());
 }
 
-void MainFormTest::closingSavesPosition() {
+void MainWindowTest::closingSavesPosition() {
   test::MainWindowFixture f;
   f.OpenWindow().show();
   f.w().close();
@@ -85,5 +85,5 @@ void MainFormTest::closingSavesPosition() {
   QCOMPARE(f.shell->settings().ReadInteger("locate", "width", 0) > 0, true);
 }
 
-QTEST_MAIN(MainFormTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

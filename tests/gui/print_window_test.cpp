@@ -26,13 +26,13 @@
 
 using namespace tw;
 
-class AllPrintFormTest : public QObject {
+class PrintWindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void previewAndPrintCheckedPages();
 };
 
-void AllPrintFormTest::previewAndPrintCheckedPages() {
+void PrintWindowTest::previewAndPrintCheckedPages() {
   QTemporaryDir dir;
   ManualClock clock{{2024, 5, 12, 9, 0, 0}};
   QtUserPort qtPort;
@@ -86,5 +86,5 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
   QVERIFY(shell.settings().ReadRaw("Printlocate", "width").has_value());
 }
 
-QTEST_MAIN(AllPrintFormTest)
+QTEST_MAIN(PrintWindowTest)
 #include "print_window_test.moc"
