@@ -1,5 +1,5 @@
 // The main window as a user first sees it: caption, menus, tool bar, grid
-// headings, and the commands of later windows shown disabled.
+// headings, every command enabled.
 #include "gui/main_window.h"
 
 #include <QAction>

@@ -11,17 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "gui/main_window.h"
 #include "gui/print_commands.h"
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 #include "text/files.h"
 
 using namespace tw;
@@ -33,13 +29,9 @@ class PrintWindowTest : public QObject {
 };
 
 void PrintWindowTest::previewAndPrintCheckedPages() {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-  MainWindow window(shell, qtPort);
+  test::MainWindowFixture f;
+  MainWindow& window = f.OpenWindow();
+  AppShell& shell = *f.shell;
   test::DayBuilder day(shell.paths().DataFolder(), 2024, 5, 12);
   for (int r = 1; r <= 3; ++r) {
     const int slot = day.AddRace("05", r, 12, "1545");
@@ -53,7 +45,7 @@ void PrintWindowTest::previewAndPrintCheckedPages() {
   window.dateCombo()->setCurrentIndex(0);
   window.LoadChosenDay();
 
-  const QString pdf = dir.path() + "/print.pdf";
+  const QString pdf = f.dir.path() + "/print.pdf";
   bool seen = false;
   window.printCommands().beforePrintWindow = [&](PrintWindow& shown) {
     // Runs once the window is shown modally.
