@@ -4,18 +4,14 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 #include "gui/qt_user_port.h"
-#include "reports/hit_lines.h"
 #include "shell/app_shell.h"
-#include "store/snapshot_erase.h"
 #include "view/judgement_grids.h"
 
 class QAction;
@@ -23,7 +19,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
