@@ -49,8 +49,6 @@ class AcquisitionWindowsTest : public QObject {
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
 // A race day of eight Tokyo races on 2024-05-12 in a temporary folder, with
 // the pieces every fetch works with.
 struct Day {
@@ -84,12 +82,12 @@ void AcquisitionWindowsTest::downloadWindow() {
   Day d;
   d.settings.WriteString("JvDataGet", "LastTime", "2024/05/03 10:20:30");
   DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
-  QCOMPARE(form.windowTitle(), U("ＪＶデータ取込"));
+  QCOMPARE(form.windowTitle(), FromUtf8("ＪＶデータ取込"));
   QVERIFY(form.thisWeekChoice()->isChecked());
   QCOMPARE(form.picker()->date(), QDate(2024, 5, 3));
   QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/03 10:20:30"));
   QCOMPARE(form.statusTimer()->interval(), 10);
-  QVERIFY(form.findChild<QPushButton*>("JVLinkSettingsButton")->toolTip().startsWith(U("JRA-VAN")));
+  QVERIFY(form.findChild<QPushButton*>("JVLinkSettingsButton")->toolTip().startsWith(FromUtf8("JRA-VAN")));
 
   d.jv.openResults = {{0, 1, 0, "20240511183000"}};
   std::string race = test::RaceLine(d.day.Key("05", 9), 10, "1500") + "\r\n";
@@ -100,8 +98,8 @@ void AcquisitionWindowsTest::downloadWindow() {
   QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
   QCOMPARE(QString::fromStdString(d.jv.calls.front()), QString("JVOpen(RACE,20240503102030,1)"));
   QCOMPARE(form.madeFiles()->count(), 1);
-  QCOMPARE(form.madeFiles()->item(0)->text(), U("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
-  QCOMPARE(form.progressLabel()->text(), U("データ読込み完了(1/1)"));
+  QCOMPARE(form.madeFiles()->item(0)->text(), FromUtf8("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
+  QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み完了(1/1)"));
   QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/11 18:30:00"));
   QVERIFY(!form.download().running());
 
@@ -118,12 +116,12 @@ void AcquisitionWindowsTest::oddsWindow() {
   Day d;
   AcquisitionContext context = d.context();
   OddsFetchWindow form(context, &d.ui);
-  QCOMPARE(form.windowTitle(), U("オッズ手動取得"));
+  QCOMPARE(form.windowTitle(), FromUtf8("オッズ手動取得"));
   form.Fill(MakeScheduleGrid(d.model, d.day.dayName()));
   QCOMPARE(form.dateLabel()->text(), ToQt(d.day.dayName()));
   QCOMPARE(form.checkList()->count(), 8);
   QCOMPARE(form.grid()->rowCount(), 8);
-  QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), U("1回目時刻"));
+  QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), FromUtf8("1回目時刻"));
   QCOMPARE(form.grid()->item(7, 2)->text(), QString("10:15"));
   QCOMPARE(form.grid()->item(7, 3)->text(), QString("10:16"));
   QCOMPARE(form.grid()->item(7, 2)->background().color(), QColor(193, 255, 255));
@@ -138,7 +136,7 @@ void AcquisitionWindowsTest::oddsWindow() {
   form.printerProvider = [&] { return &printer; };
   form.PrintSchedule();
   QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
-  QCOMPARE(form.fetchButton()->text(), U("ｵｯｽﾞを今すぐ取得"));
+  QCOMPARE(form.fetchButton()->text(), FromUtf8("ｵｯｽﾞを今すぐ取得"));
 
   form.FetchNow();  // nothing ticked
   QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:オッズ取得するレースをチェックしてください。"}));
@@ -151,8 +149,8 @@ void AcquisitionWindowsTest::oddsWindow() {
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
   form.FetchNow();
   QCOMPARE(form.progressBar()->value(), 100);
-  QCOMPARE(form.progressLabel()->text(), U("データ読込み中:東京 3R"));
-  QCOMPARE(QString::fromStdString(d.ui.events.back()), U("inform:データ作成が完了しました。"));
+  QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み中:東京 3R"));
+  QCOMPARE(QString::fromStdString(d.ui.events.back()), FromUtf8("inform:データ作成が完了しました。"));
   auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
 }
@@ -160,7 +158,7 @@ void AcquisitionWindowsTest::oddsWindow() {
 void AcquisitionWindowsTest::settingDialogs() {
   Day d;
   MinutesDialog delay(FetchDelaySetting(), d.settings);
-  QCOMPARE(delay.windowTitle(), U("オッズデータ取得時刻調整"));
+  QCOMPARE(delay.windowTitle(), FromUtf8("オッズデータ取得時刻調整"));
   QCOMPARE(delay.minutesBox()->value(), 5);
   QCOMPARE(delay.minutesBox()->maximum(), 15);
   delay.minutesBox()->setValue(9);
@@ -168,7 +166,7 @@ void AcquisitionWindowsTest::settingDialogs() {
   QCOMPARE(d.settings.ReadInteger("Time", "delay", 0), 9);
 
   MinutesDialog interval(ResultIntervalSetting(), d.settings);
-  QCOMPARE(interval.windowTitle(), U("データ取得時刻設定"));
+  QCOMPARE(interval.windowTitle(), FromUtf8("データ取得時刻設定"));
   QCOMPARE(interval.minutesBox()->value(), 15);
   QCOMPARE(interval.minutesBox()->minimum(), 5);
   QCOMPARE(interval.minutesBox()->maximum(), 59);

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "gui/qt_text.h"
 #include "main_window_fixture.h"
 
 using namespace tw;
@@ -23,33 +24,30 @@ class MainWindowTest : public QObject {
   void closingSavesPosition();
 };
 
-namespace {
-QString U(const char* s) { return QString::fromUtf8(s); }
-}  // namespace
-
 void MainWindowTest::captionMenusAndHeadings() {
   test::MainWindowFixture f;
   MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
-  QCOMPARE(w.windowTitle(), U("Turfwise for JRA-VAN Data Lab."));
+  QCOMPARE(w.windowTitle(), FromUtf8("Turfwise for JRA-VAN Data Lab."));
   QCOMPARE(w.size(), QSize(851, 617));
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
-  QCOMPARE(menus, QStringList({U("ﾌｧｲﾙ(&F)"), U("ｵﾌﾟｼｮﾝ(&O)"), U("ﾌｫﾙﾀﾞ指定(&D)"), U("ﾍﾙﾌﾟ(&H)")}));
-  QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
-  QCOMPARE(w.action("FilePrintSetupItem")->text(), U("ﾌﾟﾘﾝﾀの設定(&R)..."));
-  QCOMPARE(w.autoFetchCheck()->text(), U("ｵｯｽﾞ自動取得"));
+  QCOMPARE(menus, QStringList(
+                      {FromUtf8("ﾌｧｲﾙ(&F)"), FromUtf8("ｵﾌﾟｼｮﾝ(&O)"), FromUtf8("ﾌｫﾙﾀﾞ指定(&D)"), FromUtf8("ﾍﾙﾌﾟ(&H)")}));
+  QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
+  QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
   // Every command is built and enabled.
   QVERIFY(w.action("PrintDay")->isEnabled());
   QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());
 
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), U("買い目"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), U("オッズ"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), U("　"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), U("連対馬"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), U("軸条件7"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), U("連条件5"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("買い目"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), FromUtf8("オッズ"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), FromUtf8("連対馬"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), FromUtf8("軸条件7"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), FromUtf8("連条件5"));
 
   // The "F" button hides and shows the side panel.
   w.show();
@@ -65,14 +63,14 @@ void MainWindowTest::dayListNewestFirst() {
   test::MainWindowFixture f;
   QDir(f.dir.path()).mkdir("Data");
   for (const char* day : {"2006年07月15日", "2006年07月22日", "2006年07月16日"}) {
-    QFile file(f.dir.path() + "/Data/" + U(day) + ".jvRA");
+    QFile file(f.dir.path() + "/Data/" + FromUtf8(day) + ".jvRA");
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
   MainWindow& w = f.OpenWindow();
   QCOMPARE(w.dateCombo()->count(), 3);
-  QCOMPARE(w.dateCombo()->itemText(0), U("2006年07月22日"));
-  QCOMPARE(w.dateCombo()->itemText(1), U("2006年07月16日"));
-  QCOMPARE(w.dateCombo()->itemText(2), U("2006年07月15日"));
+  QCOMPARE(w.dateCombo()->itemText(0), FromUtf8("2006年07月22日"));
+  QCOMPARE(w.dateCombo()->itemText(1), FromUtf8("2006年07月16日"));
+  QCOMPARE(w.dateCombo()->itemText(2), FromUtf8("2006年07月15日"));
   QCOMPARE(w.dateCombo()->currentText(), QString());
 }
 

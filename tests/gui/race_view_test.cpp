@@ -38,8 +38,6 @@ class RaceViewTest : public QObject {
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
 struct Fixture : test::MainWindowFixture {
@@ -73,7 +71,7 @@ struct Fixture : test::MainWindowFixture {
 
 void RaceViewTest::chooseDayAndWalkRaces() {
   Fixture f;
-  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  QCOMPARE(f.w().dateCombo()->itemText(0), FromUtf8("2024年05月12日"));
   f.ChooseDay();
   QCOMPARE(f.w().raceListBox()->count(), 4);
   QCOMPARE(f.w().raceListBox()->currentRow(), 0);
@@ -82,11 +80,11 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   QCOMPARE(f.w().resultTimer()->interval(), 15 * 60000);
 
   RaceView v = BuildRaceView(f.w().model(), 0);
-  QCOMPARE(f.label("DateLabel")->text(), U("2024年05月12日東京02回06日"));
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 1R"));
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("３回"));
-  QCOMPARE(f.w().postTimeLabel()->text(), U("15時45分発走"));
-  QCOMPARE(f.label("Result1Label")->text(), U(" 1- 2"));
+  QCOMPARE(f.label("DateLabel")->text(), FromUtf8("2024年05月12日東京02回06日"));
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 1R"));
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("３回"));
+  QCOMPARE(f.w().postTimeLabel()->text(), FromUtf8("15時45分発走"));
+  QCOMPARE(f.label("Result1Label")->text(), FromUtf8(" 1- 2"));
   for (int h = 1; h <= 14; ++h)
     for (int s = 1; s <= 3; ++s) {
       QCOMPARE(f.cell("WinOddsGrid", h - 1, s), ToQt(v.winOdds[h][s].text));
@@ -97,8 +95,8 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   QVERIFY(!f.cell("WinOddsGrid", 0, 1).isEmpty());
   QCOMPARE(f.table("WinOddsGrid")->item(0, 1)->foreground().color(),
            QColor(v.winOdds[1][1].colour->r, v.winOdds[1][1].colour->g, v.winOdds[1][1].colour->b));
-  QCOMPARE(f.table("WinOddsGrid")->horizontalHeaderItem(2)->text(), U("11時20分"));
-  QCOMPARE(f.cell("ResultsGrid", 0, 0), U("単勝"));
+  QCOMPARE(f.table("WinOddsGrid")->horizontalHeaderItem(2)->text(), FromUtf8("11時20分"));
+  QCOMPARE(f.cell("ResultsGrid", 0, 0), FromUtf8("単勝"));
   QVERIFY(f.panel().snapshotButton("ChartSnapshot3")->isChecked());
   QCOMPARE(f.label("ShortQuinellaLabel")->text(), ToQt(v.shortQuinella));
   // Quinella mode: only the quinella odds tab.
@@ -112,7 +110,7 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   f.w().StepRace(+1);
   QCOMPARE(f.w().raceListBox()->currentRow(), 1);
   QCOMPARE(f.w().tabs()->currentIndex(), 1);
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("２回"));
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("２回"));
   QVERIFY(!f.panel().snapshotButton("ChartSnapshot3")->isEnabled());
   QVERIFY(f.panel().snapshotButton("ChartSnapshot2")->isChecked());
   QVERIFY(!f.panel().snapshotButton("BracketSnapshot3")->isEnabled());
@@ -126,22 +124,22 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   // Race 3 has no odds: header and results, empty tables, no snapshot buttons.
   f.w().raceListBox()->setCurrentRow(2);
   QCOMPARE(f.w().model().selectedRace, 2);
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 3R"));
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 3R"));
   QCOMPARE(f.label("FetchCountLabel")->text(), QString());
   QCOMPARE(f.cell("WinOddsGrid", 0, 1), QString());
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), QString());
   QVERIFY(!f.panel().snapshotButton("ChartSnapshot1")->isEnabled());
   QVERIFY(!f.panel().chartTabs()->isTabVisible(4));
-  QCOMPARE(f.cell("ResultsGrid", 14, 1), U(" 1- 2"));     // the quinella result
-  QCOMPARE(f.cell("ResultsGrid", 14, 3), U("     450"));  // the wide payout
+  QCOMPARE(f.cell("ResultsGrid", 14, 1), FromUtf8(" 1- 2"));     // the quinella result
+  QCOMPARE(f.cell("ResultsGrid", 14, 3), FromUtf8("     450"));  // the wide payout
   QCOMPARE(f.w().tabs()->currentIndex(), 1);
 
   // Race 4 has one snapshot: the bet grid is the struck-through empty row.
   f.w().StepRace(+1);
   f.w().StepRace(+1);
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 4R"));
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 4R"));
   QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 2);
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), U("　"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
 }
 
 void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
@@ -151,12 +149,12 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   // Quinella table of snapshot 3 is shown first; "1回目" switches to snapshot 1.
   PairOddsTable third = QuinellaOddsTable(slot, 3);
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(third.fields[1].text).trimmed());
-  QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("12時30分"));
+  QCOMPARE(f.label("QuinellaTimeLabel")->text(), FromUtf8("12時30分"));
   f.panel().snapshotButton("QuinellaSnapshot1")->click();
   PairOddsTable first = QuinellaOddsTable(slot, 1);
   QVERIFY(f.panel().snapshotButton("QuinellaSnapshot1")->isChecked());
   QVERIFY(!f.panel().snapshotButton("QuinellaSnapshot3")->isChecked());
-  QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("10時10分"));
+  QCOMPARE(f.label("QuinellaTimeLabel")->text(), FromUtf8("10時10分"));
   // Pair 1-2 sits in row 1, column 2; pair 13-14 in row 13, column 14.
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(first.fields[1].text).trimmed());
   const int j = QuinellaPairIndexOf(13, 14);
@@ -170,10 +168,11 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   QAbstractBarSeries* bars = f.panel().chart("SnapshotChart")->bars();
   QVERIFY(bars);
   QCOMPARE(bars->count(), 3);
-  QCOMPARE(bars->barSets().at(0)->label(), U("馬連投票率"));
+  QCOMPARE(bars->barSets().at(0)->label(), FromUtf8("馬連投票率"));
   QCOMPARE(bars->barSets().at(0)->count(), static_cast<int>(chart.series[0].points.size()));
   QCOMPARE(bars->barSets().at(0)->at(0), chart.series[0].points[0].value);
-  QCOMPARE(f.label("ShortQuinellaLabel")->text(), QString::number(slot.analysis.shortQuinellaCount[1]) + U("個"));
+  QCOMPARE(f.label("ShortQuinellaLabel")->text(),
+           QString::number(slot.analysis.shortQuinellaCount[1]) + FromUtf8("個"));
   QAbstractBarSeries* change = f.panel().chart("WinChangeChart")->bars();
   QVERIFY(change);
   QCOMPARE(change->barSets().at(0)->count(),
@@ -201,7 +200,7 @@ void RaceViewTest::deletionCommands() {
   f.w().action("EraseShownRaceLater")->trigger();
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
   QCOMPARE(f.w().model().slots[1].analysis.snapshotCount, 2);
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("１回"));
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("１回"));
   QCOMPARE(f.w().raceListBox()->currentRow(), 0);
 
   // C1 on the second race: the slot index written before the question.
@@ -255,7 +254,7 @@ void RaceViewTest::bracketModeDay() {
   old.AddSampleSnapshot(slot, 2, 10, 30);
   old.Write();
   f.w().FillDaySelector();
-  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  QCOMPARE(f.w().dateCombo()->itemText(0), FromUtf8("2024年05月12日"));
   f.w().dateCombo()->setCurrentIndex(1);
   f.w().LoadChosenDay();
   QCOMPARE(f.w().raceListBox()->count(), 1);
@@ -265,7 +264,7 @@ void RaceViewTest::bracketModeDay() {
   QVERIFY(f.panel().snapshotButton("BracketSnapshot2")->isChecked());
   const PairOddsTable table = BracketOddsTable(f.w().model().slots[0], 2);
   QCOMPARE(f.cell("BracketOddsGrid", 0, 1), ToQt(table.fields[2].text).trimmed());  // pair 1-2
-  QCOMPARE(f.label("BracketTimeLabel")->text(), U("10時30分"));
+  QCOMPARE(f.label("BracketTimeLabel")->text(), FromUtf8("10時30分"));
   QCOMPARE(f.panel().findChild<QListWidget*>("BracketPopularityList2")->count(),
            static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
 }
