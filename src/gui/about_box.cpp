@@ -6,7 +6,7 @@
 
 namespace tw {
 
-TAboutBox::TAboutBox(const QString& version, QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const QString& version, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
   auto* layout = new QVBoxLayout(this);

@@ -7,10 +7,10 @@ class QLabel;
 
 namespace tw {
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(const QString& version, QWidget* parent = nullptr);
+  explicit AboutBox(const QString& version, QWidget* parent = nullptr);
   QLabel* versionLabel() const { return version_; }
 
  private:

@@ -9,11 +9,10 @@
 #include <QTimer>
 
 #include "gui/download_window.h"
-#include "gui/fetch_delay_dialog.h"
+#include "gui/minutes_dialog.h"
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/result_interval_dialog.h"
 #include "shell/app_shell.h"
 #include "text/sjis.h"
 
@@ -63,37 +62,37 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
   auto_ = std::make_unique<AutoOddsFetch>(*context_, host, *odds_);
   results_ = std::make_unique<ResultFetcher>(*context_, host);
 
-  timer1_ = w_.timer1 ? w_.timer1 : new QTimer(this);
-  timer1_->setObjectName("Timer1");
-  timer1_->setInterval(kScheduleTickMillis);
-  timer1_->stop();
-  connect(timer1_, &QTimer::timeout, this, &AcquisitionActions::OnScheduleTick);
-  if (w_.timer4) connect(w_.timer4, &QTimer::timeout, this, &AcquisitionActions::OnResultTimerTick);
+  scheduleTimer_ = w_.scheduleTimer ? w_.scheduleTimer : new QTimer(this);
+  scheduleTimer_->setObjectName("ScheduleTimer");
+  scheduleTimer_->setInterval(kScheduleTickMillis);
+  scheduleTimer_->stop();
+  connect(scheduleTimer_, &QTimer::timeout, this, &AcquisitionActions::OnScheduleTick);
+  if (w_.resultTimer) connect(w_.resultTimer, &QTimer::timeout, this, &AcquisitionActions::OnResultTimerTick);
 
   auto hook = [this](QAction* action, void (AcquisitionActions::*slot)()) {
     if (!action) return;
     Enable(action);
     connect(action, &QAction::triggered, this, slot);
   };
-  hook(w_.jvBtn, &AcquisitionActions::JVBtnClick);
-  hook(w_.ozGetBtn, &AcquisitionActions::OpenOddsFetchWindow);
-  hook(w_.ozGetLoopBtn, &AcquisitionActions::FetchQueuedRaces);
-  hook(w_.sokuhoOddsBtn, &AcquisitionActions::FetchFlashOdds);
-  hook(w_.kekkaGetBtn, &AcquisitionActions::FetchResults);
-  hook(w_.n7, &AcquisitionActions::N7Click);
-  hook(w_.n10, &AcquisitionActions::N10Click);
-  if (w_.ozGetLoopBtn) w_.ozGetLoopBtn->setVisible(false);  // only the timer presses it
-  if (w_.autoOzCheck) {
-    w_.autoOzCheck->setEnabled(true);
+  hook(w_.download, &AcquisitionActions::OpenDownloadWindow);
+  hook(w_.fetchOdds, &AcquisitionActions::OpenOddsFetchWindow);
+  hook(w_.fetchQueuedRaces, &AcquisitionActions::FetchQueuedRaces);
+  hook(w_.flashOdds, &AcquisitionActions::FetchFlashOdds);
+  hook(w_.fetchResults, &AcquisitionActions::FetchResults);
+  hook(w_.fetchDelay, &AcquisitionActions::OpenFetchDelayDialog);
+  hook(w_.resultInterval, &AcquisitionActions::OpenResultIntervalDialog);
+  if (w_.fetchQueuedRaces) w_.fetchQueuedRaces->setVisible(false);  // only the timer presses it
+  if (w_.autoFetchCheck) {
+    w_.autoFetchCheck->setEnabled(true);
     // `clicked` comes from the user only, so clearing the box after a failed
     // check does not run the handler again.
-    connect(w_.autoOzCheck, &QCheckBox::clicked, this, &AcquisitionActions::SetAutoFetch);
+    connect(w_.autoFetchCheck, &QCheckBox::clicked, this, &AcquisitionActions::SetAutoFetch);
   }
 }
 
 AcquisitionActions::~AcquisitionActions() = default;
 
-void AcquisitionActions::JVBtnClick() {
+void AcquisitionActions::OpenDownloadWindow() {
   if (gate_.busy()) {
     ui_.SetStatus(HeldBackText());
     return;
@@ -127,19 +126,19 @@ void AcquisitionActions::FetchResults() { results_->FetchResults(); }
 
 void AcquisitionActions::FetchQueuedRaces() { odds_->FetchQueuedRaces({}); }
 
-void AcquisitionActions::N7Click() {
-  FetchDelayDialog form(shell_.settings(), w_.window);
+void AcquisitionActions::OpenFetchDelayDialog() {
+  MinutesDialog form(FetchDelaySetting(), shell_.settings(), w_.window);
   form.exec();
 }
 
-void AcquisitionActions::N10Click() {
-  ResultIntervalDialog form(shell_.settings(), w_.window);
+void AcquisitionActions::OpenResultIntervalDialog() {
+  MinutesDialog form(ResultIntervalSetting(), shell_.settings(), w_.window);
   form.exec();
 }
 
 std::string AcquisitionActions::DayText() const { return w_.dateCombo ? FromQt(w_.dateCombo->currentText()) : ""; }
 
-bool AcquisitionActions::RaceSelected() const { return w_.datList && w_.datList->currentRow() >= 0; }
+bool AcquisitionActions::RaceSelected() const { return w_.raceListBox && w_.raceListBox->currentRow() >= 0; }
 
 void AcquisitionActions::ReloadDay() {
   if (callbacks_.reloadDay) callbacks_.reloadDay();
@@ -154,21 +153,21 @@ void AcquisitionActions::ImportPayouts() {
 }
 
 void AcquisitionActions::SetAutoFetchChecked(bool on) {
-  if (!w_.autoOzCheck) return;
-  QSignalBlocker block(w_.autoOzCheck);
-  w_.autoOzCheck->setChecked(on);
+  if (!w_.autoFetchCheck) return;
+  QSignalBlocker block(w_.autoFetchCheck);
+  w_.autoFetchCheck->setChecked(on);
 }
 
 void AcquisitionActions::SetScheduleTimerEnabled(bool on) {
   if (on) {
-    timer1_->start(kScheduleTickMillis);
+    scheduleTimer_->start(kScheduleTickMillis);
   } else {
-    timer1_->stop();
+    scheduleTimer_->stop();
   }
 }
 
 void AcquisitionActions::SetManualFetchEnabled(bool on) {
-  if (w_.ozGetBtn) w_.ozGetBtn->setEnabled(on);
+  if (w_.fetchOdds) w_.fetchOdds->setEnabled(on);
 }
 
 }  // namespace tw

@@ -1,9 +1,9 @@
-// The main window's data acquisition: JVBtn (the race-card download window),
-// OzGetBtn (checks, then the odds fetch window), AutoOzCheck with Timer1
-// (automatic odds fetching every 40 s), Timer4 (automatic results),
-// SokuhoOddsBtn (flash odds), KekkaGetBtn (results), OzGetLoopBtn (the hidden
-// batch), N7 and N10 (the delay and result-interval dialogs). It connects the
-// window's actions to the fetch controllers and plays the host they need.
+// The main window's data acquisition: the race-card download window, the
+// odds fetch window (after its checks), automatic odds fetching on the
+// schedule tick every 40 s, automatic results on the result timer, flash
+// odds, results, the hidden batch of queued races, and the delay and
+// result-interval dialogs. It connects the window's actions to the fetch
+// controllers and plays the host they need.
 #pragma once
 
 #include <QObject>
@@ -29,31 +29,31 @@ namespace tw {
 class AppShell;
 class QtUserPort;
 
-// The main window's parts. Null actions are left alone; without a Timer1 the
-// glue keeps its own.
+// The main window's parts. Null actions are left alone; without a schedule
+// timer the glue keeps its own.
 struct AcquisitionWidgets {
   QWidget* window = nullptr;  // parent of the windows and dialogs
   QComboBox* dateCombo = nullptr;
-  QListWidget* datList = nullptr;
-  QCheckBox* autoOzCheck = nullptr;
-  QTimer* timer1 = nullptr;
-  QTimer* timer4 = nullptr;
-  QAction* jvBtn = nullptr;
-  QAction* ozGetBtn = nullptr;
-  QAction* ozGetLoopBtn = nullptr;
-  QAction* sokuhoOddsBtn = nullptr;
-  QAction* kekkaGetBtn = nullptr;
-  QAction* n7 = nullptr;
-  QAction* n10 = nullptr;
+  QListWidget* raceListBox = nullptr;
+  QCheckBox* autoFetchCheck = nullptr;
+  QTimer* scheduleTimer = nullptr;
+  QTimer* resultTimer = nullptr;
+  QAction* download = nullptr;
+  QAction* fetchOdds = nullptr;
+  QAction* fetchQueuedRaces = nullptr;
+  QAction* flashOdds = nullptr;
+  QAction* fetchResults = nullptr;
+  QAction* fetchDelay = nullptr;
+  QAction* resultInterval = nullptr;
   std::function<QPrinter*()> printer;  // where the schedule prints
 };
 
 // What the glue asks of the main window.
 struct AcquisitionCallbacks {
-  std::function<void()> reloadDay;      // DateComboChange: LoadRaceDay of the day selector's text
-  std::function<void()> showRace;       // DatListClick of the selected row: ShowRace
-  std::function<void()> importPayouts;  // HrReadBtnClick: the payout import of the loaded day
-  std::function<void()> makeDayList;    // MakeDataListBtnClick: "リスト作成"
+  std::function<void()> reloadDay;      // LoadChosenDay: LoadRaceDay of the day selector's text
+  std::function<void()> showRace;       // ShowRaceOfRow of the selected row: ShowRace
+  std::function<void()> importPayouts;  // the payout import of the loaded day
+  std::function<void()> makeDayList;    // FillDaySelector: "リスト作成"
 };
 
 class AcquisitionActions : public QObject, private AcquisitionHost {
@@ -66,14 +66,14 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
                      AcquisitionCallbacks callbacks, QObject* parent = nullptr);
   ~AcquisitionActions() override;
 
-  QTimer* timer1() const { return timer1_; }
+  QTimer* scheduleTimer() const { return scheduleTimer_; }
   OddsFetcher& oddsFetcher() { return *odds_; }
   AutoOddsFetch& autoFetch() { return *auto_; }
   ResultFetcher& resultFetcher() { return *results_; }
   StreamGate& gate() { return gate_; }
 
  public Q_SLOTS:
-  void JVBtnClick();
+  void OpenDownloadWindow();
   void OpenOddsFetchWindow();
   void SetAutoFetch(bool checked);
   void OnScheduleTick();
@@ -81,8 +81,8 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   void FetchFlashOdds();
   void FetchResults();
   void FetchQueuedRaces();
-  void N7Click();
-  void N10Click();
+  void OpenFetchDelayDialog();
+  void OpenResultIntervalDialog();
 
  private:
   // AcquisitionHost
@@ -107,7 +107,7 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   std::unique_ptr<OddsFetcher> odds_;
   std::unique_ptr<AutoOddsFetch> auto_;
   std::unique_ptr<ResultFetcher> results_;
-  QTimer* timer1_ = nullptr;
+  QTimer* scheduleTimer_ = nullptr;
 };
 
 }  // namespace tw

@@ -18,15 +18,11 @@
 
 namespace tw {
 
-namespace {
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-}  // namespace
-
 DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settings, const Clock& clock,
                                StreamGate& gate, UserPort* ui, QWidget* parent)
     : QDialog(parent) {
-  setObjectName("GetDataForm");
-  setWindowTitle(U("ＪＶデータ取込"));
+  setObjectName("DownloadWindow");
+  setWindowTitle(FromUtf8("ＪＶデータ取込"));
   setModal(true);
   if (!ui) {
     ownUi_ = std::make_unique<QtUserPort>(this);
@@ -35,59 +31,59 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QGridLayout;
-  top->addWidget(new QLabel(U("取得開始日付")), 0, 0);
-  dateTimePicker1_ = new QDateTimeEdit;
-  dateTimePicker1_->setObjectName("DateTimePicker1");
-  dateTimePicker1_->setDisplayFormat("yyyy/MM/dd");  // only the date is shown; the time is held
-  dateTimePicker1_->setCalendarPopup(true);
-  top->addWidget(dateTimePicker1_, 0, 1);
-  label5_ = new QLabel;
-  label5_->setObjectName("Label5");
-  label5_->setVisible(false);
-  top->addWidget(label5_, 0, 2);
+  top->addWidget(new QLabel(FromUtf8("取得開始日付")), 0, 0);
+  fromPicker_ = new QDateTimeEdit;
+  fromPicker_->setObjectName("FromPicker");
+  fromPicker_->setDisplayFormat("yyyy/MM/dd");  // only the date is shown; the time is held
+  fromPicker_->setCalendarPopup(true);
+  top->addWidget(fromPicker_, 0, 1);
+  fromTimeLabel_ = new QLabel;
+  fromTimeLabel_->setObjectName("FromTimeLabel");
+  fromTimeLabel_->setVisible(false);
+  top->addWidget(fromTimeLabel_, 0, 2);
 
-  auto* choice = new QGroupBox(U("取得データ"));
+  auto* choice = new QGroupBox(FromUtf8("取得データ"));
   auto* choiceLayout = new QVBoxLayout(choice);
-  rbtNormal_ = new QRadioButton(U("通常データ"));
-  rbtNormal_->setObjectName("rbtNormal");
-  rbtIsthisweek_ = new QRadioButton(U("今週開催データ"));
-  rbtIsthisweek_->setObjectName("rbtIsthisweek");
-  rbtIsthisweek_->setChecked(true);
-  auto* setup = new QRadioButton(U("セットアップデータ"));
+  normalChoice_ = new QRadioButton(FromUtf8("通常データ"));
+  normalChoice_->setObjectName("NormalChoice");
+  thisWeekChoice_ = new QRadioButton(FromUtf8("今週開催データ"));
+  thisWeekChoice_->setObjectName("ThisWeekChoice");
+  thisWeekChoice_->setChecked(true);
+  auto* setup = new QRadioButton(FromUtf8("セットアップデータ"));
   setup->setVisible(false);  // exists, but cannot be chosen
-  choiceLayout->addWidget(rbtNormal_);
-  choiceLayout->addWidget(rbtIsthisweek_);
+  choiceLayout->addWidget(normalChoice_);
+  choiceLayout->addWidget(thisWeekChoice_);
   choiceLayout->addWidget(setup);
   top->addWidget(choice, 1, 0, 1, 3);
   layout->addLayout(top);
 
   auto* bars = new QGridLayout;
-  bars->addWidget(new QLabel(U("ダウンロード")), 0, 0);
-  progressBar1_ = new QProgressBar;
-  progressBar1_->setObjectName("ProgressBar1");
-  bars->addWidget(progressBar1_, 0, 1);
-  bars->addWidget(new QLabel(U("読込み")), 1, 0);
-  progressBar2_ = new QProgressBar;
-  progressBar2_->setObjectName("ProgressBar2");
-  bars->addWidget(progressBar2_, 1, 1);
+  bars->addWidget(new QLabel(FromUtf8("ダウンロード")), 0, 0);
+  downloadBar_ = new QProgressBar;
+  downloadBar_->setObjectName("DownloadBar");
+  bars->addWidget(downloadBar_, 0, 1);
+  bars->addWidget(new QLabel(FromUtf8("読込み")), 1, 0);
+  readBar_ = new QProgressBar;
+  readBar_->setObjectName("ReadBar");
+  bars->addWidget(readBar_, 1, 1);
   layout->addLayout(bars);
   progressLabel_ = new QLabel;
   progressLabel_->setObjectName("ProgressLabel");
   layout->addWidget(progressLabel_);
 
-  layout->addWidget(new QLabel(U("作成済みデータ")));
-  listBox1_ = new QListWidget;
-  listBox1_->setObjectName("ListBox1");
-  layout->addWidget(listBox1_, 1);
+  layout->addWidget(new QLabel(FromUtf8("作成済みデータ")));
+  madeFiles_ = new QListWidget;
+  madeFiles_->setObjectName("MadeFiles");
+  layout->addWidget(madeFiles_, 1);
 
   auto* buttons = new QHBoxLayout;
-  auto* start = new QPushButton(U("データ取込み開始"));
-  start->setObjectName("ButtonStart");
-  auto* cancel = new QPushButton(U("データ取込み中止"));
-  cancel->setObjectName("ButtonCancel");
-  auto* settingsButton = new QPushButton(U("JVLink設定"));
-  settingsButton->setObjectName("SpeedButton1");
-  settingsButton->setToolTip(U("JRA-VAN　Data Lab.のサービスキーやデータ保存場所の設定をします"));
+  auto* start = new QPushButton(FromUtf8("データ取込み開始"));
+  start->setObjectName("StartButton");
+  auto* cancel = new QPushButton(FromUtf8("データ取込み中止"));
+  cancel->setObjectName("CancelButton");
+  auto* settingsButton = new QPushButton(FromUtf8("JVLink設定"));
+  settingsButton->setObjectName("JVLinkSettingsButton");
+  settingsButton->setToolTip(FromUtf8("JRA-VAN　Data Lab.のサービスキーやデータ保存場所の設定をします"));
   start->setAutoDefault(false);
   cancel->setAutoDefault(false);
   settingsButton->setAutoDefault(false);
@@ -97,9 +93,9 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   buttons->addWidget(settingsButton);
   layout->addLayout(buttons);
 
-  timerJVStatus_ = new QTimer(this);
-  timerJVStatus_->setObjectName("TimerJVStatus");
-  timerJVStatus_->setInterval(kStatusTimerMillis);
+  statusTimer_ = new QTimer(this);
+  statusTimer_->setObjectName("StatusTimer");
+  statusTimer_->setInterval(kStatusTimerMillis);
 
   DownloadView& view = *this;
   download_ = std::make_unique<RaceCardDownload>(jv, store, settings, clock, *ui, gate, view);
@@ -107,14 +103,14 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   connect(start, &QPushButton::clicked, this, &DownloadWindow::StartDownload);
   connect(cancel, &QPushButton::clicked, this, &DownloadWindow::CancelDownload);
   connect(settingsButton, &QPushButton::clicked, this, &DownloadWindow::OpenJVLinkSettings);
-  connect(timerJVStatus_, &QTimer::timeout, this, &DownloadWindow::PollDownloadStatus);
-  connect(dateTimePicker1_, &QDateTimeEdit::dateChanged, this, [this](const QDate& d) {
+  connect(statusTimer_, &QTimer::timeout, this, &DownloadWindow::PollDownloadStatus);
+  connect(fromPicker_, &QDateTimeEdit::dateChanged, this, [this](const QDate& d) {
     DateTime t = download_->fromTime();
     t.year = d.year();
     t.month = d.month();
     t.day = d.day();
     download_->SetFromTime(t);
-    label5_->setText(QString::fromStdString(FormatDateTime(t)));
+    fromTimeLabel_->setText(QString::fromStdString(FormatDateTime(t)));
   });
   resize(520, 480);
 }
@@ -122,7 +118,7 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
 DownloadWindow::~DownloadWindow() = default;
 
 void DownloadWindow::StartDownload() {
-  download_->normalData = rbtNormal_->isChecked();
+  download_->normalData = normalChoice_->isChecked();
   download_->StartDownload();
   CloseIfAsked();
 }
@@ -164,7 +160,7 @@ void DownloadWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  timerJVStatus_->stop();
+  statusTimer_->stop();
   if (!closed_) {
     closed_ = true;
     if (onClosed) onClosed();
@@ -176,34 +172,34 @@ void DownloadWindow::closeEvent(QCloseEvent* event) {
 void DownloadWindow::SetProgressText(const std::string& text) { progressLabel_->setText(ToQt(text)); }
 
 void DownloadWindow::SetDownloadBar(int position, int maximum) {
-  progressBar1_->setMaximum(std::max(maximum, 1));
-  progressBar1_->setValue(position);
+  downloadBar_->setMaximum(std::max(maximum, 1));
+  downloadBar_->setValue(position);
 }
 
 void DownloadWindow::SetReadBar(int position, int maximum) {
-  progressBar2_->setMaximum(std::max(maximum, 1));
-  progressBar2_->setValue(position);
+  readBar_->setMaximum(std::max(maximum, 1));
+  readBar_->setValue(position);
 }
 
-void DownloadWindow::ClearList() { listBox1_->clear(); }
+void DownloadWindow::ClearList() { madeFiles_->clear(); }
 
 void DownloadWindow::AddListLine(const std::string& text) {
-  listBox1_->addItem(ToQt(text));
-  listBox1_->scrollToBottom();
+  madeFiles_->addItem(ToQt(text));
+  madeFiles_->scrollToBottom();
 }
 
 void DownloadWindow::SetStatusTimer(bool running) {
   if (running) {
-    timerJVStatus_->start();
+    statusTimer_->start();
   } else {
-    timerJVStatus_->stop();
+    statusTimer_->stop();
   }
 }
 
 void DownloadWindow::ShowFromTime(const DateTime& t) {
-  QSignalBlocker block(dateTimePicker1_);
-  dateTimePicker1_->setDateTime(QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
-  label5_->setText(QString::fromStdString(FormatDateTime(t)));
+  QSignalBlocker block(fromPicker_);
+  fromPicker_->setDateTime(QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
+  fromTimeLabel_->setText(QString::fromStdString(FormatDateTime(t)));
 }
 
 }  // namespace tw

@@ -33,14 +33,14 @@ class DownloadWindow : public QDialog, private DownloadView {
   std::function<void()> onClosed;
 
   RaceCardDownload& download() { return *download_; }
-  QDateTimeEdit* picker() const { return dateTimePicker1_; }
-  QLabel* label5() const { return label5_; }
+  QDateTimeEdit* picker() const { return fromPicker_; }
+  QLabel* fromTimeLabel() const { return fromTimeLabel_; }
   QLabel* progressLabel() const { return progressLabel_; }
-  QListWidget* listBox() const { return listBox1_; }
-  QProgressBar* progressBar(int n) const { return n == 1 ? progressBar1_ : progressBar2_; }
-  QRadioButton* normalChoice() const { return rbtNormal_; }
-  QRadioButton* thisWeekChoice() const { return rbtIsthisweek_; }
-  QTimer* statusTimer() const { return timerJVStatus_; }
+  QListWidget* madeFiles() const { return madeFiles_; }
+  QProgressBar* progressBar(int n) const { return n == 1 ? downloadBar_ : readBar_; }
+  QRadioButton* normalChoice() const { return normalChoice_; }
+  QRadioButton* thisWeekChoice() const { return thisWeekChoice_; }
+  QTimer* statusTimer() const { return statusTimer_; }
 
  public Q_SLOTS:
   void StartDownload();
@@ -67,15 +67,15 @@ class DownloadWindow : public QDialog, private DownloadView {
   void CloseIfAsked();
 
   std::unique_ptr<UserPort> ownUi_;
-  QDateTimeEdit* dateTimePicker1_ = nullptr;
-  QLabel* label5_ = nullptr;
-  QRadioButton* rbtNormal_ = nullptr;
-  QRadioButton* rbtIsthisweek_ = nullptr;
-  QProgressBar* progressBar1_ = nullptr;
-  QProgressBar* progressBar2_ = nullptr;
+  QDateTimeEdit* fromPicker_ = nullptr;
+  QLabel* fromTimeLabel_ = nullptr;
+  QRadioButton* normalChoice_ = nullptr;
+  QRadioButton* thisWeekChoice_ = nullptr;
+  QProgressBar* downloadBar_ = nullptr;
+  QProgressBar* readBar_ = nullptr;
   QLabel* progressLabel_ = nullptr;
-  QListWidget* listBox1_ = nullptr;
-  QTimer* timerJVStatus_ = nullptr;
+  QListWidget* madeFiles_ = nullptr;
+  QTimer* statusTimer_ = nullptr;
   std::unique_ptr<RaceCardDownload> download_;
   bool closeAsked_ = false;
   bool closed_ = false;

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName("Turfwise");
   tw::SetUpFonts();
 
-  tw::TSplash splash;
+  tw::SplashScreen splash;
   splash.show();
   app.processEvents();
 

@@ -4,25 +4,21 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 #include "gui/qt_user_port.h"
-#include "reports/hit_lines.h"
 #include "shell/app_shell.h"
-#include "store/snapshot_erase.h"
+#include "view/judgement_grids.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
@@ -32,9 +28,11 @@ class QWidget;
 namespace tw {
 
 class AcquisitionActions;
-class PrintWindow;
+class EraseCommands;
+class PrintCommands;
+class ReportCommands;
 
-class TRaceViewPanel;
+class RaceViewPanel;
 
 // The day loads through the window's RaceDayView side: the race list, the
 // result-fetch timer, the bet grid and the per-snapshot chart.
@@ -49,49 +47,35 @@ class MainWindow : public QMainWindow, private RaceDayView {
 
   bool created() const { return created_; }
 
-  // Replaces the folder picker of J1Click (tests).
-  std::function<std::optional<std::string>()> folderChooser;
-  // Replaces opening the hit report with the desktop's application (tests).
-  std::function<void(const std::string&)> openReport;
-  // Called with the print window before it is shown modally (tests).
-  std::function<void(PrintWindow&)> beforePrintWindow;
-  // The printer every print goes to, set up by the printer dialog.
-  QPrinter& printer();
+  // The commands of the menus and the tool bar that live in their own classes.
+  ReportCommands& reportCommands() const { return *reports_; }
+  PrintCommands& printCommands() const { return *print_; }
 
-  // Widgets and commands by their component names (used by tests and by the
+  // Widgets and commands by their object names (used by tests and by the
   // parts of the window that are filled later).
   QAction* action(const QString& name) const { return actions_.value(name); }
   QComboBox* dateCombo() const { return dateCombo_; }
-  QListWidget* datList() const { return datList_; }
-  QLabel* dlLabel() const { return dlLabel_; }
+  QListWidget* raceListBox() const { return raceListBox_; }
+  QLabel* statusLabel() const { return statusLabel_; }
   QWidget* sidePanel() const { return sidePanel_; }
-  QTableWidget* grid(int n) const;  // StringGrid1..4
+  QTableWidget* judgementGrid(JudgementGridKind kind) const;
   QTabWidget* tabs() const { return tabs_; }
-  QCheckBox* autoOzCheck() const { return autoOzCheck_; }
-  QLabel* hassoTimeLabel() const { return hassoTimeLabel_; }
-  int upDown1Position() const { return upDown1Position_; }
-  TRaceViewPanel* raceView() const { return raceView_; }
-  QTimer* timer4() const { return timer4_; }
+  QCheckBox* autoFetchCheck() const { return autoFetchCheck_; }
+  QLabel* postTimeLabel() const { return postTimeLabel_; }
+  int stepPosition() const { return stepPosition_; }
+  RaceViewPanel* raceView() const { return raceView_; }
+  QTimer* resultTimer() const { return resultTimer_; }
   const RaceDayModel& model() const { return *model_; }
 
  public Q_SLOTS:
-  void MakeDataListBtnClick();
-  void SpeedButton19Click();
-  void Dd1Click();
-  void HelpContentsClick();
-  void AboutClick();
-  void FilePrintSetupItemClick();
-  void PrepareDayPrintout();
-  void UpDown1Click(int step);
-  void DateComboChange();
-  void DatListClick(int row);
-  void TekiAnaBtnClick(HitReportKind kind);
-  void J1Click();
-  void T1Click();
-  void A1Click();
-  void C1Click();
-  void A2Click();
-  void C2Click();
+  void FillDaySelector();
+  void ToggleRaceList();
+  void StoreCloseListAfterLoad();
+  void ShowHelp();
+  void ShowAbout();
+  void StepRace(int step);
+  void LoadChosenDay();
+  void ShowRaceOfRow(int row);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -107,10 +91,9 @@ class MainWindow : public QMainWindow, private RaceDayView {
   void WriteGridHeadings();
   void ConnectAcquisition();
   void ConnectReportsAndImport();
-  void StoreChosenTimeSeriesFolder(const std::string& folder);
+  void ConnectPrinting();
   // LoadRaceDay for the day selector's text.
   void ReloadDay();
-  void EraseCommand(SnapshotErase command);
   void ShowRaceOfSlot(int slot);
 
   // RaceDayView
@@ -129,19 +112,21 @@ class MainWindow : public QMainWindow, private RaceDayView {
   bool shown_ = false;
   QHash<QString, QAction*> actions_;
   QComboBox* dateCombo_ = nullptr;
-  QListWidget* datList_ = nullptr;
-  int upDown1Position_ = 0;  // UpDown1: 0..35
-  QLabel* dlLabel_ = nullptr;
+  QListWidget* raceListBox_ = nullptr;
+  int stepPosition_ = 0;  // the race stepper: rows 0..35
+  QLabel* statusLabel_ = nullptr;
   QWidget* sidePanel_ = nullptr;
   QTabWidget* tabs_ = nullptr;
-  TRaceViewPanel* raceView_ = nullptr;
+  RaceViewPanel* raceView_ = nullptr;
   AcquisitionActions* acquisition_ = nullptr;
-  QTimer* timer4_ = nullptr;  // Timer4: result fetching on the race day
+  EraseCommands* erase_ = nullptr;
+  ReportCommands* reports_ = nullptr;
+  PrintCommands* print_ = nullptr;
+  QTimer* resultTimer_ = nullptr;  // result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
   RaceList raceList_;
-  QCheckBox* autoOzCheck_ = nullptr;
-  QLabel* hassoTimeLabel_ = nullptr;
-  std::unique_ptr<QPrinter> printer_;
+  QCheckBox* autoFetchCheck_ = nullptr;
+  QLabel* postTimeLabel_ = nullptr;
 };
 
 }  // namespace tw

@@ -27,8 +27,6 @@ namespace tw {
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 QColor ColourOf(CellColour colour, const QPalette& palette) {
   switch (colour) {
     case CellColour::kToolTip:
@@ -48,8 +46,8 @@ QColor ColourOf(CellColour colour, const QPalette& palette) {
 }  // namespace
 
 OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui, QWidget* parent) : QDialog(parent) {
-  setObjectName("OddsSchejForm");
-  setWindowTitle(U("オッズ手動取得"));
+  setObjectName("OddsFetchWindow");
+  setWindowTitle(FromUtf8("オッズ手動取得"));
   setModal(true);
   if (!ui) {
     ownUi_ = std::make_unique<QtUserPort>(this);
@@ -68,52 +66,52 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
   auto* instruction = new QLabel(ToQt(ScheduleInstructionText()));
   instruction->setWordWrap(true);
   left->addWidget(instruction);
-  checkListBox1_ = new QListWidget;
-  checkListBox1_->setObjectName("CheckListBox1");
-  checkListBox1_->setContextMenuPolicy(Qt::CustomContextMenu);
-  left->addWidget(checkListBox1_, 1);
-  ozGetBtn_ = new QPushButton(U("ｵｯｽﾞを今すぐ取得"));
-  ozGetBtn_->setObjectName("OzGetBtn");
-  ozGetBtn_->setAutoDefault(false);
-  left->addWidget(ozGetBtn_);
+  raceChecks_ = new QListWidget;
+  raceChecks_->setObjectName("RaceCheckList");
+  raceChecks_->setContextMenuPolicy(Qt::CustomContextMenu);
+  left->addWidget(raceChecks_, 1);
+  fetchButton_ = new QPushButton(FromUtf8("ｵｯｽﾞを今すぐ取得"));
+  fetchButton_->setObjectName("FetchNowButton");
+  fetchButton_->setAutoDefault(false);
+  left->addWidget(fetchButton_);
   body->addLayout(left);
 
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(ToQt(ScheduleTitleText())));
-  stringGrid1_ = new QTableWidget;
-  stringGrid1_->setObjectName("StringGrid1");
-  stringGrid1_->setSelectionMode(QAbstractItemView::NoSelection);  // no cell is ever shown selected
-  stringGrid1_->setFocusPolicy(Qt::NoFocus);
-  stringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  stringGrid1_->verticalHeader()->setVisible(false);
-  stringGrid1_->setStyleSheet("QTableWidget::item { padding-top: 2px; }");
-  right->addWidget(stringGrid1_, 1);
-  speedButton1_ = new QPushButton(U("ｽｹｼﾞｭｰﾙ表印刷"));
-  speedButton1_->setObjectName("SpeedButton1");
-  connect(speedButton1_, &QPushButton::clicked, this, &OddsFetchWindow::OpenJVLinkSettings);
-  speedButton1_->setAutoDefault(false);
-  right->addWidget(speedButton1_);
+  scheduleGrid_ = new QTableWidget;
+  scheduleGrid_->setObjectName("ScheduleGrid");
+  scheduleGrid_->setSelectionMode(QAbstractItemView::NoSelection);  // no cell is ever shown selected
+  scheduleGrid_->setFocusPolicy(Qt::NoFocus);
+  scheduleGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  scheduleGrid_->verticalHeader()->setVisible(false);
+  scheduleGrid_->setStyleSheet("QTableWidget::item { padding-top: 2px; }");
+  right->addWidget(scheduleGrid_, 1);
+  printButton_ = new QPushButton(FromUtf8("ｽｹｼﾞｭｰﾙ表印刷"));
+  printButton_->setObjectName("PrintScheduleButton");
+  connect(printButton_, &QPushButton::clicked, this, &OddsFetchWindow::PrintSchedule);
+  printButton_->setAutoDefault(false);
+  right->addWidget(printButton_);
   body->addLayout(right, 1);
   layout->addLayout(body, 1);
 
   progressLabel_ = new QLabel;
   progressLabel_->setObjectName("ProgressLabel");
   layout->addWidget(progressLabel_);
-  progressBar1_ = new QProgressBar;
-  progressBar1_->setObjectName("ProgressBar1");
-  progressBar1_->setValue(0);
-  layout->addWidget(progressBar1_);
+  progressBar_ = new QProgressBar;
+  progressBar_->setObjectName("ProgressBar");
+  progressBar_->setValue(0);
+  layout->addWidget(progressBar_);
 
   auto* menu = new QMenu(this);
-  QAction* n1 = menu->addAction(U("全て選択"));
-  n1->setObjectName("N1");
-  QAction* n2 = menu->addAction(U("全て解除"));
-  n2->setObjectName("N2");
-  connect(n1, &QAction::triggered, this, &OddsFetchWindow::N1Click);
-  connect(n2, &QAction::triggered, this, &OddsFetchWindow::N2Click);
-  connect(checkListBox1_, &QWidget::customContextMenuRequested, this,
-          [this, menu](const QPoint& at) { menu->popup(checkListBox1_->viewport()->mapToGlobal(at)); });
-  connect(ozGetBtn_, &QPushButton::clicked, this, &OddsFetchWindow::OpenOddsFetchWindow);
+  QAction* checkAll = menu->addAction(FromUtf8("全て選択"));
+  checkAll->setObjectName("CheckAllItem");
+  QAction* uncheckAll = menu->addAction(FromUtf8("全て解除"));
+  uncheckAll->setObjectName("UncheckAllItem");
+  connect(checkAll, &QAction::triggered, this, &OddsFetchWindow::CheckAllRaces);
+  connect(uncheckAll, &QAction::triggered, this, &OddsFetchWindow::UncheckAllRaces);
+  connect(raceChecks_, &QWidget::customContextMenuRequested, this,
+          [this, menu](const QPoint& at) { menu->popup(raceChecks_->viewport()->mapToGlobal(at)); });
+  connect(fetchButton_, &QPushButton::clicked, this, &OddsFetchWindow::FetchNow);
   resize(900, 560);
 }
 
@@ -121,21 +119,22 @@ OddsFetchWindow::~OddsFetchWindow() = default;
 
 void OddsFetchWindow::Fill(const ScheduleGrid& grid) {
   dateLabel_->setText(ToQt(grid.dayLabel));
-  checkListBox1_->clear();
+  raceChecks_->clear();
   for (const auto& label : grid.raceLabels) {
-    auto* item = new QListWidgetItem(ToQt(label), checkListBox1_);
+    auto* item = new QListWidgetItem(ToQt(label), raceChecks_);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
-  stringGrid1_->clear();
-  stringGrid1_->setColumnCount(kScheduleColumns);
+  scheduleGrid_->clear();
+  scheduleGrid_->setColumnCount(kScheduleColumns);
   int rows = static_cast<int>(grid.rows.size());
-  stringGrid1_->setRowCount(rows > 0 ? rows - 1 : 0);
+  scheduleGrid_->setRowCount(rows > 0 ? rows - 1 : 0);
   QStringList headers;
   if (rows > 0)
     for (const auto& cell : grid.rows[0]) headers << ToQt(cell.text);
-  stringGrid1_->setHorizontalHeaderLabels(headers);
-  for (int c = 0; c < kScheduleColumns; ++c) stringGrid1_->setColumnWidth(c, grid.columnWidths[static_cast<size_t>(c)]);
+  scheduleGrid_->setHorizontalHeaderLabels(headers);
+  for (int c = 0; c < kScheduleColumns; ++c)
+    scheduleGrid_->setColumnWidth(c, grid.columnWidths[static_cast<size_t>(c)]);
   for (int r = 1; r < rows; ++r) {
     for (int c = 0; c < kScheduleColumns; ++c) {
       const ScheduleCell& cell = grid.rows[static_cast<size_t>(r)][static_cast<size_t>(c)];
@@ -143,19 +142,18 @@ void OddsFetchWindow::Fill(const ScheduleGrid& grid) {
       item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
       item->setBackground(ColourOf(cell.colour, palette()));
       item->setFlags(Qt::ItemIsEnabled);
-      stringGrid1_->setItem(r - 1, c, item);
+      scheduleGrid_->setItem(r - 1, c, item);
     }
   }
 }
 
 std::vector<bool> OddsFetchWindow::Ticks() const {
   std::vector<bool> ticks;
-  for (int i = 0; i < checkListBox1_->count(); ++i)
-    ticks.push_back(checkListBox1_->item(i)->checkState() == Qt::Checked);
+  for (int i = 0; i < raceChecks_->count(); ++i) ticks.push_back(raceChecks_->item(i)->checkState() == Qt::Checked);
   return ticks;
 }
 
-void OddsFetchWindow::OpenOddsFetchWindow() {
+void OddsFetchWindow::FetchNow() {
   if (running_) return;
   running_ = true;
   OddsWindowView& view = *this;
@@ -167,12 +165,12 @@ void OddsFetchWindow::OpenOddsFetchWindow() {
   }
 }
 
-void OddsFetchWindow::N1Click() {
-  for (int i = 0; i < checkListBox1_->count(); ++i) checkListBox1_->item(i)->setCheckState(Qt::Checked);
+void OddsFetchWindow::CheckAllRaces() {
+  for (int i = 0; i < raceChecks_->count(); ++i) raceChecks_->item(i)->setCheckState(Qt::Checked);
 }
 
-void OddsFetchWindow::N2Click() {
-  for (int i = 0; i < checkListBox1_->count(); ++i) checkListBox1_->item(i)->setCheckState(Qt::Unchecked);
+void OddsFetchWindow::UncheckAllRaces() {
+  for (int i = 0; i < raceChecks_->count(); ++i) raceChecks_->item(i)->setCheckState(Qt::Unchecked);
 }
 
 void OddsFetchWindow::reject() { close(); }
@@ -189,8 +187,8 @@ void OddsFetchWindow::closeEvent(QCloseEvent* event) {
 }
 
 void OddsFetchWindow::SetProgress(int position, int maximum) {
-  progressBar1_->setMaximum(std::max(maximum, 1));
-  progressBar1_->setValue(position);
+  progressBar_->setMaximum(std::max(maximum, 1));
+  progressBar_->setValue(position);
 }
 
 void OddsFetchWindow::SetProgressText(const std::string& text) { progressLabel_->setText(ToQt(text)); }
@@ -199,7 +197,7 @@ void OddsFetchWindow::SetProgressText(const std::string& text) { progressLabel_-
 
 namespace tw {
 
-void OddsFetchWindow::OpenJVLinkSettings() {
+void OddsFetchWindow::PrintSchedule() {
   QPrinter* printer = printerProvider ? printerProvider() : nullptr;
   if (!printer || (printer->outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())) {
     QApplication::beep();
@@ -208,25 +206,26 @@ void OddsFetchWindow::OpenJVLinkSettings() {
   }
   // The grid as it stands on the screen.
   GridTable table;
-  for (int c = 0; c < stringGrid1_->columnCount(); ++c) table.columnWidths.push_back(stringGrid1_->columnWidth(c));
-  table.rowHeights.push_back(stringGrid1_->horizontalHeader()->isVisible() ? stringGrid1_->horizontalHeader()->height()
-                                                                           : stringGrid1_->rowHeight(0));
+  for (int c = 0; c < scheduleGrid_->columnCount(); ++c) table.columnWidths.push_back(scheduleGrid_->columnWidth(c));
+  table.rowHeights.push_back(scheduleGrid_->horizontalHeader()->isVisible()
+                                 ? scheduleGrid_->horizontalHeader()->height()
+                                 : scheduleGrid_->rowHeight(0));
   std::vector<std::string> header;
-  for (int c = 0; c < stringGrid1_->columnCount(); ++c) {
-    QTableWidgetItem* h = stringGrid1_->horizontalHeaderItem(c);
+  for (int c = 0; c < scheduleGrid_->columnCount(); ++c) {
+    QTableWidgetItem* h = scheduleGrid_->horizontalHeaderItem(c);
     header.push_back(FromQt(h ? h->text() : QString()));
   }
-  const bool headerInRows = !stringGrid1_->horizontalHeader()->isVisible();
+  const bool headerInRows = !scheduleGrid_->horizontalHeader()->isVisible();
   if (!headerInRows) table.cells.push_back(header);
-  for (int r = 0; r < stringGrid1_->rowCount(); ++r) {
+  for (int r = 0; r < scheduleGrid_->rowCount(); ++r) {
     if (headerInRows && r == 0) {
-      table.rowHeights[0] = stringGrid1_->rowHeight(0);
+      table.rowHeights[0] = scheduleGrid_->rowHeight(0);
     } else {
-      table.rowHeights.push_back(stringGrid1_->rowHeight(r));
+      table.rowHeights.push_back(scheduleGrid_->rowHeight(r));
     }
     std::vector<std::string> row;
-    for (int c = 0; c < stringGrid1_->columnCount(); ++c) {
-      QTableWidgetItem* item = stringGrid1_->item(r, c);
+    for (int c = 0; c < scheduleGrid_->columnCount(); ++c) {
+      QTableWidgetItem* item = scheduleGrid_->item(r, c);
       row.push_back(FromQt(item ? item->text() : QString()));
     }
     table.cells.push_back(row);

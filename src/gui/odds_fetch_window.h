@@ -33,23 +33,24 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   void Fill(const ScheduleGrid& grid);
 
   QLabel* dateLabel() const { return dateLabel_; }
-  QListWidget* checkList() const { return checkListBox1_; }
-  QTableWidget* grid() const { return stringGrid1_; }
+  QListWidget* checkList() const { return raceChecks_; }
+  QTableWidget* grid() const { return scheduleGrid_; }
   QLabel* progressLabel() const { return progressLabel_; }
-  QProgressBar* progressBar() const { return progressBar1_; }
-  QPushButton* fetchButton() const { return ozGetBtn_; }
-  QPushButton* printButton() const { return speedButton1_; }
+  QProgressBar* progressBar() const { return progressBar_; }
+  QPushButton* fetchButton() const { return fetchButton_; }
+  QPushButton* printButton() const { return printButton_; }
   // The printer the schedule goes to (the main window's).
   std::function<QPrinter*()> printerProvider;
   // ｽｹｼﾞｭｰﾙ表印刷: the grid as a ruled table with the schedule's page header.
-  void OpenJVLinkSettings();
+  void PrintSchedule();
   // The ticks of the check list, by race slot.
   std::vector<bool> Ticks() const;
 
  public Q_SLOTS:
-  void OpenOddsFetchWindow();
-  void N1Click();  // "全て選択"
-  void N2Click();  // "全て解除"
+  // "ｵｯｽﾞを今すぐ取得": the ticked races are fetched at once.
+  void FetchNow();
+  void CheckAllRaces();    // "全て選択"
+  void UncheckAllRaces();  // "全て解除"
   void reject() override;
 
  protected:
@@ -62,12 +63,12 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   std::unique_ptr<UserPort> ownUi_;
   std::unique_ptr<AcquisitionContext> context_;
   QLabel* dateLabel_ = nullptr;
-  QListWidget* checkListBox1_ = nullptr;
-  QTableWidget* stringGrid1_ = nullptr;
+  QListWidget* raceChecks_ = nullptr;
+  QTableWidget* scheduleGrid_ = nullptr;
   QLabel* progressLabel_ = nullptr;
-  QProgressBar* progressBar1_ = nullptr;
-  QPushButton* ozGetBtn_ = nullptr;
-  QPushButton* speedButton1_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QPushButton* fetchButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
   bool running_ = false;
   bool closeAsked_ = false;
 };

@@ -30,7 +30,6 @@ namespace tw {
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
 constexpr int kZooms[] = {25, 50, 75, 100};
 constexpr double kScreenDpi = 96.0;
 
@@ -44,7 +43,7 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
       settings_(settings),
       printer_(printer),
       port_(port) {
-  setObjectName("AllPrintForm");
+  setObjectName("PrintWindow");
   setWindowTitle(ToQt(printout_.caption));
   auto* row = new QHBoxLayout(this);
 
@@ -59,14 +58,14 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
 
   auto* side = new QVBoxLayout;
   auto* selector = new QHBoxLayout;
-  selector->addWidget(new QLabel(U("ﾍﾟｰｼﾞ選択"), this));
-  upDown1_ = new QSpinBox(this);
-  upDown1_->setObjectName("UpDown1");
-  upDown1_->setRange(1, std::max<int>(1, static_cast<int>(printout_.pages.size())));
-  selector->addWidget(upDown1_);
+  selector->addWidget(new QLabel(FromUtf8("ﾍﾟｰｼﾞ選択"), this));
+  pageSelector_ = new QSpinBox(this);
+  pageSelector_->setObjectName("PageSelector");
+  pageSelector_->setRange(1, std::max<int>(1, static_cast<int>(printout_.pages.size())));
+  selector->addWidget(pageSelector_);
   side->addLayout(selector);
 
-  auto* zoomBox = new QGroupBox(U("倍率"), this);
+  auto* zoomBox = new QGroupBox(FromUtf8("倍率"), this);
   auto* zoomGrid = new QGridLayout(zoomBox);
   zoomGroup_ = new QButtonGroup(this);
   const char* zoomTexts[] = {"25%", "50%", "75%", "100%"};
@@ -77,32 +76,32 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   }
   side->addWidget(zoomBox);
 
-  auto* print = new QPushButton(U("表示ﾍﾟｰｼﾞ印刷(&P)"), this);
-  print->setObjectName("BitBtn2");
-  auto* printChecked = new QPushButton(U("指定ﾍﾟｰｼﾞ印刷(&P)"), this);
-  printChecked->setObjectName("BitBtn4");
-  auto* setup = new QPushButton(U("ﾌﾟﾘﾝﾀ設定(&S)"), this);
-  setup->setObjectName("BitBtn3");
-  auto* close = new QPushButton(U("閉じる"), this);
-  close->setObjectName("BitBtn1");
+  auto* print = new QPushButton(FromUtf8("表示ﾍﾟｰｼﾞ印刷(&P)"), this);
+  print->setObjectName("PrintPageButton");
+  auto* printChecked = new QPushButton(FromUtf8("指定ﾍﾟｰｼﾞ印刷(&P)"), this);
+  printChecked->setObjectName("PrintCheckedButton");
+  auto* setup = new QPushButton(FromUtf8("ﾌﾟﾘﾝﾀ設定(&S)"), this);
+  setup->setObjectName("PrinterSetupButton");
+  auto* close = new QPushButton(FromUtf8("閉じる"), this);
+  close->setObjectName("CloseButton");
   for (QPushButton* b : {print, printChecked, setup, close}) {
     b->setAutoDefault(false);
     side->addWidget(b);
   }
 
-  auto* choice = new QGroupBox(U("選択指定"), this);
+  auto* choice = new QGroupBox(FromUtf8("選択指定"), this);
   auto* choiceRow = new QHBoxLayout(choice);
-  auto* all = new QPushButton(U("全選択"), choice);
-  all->setObjectName("SpeedButton1");
-  auto* none = new QPushButton(U("全ｸﾘｱ"), choice);
-  none->setObjectName("SpeedButton2");
+  auto* all = new QPushButton(FromUtf8("全選択"), choice);
+  all->setObjectName("CheckAllButton");
+  auto* none = new QPushButton(FromUtf8("全ｸﾘｱ"), choice);
+  none->setObjectName("UncheckAllButton");
   choiceRow->addWidget(all);
   choiceRow->addWidget(none);
   side->addWidget(choice);
   row->addLayout(side);
 
   pageList_ = new QListWidget(this);
-  pageList_->setObjectName("CheckListBox1");
+  pageList_->setObjectName("PageList");
   pageList_->setFont(QFont(DesignedFontFamily(), 9));
   pageList_->setFixedWidth(170);
   for (const std::string& title : printout_.pageTitles) {
@@ -112,14 +111,14 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   }
   row->addWidget(pageList_);
 
-  connect(zoomGroup_, &QButtonGroup::idClicked, this, &PrintWindow::RadioGroup1Click);
-  connect(upDown1_, &QSpinBox::valueChanged, this, &PrintWindow::UpDown1Click);
-  connect(print, &QPushButton::clicked, this, &PrintWindow::BitBtn2Click);
-  connect(printChecked, &QPushButton::clicked, this, &PrintWindow::BitBtn4Click);
-  connect(setup, &QPushButton::clicked, this, &PrintWindow::BitBtn3Click);
+  connect(zoomGroup_, &QButtonGroup::idClicked, this, &PrintWindow::ChooseZoom);
+  connect(pageSelector_, &QSpinBox::valueChanged, this, &PrintWindow::ShowChosenPage);
+  connect(print, &QPushButton::clicked, this, &PrintWindow::PrintPageInView);
+  connect(printChecked, &QPushButton::clicked, this, &PrintWindow::PrintCheckedPages);
+  connect(setup, &QPushButton::clicked, this, &PrintWindow::SetUpPrinter);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
-  connect(all, &QPushButton::clicked, this, &PrintWindow::OpenJVLinkSettings);
-  connect(none, &QPushButton::clicked, this, &PrintWindow::SpeedButton2Click);
+  connect(all, &QPushButton::clicked, this, &PrintWindow::CheckAllPages);
+  connect(none, &QPushButton::clicked, this, &PrintWindow::UncheckAllPages);
 
   // Window place and zoom as last left.
   move(settings_.ReadInteger(setting::kPrintWindowLeft), settings_.ReadInteger(setting::kPrintWindowTop));
@@ -152,19 +151,19 @@ void PrintWindow::ShowPage(int page) {
   preview_->resize(size);
 }
 
-void PrintWindow::RadioGroup1Click(int item) {
+void PrintWindow::ChooseZoom(int item) {
   if (item >= 0 && item < 4) zoom_ = kZooms[item];
   settings_.WriteInteger(setting::kPrintZoom, item);
   ShowPage(page_);
 }
 
-void PrintWindow::UpDown1Click(int page) { ShowPage(page); }
+void PrintWindow::ShowChosenPage(int page) { ShowPage(page); }
 
-void PrintWindow::BitBtn2Click() {
-  if (auto page = PageInViewToPrint(printout_, model_, upDown1_->value(), port_)) PrintPages({*page});
+void PrintWindow::PrintPageInView() {
+  if (auto page = PageInViewToPrint(printout_, model_, pageSelector_->value(), port_)) PrintPages({*page});
 }
 
-void PrintWindow::BitBtn4Click() {
+void PrintWindow::PrintCheckedPages() {
   std::vector<bool> checked;
   for (int k = 0; k < pageList_->count(); ++k) checked.push_back(pageList_->item(k)->checkState() == Qt::Checked);
   const std::vector<int> pages = CheckedPagesToPrint(printout_, model_, checked);
@@ -179,9 +178,9 @@ void PrintWindow::BitBtn4Click() {
   }
 }
 
-void PrintWindow::BitBtn3Click() {
+void PrintWindow::SetUpPrinter() {
   QPrintDialog dialog(&printer_, this);
-  dialog.setWindowTitle(U("ﾌﾟﾘﾝﾀ設定"));
+  dialog.setWindowTitle(FromUtf8("ﾌﾟﾘﾝﾀ設定"));
   dialog.exec();
 }
 
@@ -209,11 +208,11 @@ bool PrintWindow::PrintPages(const std::vector<int>& pages) {
   return true;
 }
 
-void PrintWindow::OpenJVLinkSettings() {
+void PrintWindow::CheckAllPages() {
   for (int k = 0; k < pageList_->count(); ++k) pageList_->item(k)->setCheckState(Qt::Checked);
 }
 
-void PrintWindow::SpeedButton2Click() {
+void PrintWindow::UncheckAllPages() {
   for (int k = 0; k < pageList_->count(); ++k) pageList_->item(k)->setCheckState(Qt::Unchecked);
 }
 

@@ -27,17 +27,17 @@ class PrintWindow : public QDialog {
   int zoom() const { return zoom_; }
   int pageInView() const { return page_; }
   QListWidget* pageList() const { return pageList_; }
-  QSpinBox* pageSelector() const { return upDown1_; }
+  QSpinBox* pageSelector() const { return pageSelector_; }
   QLabel* preview() const { return preview_; }
 
  public Q_SLOTS:
-  void RadioGroup1Click(int item);
-  void UpDown1Click(int page);
-  void BitBtn2Click();
-  void BitBtn4Click();
-  void BitBtn3Click();
-  void OpenJVLinkSettings();
-  void SpeedButton2Click();
+  void ChooseZoom(int item);
+  void ShowChosenPage(int page);
+  void PrintPageInView();
+  void PrintCheckedPages();
+  void SetUpPrinter();
+  void CheckAllPages();
+  void UncheckAllPages();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,7 +56,7 @@ class PrintWindow : public QDialog {
   int page_ = 1;
   QLabel* preview_ = nullptr;
   QListWidget* pageList_ = nullptr;
-  QSpinBox* upDown1_ = nullptr;
+  QSpinBox* pageSelector_ = nullptr;
   QButtonGroup* zoomGroup_ = nullptr;
 };
 

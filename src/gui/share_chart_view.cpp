@@ -62,7 +62,7 @@ QAbstractBarSeries* ShareChartView::bars() const {
 void ShareChartView::Render(const ChartView& c) {
   Clear();
   chart()->setTitle(ToQt(c.title));
-  const bool sorted = c.horizontal || c.name == "Chart10";
+  const bool sorted = c.sortedBars;
   const QStringList categories = CategoriesOf(c, sorted);
   QAbstractBarSeries* series = c.horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
                                             : static_cast<QAbstractBarSeries*>(new QBarSeries);

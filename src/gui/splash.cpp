@@ -24,6 +24,6 @@ QPixmap SplashPicture() {
   return picture;
 }
 
-TSplash::TSplash() : QSplashScreen(SplashPicture(), Qt::WindowStaysOnTopHint) {}
+SplashScreen::SplashScreen() : QSplashScreen(SplashPicture(), Qt::WindowStaysOnTopHint) {}
 
 }  // namespace tw

@@ -7,10 +7,10 @@ namespace tw {
 
 // A borderless picture centred on the screen; it closes itself when the main
 // window becomes active.
-class TSplash : public QSplashScreen {
+class SplashScreen : public QSplashScreen {
   Q_OBJECT
  public:
-  TSplash();
+  SplashScreen();
 };
 
 QPixmap SplashPicture();

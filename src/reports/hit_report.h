@@ -1,4 +1,4 @@
-// The hit report: walks the race list, collects the hit
+// The hit report ("的中", "穴的中"): walks the race list, collects the hit
 // lines of every race and, when there is at least one hit, writes the HTML
 // fragment "TK" + yyyymmdd + ".txt" and the grown cumulative list
 // "Manbaken.txt" into the upload folder. Opening the report file and putting

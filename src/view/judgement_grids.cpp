@@ -113,7 +113,7 @@ Rgb BracketColour(int bracket) {
 }
 
 JudgementGrid EmptyBetGrid() {
-  JudgementGrid g{"StringGrid4", 3, {}};
+  JudgementGrid g{JudgementGridKind::kBetList, 3, {}};
   g.rows.push_back({Heading(""), Heading(Sjis("買い目")), Heading(Sjis("オッズ"))});
   const RaceView none;
   g.rows.push_back(BetRow("", FullWidthSpace(), FullWidthSpace(), none));
@@ -123,13 +123,15 @@ JudgementGrid EmptyBetGrid() {
 JudgementGrid EmptyJudgementGrid(int n) {
   switch (n) {
     case 1:
-      return {"StringGrid1",
+      return {JudgementGridKind::kAxis,
               9,
               {HeadingRow({"枠", "馬", "軸条件1", "軸条件2", "軸条件3", "軸条件4", "軸条件5", "軸条件6", "軸条件7"})}};
     case 2:
-      return {"StringGrid2", 7, {HeadingRow({"枠", "馬", "連条件1", "連条件2", "連条件3", "連条件4", "連条件5"})}};
+      return {JudgementGridKind::kPartner,
+              7,
+              {HeadingRow({"枠", "馬", "連条件1", "連条件2", "連条件3", "連条件4", "連条件5"})}};
     case 3:
-      return {"StringGrid3", 4, {HeadingRow({"枠", "馬", "軸馬", "連対馬"})}};
+      return {JudgementGridKind::kDecision, 4, {HeadingRow({"枠", "馬", "軸馬", "連対馬"})}};
     default:
       return EmptyBetGrid();
   }

@@ -17,8 +17,12 @@ struct GridCell {
   bool strikeThrough = false;      // a black line from the top-left to the bottom-right corner
 };
 
+// The grids of the bet tab, in the order RaceView::grids holds them.
+enum class JudgementGridKind { kAxis, kPartner, kDecision, kBetList };
+constexpr int kJudgementGrids = 4;
+
 struct JudgementGrid {
-  std::string name;  // StringGrid1..4
+  JudgementGridKind kind = JudgementGridKind::kAxis;
   int columns = 0;
   std::vector<std::vector<GridCell>> rows;  // row 0 holds the headings
 };
@@ -34,7 +38,7 @@ namespace tw {
 struct RaceSlot;
 struct RaceView;
 
-// StringGrid1..4 of the race in `slot`, using the header payout pairs, the
+// The four judgement grids of the race in `slot`, using the header payout pairs, the
 // wide results, the pair mode, runner count and fetch count already in `view`.
 std::array<JudgementGrid, 4> BuildJudgementGrids(const RaceSlot& slot, const RaceView& view);
 

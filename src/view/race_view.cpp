@@ -18,7 +18,7 @@ namespace tw {
 
 namespace {
 
-constexpr auto I(int i) { return static_cast<size_t>(i); }
+constexpr auto Index(int i) { return static_cast<size_t>(i); }
 
 bool SnapshotExists(const std::string& odds) { return HoldsSnapshot(odds); }
 
@@ -58,40 +58,41 @@ void FillWinGroups(const RaceSlot& slot, RaceView& v) {
   for (int h = 1; h <= kMaxRunners; ++h) {
     for (int s = 1; s <= kSnapshots; ++s) {
       const std::string odds = WinOddsText(slot, s, h);
-      v.winOdds[I(h)][I(s)] = {WinOddsField(odds), OddsFieldColour(WinOddsField(odds))};
+      v.winOdds[Index(h)][Index(s)] = {WinOddsField(odds), OddsFieldColour(WinOddsField(odds))};
       if (IsScratchedWinText(odds)) {
         const std::string scratched = Sjis("取消");
-        v.winShare[I(h)][I(s)] = v.quinellaShare[I(h)][I(s)] = v.shareGap[I(h)][I(s)] = scratched;
+        v.winShare[Index(h)][Index(s)] = v.quinellaShare[Index(h)][Index(s)] = v.shareGap[Index(h)][Index(s)] =
+            scratched;
       } else {
-        v.winShare[I(h)][I(s)] = Share(a.winShare[I(h)][I(s)]);
-        v.quinellaShare[I(h)][I(s)] = Share(a.quinellaShare[I(h)][I(s)]);
-        v.shareGap[I(h)][I(s)] = Difference(a.shareGap[I(h)][I(s)]);
+        v.winShare[Index(h)][Index(s)] = Share(a.winShare[Index(h)][Index(s)]);
+        v.quinellaShare[Index(h)][Index(s)] = Share(a.quinellaShare[Index(h)][Index(s)]);
+        v.shareGap[Index(h)][Index(s)] = Difference(a.shareGap[Index(h)][Index(s)]);
       }
       // Rank r = h.
-      if (const int horse = a.winPopularityOrder[I(h)][I(s)]; horse > 0) {
-        v.popularityHorse[I(h)][I(s)] = Format("%2d", horse);
+      if (const int horse = a.winPopularityOrder[Index(h)][Index(s)]; horse > 0) {
+        v.popularityHorse[Index(h)][Index(s)] = Format("%2d", horse);
         const long long value = IntValue(WinOddsText(slot, s, horse));
         if (value > 0) {
           const std::string text = Format("%6.1f", static_cast<double>(value) / 10.0);
-          v.popularityOdds[I(h)][I(s)] = {text, OddsFieldColour(text)};
+          v.popularityOdds[Index(h)][Index(s)] = {text, OddsFieldColour(text)};
         }
       }
     }
-    v.winShareChange[I(h)] = Difference(a.winShareChange[I(h)]);
-    v.quinellaShareChange[I(h)] = Difference(a.quinellaShareChange[I(h)]);
-    v.shareGapChange[I(h)] = Difference(a.shareGapChange[I(h)]);
-    v.maxShareGap[I(h)] = Difference(a.maxShareGap[I(h)]);
-    v.firstWinRank[I(h)] = Rank(a.firstWinRank[I(h)]);
+    v.winShareChange[Index(h)] = Difference(a.winShareChange[Index(h)]);
+    v.quinellaShareChange[Index(h)] = Difference(a.quinellaShareChange[Index(h)]);
+    v.shareGapChange[Index(h)] = Difference(a.shareGapChange[Index(h)]);
+    v.maxShareGap[Index(h)] = Difference(a.maxShareGap[Index(h)]);
+    v.firstWinRank[Index(h)] = Rank(a.firstWinRank[Index(h)]);
   }
   for (int s = 1; s <= kSnapshots; ++s)
-    v.bracketPopularity[I(s)] = PopularityList(kBracketPairs, BracketPairLabel, "%2d", BracketOddsText, slot, s);
+    v.bracketPopularity[Index(s)] = PopularityList(kBracketPairs, BracketPairLabel, "%2d", BracketOddsText, slot, s);
 }
 
 // Buttons of the snapshots that do not exist are disabled, in order: a
 // missing first disables all three, a missing second the last two, …
 void DisableMissing(const PerSnapshot<std::string>& odds, SnapshotButtons& a, SnapshotButtons& b) {
   for (int s = 1; s <= kSnapshots; ++s) {
-    if (!SnapshotExists(odds[I(s)])) {
+    if (!SnapshotExists(odds[Index(s)])) {
       a.DisableFrom(s);
       b.DisableFrom(s);
       return;
@@ -104,13 +105,13 @@ void FillButtons(const RaceSlot& slot, RaceView& v) {
   DisableMissing(slot.winOdds, v.chartButtons, v.bracketButtons);
   static const char* const kCounts[] = {"", "１回", "２回", "３回"};
   int present = 0;
-  while (present < kSnapshots && SnapshotExists(slot.winOdds[I(present + 1)])) ++present;
+  while (present < kSnapshots && SnapshotExists(slot.winOdds[Index(present + 1)])) ++present;
   v.header.fetchCount = Sjis(kCounts[present]);
   v.bracketButtons.pressed = v.bracketButtons.HighestEnabled();
   v.quinellaButtons.pressed = v.quinellaButtons.HighestEnabled();
   v.chartButtons.pressed = v.chartButtons.HighestEnabled();
   if (const int k = v.chartButtons.pressed; k > 0)
-    v.shortQuinella = std::to_string(slot.analysis.shortQuinellaCount[I(k)]) + Sjis("個");
+    v.shortQuinella = std::to_string(slot.analysis.shortQuinellaCount[Index(k)]) + Sjis("個");
   v.changeTabsVisible = v.chartButtons.enabled[2];
 }
 
@@ -119,15 +120,15 @@ void FillButtons(const RaceSlot& slot, RaceView& v) {
 // popularity, blue otherwise, and uncoloured without a first rank.
 void FillAppendix(const RaceAnalysis& a, RaceView& v) {
   for (int h = 1; h <= v.runners; ++h) {
-    v.driftMark[I(h)] = a.driftMark[I(h)];
-    const std::string& first = v.firstWinRank[I(h)];
+    v.driftMark[Index(h)] = a.driftMark[Index(h)];
+    const std::string& first = v.firstWinRank[Index(h)];
     auto rank = [&first](int r, int climb) {
       ColouredText t{Rank(r), std::nullopt};
       if (!t.text.empty() && !IsBlank(first)) t.colour = IntValue(first) - r >= climb ? colour::kRed : colour::kBlue;
       return t;
     };
-    v.winChangeRank[I(h)] = rank(a.winChangeRank[I(h)], 3);
-    v.quinellaChangeRank[I(h)] = rank(a.quinellaChangeRank[I(h)], 4);
+    v.winChangeRank[Index(h)] = rank(a.winChangeRank[Index(h)], 3);
+    v.quinellaChangeRank[Index(h)] = rank(a.quinellaChangeRank[Index(h)], 4);
   }
 }
 
@@ -135,7 +136,7 @@ void FillAppendix(const RaceAnalysis& a, RaceView& v) {
 
 int SnapshotButtons::HighestEnabled() const {
   for (int k = kSnapshots; k >= 1; --k)
-    if (enabled[I(k)]) return k;
+    if (enabled[Index(k)]) return k;
   return 0;
 }
 
@@ -145,10 +146,10 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
   v.quinellaTable = EmptyQuinellaTable();
   v.snapshotChart = SnapshotChart(v, 0);
   v.charts = FillShareCharts(v);
-  for (int n = 1; n <= 4; ++n) v.grids[I(n - 1)] = EmptyJudgementGrid(n);
+  for (int n = 1; n <= 4; ++n) v.grids[Index(n - 1)] = EmptyJudgementGrid(n);
   if (slot < 0 || slot >= kMaxRaces) return v;
   v.slot = slot;
-  const RaceSlot& race = model.slots[I(slot)];
+  const RaceSlot& race = model.slots[Index(slot)];
   const RaceAnalysis& a = race.analysis;
   v.runners = RunnerSlotCount(race.race);
   v.quinellaMode = IsQuinellaMode(StoredRunnerCount(race.race), model.fromYear2005);
@@ -167,7 +168,8 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
   if (SnapshotExists(race.winOdds[1])) FillWinGroups(race, v);
   if (SnapshotExists(race.quinellaOdds[1]))
     for (int s = 1; s <= kSnapshots; ++s)
-      v.quinellaPopularity[I(s)] = PopularityList(kQuinellaPairs, QuinellaPairLabel, "%3d", QuinellaOddsText, race, s);
+      v.quinellaPopularity[Index(s)] =
+          PopularityList(kQuinellaPairs, QuinellaPairLabel, "%3d", QuinellaOddsText, race, s);
 
   const HeaderPayouts payouts = BuildHeaderPayouts(race.payout, v.quinellaMode);
   v.header.payout1 = payouts.payout1;
@@ -190,7 +192,7 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
 RaceView ShowRace(RaceDayModel& model, int slot) {
   if (slot >= 0 && slot < kMaxRaces) {
     model.selectedRace = model.rememberedRace = slot;
-    model.latestSnapshot = model.slots[I(slot)].analysis.snapshotCount;
+    model.latestSnapshot = model.slots[Index(slot)].analysis.snapshotCount;
   }
   return BuildRaceView(model, slot);
 }

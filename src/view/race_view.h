@@ -55,12 +55,12 @@ struct RaceView {
   PerHorse<std::string> firstWinRank, driftMark;
   PerHorse<ColouredText> winChangeRank, quinellaChangeRank;
 
-  PerSnapshot<std::vector<std::string>> bracketPopularity;   // wakurenList1..3
-  PerSnapshot<std::vector<std::string>> quinellaPopularity;  // umarenList1..3
+  PerSnapshot<std::vector<std::string>> bracketPopularity;   // 枠連オッズ / 人気順, per snapshot
+  PerSnapshot<std::vector<std::string>> quinellaPopularity;  // 馬連オッズ / 人気順, per snapshot
 
-  SnapshotButtons bracketButtons;   // SpeedButton4, 13, 14
-  SnapshotButtons quinellaButtons;  // SpeedButton15, 16, 17
-  SnapshotButtons chartButtons;     // SpeedButton8, 9, 10
+  SnapshotButtons bracketButtons;   // the snapshot choice of the bracket table
+  SnapshotButtons quinellaButtons;  // the snapshot choice of the quinella table
+  SnapshotButtons chartButtons;     // the snapshot choice of the snapshot chart
   bool bracketTabVisible = false;   // "枠連オッズ"
   bool quinellaTabVisible = true;   // "馬連オッズ"
   bool changeTabsVisible = false;   // "単勝投票率変化量", "馬連投票率変化量"
@@ -69,9 +69,9 @@ struct RaceView {
   PairOddsTable bracketTable;   // of the pressed bracket button
   PairOddsTable quinellaTable;  // of the pressed quinella button
   ShareCharts charts;
-  ChartView snapshotChart;  // Chart10 of the pressed chart button
+  ChartView snapshotChart;  // "各回データ" of the pressed chart button
 
-  std::array<JudgementGrid, 4> grids;  // StringGrid1..4
+  std::array<JudgementGrid, kJudgementGrids> grids;  // in JudgementGridKind order
   ResultsPanel results;
 };
 

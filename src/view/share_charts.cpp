@@ -55,6 +55,7 @@ std::vector<std::string> SortedFieldKeys(const std::array<std::string, kMaxRunne
 
 ChartView ChangeChart(ChartView c, ChartSeries series, const PerHorse<std::string>& fields) {
   c.horizontal = true;
+  c.sortedBars = true;
   c.valueFormat = "#,##0.00";
   for (const std::string& key : SortedFieldKeys(fields))
     series.points.push_back({FieldNumber(key.substr(0, 6)), key.substr(6, 2)});
@@ -73,27 +74,27 @@ PerHorse<std::string> Column(const PerHorseSnapshot<std::string>& fields, int s)
 
 ShareCharts FillShareCharts(const RaceView& v) {
   ShareCharts c;
-  c.winShare = PerSnapshotChart(MakeChart("Chart6", "馬番別単勝投票率グラフ", "馬番", "単勝投票率"),
-                                {"Series8", "Series9", "Series10"}, {"１回目T", "２回目T", "３回目T"}, v.winShare);
-  c.quinellaShare =
-      PerSnapshotChart(MakeChart("Chart7", "馬番別馬連投票率グラフ", "馬番", "馬連投票率"),
-                       {"BarSeries3", "BarSeries4", "BarSeries5"}, {"１回目U", "２回目U", "３回目U"}, v.quinellaShare);
-  c.shareGap =
-      PerSnapshotChart(MakeChart("Chart1", "単連差グラフ", "馬番", "単連差"),
-                       {"BarSeries1", "BarSeries2", "BarSeries10"}, {"１回目", "２回目", "３回目"}, v.shareGap);
-  c.winChange = ChangeChart(MakeChart("Chart8", "単勝投票率変化量グラフ", "単勝投票率変化量", "馬番"),
-                            MakeSeries("BarSeries6", "単勝投票率変化量", colour::kRed), v.winShareChange);
+  c.winShare = PerSnapshotChart(MakeChart("WinShareChart", "馬番別単勝投票率グラフ", "馬番", "単勝投票率"),
+                                {"WinShare1", "WinShare2", "WinShare3"}, {"１回目T", "２回目T", "３回目T"}, v.winShare);
+  c.quinellaShare = PerSnapshotChart(MakeChart("QuinellaShareChart", "馬番別馬連投票率グラフ", "馬番", "馬連投票率"),
+                                     {"QuinellaShare1", "QuinellaShare2", "QuinellaShare3"},
+                                     {"１回目U", "２回目U", "３回目U"}, v.quinellaShare);
+  c.shareGap = PerSnapshotChart(MakeChart("ShareGapChart", "単連差グラフ", "馬番", "単連差"),
+                                {"ShareGap1", "ShareGap2", "ShareGap3"}, {"１回目", "２回目", "３回目"}, v.shareGap);
+  c.winChange = ChangeChart(MakeChart("WinChangeChart", "単勝投票率変化量グラフ", "単勝投票率変化量", "馬番"),
+                            MakeSeries("WinChange", "単勝投票率変化量", colour::kRed), v.winShareChange);
   c.quinellaChange =
-      ChangeChart(MakeChart("Chart9", "馬連投票率変化量グラフ", "馬連投票率変化量", "馬番"),
-                  MakeSeries("HorizBarSeries1", "馬連投票率変化量", colour::kLime), v.quinellaShareChange);
+      ChangeChart(MakeChart("QuinellaChangeChart", "馬連投票率変化量グラフ", "馬連投票率変化量", "馬番"),
+                  MakeSeries("QuinellaChange", "馬連投票率変化量", colour::kLime), v.quinellaShareChange);
   return c;
 }
 
 ChartView SnapshotChart(const RaceView& v, int s) {
-  ChartView c = MakeChart("Chart10", "馬番別投票率グラフ", "馬番", "投票率");
-  ChartSeries quinella = MakeSeries("BarSeries7", "馬連投票率", colour::kLime);
-  ChartSeries win = MakeSeries("BarSeries8", "単勝投票率", colour::kLightBlue);
-  ChartSeries gap = MakeSeries("BarSeries9", "単連差", colour::kRed);
+  ChartView c = MakeChart("SnapshotChart", "馬番別投票率グラフ", "馬番", "投票率");
+  c.sortedBars = true;
+  ChartSeries quinella = MakeSeries("SnapshotQuinellaShare", "馬連投票率", colour::kLime);
+  ChartSeries win = MakeSeries("SnapshotWinShare", "単勝投票率", colour::kLightBlue);
+  ChartSeries gap = MakeSeries("SnapshotShareGap", "単連差", colour::kRed);
   if (s >= 1 && s <= kSnapshots) {
     for (const std::string& key : SortedFieldKeys(Column(v.quinellaShare, s))) {
       const std::string label = key.substr(6, 2);

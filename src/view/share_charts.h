@@ -19,29 +19,30 @@ struct ChartPoint {
 };
 
 struct ChartSeries {
-  std::string name;   // component name, e.g. "BarSeries7"
+  std::string name;   // what the series shows, e.g. "SnapshotQuinellaShare"
   std::string title;  // legend title, Shift-JIS
   Rgb colour;
   std::vector<ChartPoint> points;
 };
 
 struct ChartView {
-  std::string name;  // Chart10, Chart6, …
+  std::string name;  // what the chart shows, e.g. "SnapshotChart"
   std::string title, bottomAxis, leftAxis;
   bool horizontal = false;  // horizontal bars: values along the bottom axis
+  bool sortedBars = false;  // bars in the order of the first series, not by horse number
   std::string valueFormat;  // picture of the value axis; empty for the default
   std::vector<ChartSeries> series;
 };
 
-// Chart6 (win share), Chart7 (quinella share), Chart1 (difference) with one
-// series per snapshot, and Chart8 / Chart9 (win / quinella change) as
-// horizontal bars in ascending change. FillShareCharts.
+// The win share, quinella share and difference charts with one series per
+// snapshot, and the win and quinella change charts as horizontal bars in
+// ascending change.
 struct ShareCharts {
   ChartView winShare, quinellaShare, shareGap, winChange, quinellaChange;
 };
 ShareCharts FillShareCharts(const RaceView& view);
 
-// Chart10 for snapshot s (1..3): the horses in ascending quinella share, each
+// The snapshot chart ("各回データ") for snapshot s (1..3): the horses in ascending quinella share, each
 // with its quinella share, win share and difference (0 when a field is empty).
 // An empty chart for any other s.
 ChartView SnapshotChart(const RaceView& view, int s);

@@ -20,12 +20,12 @@
 #include "analysis/load_race_day.h"
 #include "gui/acquisition_actions.h"
 #include "gui/download_window.h"
-#include "gui/fetch_delay_dialog.h"
 #include "gui/main_window.h"
+#include "gui/minutes_dialog.h"
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/result_interval_dialog.h"
+#include "main_window_fixture.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"
@@ -37,7 +37,7 @@ using namespace tw;
 using tw::test::DayBuilder;
 using tw::test::FakeUserPort;
 
-class AcquisitionFormsTest : public QObject {
+class AcquisitionWindowsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -48,8 +48,6 @@ class AcquisitionFormsTest : public QObject {
 };
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 // A race day of eight Tokyo races on 2024-05-12 in a temporary folder, with
 // the pieces every fetch works with.
@@ -80,16 +78,16 @@ struct Day {
 
 }  // namespace
 
-void AcquisitionFormsTest::downloadWindow() {
+void AcquisitionWindowsTest::downloadWindow() {
   Day d;
   d.settings.WriteString(setting::kDownloadFromTime, "2024/05/03 10:20:30");
   DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
-  QCOMPARE(form.windowTitle(), U("ＪＶデータ取込"));
+  QCOMPARE(form.windowTitle(), FromUtf8("ＪＶデータ取込"));
   QVERIFY(form.thisWeekChoice()->isChecked());
   QCOMPARE(form.picker()->date(), QDate(2024, 5, 3));
-  QCOMPARE(form.label5()->text(), QString("2024/05/03 10:20:30"));
+  QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/03 10:20:30"));
   QCOMPARE(form.statusTimer()->interval(), 10);
-  QVERIFY(form.findChild<QPushButton*>("SpeedButton1")->toolTip().startsWith(U("JRA-VAN")));
+  QVERIFY(form.findChild<QPushButton*>("JVLinkSettingsButton")->toolTip().startsWith(FromUtf8("JRA-VAN")));
 
   d.jv.openResults = {{0, 1, 0, "20240511183000"}};
   std::string race = test::RaceLine(d.day.Key("05", 9), 10, "1500") + "\r\n";
@@ -97,12 +95,12 @@ void AcquisitionFormsTest::downloadWindow() {
   d.jv.QueueRecord(race);
   d.jv.readResults.push_back({-1, "", ""});
   form.normalChoice()->setChecked(true);
-  QTest::mouseClick(form.findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+  QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
   QCOMPARE(QString::fromStdString(d.jv.calls.front()), QString("JVOpen(RACE,20240503102030,1)"));
-  QCOMPARE(form.listBox()->count(), 1);
-  QCOMPARE(form.listBox()->item(0)->text(), U("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
-  QCOMPARE(form.progressLabel()->text(), U("データ読込み完了(1/1)"));
-  QCOMPARE(form.label5()->text(), QString("2024/05/11 18:30:00"));
+  QCOMPARE(form.madeFiles()->count(), 1);
+  QCOMPARE(form.madeFiles()->item(0)->text(), FromUtf8("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
+  QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み完了(1/1)"));
+  QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/11 18:30:00"));
   QVERIFY(!form.download().running());
 
   // The date picker keeps the time part of the from-time.
@@ -114,16 +112,16 @@ void AcquisitionFormsTest::downloadWindow() {
   QVERIFY(closed);
 }
 
-void AcquisitionFormsTest::oddsWindow() {
+void AcquisitionWindowsTest::oddsWindow() {
   Day d;
   AcquisitionContext context = d.context();
   OddsFetchWindow form(context, &d.ui);
-  QCOMPARE(form.windowTitle(), U("オッズ手動取得"));
+  QCOMPARE(form.windowTitle(), FromUtf8("オッズ手動取得"));
   form.Fill(MakeScheduleGrid(d.model, d.day.dayName()));
   QCOMPARE(form.dateLabel()->text(), ToQt(d.day.dayName()));
   QCOMPARE(form.checkList()->count(), 8);
   QCOMPARE(form.grid()->rowCount(), 8);
-  QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), U("1回目時刻"));
+  QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), FromUtf8("1回目時刻"));
   QCOMPARE(form.grid()->item(7, 2)->text(), QString("10:15"));
   QCOMPARE(form.grid()->item(7, 3)->text(), QString("10:16"));
   QCOMPARE(form.grid()->item(7, 2)->background().color(), QColor(193, 255, 255));
@@ -136,115 +134,112 @@ void AcquisitionFormsTest::oddsWindow() {
   const QString pdf = d.dir.path() + "/schedule.pdf";
   printer.setOutputFileName(pdf);
   form.printerProvider = [&] { return &printer; };
-  form.OpenJVLinkSettings();
+  form.PrintSchedule();
   QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
-  QCOMPARE(form.fetchButton()->text(), U("ｵｯｽﾞを今すぐ取得"));
+  QCOMPARE(form.fetchButton()->text(), FromUtf8("ｵｯｽﾞを今すぐ取得"));
 
-  form.OpenOddsFetchWindow();  // nothing ticked
+  form.FetchNow();  // nothing ticked
   QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:オッズ取得するレースをチェックしてください。"}));
-  form.N1Click();
+  form.CheckAllRaces();
   QCOMPARE(form.Ticks(), std::vector<bool>(8, true));
-  form.N2Click();
+  form.UncheckAllRaces();
   form.checkList()->item(2)->setCheckState(Qt::Checked);
   d.ui.events.clear();
   d.jv.rtOpenResults = {0};
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
-  form.OpenOddsFetchWindow();
+  form.FetchNow();
   QCOMPARE(form.progressBar()->value(), 100);
-  QCOMPARE(form.progressLabel()->text(), U("データ読込み中:東京 3R"));
-  QCOMPARE(QString::fromStdString(d.ui.events.back()), U("inform:データ作成が完了しました。"));
+  QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み中:東京 3R"));
+  QCOMPARE(QString::fromStdString(d.ui.events.back()), FromUtf8("inform:データ作成が完了しました。"));
   auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
 }
 
-void AcquisitionFormsTest::settingDialogs() {
+void AcquisitionWindowsTest::settingDialogs() {
   Day d;
-  FetchDelayDialog delay(d.settings);
-  QCOMPARE(delay.windowTitle(), U("オッズデータ取得時刻調整"));
-  QCOMPARE(delay.spinEdit()->value(), 5);
-  QCOMPARE(delay.spinEdit()->maximum(), 15);
-  delay.spinEdit()->setValue(9);
-  delay.BitBtn1Click();
+  MinutesDialog delay(FetchDelaySetting(), d.settings);
+  QCOMPARE(delay.windowTitle(), FromUtf8("オッズデータ取得時刻調整"));
+  QCOMPARE(delay.minutesBox()->value(), 5);
+  QCOMPARE(delay.minutesBox()->maximum(), 15);
+  delay.minutesBox()->setValue(9);
+  delay.StoreAndClose();
   QCOMPARE(d.settings.ReadInteger(setting::kFetchDelay), 9);
 
-  ResultIntervalDialog interval(d.settings);
-  QCOMPARE(interval.windowTitle(), U("データ取得時刻設定"));
-  QCOMPARE(interval.spinEdit()->value(), 15);
-  QCOMPARE(interval.spinEdit()->minimum(), 5);
-  QCOMPARE(interval.spinEdit()->maximum(), 59);
-  interval.spinEdit()->setValue(30);
+  MinutesDialog interval(ResultIntervalSetting(), d.settings);
+  QCOMPARE(interval.windowTitle(), FromUtf8("データ取得時刻設定"));
+  QCOMPARE(interval.minutesBox()->value(), 15);
+  QCOMPARE(interval.minutesBox()->minimum(), 5);
+  QCOMPARE(interval.minutesBox()->maximum(), 59);
+  interval.minutesBox()->setValue(30);
   interval.reject();  // closing without OK stores nothing
   QVERIFY(!d.settings.ReadRaw(setting::kResultInterval).has_value());
 }
 
-void AcquisitionFormsTest::mainWindowCommands() {
-  QTemporaryDir dir;
-  ManualClock clock({2024, 5, 12, 9, 0, 0});
-  QtUserPort ui;
-  ScriptedJVLinkFactory factory;
-  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory);
-  MainWindow w(shell, ui);
+void AcquisitionWindowsTest::mainWindowCommands() {
+  test::MainWindowFixture f(true);
+  MainWindow& w = f.OpenWindow();
+  AppShell& shell = *f.shell;
   QVERIFY(w.created());
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
-  w.MakeDataListBtnClick();
+  w.FillDaySelector();
 
   // What the main window does to wire its acquisition commands.
   AcquisitionWidgets widgets;
   widgets.window = &w;
   widgets.dateCombo = w.dateCombo();
-  widgets.datList = w.datList();
-  widgets.autoOzCheck = w.autoOzCheck();
-  widgets.timer4 = w.timer4();
-  widgets.jvBtn = w.action("JVBtn");
-  widgets.ozGetBtn = w.action("OzGetBtn");
-  widgets.ozGetLoopBtn = w.action("OzGetLoopBtn");
-  widgets.sokuhoOddsBtn = w.action("SokuhoOddsBtn");
-  widgets.kekkaGetBtn = w.action("KekkaGetBtn");
-  widgets.n7 = w.action("N7");
-  widgets.n10 = w.action("N10");
+  widgets.raceListBox = w.raceListBox();
+  widgets.autoFetchCheck = w.autoFetchCheck();
+  widgets.resultTimer = w.resultTimer();
+  widgets.download = w.action("Download");
+  widgets.fetchOdds = w.action("FetchOdds");
+  widgets.fetchQueuedRaces = w.action("FetchQueuedRaces");
+  widgets.flashOdds = w.action("FlashOdds");
+  widgets.fetchResults = w.action("FetchResults");
+  widgets.fetchDelay = w.action("FetchDelayItem");
+  widgets.resultInterval = w.action("ResultIntervalItem");
   AcquisitionCallbacks callbacks;
   int reloads = 0;
   callbacks.reloadDay = [&] {
     ++reloads;
-    w.DateComboChange();
+    w.LoadChosenDay();
   };
-  callbacks.showRace = [&] { w.DatListClick(w.datList()->currentRow()); };
-  callbacks.makeDayList = [&] { w.MakeDataListBtnClick(); };
-  AcquisitionActions acquisition(shell, ui, w.model(), widgets, callbacks);
+  callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
+  callbacks.makeDayList = [&] { w.FillDaySelector(); };
+  AcquisitionActions acquisition(shell, f.qtPort, w.model(), widgets, callbacks);
 
-  QVERIFY(w.action("OzGetBtn")->isEnabled());
-  QVERIFY(w.action("SokuhoOddsBtn")->isEnabled());
-  QVERIFY(w.autoOzCheck()->isEnabled());
-  QCOMPARE(acquisition.timer1()->interval(), 40000);
-  QVERIFY(!acquisition.timer1()->isActive());
+  QVERIFY(w.action("FetchOdds")->isEnabled());
+  QVERIFY(w.action("FlashOdds")->isEnabled());
+  QVERIFY(w.autoFetchCheck()->isEnabled());
+  QCOMPARE(acquisition.scheduleTimer()->interval(), 40000);
+  QVERIFY(!acquisition.scheduleTimer()->isActive());
 
   w.dateCombo()->setCurrentIndex(0);
-  w.DateComboChange();
-  QVERIFY(w.datList()->count() == 8);
-  QVERIFY(w.timer4()->isActive());  // today's day arms the result timer
+  w.LoadChosenDay();
+  QVERIFY(w.raceListBox()->count() == 8);
+  QVERIFY(w.resultTimer()->isActive());  // today's day arms the result timer
 
-  w.autoOzCheck()->click();  // today, final card: automatic fetching goes on
-  QVERIFY(w.autoOzCheck()->isChecked());
-  QVERIFY(acquisition.timer1()->isActive());
-  QVERIFY(!w.action("OzGetBtn")->isEnabled());
-  w.autoOzCheck()->click();
-  QVERIFY(!acquisition.timer1()->isActive());
-  QVERIFY(w.action("OzGetBtn")->isEnabled());
+  w.autoFetchCheck()->click();  // today, final card: automatic fetching goes on
+  QVERIFY(w.autoFetchCheck()->isChecked());
+  QVERIFY(acquisition.scheduleTimer()->isActive());
+  QVERIFY(!w.action("FetchOdds")->isEnabled());
+  w.autoFetchCheck()->click();
+  QVERIFY(!acquisition.scheduleTimer()->isActive());
+  QVERIFY(w.action("FetchOdds")->isEnabled());
 
   auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
   QVERIFY(jv);
-  w.datList()->setCurrentRow(4);
-  w.DatListClick(4);
+  w.raceListBox()->setCurrentRow(4);
+  w.ShowRaceOfRow(4);
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
-  w.action("SokuhoOddsBtn")->trigger();
+  w.action("FlashOdds")->trigger();
   QCOMPARE(reloads, 1);
-  QCOMPARE(w.dlLabel()->text(), QString());
+  QCOMPARE(w.statusLabel()->text(), QString());
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
-  QCOMPARE(w.datList()->currentRow(), 4);  // the same race is shown again
+  QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
 }
 
-QTEST_MAIN(AcquisitionFormsTest)
+QTEST_MAIN(AcquisitionWindowsTest)
 #include "acquisition_windows_test.moc"

@@ -1,5 +1,5 @@
 // The main window as a user first sees it: caption, menus, tool bar, grid
-// headings, and the commands of later windows shown disabled.
+// headings, every command enabled.
 #include "gui/main_window.h"
 
 #include <QAction>
@@ -8,16 +8,14 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
-#include "support/scripted_jvlink.h"
+#include "gui/qt_text.h"
+#include "main_window_fixture.h"
 
 using namespace tw;
 
-class MainFormTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -26,77 +24,64 @@ class MainFormTest : public QObject {
   void closingSavesPosition();
 };
 
-namespace {
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort ui;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  Fixture() { shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, ui, factory); }
-};
-QString U(const char* s) { return QString::fromUtf8(s); }
-}  // namespace
-
-void MainFormTest::captionMenusAndHeadings() {
-  Fixture f;
-  MainWindow w(*f.shell, f.ui);
+void MainWindowTest::captionMenusAndHeadings() {
+  test::MainWindowFixture f;
+  MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
-  QCOMPARE(w.windowTitle(), U("Turfwise for JRA-VAN Data Lab."));
+  QCOMPARE(w.windowTitle(), FromUtf8("Turfwise for JRA-VAN Data Lab."));
   QCOMPARE(w.size(), QSize(851, 617));
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
-  QCOMPARE(menus, QStringList({U("ﾌｧｲﾙ(&F)"), U("ｵﾌﾟｼｮﾝ(&O)"), U("ﾌｫﾙﾀﾞ指定(&D)"), U("ﾍﾙﾌﾟ(&H)")}));
-  QCOMPARE(w.action("Dd1")->statusTip(), U("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
-  QCOMPARE(w.action("FilePrintSetupItem")->text(), U("ﾌﾟﾘﾝﾀの設定(&R)..."));
-  QCOMPARE(w.autoOzCheck()->text(), U("ｵｯｽﾞ自動取得"));
+  QCOMPARE(menus, QStringList(
+                      {FromUtf8("ﾌｧｲﾙ(&F)"), FromUtf8("ｵﾌﾟｼｮﾝ(&O)"), FromUtf8("ﾌｫﾙﾀﾞ指定(&D)"), FromUtf8("ﾍﾙﾌﾟ(&H)")}));
+  QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
+  QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
   // Every command is built and enabled.
-  QVERIFY(w.action("PrintBtn")->isEnabled());
-  QVERIFY(w.action("JVBtn")->isEnabled());
+  QVERIFY(w.action("PrintDay")->isEnabled());
+  QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());
 
-  QCOMPARE(w.grid(4)->item(0, 1)->text(), U("買い目"));
-  QCOMPARE(w.grid(4)->item(0, 2)->text(), U("オッズ"));
-  QCOMPARE(w.grid(4)->item(1, 1)->text(), U("　"));
-  QCOMPARE(w.grid(3)->item(0, 3)->text(), U("連対馬"));
-  QCOMPARE(w.grid(1)->item(0, 8)->text(), U("軸条件7"));
-  QCOMPARE(w.grid(2)->item(0, 6)->text(), U("連条件5"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("買い目"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), FromUtf8("オッズ"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), FromUtf8("連対馬"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), FromUtf8("軸条件7"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), FromUtf8("連条件5"));
 
   // The "F" button hides and shows the side panel.
   w.show();
   QVERIFY(w.sidePanel()->isVisible());
-  w.action("SpeedButton19")->trigger();
+  w.action("ToggleRaceList")->trigger();
   QVERIFY(!w.sidePanel()->isVisible());
-  w.action("SpeedButton19")->trigger();
+  w.action("ToggleRaceList")->trigger();
   QVERIFY(w.sidePanel()->isVisible());
   w.close();
 }
 
-void MainFormTest::dayListNewestFirst() {
-  Fixture f;
+void MainWindowTest::dayListNewestFirst() {
+  test::MainWindowFixture f;
   QDir(f.dir.path()).mkdir("Data");
   for (const char* day : {"2006年07月15日", "2006年07月22日", "2006年07月16日"}) {
-    QFile file(f.dir.path() + "/Data/" + U(day) + ".jvRA");
+    QFile file(f.dir.path() + "/Data/" + FromUtf8(day) + ".jvRA");
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
-  MainWindow w(*f.shell, f.ui);
+  MainWindow& w = f.OpenWindow();
   QCOMPARE(w.dateCombo()->count(), 3);
-  QCOMPARE(w.dateCombo()->itemText(0), U("2006年07月22日"));
-  QCOMPARE(w.dateCombo()->itemText(1), U("2006年07月16日"));
-  QCOMPARE(w.dateCombo()->itemText(2), U("2006年07月15日"));
+  QCOMPARE(w.dateCombo()->itemText(0), FromUtf8("2006年07月22日"));
+  QCOMPARE(w.dateCombo()->itemText(1), FromUtf8("2006年07月16日"));
+  QCOMPARE(w.dateCombo()->itemText(2), FromUtf8("2006年07月15日"));
   QCOMPARE(w.dateCombo()->currentText(), QString());
 }
 
-void MainFormTest::closingSavesPosition() {
-  Fixture f;
-  {
-    MainWindow w(*f.shell, f.ui);
-    w.show();
-    w.close();
-  }
+void MainWindowTest::closingSavesPosition() {
+  test::MainWindowFixture f;
+  f.OpenWindow().show();
+  f.w().close();
+  f.window.reset();
   QVERIFY(f.shell->settings().ReadRaw(setting::kMainWindowTop).has_value());
   QCOMPARE(f.shell->settings().ReadInteger(setting::kMainWindowWidth) > 0, true);
 }
 
-QTEST_MAIN(MainFormTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

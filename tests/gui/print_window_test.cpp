@@ -11,34 +11,27 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "gui/main_window.h"
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
+#include "gui/print_commands.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 #include "text/files.h"
 
 using namespace tw;
 
-class AllPrintFormTest : public QObject {
+class PrintWindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void previewAndPrintCheckedPages();
 };
 
-void AllPrintFormTest::previewAndPrintCheckedPages() {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  AppShell shell(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-  MainWindow window(shell, qtPort);
+void PrintWindowTest::previewAndPrintCheckedPages() {
+  test::MainWindowFixture f;
+  MainWindow& window = f.OpenWindow();
+  AppShell& shell = *f.shell;
   test::DayBuilder day(shell.paths().DataFolder(), 2024, 5, 12);
   for (int r = 1; r <= 3; ++r) {
     const int slot = day.AddRace("05", r, 12, "1545");
@@ -48,13 +41,13 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
     }
   }
   day.Write();
-  window.MakeDataListBtnClick();
+  window.FillDaySelector();
   window.dateCombo()->setCurrentIndex(0);
-  window.DateComboChange();
+  window.LoadChosenDay();
 
-  const QString pdf = dir.path() + "/print.pdf";
+  const QString pdf = f.dir.path() + "/print.pdf";
   bool seen = false;
-  window.beforePrintWindow = [&](PrintWindow& shown) {
+  window.printCommands().beforePrintWindow = [&](PrintWindow& shown) {
     // Runs once the window is shown modally.
     QTimer::singleShot(0, &shown, [&] {
       PrintWindow& form = shown;
@@ -69,14 +62,14 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
       form.pageSelector()->setValue(3);
       QCOMPARE(form.pageInView(), 3);
 
-      window.printer().setOutputFormat(QPrinter::PdfFormat);
-      window.printer().setOutputFileName(pdf);
-      form.findChild<QPushButton*>("SpeedButton1")->click();  // check every page
-      form.findChild<QPushButton*>("BitBtn4")->click();
+      window.printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
+      window.printCommands().printer().setOutputFileName(pdf);
+      form.findChild<QPushButton*>("CheckAllButton")->click();  // check every page
+      form.findChild<QPushButton*>("PrintCheckedButton")->click();
       form.close();
     });
   };
-  window.action("PrintBtn")->trigger();
+  window.action("PrintDay")->trigger();
   QVERIFY(seen);
   // Pages 1 and 3: the page of the race without odds is skipped.
   const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");
@@ -85,5 +78,5 @@ void AllPrintFormTest::previewAndPrintCheckedPages() {
   QVERIFY(shell.settings().ReadRaw(setting::kPrintWindowWidth).has_value());
 }
 
-QTEST_MAIN(AllPrintFormTest)
+QTEST_MAIN(PrintWindowTest)
 #include "print_window_test.moc"

@@ -18,14 +18,10 @@
 #include "codes/pairs.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/qt_user_port.h"
 #include "gui/race_view_panel.h"
 #include "gui/share_chart_view.h"
-#include "render/fonts.h"
-#include "shell/app_shell.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 
 using namespace tw;
 
@@ -38,64 +34,30 @@ class RaceViewTest : public QObject {
   void deletionCommands();
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
-  void screenshots();
 };
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
-// Horse 3 of the race scratched in every snapshot: "----" and "------".
-void ScratchHorse3(test::DayBuilder& day, int slot, int snapshots) {
-  const std::string key = day.RaceLineOfSlot(slot).substr(11, 16);
-  const int n = day.runnersOfSlot(slot);
-  for (int s = 1; s <= snapshots; ++s) {
-    std::vector<std::string> win = test::SampleWinOdds(n, s);
-    win[2] = "----";
-    std::vector<std::string> pairs = test::SampleQuinellaOdds(n, s);
-    for (int j = 1; j <= kQuinellaPairs; ++j) {
-      const std::string label = QuinellaPairLabel(j);
-      if (std::stoi(label.substr(0, 2)) == 3 || std::stoi(label.substr(3, 2)) == 3)
-        pairs[static_cast<size_t>(j - 1)] = "------";
-    }
-    const std::string announce = "0512" + std::to_string(9 + s) + std::to_string(s) + "0";
-    day.SetWinOdds(slot, s, test::WinOddsLine(key, announce, win, test::SampleBracketOdds(n, s)));
-    day.SetQuinellaOdds(slot, s, test::QuinellaOddsLine(key, announce, pairs));
-  }
-}
-
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  std::unique_ptr<MainWindow> window;
-
+struct Fixture : test::MainWindowFixture {
   explicit Fixture(int races = 4) {
-    shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<MainWindow>(*shell, qtPort);
+    OpenWindow();
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= races; ++r) {
-      // Twelve races at course 05, the rest at course 06.
-      const int slot = day.AddRace(r <= 12 ? "05" : "06", (r - 1) % 12 + 1, r == 2 ? 10 : 14, "1545");
+      const int slot = day.AddRace("05", r, r == 2 ? 10 : 14, "1545");
       day.AddRunners(slot);
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
-      if (r == 5) ScratchHorse3(day, slot, snapshots);
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
     }
     day.Write();
-    window->MakeDataListBtnClick();
+    window->FillDaySelector();
   }
-  MainWindow& w() { return *window; }
-  TRaceViewPanel& panel() { return *w().raceView(); }
+  RaceViewPanel& panel() { return *w().raceView(); }
   void ChooseDay() {
     w().dateCombo()->setCurrentIndex(0);
-    w().DateComboChange();
+    w().LoadChosenDay();
   }
   QTableWidget* table(const char* name) { return panel().findChild<QTableWidget*>(name); }
   QLabel* label(const char* name) { return panel().findChild<QLabel*>(name); }
@@ -109,20 +71,20 @@ struct Fixture {
 
 void RaceViewTest::chooseDayAndWalkRaces() {
   Fixture f;
-  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  QCOMPARE(f.w().dateCombo()->itemText(0), FromUtf8("2024年05月12日"));
   f.ChooseDay();
-  QCOMPARE(f.w().datList()->count(), 4);
-  QCOMPARE(f.w().datList()->currentRow(), 0);
+  QCOMPARE(f.w().raceListBox()->count(), 4);
+  QCOMPARE(f.w().raceListBox()->currentRow(), 0);
   // The day is today: the result timer runs with the default 15 minutes.
-  QVERIFY(f.w().timer4()->isActive());
-  QCOMPARE(f.w().timer4()->interval(), 15 * 60000);
+  QVERIFY(f.w().resultTimer()->isActive());
+  QCOMPARE(f.w().resultTimer()->interval(), 15 * 60000);
 
   RaceView v = BuildRaceView(f.w().model(), 0);
-  QCOMPARE(f.label("DateLabel")->text(), U("2024年05月12日東京02回06日"));
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 1R"));
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("３回"));
-  QCOMPARE(f.w().hassoTimeLabel()->text(), U("15時45分発走"));
-  QCOMPARE(f.label("Result1Label")->text(), U(" 1- 2"));
+  QCOMPARE(f.label("DateLabel")->text(), FromUtf8("2024年05月12日東京02回06日"));
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 1R"));
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("３回"));
+  QCOMPARE(f.w().postTimeLabel()->text(), FromUtf8("15時45分発走"));
+  QCOMPARE(f.label("Result1Label")->text(), FromUtf8(" 1- 2"));
   for (int h = 1; h <= 14; ++h)
     for (int s = 1; s <= 3; ++s) {
       QCOMPARE(f.cell("WinOddsGrid", h - 1, s), ToQt(v.winOdds[h][s].text));
@@ -133,51 +95,51 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   QVERIFY(!f.cell("WinOddsGrid", 0, 1).isEmpty());
   QCOMPARE(f.table("WinOddsGrid")->item(0, 1)->foreground().color(),
            QColor(v.winOdds[1][1].colour->r, v.winOdds[1][1].colour->g, v.winOdds[1][1].colour->b));
-  QCOMPARE(f.table("WinOddsGrid")->horizontalHeaderItem(2)->text(), U("11時20分"));
-  QCOMPARE(f.cell("ResultsGrid", 0, 0), U("単勝"));
-  QVERIFY(f.panel().snapshotButton("SpeedButton10")->isChecked());
+  QCOMPARE(f.table("WinOddsGrid")->horizontalHeaderItem(2)->text(), FromUtf8("11時20分"));
+  QCOMPARE(f.cell("ResultsGrid", 0, 0), FromUtf8("単勝"));
+  QVERIFY(f.panel().snapshotButton("ChartSnapshot3")->isChecked());
   QCOMPARE(f.label("ShortQuinellaLabel")->text(), ToQt(v.shortQuinella));
   // Quinella mode: only the quinella odds tab.
   QVERIFY(!f.w().tabs()->isTabVisible(4));
   QVERIFY(f.w().tabs()->isTabVisible(5));
-  QCOMPARE(f.w().grid(3)->rowCount(), 15);
-  QCOMPARE(f.w().grid(1)->item(14, 0)->text(), QString::number(BracketOfHorse(14, 14)));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->rowCount(), 15);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kAxis)->item(14, 0)->text(), QString::number(BracketOfHorse(14, 14)));
 
   // The stepper shows race 2, which has two snapshots; the visible tab stays.
   f.w().tabs()->setCurrentIndex(1);
-  f.w().UpDown1Click(+1);
-  QCOMPARE(f.w().datList()->currentRow(), 1);
+  f.w().StepRace(+1);
+  QCOMPARE(f.w().raceListBox()->currentRow(), 1);
   QCOMPARE(f.w().tabs()->currentIndex(), 1);
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("２回"));
-  QVERIFY(!f.panel().snapshotButton("SpeedButton10")->isEnabled());
-  QVERIFY(f.panel().snapshotButton("SpeedButton9")->isChecked());
-  QVERIFY(!f.panel().snapshotButton("SpeedButton14")->isEnabled());
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("２回"));
+  QVERIFY(!f.panel().snapshotButton("ChartSnapshot3")->isEnabled());
+  QVERIFY(f.panel().snapshotButton("ChartSnapshot2")->isChecked());
+  QVERIFY(!f.panel().snapshotButton("BracketSnapshot3")->isEnabled());
   QVERIFY(f.panel().chartTabs()->isTabVisible(4));
   QCOMPARE(f.label("Result1Label")->text(), QString());
   v = BuildRaceView(f.w().model(), 1);
   QCOMPARE(f.cell("AppendixGrid", 0, 3), ToQt(v.winChangeRank[1].text));
-  QCOMPARE(f.w().grid(4)->rowCount(), static_cast<int>(v.grids[3].rows.size()));
-  QCOMPARE(f.w().grid(4)->item(1, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), static_cast<int>(v.grids[3].rows.size()));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
 
   // Race 3 has no odds: header and results, empty tables, no snapshot buttons.
-  f.w().datList()->setCurrentRow(2);
+  f.w().raceListBox()->setCurrentRow(2);
   QCOMPARE(f.w().model().selectedRace, 2);
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 3R"));
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 3R"));
   QCOMPARE(f.label("FetchCountLabel")->text(), QString());
   QCOMPARE(f.cell("WinOddsGrid", 0, 1), QString());
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), QString());
-  QVERIFY(!f.panel().snapshotButton("SpeedButton8")->isEnabled());
+  QVERIFY(!f.panel().snapshotButton("ChartSnapshot1")->isEnabled());
   QVERIFY(!f.panel().chartTabs()->isTabVisible(4));
-  QCOMPARE(f.cell("ResultsGrid", 14, 1), U(" 1- 2"));     // the quinella result
-  QCOMPARE(f.cell("ResultsGrid", 14, 3), U("     450"));  // the wide payout
+  QCOMPARE(f.cell("ResultsGrid", 14, 1), FromUtf8(" 1- 2"));     // the quinella result
+  QCOMPARE(f.cell("ResultsGrid", 14, 3), FromUtf8("     450"));  // the wide payout
   QCOMPARE(f.w().tabs()->currentIndex(), 1);
 
   // Race 4 has one snapshot: the bet grid is the struck-through empty row.
-  f.w().UpDown1Click(+1);
-  f.w().UpDown1Click(+1);
-  QCOMPARE(f.label("RaceLabel")->text(), U(" 4R"));
-  QCOMPARE(f.w().grid(4)->rowCount(), 2);
-  QCOMPARE(f.w().grid(4)->item(1, 1)->text(), U("　"));
+  f.w().StepRace(+1);
+  f.w().StepRace(+1);
+  QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 4R"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 2);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
 }
 
 void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
@@ -187,12 +149,12 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   // Quinella table of snapshot 3 is shown first; "1回目" switches to snapshot 1.
   PairOddsTable third = QuinellaOddsTable(slot, 3);
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(third.fields[1].text).trimmed());
-  QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("12時30分"));
-  f.panel().snapshotButton("SpeedButton15")->click();
+  QCOMPARE(f.label("QuinellaTimeLabel")->text(), FromUtf8("12時30分"));
+  f.panel().snapshotButton("QuinellaSnapshot1")->click();
   PairOddsTable first = QuinellaOddsTable(slot, 1);
-  QVERIFY(f.panel().snapshotButton("SpeedButton15")->isChecked());
-  QVERIFY(!f.panel().snapshotButton("SpeedButton17")->isChecked());
-  QCOMPARE(f.label("QuinellaTimeLabel")->text(), U("10時10分"));
+  QVERIFY(f.panel().snapshotButton("QuinellaSnapshot1")->isChecked());
+  QVERIFY(!f.panel().snapshotButton("QuinellaSnapshot3")->isChecked());
+  QCOMPARE(f.label("QuinellaTimeLabel")->text(), FromUtf8("10時10分"));
   // Pair 1-2 sits in row 1, column 2; pair 13-14 in row 13, column 14.
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(first.fields[1].text).trimmed());
   const int j = QuinellaPairIndexOf(13, 14);
@@ -201,16 +163,17 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   QCOMPARE(f.table("QuinellaOddsGrid")->item(12, 12)->foreground().color(), QColor(c.r, c.g, c.b));
 
   // Chart10 for snapshot 1: one bar per horse in the view model's order.
-  f.panel().snapshotButton("SpeedButton8")->click();
+  f.panel().snapshotButton("ChartSnapshot1")->click();
   const ChartView chart = SnapshotChart(f.panel().view(), 1);
-  QAbstractBarSeries* bars = f.panel().chart("Chart10")->bars();
+  QAbstractBarSeries* bars = f.panel().chart("SnapshotChart")->bars();
   QVERIFY(bars);
   QCOMPARE(bars->count(), 3);
-  QCOMPARE(bars->barSets().at(0)->label(), U("馬連投票率"));
+  QCOMPARE(bars->barSets().at(0)->label(), FromUtf8("馬連投票率"));
   QCOMPARE(bars->barSets().at(0)->count(), static_cast<int>(chart.series[0].points.size()));
   QCOMPARE(bars->barSets().at(0)->at(0), chart.series[0].points[0].value);
-  QCOMPARE(f.label("ShortQuinellaLabel")->text(), QString::number(slot.analysis.shortQuinellaCount[1]) + U("個"));
-  QAbstractBarSeries* change = f.panel().chart("Chart8")->bars();
+  QCOMPARE(f.label("ShortQuinellaLabel")->text(),
+           QString::number(slot.analysis.shortQuinellaCount[1]) + FromUtf8("個"));
+  QAbstractBarSeries* change = f.panel().chart("WinChangeChart")->bars();
   QVERIFY(change);
   QCOMPARE(change->barSets().at(0)->count(),
            static_cast<int>(f.panel().view().charts.winChange.series[0].points.size()));
@@ -219,49 +182,49 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
 void RaceViewTest::deletionCommands() {
   Fixture f;
   // Without a chosen day: a beep and the message, nothing asked.
-  f.w().action("A1")->trigger();
+  f.w().action("EraseAllRacesAll")->trigger();
   QCOMPARE(f.port.events, (std::vector<std::string>{"beep", "inform:データが読み込まれていません。"}));
   f.port.events.clear();
 
   f.ChooseDay();
-  QVERIFY(f.w().action("C2")->isEnabled());
+  QVERIFY(f.w().action("EraseShownRaceLater")->isEnabled());
   // Race 1 on view; No changes nothing.
   f.port.answers = {false};
-  f.w().action("C2")->trigger();
+  f.w().action("EraseShownRaceLater")->trigger();
   QCOMPARE(f.port.events,
            (std::vector<std::string>{"confirm:当レースの２，３回分のオッズを消去します。実行しますか？"}));
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 3);
   // Yes keeps only snapshot 1 of the race on view and reloads the day.
   f.port.events.clear();
   f.port.answers = {true};
-  f.w().action("C2")->trigger();
+  f.w().action("EraseShownRaceLater")->trigger();
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
   QCOMPARE(f.w().model().slots[1].analysis.snapshotCount, 2);
-  QCOMPARE(f.label("FetchCountLabel")->text(), U("１回"));
-  QCOMPARE(f.w().datList()->currentRow(), 0);
+  QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("１回"));
+  QCOMPARE(f.w().raceListBox()->currentRow(), 0);
 
   // C1 on the second race: the slot index written before the question.
-  f.w().datList()->setCurrentRow(1);
+  f.w().raceListBox()->setCurrentRow(1);
   f.port.events.clear();
   f.port.answers = {true};
-  f.w().action("C1")->trigger();
+  f.w().action("EraseShownRaceAll")->trigger();
   QCOMPARE(f.port.events, (std::vector<std::string>{"confirm:1当レースの全回分のオッズを消去します。実行しますか？"}));
   QCOMPARE(f.w().model().slots[1].analysis.snapshotCount, 0);
-  QCOMPARE(f.w().datList()->currentRow(), 1);
+  QCOMPARE(f.w().raceListBox()->currentRow(), 1);
   QCOMPARE(f.label("FetchCountLabel")->text(), QString());
 
   // A2 keeps the first snapshot of every race and stays on the race on view.
-  f.w().datList()->setCurrentRow(3);
+  f.w().raceListBox()->setCurrentRow(3);
   f.port.answers = {true};
-  f.w().action("A2")->trigger();
-  QCOMPARE(f.w().datList()->currentRow(), 3);
+  f.w().action("EraseAllRacesLater")->trigger();
+  QCOMPARE(f.w().raceListBox()->currentRow(), 3);
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 1);
 
   // A1 empties every race and shows the first.
   f.port.answers = {true};
-  f.w().action("A1")->trigger();
-  QCOMPARE(f.w().datList()->currentRow(), 0);
+  f.w().action("EraseAllRacesAll")->trigger();
+  QCOMPARE(f.w().raceListBox()->currentRow(), 0);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 0);
 }
 
@@ -269,16 +232,16 @@ void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
   Fixture f;
   f.ChooseDay();
   QVERIFY(!f.w().sidePanel()->isHidden());
-  f.w().action("Dd1")->trigger();
-  QVERIFY(f.w().action("Dd1")->isChecked());
+  f.w().action("CloseListAfterLoadItem")->trigger();
+  QVERIFY(f.w().action("CloseListAfterLoadItem")->isChecked());
   QVERIFY(f.shell->settings().ReadBool(setting::kCloseDataListAfterLoad));
   f.ChooseDay();
   QVERIFY(f.w().sidePanel()->isHidden());
   // A reload by a deletion leaves the panel as it is; "F" brings it back.
-  f.w().action("SpeedButton19")->trigger();
+  f.w().action("ToggleRaceList")->trigger();
   QVERIFY(!f.w().sidePanel()->isHidden());
   f.port.answers = {true};
-  f.w().action("C2")->trigger();
+  f.w().action("EraseShownRaceLater")->trigger();
   QVERIFY(!f.w().sidePanel()->isHidden());
 }
 
@@ -290,63 +253,20 @@ void RaceViewTest::bracketModeDay() {
   old.AddSampleSnapshot(slot, 1, 9, 30);
   old.AddSampleSnapshot(slot, 2, 10, 30);
   old.Write();
-  f.w().MakeDataListBtnClick();
-  QCOMPARE(f.w().dateCombo()->itemText(0), U("2024年05月12日"));
+  f.w().FillDaySelector();
+  QCOMPARE(f.w().dateCombo()->itemText(0), FromUtf8("2024年05月12日"));
   f.w().dateCombo()->setCurrentIndex(1);
-  f.w().DateComboChange();
-  QCOMPARE(f.w().datList()->count(), 1);
-  QVERIFY(!f.w().timer4()->isActive());  // a past day
+  f.w().LoadChosenDay();
+  QCOMPARE(f.w().raceListBox()->count(), 1);
+  QVERIFY(!f.w().resultTimer()->isActive());  // a past day
   QVERIFY(f.w().tabs()->isTabVisible(4));
   QVERIFY(!f.w().tabs()->isTabVisible(5));
-  QVERIFY(f.panel().snapshotButton("SpeedButton13")->isChecked());
+  QVERIFY(f.panel().snapshotButton("BracketSnapshot2")->isChecked());
   const PairOddsTable table = BracketOddsTable(f.w().model().slots[0], 2);
   QCOMPARE(f.cell("BracketOddsGrid", 0, 1), ToQt(table.fields[2].text).trimmed());  // pair 1-2
-  QCOMPARE(f.label("BracketTimeLabel")->text(), U("10時30分"));
-  QCOMPARE(f.panel().findChild<QListWidget*>("wakurenList2")->count(),
+  QCOMPARE(f.label("BracketTimeLabel")->text(), FromUtf8("10時30分"));
+  QCOMPARE(f.panel().findChild<QListWidget*>("BracketPopularityList2")->count(),
            static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
-}
-
-void RaceViewTest::screenshots() {
-  // With TURFWISE_SHOTS set to a folder, every tab of a 24-race day is saved
-  // as a picture there, at the designed window size.
-  const QByteArray folder = qgetenv("TURFWISE_SHOTS");
-  if (folder.isEmpty()) QSKIP("TURFWISE_SHOTS not set");
-  SetUpFonts();
-  Fixture f(24);
-  // The day's files stay beside the pictures, for running the program on them.
-  QDir(QString::fromLocal8Bit(folder)).mkpath("Data");
-  for (const QFileInfo& file : QDir(QString::fromStdString(f.shell->paths().DataFolder())).entryInfoList(QDir::Files))
-    QFile::copy(file.filePath(), QString::fromLocal8Bit(folder) + "/Data/" + file.fileName());
-  f.w().show();
-  f.ChooseDay();
-  f.w().datList()->setCurrentRow(10);
-  QTabWidget* tabs = f.w().tabs();
-  auto save = [&](const QString& name) {
-    QCoreApplication::processEvents();
-    f.w().grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-  };
-  for (int i = 0; i < tabs->count(); ++i) {
-    if (!tabs->isTabVisible(i)) continue;
-    tabs->setCurrentIndex(i);
-    save(QString("tab%1").arg(i));
-    if (auto* inner = qobject_cast<QTabWidget*>(tabs->widget(i)))
-      for (int k = 1; k < inner->count(); ++k) {
-        if (!inner->isTabVisible(k)) continue;
-        inner->setCurrentIndex(k);
-        save(QString("tab%1_%2").arg(i).arg(k));
-      }
-  }
-  // Race 5 with its scratched horse, on the tabs that show it.
-  f.w().datList()->setCurrentRow(4);
-  for (int i : {0, 1, 2, 5}) {
-    tabs->setCurrentIndex(i);
-    save(QString("r5_tab%1").arg(i));
-  }
-  tabs->setCurrentIndex(8);
-  save("r5_chart");
-  f.w().resize(1260, 880);
-  tabs->setCurrentIndex(0);
-  save("large");
 }
 
 QTEST_MAIN(RaceViewTest)

@@ -10,11 +10,9 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/qt_user_port.h"
-#include "shell/app_shell.h"
+#include "gui/report_commands.h"
+#include "main_window_fixture.h"
 #include "support/day_builder.h"
-#include "support/fake_user_port.h"
-#include "support/scripted_jvlink.h"
 #include "text/files.h"
 
 using namespace tw;
@@ -28,18 +26,9 @@ class ReportActionsTest : public QObject {
 
 namespace {
 
-struct Fixture {
-  QTemporaryDir dir;
-  ManualClock clock{{2024, 5, 12, 9, 0, 0}};
-  QtUserPort qtPort;
-  test::FakeUserPort port;
-  ScriptedJVLinkFactory factory;
-  std::unique_ptr<AppShell> shell;
-  std::unique_ptr<MainWindow> window;
-
+struct Fixture : test::MainWindowFixture {
   Fixture() {
-    shell = std::make_unique<AppShell>(AppPaths(dir.path().toStdString(), "turfwise"), clock, port, factory);
-    window = std::make_unique<MainWindow>(*shell, qtPort);
+    OpenWindow();
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= 4; ++r) {
       const int slot = day.AddRace("05", r, 14, "1545");
@@ -48,9 +37,9 @@ struct Fixture {
       day.AddSamplePayout(slot);
     }
     day.Write();
-    window->MakeDataListBtnClick();
+    window->FillDaySelector();
     window->dateCombo()->setCurrentIndex(0);
-    window->DateComboChange();
+    window->LoadChosenDay();
   }
 };
 
@@ -65,11 +54,11 @@ bool HasInform(const test::FakeUserPort& port, const std::string& start) {
 void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   Fixture f;
   std::string opened;
-  f.window->openReport = [&](const std::string& path) { opened = path; };
+  f.window->reportCommands().openReport = [&](const std::string& path) { opened = path; };
   QApplication::clipboard()->clear();
-  f.window->action("TekiAnaBtn")->trigger();
+  f.window->action("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
-  QCOMPARE(f.window->datList()->currentRow(), 3);
+  QCOMPARE(f.window->raceListBox()->currentRow(), 3);
   const std::vector<std::string> reports = ListFolder(f.shell->paths().UploadFolder(), "TK*.txt");
   if (reports.empty()) {
     // No hit: nothing written, nothing opened.
@@ -88,22 +77,24 @@ void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
 void ReportActionsTest::timeSeriesFolderAndImport() {
   Fixture f;
   // Without a chosen folder the import stops at its first check.
-  f.window->action("T1")->trigger();
+  f.window->action("ImportTimeSeries")->trigger();
   QVERIFY(f.port.events.size() >= 2);
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
-  f.window->folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
-  f.window->action("J1")->trigger();
+  f.window->reportCommands().folderChooser = [&]() -> std::optional<std::string> {
+    return viewer.path().toStdString();
+  };
+  f.window->action("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString(setting::kTimeSeriesFolder)), viewer.path());
 
   // With an empty viewer folder the import runs, shows its summary and the
   // day is loaded again.
   f.port.events.clear();
-  f.window->action("T1")->trigger();
+  f.window->action("ImportTimeSeries")->trigger();
   QVERIFY(!f.port.events.empty());
   QVERIFY(!HasInform(f.port, "beep"));
-  QCOMPARE(f.window->datList()->count(), 4);
+  QCOMPARE(f.window->raceListBox()->count(), 4);
 }
 
 QTEST_MAIN(ReportActionsTest)

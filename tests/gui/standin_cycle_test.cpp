@@ -62,33 +62,33 @@ void StandInCycleTest::raceDayThroughTheWindows() {
     StreamGate gate;
     DownloadWindow form(*shell.jvlink(), store, shell.settings(), clock, gate, &ui);
     form.normalChoice()->setChecked(true);
-    QTest::mouseClick(form.findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(form.progressLabel()->text().startsWith(QString::fromUtf8("データ読込み完了")), 20000);
-    QVERIFY(form.listBox()->count() > 0);
+    QVERIFY(form.madeFiles()->count() > 0);
     form.close();
   }
   const std::string dayName = DayNameOf(clock.Now());
   QVERIFY(FileExists(JoinPath(shell.paths().DataFolder(), dayName + ".jvRA")));
 
-  window.MakeDataListBtnClick();
+  window.FillDaySelector();
   const int dayRow = window.dateCombo()->findText(ToQt(dayName));
   QVERIFY(dayRow >= 0);
   window.dateCombo()->setCurrentIndex(dayRow);
-  window.DateComboChange();  // as choosing it in the list does
-  QCOMPARE(window.datList()->count(), 8);
-  window.datList()->setCurrentRow(7);  // race 8
+  window.LoadChosenDay();  // as choosing it in the list does
+  QCOMPARE(window.raceListBox()->count(), 8);
+  window.raceListBox()->setCurrentRow(7);  // race 8
 
   clock.Set({2026, 12, 6, 10, 20, 0});
-  window.action("SokuhoOddsBtn")->trigger();
+  window.action("FlashOdds")->trigger();
   clock.Set({2026, 12, 6, 12, 20, 0});
-  window.action("SokuhoOddsBtn")->trigger();
+  window.action("FlashOdds")->trigger();
   const RaceAnalysis& a = window.model().slots[7].analysis;
   QCOMPARE(a.snapshotCount, 2);
   QVERIFY(IntValue(Field(window.model().slots[7].winOdds[1], 28, 8)) <
           IntValue(Field(window.model().slots[7].winOdds[2], 28, 8)));
 
   clock.Set({2026, 12, 6, 17, 30, 0});
-  window.action("KekkaGetBtn")->trigger();
+  window.action("FetchResults")->trigger();
   QVERIFY(window.model().slots[7].analysis.hasPayout);
   window.close();
 }

@@ -27,7 +27,8 @@ TEST(ShareChartsTest, SnapshotChartInAscendingQuinellaShare) {
   v.shareGap[4][2] = "  1.90";
   v.shareGap[1][2] = "-10.75";
   ChartView c = SnapshotChart(v, 2);
-  EXPECT_EQ(c.name, "Chart10");
+  EXPECT_EQ(c.name, "SnapshotChart");
+  EXPECT_TRUE(c.sortedBars);
   EXPECT_EQ(SjisToUtf8(c.title), "馬番別投票率グラフ");
   ASSERT_EQ(c.series.size(), 3u);
   EXPECT_EQ(SjisToUtf8(c.series[0].title), "馬連投票率");
@@ -81,10 +82,10 @@ TEST(ShareChartsTest, ChangeChartsAscendingWithHorseLabels) {
   EXPECT_EQ(SjisToUtf8(c.winChange.bottomAxis), "単勝投票率変化量");
   EXPECT_EQ(SjisToUtf8(c.winChange.leftAxis), "馬番");
   ASSERT_EQ(c.winChange.series.size(), 1u);
-  EXPECT_EQ(c.winChange.series[0].name, "BarSeries6");
+  EXPECT_EQ(c.winChange.series[0].name, "WinChange");
   EXPECT_EQ(Labels(c.winChange.series[0]), (std::vector<std::string>{" 7", " 1", " 3", "12"}));
   EXPECT_DOUBLE_EQ(c.winChange.series[0].points[3].value, 12.0);
-  EXPECT_EQ(c.quinellaChange.series[0].name, "HorizBarSeries1");
+  EXPECT_EQ(c.quinellaChange.series[0].name, "QuinellaChange");
   EXPECT_EQ(Labels(c.quinellaChange.series[0]), (std::vector<std::string>{" 5"}));
 }
 

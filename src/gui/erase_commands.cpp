@@ -1,0 +1,28 @@
+#include "gui/erase_commands.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include "gui/qt_text.h"
+#include "shell/app_shell.h"
+
+namespace tw {
+
+EraseCommands::EraseCommands(AppShell& shell, RaceDayModel& model, QComboBox* dateCombo,
+                             std::function<void()> reloadDay, QObject* parent)
+    : QObject(parent), shell_(shell), model_(&model), dateCombo_(dateCombo), reloadDay_(std::move(reloadDay)) {}
+
+void EraseCommands::Connect(QAction* action, SnapshotErase command) {
+  connect(action, &QAction::triggered, this, [this, command] { EraseCommand(command); });
+}
+
+void EraseCommands::EraseCommand(SnapshotErase command) {
+  const EraseOutcome outcome = EraseSnapshots(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
+                                              model_->selectedRace, shell_.ui());
+  if (!outcome.erased) return;
+  // The reload shows the remembered race: the one the command names.
+  model_->rememberedRace = outcome.selectRace;
+  reloadDay_();
+}
+
+}  // namespace tw

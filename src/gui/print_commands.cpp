@@ -1,0 +1,47 @@
+#include "gui/print_commands.h"
+
+#include <QComboBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "gui/print_window.h"
+#include "gui/qt_text.h"
+#include "print/print_command.h"
+#include "shell/app_shell.h"
+
+namespace tw {
+
+PrintCommands::PrintCommands(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                             QWidget* window)
+    : QObject(window), shell_(shell), model_(&model), raceList_(raceList), dateCombo_(dateCombo), window_(window) {}
+
+PrintCommands::~PrintCommands() = default;
+
+QPrinter& PrintCommands::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(QPageLayout::Portrait);
+  }
+  return *printer_;
+}
+
+void PrintCommands::OpenPrintWindow() {
+  std::optional<AnalysisPrintout> printout =
+      tw::PrepareDayPrintout(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
+  if (!printout) return;
+  PrintWindow form(std::move(*printout), *model_, shell_.settings(), printer(), shell_.ui(), window_);
+  if (beforePrintWindow) beforePrintWindow(form);
+  form.exec();
+}
+
+void PrintCommands::SetUpPrinter() {
+  QPrintDialog dialog(&printer(), window_);
+  dialog.setWindowTitle(FromUtf8("ﾌﾟﾘﾝﾀの設定"));
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  dialog.exec();
+}
+
+}  // namespace tw

@@ -1,0 +1,50 @@
+// The print commands of the main window: the day's analysis print-out in the
+// print window, and the printer every print goes to with its set-up dialog.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "analysis/race_day_model.h"
+#include "analysis/race_list.h"
+
+class QComboBox;
+class QPrinter;
+class QWidget;
+
+namespace tw {
+
+class AppShell;
+class PrintWindow;
+
+class PrintCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // The references must outlive the object; `window` parents the dialogs.
+  PrintCommands(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                QWidget* window);
+  ~PrintCommands() override;
+
+  // The printer every print goes to, set up by the printer dialog: A4 upright
+  // until changed.
+  QPrinter& printer();
+  // Called with the print window before it is shown modally (tests).
+  std::function<void(PrintWindow&)> beforePrintWindow;
+
+ public Q_SLOTS:
+  void OpenPrintWindow();
+  // "ﾌﾟﾘﾝﾀの設定".
+  void SetUpPrinter();
+
+ private:
+  AppShell& shell_;
+  const RaceDayModel* model_;
+  const RaceList& raceList_;
+  QComboBox* dateCombo_;
+  QWidget* window_;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace tw

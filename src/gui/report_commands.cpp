@@ -1,0 +1,79 @@
+#include "gui/report_commands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QUrl>
+
+#include "gui/qt_text.h"
+#include "import/timeseries_folder.h"
+#include "import/timeseries_import.h"
+#include "reports/hit_report.h"
+#include "shell/app_shell.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+ReportCommands::ReportCommands(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                               QListWidget* raceListBox, WindowHooks hooks, QWidget* window)
+    : QObject(window),
+      shell_(shell),
+      model_(&model),
+      raceList_(raceList),
+      dateCombo_(dateCombo),
+      raceListBox_(raceListBox),
+      hooks_(std::move(hooks)),
+      window_(window) {}
+
+void ReportCommands::MakeHitReport(HitReportKind kind) {
+  // Every race of the list is shown in turn while its bets are read.
+  const HitReportResult result =
+      RunHitReport(*model_, raceList_.slots, kind, shell_.paths().UploadFolder(), shell_.ui(), [this](int row) {
+        QSignalBlocker block(raceListBox_);
+        raceListBox_->setCurrentRow(row);
+        ShowRaceOfRow(row);
+        QApplication::processEvents();
+      });
+  if (!result.reportSaved) return;
+  // A failing open is ignored: the report is on the clipboard as well.
+  if (openReport) {
+    openReport(result.reportPath);
+  } else {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
+  }
+  QApplication::clipboard()->setText(ToQt(result.ReportText()));
+}
+
+void ReportCommands::ChooseTimeSeriesFolder() {
+  if (folderChooser) {
+    const std::optional<std::string> chosen = folderChooser();
+    if (chosen) StoreChosenTimeSeriesFolder(*chosen);
+    return;
+  }
+  const std::string appFolder = shell_.paths().appFolder();
+  QFileDialog dialog(window_, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  dialog.setLabelText(QFileDialog::LookIn, ToQt(TimeSeriesFolderPrompt()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  StoreChosenTimeSeriesFolder(FromQt(dialog.selectedFiles().first()));
+}
+
+void ReportCommands::StoreChosenTimeSeriesFolder(const std::string& folder) {
+  if (!StoreTimeSeriesFolder(shell_.settings(), folder)) {
+    shell_.ui().Beep();
+    shell_.ui().Inform(Sjis("設定ファイルに保存できませんでした：") + shell_.paths().SettingsFile());
+  }
+}
+
+void ReportCommands::ImportTimeSeries() {
+  const ImportResult result = ImportTimeSeriesOdds(*model_, FromQt(dateCombo_->currentText()),
+                                                   shell_.paths().appFolder(), shell_.settings(), shell_.ui());
+  if (result.outcome == ImportOutcome::kImported || result.outcome == ImportOutcome::kSaveFailed) LoadChosenDay();
+}
+
+}  // namespace tw

@@ -1,0 +1,59 @@
+// The hit reports ("的中", "穴的中") and the time-series commands: choosing
+// the viewer's folder and importing its odds into the loaded day.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "analysis/race_day_model.h"
+#include "analysis/race_list.h"
+#include "reports/hit_lines.h"
+
+class QComboBox;
+class QListWidget;
+class QWidget;
+
+namespace tw {
+
+class AppShell;
+
+class ReportCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // What the commands ask of the main window.
+  struct WindowHooks {
+    std::function<void(int)> showRaceOfRow;  // a race of the list, as choosing it does
+    std::function<void()> loadChosenDay;     // the day of the selector again
+  };
+  // The references must outlive the object; `window` parents the dialogs.
+  ReportCommands(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                 QListWidget* raceListBox, WindowHooks hooks, QWidget* window);
+
+  // Replaces the folder picker (tests).
+  std::function<std::optional<std::string>()> folderChooser;
+  // Replaces opening the hit report with the desktop's application (tests).
+  std::function<void(const std::string&)> openReport;
+
+ public Q_SLOTS:
+  void MakeHitReport(HitReportKind kind);
+  void ChooseTimeSeriesFolder();
+  void ImportTimeSeries();
+
+ private:
+  void StoreChosenTimeSeriesFolder(const std::string& folder);
+  void ShowRaceOfRow(int row) { hooks_.showRaceOfRow(row); }
+  void LoadChosenDay() { hooks_.loadChosenDay(); }
+
+  AppShell& shell_;
+  RaceDayModel* model_;
+  const RaceList& raceList_;
+  QComboBox* dateCombo_;
+  QListWidget* raceListBox_;
+  WindowHooks hooks_;
+  QWidget* window_;
+};
+
+}  // namespace tw
