@@ -46,9 +46,9 @@ class AcquisitionHost {
   virtual void ImportPayouts() = 0;
 
   // The automatic-fetch parts of the main window.
-  virtual void SetAutoFetchChecked(bool) {}      // AutoOzCheck, without running its handler
-  virtual void SetScheduleTimerEnabled(bool) {}  // Timer1
-  virtual void SetManualFetchEnabled(bool) {}    // OzGetBtn
+  virtual void SetAutoFetchChecked(bool) {}      // the automatic-fetch box, without running its command
+  virtual void SetScheduleTimerEnabled(bool) {}  // the 40-second schedule tick
+  virtual void SetManualFetchEnabled(bool) {}    // the manual odds command
   // Fills and shows the odds fetch window for the loaded day, modally.
   virtual void OpenOddsWindow() {}
 };

@@ -1,6 +1,6 @@
 // The odds fetch schedule: the odds fetch window's contents (the race check
 // list and the schedule grid with its colours, as data), its run over the
-// ticked races, automatic fetching (AutoOzCheck and the 40-second Timer1),
+// ticked races, automatic fetching (the automatic-fetch box and its 40-second tick),
 // and the ranges of the delay and result-interval dialogs.
 #pragma once
 
@@ -62,8 +62,8 @@ const std::string& FetchDoneText();            // "データ作成が完了し�
 class OddsWindowView {
  public:
   virtual ~OddsWindowView() = default;
-  virtual void SetProgress(int position, int maximum) = 0;    // ProgressBar1
-  virtual void SetProgressText(const std::string& text) = 0;  // ProgressLabel
+  virtual void SetProgress(int position, int maximum) = 0;    // the progress bar
+  virtual void SetProgressText(const std::string& text) = 0;  // the text beside the bar
 };
 
 // "ｵｯｽﾞを今すぐ取得": each ticked race (by slot, in list order) is fetched
@@ -80,8 +80,8 @@ class AutoOddsFetch {
 
   // SetAutoFetch: ticked, the day must be shown, be today and have a
   // final race card (each failure a dialog, the box cleared again); then the
-  // flags are cleared, Timer1 runs and the manual command is disabled.
-  // Cleared: Timer1 stops and the manual command is enabled. True when
+  // flags are cleared, the schedule ticks and the manual command is disabled.
+  // Cleared: the ticks stop and the manual command is enabled. True when
   // automatic fetching is on afterwards.
   bool SetAutoFetch(bool checked);
 
@@ -91,7 +91,7 @@ class AutoOddsFetch {
   std::vector<std::string> OnScheduleTick();
 
   bool on() const { return on_; }
-  // OzFetched[slot][k-1]: the planned time k of the slot was queued.
+  // True when the planned time k (1..3) of the slot was already queued.
   bool fetched(int slot, int k) const { return queuedTimes_[static_cast<size_t>(slot)][static_cast<size_t>(k - 1)]; }
 
  private:

@@ -40,7 +40,7 @@ void ReportInMode(AcquisitionContext& c, ReportMode mode, const std::string& dia
 // reported in the mode.
 void EndWithCallError(AcquisitionContext& c, ReportMode mode, const JVLinkCallError& error, FetchTally& tally);
 
-// One race fetched interactively (the odds fetch window's DLBtnClick): open
+// One race fetched interactively (the odds fetch window's fetch command): open
 // "0B30" with the race key, read, close; every failure is a dialog. The
 // caller holds the stream gate.
 void FetchRaceInteractive(AcquisitionContext& c, const std::string& raceKey, FetchTally& tally);

@@ -43,9 +43,9 @@ RaceCardDownload::RaceCardDownload(JVLink& jv, RaceDayStore& store, Settings& se
   view_.ShowFromTime(fromTime_);
 }
 
-void RaceCardDownload::StopTimer() {
-  timerRunning_ = false;
-  view_.SetStatusTimer(false);
+void RaceCardDownload::StopStatusPolling() {
+  statusPolling_ = false;
+  view_.SetStatusPolling(false);
 }
 
 void RaceCardDownload::StartDownload() {
@@ -56,7 +56,7 @@ void RaceCardDownload::StartDownload() {
   }
   hold_.emplace(gate_);
   ui_.Inform(StartText(fromTime_));
-  StopTimer();
+  StopStatusPolling();
   cancelled_ = false;
   view_.SetDownloadBar(0, 100);
   view_.SetReadBar(0, 100);
@@ -91,8 +91,8 @@ void RaceCardDownload::StartDownload() {
     if (downloadCount_ > 0) {
       view_.SetProgressText(Sjis("ダウンロード中・・・"));
       view_.SetDownloadBar(0, downloadCount_);
-      timerRunning_ = true;
-      view_.SetStatusTimer(true);
+      statusPolling_ = true;
+      view_.SetStatusPolling(true);
       return;  // the status timer goes on
     }
     view_.SetDownloadBar(100, 100);
@@ -118,11 +118,11 @@ void RaceCardDownload::RememberFromTime() {
 }
 
 void RaceCardDownload::PollDownloadStatus() {
-  if (!timerRunning_ || !running()) return;  // a tick left in the queue after the stop
+  if (!statusPolling_ || !running()) return;  // a tick left in the queue after the stop
   try {
     int s = jv_.JVStatus();
     if (s < 0) {
-      StopTimer();
+      StopStatusPolling();
       Fail(Sjis("JVStatusエラー:") + JVMessage("JVStatus", s));
       CloseDownload();
       return;
@@ -133,7 +133,7 @@ void RaceCardDownload::PollDownloadStatus() {
       view_.SetDownloadBar(s, downloadCount_);
       return;
     }
-    StopTimer();
+    StopStatusPolling();
     view_.SetProgressText(label);
     view_.SetDownloadBar(s, downloadCount_);
     ReadLoop();
@@ -212,7 +212,7 @@ void RaceCardDownload::StoreRecord(const std::string& record) {
 
 void RaceCardDownload::CancelDownload() {
   if (!ui_.Confirm(Sjis("データ取込を中止します。実行しますか？"))) return;
-  StopTimer();
+  StopStatusPolling();
   try {
     jv_.JVCancel();
   } catch (const JVLinkCallError& e) {
@@ -234,7 +234,7 @@ void RaceCardDownload::CancelDownload() {
 
 void RaceCardDownload::Abort() {
   if (!running()) return;
-  StopTimer();
+  StopStatusPolling();
   cancelled_ = true;
   try {
     jv_.JVCancel();
@@ -287,7 +287,7 @@ void RaceCardDownload::CloseDownload() {
 }
 
 void RaceCardDownload::EndWithCallError(const JVLinkCallError& error) {
-  StopTimer();
+  StopStatusPolling();
   try {
     jv_.JVClose();
   } catch (const JVLinkCallError&) {

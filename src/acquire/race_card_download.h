@@ -20,13 +20,13 @@ namespace tw {
 class DownloadView {
  public:
   virtual ~DownloadView() = default;
-  virtual void SetProgressText(const std::string& text) = 0;   // ProgressLabel
-  virtual void SetDownloadBar(int position, int maximum) = 0;  // ProgressBar1 "ダウンロード"
-  virtual void SetReadBar(int position, int maximum) = 0;      // ProgressBar2 "読込み"
+  virtual void SetProgressText(const std::string& text) = 0;   // the text above the bars
+  virtual void SetDownloadBar(int position, int maximum) = 0;  // the bar "ダウンロード"
+  virtual void SetReadBar(int position, int maximum) = 0;      // the bar "読込み"
   virtual void ClearList() = 0;                                // "作成済みデータ"
   virtual void AddListLine(const std::string& text) = 0;
-  virtual void SetStatusTimer(bool running) = 0;            // TimerJVStatus, 10 ms
-  virtual void ShowFromTime(const DateTime& fromTime) = 0;  // picker and Label5
+  virtual void SetStatusPolling(bool running) = 0;          // the 10 ms download-status poll
+  virtual void ShowFromTime(const DateTime& fromTime) = 0;  // the picker and the text beside it
 };
 
 enum class DownloadOutcome {
@@ -38,7 +38,7 @@ enum class DownloadOutcome {
   kFailed,  // a JV-Link failure or a file that could not be saved
 };
 
-inline constexpr int kStatusTimerMillis = 10;
+inline constexpr int kStatusPollMillis = 10;
 
 class RaceCardDownload {
  public:
@@ -77,7 +77,7 @@ class RaceCardDownload {
   void Fail(const std::string& text);
   void EndWithCallError(const JVLinkCallError& error);
   void RememberFromTime();
-  void StopTimer();
+  void StopStatusPolling();
 
   JVLink& jv_;
   RaceDayStore& store_;
@@ -91,7 +91,7 @@ class RaceCardDownload {
   std::optional<StreamHold> hold_;  // held from the open to the close
   bool cancelled_ = false;
   bool reading_ = false;
-  bool timerRunning_ = false;
+  bool statusPolling_ = false;
   bool readCompleted_ = false;
   int readCount_ = 0, downloadCount_ = 0, filesRead_ = 0;
   std::string lastFileTimestamp_;

@@ -2,7 +2,7 @@
 // stream "0B12" stores race records with results, runner records with
 // finishing data and payout records into the day's files, then the payouts
 // are imported and the race on view is shown again. Failures go to the status
-// label and the error log. The result timer (Timer4) presses it every few
+// label and the error log. The result timer runs it every few
 // minutes on the race day.
 #pragma once
 

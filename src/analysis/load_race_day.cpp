@@ -92,7 +92,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   const RaceDayPaths paths = RaceDayPathsOf(dataFolder, dayText);
 
   // 2. Reset.
-  view.StopResultTimer();
+  view.StopResultFetching();
   ResetRaceDay(model);
   model.raceCount = 0;
   list.Clear();
@@ -157,8 +157,8 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
 
   // 11. The result-fetch timer, then the remembered race.
   model.resultFetchMinutes = settings.ReadInteger(setting::kResultInterval);
-  view.SetResultTimerInterval(static_cast<long long>(model.resultFetchMinutes) * 60000LL);
-  if (dayText == DayNameOf(clock.Now())) view.StartResultTimer();
+  view.SetResultFetchInterval(static_cast<long long>(model.resultFetchMinutes) * 60000LL);
+  if (dayText == DayNameOf(clock.Now())) view.StartResultFetching();
 
   int row = list.RowForRemembered(model.rememberedRace);
   int slot = SelectRaceRow(model, list, row);

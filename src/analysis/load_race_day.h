@@ -18,11 +18,11 @@ class Settings;
 class RaceDayView {
  public:
   virtual ~RaceDayView() = default;
-  // The result-fetch timer (Timer4).
-  virtual void StopResultTimer() = 0;
-  virtual void SetResultTimerInterval(long long milliseconds) = 0;
-  virtual void StartResultTimer() = 0;
-  // The race list (DatList).
+  // The timer that fetches results on the race day.
+  virtual void StopResultFetching() = 0;
+  virtual void SetResultFetchInterval(long long milliseconds) = 0;
+  virtual void StartResultFetching() = 0;
+  // The race list.
   virtual void ClearRaceList() = 0;
   virtual void AddRaceListEntry(const std::string& text) = 0;
   // The bet list grid: row count 2, row 1 columns 1 and 2 hold "　".
@@ -36,9 +36,9 @@ class RaceDayView {
 // A view that shows nothing, for unattended use.
 class NullRaceDayView : public RaceDayView {
  public:
-  void StopResultTimer() override {}
-  void SetResultTimerInterval(long long) override {}
-  void StartResultTimer() override {}
+  void StopResultFetching() override {}
+  void SetResultFetchInterval(long long) override {}
+  void StartResultFetching() override {}
   void ClearRaceList() override {}
   void AddRaceListEntry(const std::string&) override {}
   void ClearBetGrid() override {}

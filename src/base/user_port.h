@@ -16,7 +16,7 @@ class UserPort {
   virtual void Inform(const std::string& text) = 0;
   // A modal Yes/No confirmation; true for Yes.
   virtual bool Confirm(const std::string& text) = 0;
-  // The status label below the race list (DLlabel).
+  // The status label below the race list.
   virtual void SetStatus(const std::string& text) = 0;
   // Lets the window process pending events (timer ticks, clicks) during long work.
   virtual void ProcessEvents() = 0;

@@ -73,7 +73,7 @@ class AcquireSession : public AcquisitionHost, public RaceDayView {
   // The result timer as the last load left it.
   bool resultTimerOn() const { return resultTimerOn_; }
   long long resultTimerMillis() const { return resultTimerMillis_; }
-  // Counts calls of StartResultTimer, so a loop can restart its countdown.
+  // Counts calls of StartResultFetching, so a loop can restart its countdown.
   int resultTimerStarts() const { return resultTimerStarts_; }
 
   // AcquisitionHost
@@ -84,9 +84,9 @@ class AcquireSession : public AcquisitionHost, public RaceDayView {
   void ImportPayouts() override;
 
   // RaceDayView
-  void StopResultTimer() override { resultTimerOn_ = false; }
-  void SetResultTimerInterval(long long ms) override { resultTimerMillis_ = ms; }
-  void StartResultTimer() override {
+  void StopResultFetching() override { resultTimerOn_ = false; }
+  void SetResultFetchInterval(long long ms) override { resultTimerMillis_ = ms; }
+  void StartResultFetching() override {
     resultTimerOn_ = true;
     ++resultTimerStarts_;
   }

@@ -40,13 +40,13 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
   long long nextResult = 0;
   int starts = -1;
   // A reload re-arms the result timer, which starts its countdown again.
-  auto followResultTimer = [&] {
+  auto followResultFetching = [&] {
     if (session.resultTimerStarts() != starts) {
       starts = session.resultTimerStarts();
       nextResult = ToEpochSeconds(clock.Now()) + std::max(1LL, session.resultTimerMillis() / 1000);
     }
   };
-  followResultTimer();
+  followResultFetching();
   for (;;) {
     if (env.interrupted && env.interrupted()) {
       session.ui().Line("auto: interrupted");
@@ -61,12 +61,12 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
     if (now >= nextOdds) {
       automatic.OnScheduleTick();
       while (nextOdds <= ToEpochSeconds(clock.Now())) nextOdds += oddsStep;
-      followResultTimer();
+      followResultFetching();
     }
     if (session.resultTimerOn() && ToEpochSeconds(clock.Now()) >= nextResult) {
       results.OnResultTimerTick();
       starts = -1;  // the interval runs from the end of this tick
-      followResultTimer();
+      followResultFetching();
     }
     long long wait = nextOdds - ToEpochSeconds(clock.Now());
     if (session.resultTimerOn()) wait = std::min(wait, nextResult - ToEpochSeconds(clock.Now()));

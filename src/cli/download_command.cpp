@@ -24,7 +24,7 @@ class ConsoleDownloadView : public DownloadView {
     ++stored;
     ui_.Line(text);
   }
-  void SetStatusTimer(bool running) override { timer = running; }
+  void SetStatusPolling(bool running) override { timer = running; }
   void ShowFromTime(const DateTime&) override {}
 
   bool timer = false;
@@ -66,7 +66,7 @@ int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& 
       download.Abort();
       break;
     }
-    env.sleep(kStatusTimerMillis);
+    env.sleep(kStatusPollMillis);
     download.PollDownloadStatus();
   }
   session.ui().Line(Sjis("作成済み ") + std::to_string(view.stored) + Sjis(" 件"));

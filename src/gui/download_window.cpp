@@ -95,7 +95,7 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
 
   statusTimer_ = new QTimer(this);
   statusTimer_->setObjectName("StatusTimer");
-  statusTimer_->setInterval(kStatusTimerMillis);
+  statusTimer_->setInterval(kStatusPollMillis);
 
   DownloadView& view = *this;
   download_ = std::make_unique<RaceCardDownload>(jv, store, settings, clock, *ui, gate, view);
@@ -188,7 +188,7 @@ void DownloadWindow::AddListLine(const std::string& text) {
   madeFiles_->scrollToBottom();
 }
 
-void DownloadWindow::SetStatusTimer(bool running) {
+void DownloadWindow::SetStatusPolling(bool running) {
   if (running) {
     statusTimer_->start();
   } else {

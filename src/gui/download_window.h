@@ -59,7 +59,7 @@ class DownloadWindow : public QDialog, private DownloadView {
   void SetReadBar(int position, int maximum) override;
   void ClearList() override;
   void AddListLine(const std::string& text) override;
-  void SetStatusTimer(bool running) override;
+  void SetStatusPolling(bool running) override;
   void ShowFromTime(const DateTime& fromTime) override;
 
   // A close asked for while the read loop runs takes effect when it ends.

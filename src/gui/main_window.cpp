@@ -368,11 +368,11 @@ void MainWindow::ShowRaceOfSlot(int slot) {
   postTimeLabel_->setText(ToQt(view.header.postLine));
 }
 
-void MainWindow::StopResultTimer() { resultTimer_->stop(); }
-void MainWindow::SetResultTimerInterval(long long milliseconds) {
+void MainWindow::StopResultFetching() { resultTimer_->stop(); }
+void MainWindow::SetResultFetchInterval(long long milliseconds) {
   resultTimer_->setInterval(static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
 }
-void MainWindow::StartResultTimer() { resultTimer_->start(); }
+void MainWindow::StartResultFetching() { resultTimer_->start(); }
 
 void MainWindow::ClearRaceList() {
   const QSignalBlocker quiet(raceListBox_);

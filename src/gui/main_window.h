@@ -97,9 +97,9 @@ class MainWindow : public QMainWindow, private RaceDayView {
   void ShowRaceOfSlot(int slot);
 
   // RaceDayView
-  void StopResultTimer() override;
-  void SetResultTimerInterval(long long milliseconds) override;
-  void StartResultTimer() override;
+  void StopResultFetching() override;
+  void SetResultFetchInterval(long long milliseconds) override;
+  void StartResultFetching() override;
   void ClearRaceList() override;
   void AddRaceListEntry(const std::string& text) override;
   void ClearBetGrid() override;

@@ -23,7 +23,7 @@ class RecordingDownloadView : public DownloadView {
   void SetReadBar(int p, int m) override { bars.push_back("rd " + std::to_string(p) + "/" + std::to_string(m)); }
   void ClearList() override { list.clear(); }
   void AddListLine(const std::string& t) override { list.push_back(U(t)); }
-  void SetStatusTimer(bool running) override { timer = running; }
+  void SetStatusPolling(bool running) override { timer = running; }
   void ShowFromTime(const DateTime& t) override { shown = t; }
 };
 

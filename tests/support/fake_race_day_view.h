@@ -18,15 +18,15 @@ class FakeRaceDayView : public RaceDayView {
   long long interval = 0;
   int shownRow = -1, shownSlot = -1;
 
-  void StopResultTimer() override {
+  void StopResultFetching() override {
     timerRunning = false;
     events.push_back("stop");
   }
-  void SetResultTimerInterval(long long ms) override {
+  void SetResultFetchInterval(long long ms) override {
     interval = ms;
     events.push_back("interval:" + std::to_string(ms));
   }
-  void StartResultTimer() override {
+  void StartResultFetching() override {
     timerRunning = true;
     events.push_back("start");
   }
