@@ -7,8 +7,6 @@
 
 #include "analysis/analyse_race.h"
 #include "analysis/load_race_day.h"
-#include "base/clock.h"
-#include "base/settings.h"
 #include "support/day_builder.h"
 #include "support/temp_dir.h"
 
@@ -36,11 +34,8 @@ void BM_LoadRaceDay(benchmark::State& state) {
   tw::test::DayBuilder day = WriteFullDay(dir);
   auto model = std::make_unique<tw::RaceDayModel>();
   tw::RaceList list;
-  tw::NullRaceDayView view;
-  tw::Settings settings(dir.file("turfwise.ini"));
-  tw::ManualClock clock(tw::DateTime{2024, 5, 12, 9, 0, 0});
   for (auto _ : state) {
-    tw::LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+    tw::LoadRaceDay(*model, list, dir.str(), day.dayName(), 15, "");
     benchmark::DoNotOptimize(model->slots[35].analysis.snapshotCount);
   }
   if (model->raceCount != 36 || model->slots[35].analysis.snapshotCount != 3 || !model->slots[35].analysis.hasPayout) {
@@ -56,10 +51,7 @@ void BM_AnalyseLoadedDay(benchmark::State& state) {
   tw::test::DayBuilder day = WriteFullDay(dir);
   auto model = std::make_unique<tw::RaceDayModel>();
   tw::RaceList list;
-  tw::NullRaceDayView view;
-  tw::Settings settings(dir.file("turfwise.ini"));
-  tw::ManualClock clock(tw::DateTime{2024, 5, 12, 9, 0, 0});
-  tw::LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  tw::LoadRaceDay(*model, list, dir.str(), day.dayName(), 15, "");
   std::vector<tw::RaceAnalysis> before(tw::kMaxRaces);
   for (int i = 0; i < tw::kMaxRaces; ++i) {
     tw::RaceAnalysis& a = before[static_cast<size_t>(i)];
@@ -74,7 +66,6 @@ void BM_AnalyseLoadedDay(benchmark::State& state) {
   for (auto _ : state) {
     for (int i = 0; i < tw::kMaxRaces; ++i) {
       model->slots[static_cast<size_t>(i)].analysis = before[static_cast<size_t>(i)];
-      model->latestSnapshot = before[static_cast<size_t>(i)].snapshotCount;
       tw::AnalyseRace(*model, i);
     }
     benchmark::DoNotOptimize(model->slots[35].analysis.axisRule);

@@ -42,7 +42,7 @@ class AcquisitionHost {
   virtual void ReloadDay() = 0;
   // Shows the race on view again (ShowRace) without reloading.
   virtual void ShowRaceAgain() = 0;
-  // The payout import of the loaded day (the hidden "払戻取込" button).
+  // Imports the loaded day's payouts into the model.
   virtual void ImportPayouts() = 0;
 
   // The automatic-fetch parts of the main window.

@@ -2,7 +2,6 @@
 
 #include "acquire/odds_stream.h"
 #include "codes/courses.h"
-#include "codes/jv_message.h"
 #include "codes/numbers.h"
 #include "records/day_files.h"
 #include "records/record_header.h"
@@ -71,29 +70,10 @@ bool OddsFetcher::OpenOddsFetchWindow() {
   return true;
 }
 
-void OddsFetcher::FetchBatchEntry(const std::string& entry, FetchTally& tally) {
+bool OddsFetcher::FetchBatchEntry(const std::string& entry, FetchTally& tally) {
   std::string key = entry.substr(0, 16);
   std::string label = CourseName(CourseCodeOfKey(key)) + PadNumber(RaceNumberOfKey(key));
-  try {
-    c_.ui.SetStatus(label + Sjis("R ｵｯｽﾞ取得中"));
-    c_.ui.ProcessEvents();
-    int code = c_.jv.JVRTOpen("0B30", key);
-    if (code != 0) {
-      std::string text = label + "R:" + JVMessage("JVRTOpen", code);
-      ReportInMode(c_, ReportMode::kUnattended, text, text, tally);
-      CloseOddsStream(c_, ReportMode::kUnattended, tally);
-    } else {
-      ReadOddsStream(c_, ReportMode::kUnattended, tally);
-      CloseOddsStream(c_, ReportMode::kUnattended, tally);
-    }
-    // Cleanup of every race; closing a closed stream is harmless.
-    c_.ui.SetStatus("");
-    c_.ui.ProcessEvents();
-    CloseOddsStream(c_, ReportMode::kUnattended, tally);
-  } catch (const JVLinkCallError&) {
-    c_.ui.SetStatus("");
-    throw;
-  }
+  return FetchRaceOdds(c_, ReportMode::kStatusLine, key, label + Sjis("R ｵｯｽﾞ取得中"), label + "R:", tally);
 }
 
 FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workList) {
@@ -110,15 +90,14 @@ FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workLis
   std::vector<std::string> queue = std::move(pending_);
   pending_.clear();
   queue.insert(queue.end(), workList.begin(), workList.end());
-  try {
-    while (!queue.empty()) {
-      for (const auto& entry : queue) FetchBatchEntry(entry, tally);
+  // A failed call (not a return code) ends the batch with its message.
+  bool called = true;
+  while (called && !queue.empty()) {
+    for (size_t i = 0; called && i < queue.size(); ++i) called = FetchBatchEntry(queue[i], tally);
+    if (called) {
       queue = std::move(pending_);  // races that fell due during this queue
       pending_.clear();
     }
-  } catch (const JVLinkCallError& e) {
-    // The call itself failed: the batch ends with its message.
-    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
   }
   batchRunning_ = false;
   hold.Release();
@@ -141,25 +120,8 @@ FetchTally OddsFetcher::FetchFlashOdds() {
     return tally;
   }
   std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race));
-  try {
-    c_.ui.SetStatus(label + Sjis("オッズ取得中"));
-    c_.ui.ProcessEvents();
-    int code = c_.jv.JVRTOpen("0B30", key);
-    if (code != 0) {
-      std::string text = label + Sjis("R:ｵｯｽﾞ取得エラー：") + JVMessage("JVRTOpen", code);
-      ReportInMode(c_, ReportMode::kUnattended, text, text, tally);
-      CloseOddsStream(c_, ReportMode::kUnattended, tally);
-    } else {
-      ReadOddsStream(c_, ReportMode::kUnattended, tally);
-      CloseOddsStream(c_, ReportMode::kUnattended, tally);
-    }
-    c_.ui.SetStatus("");
-    c_.ui.ProcessEvents();
-    CloseOddsStream(c_, ReportMode::kUnattended, tally);
-  } catch (const JVLinkCallError& e) {
-    c_.ui.SetStatus("");
-    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
-  }
+  FetchRaceOdds(c_, ReportMode::kStatusLine, key, label + Sjis("オッズ取得中"), label + Sjis("R:ｵｯｽﾞ取得エラー："),
+                tally);
   hold.Release();
   total_ += tally;
   host_.ReloadDay();

@@ -39,7 +39,7 @@ class OddsFetcher {
 
   // The unattended batch: every race key (first 16 characters of each entry)
   // is fetched in order, then the day is reloaded. A failure goes to the
-  // status label and the error log and the batch goes on with the next race.
+  // status line and the error log and the batch goes on with the next race.
   // The batch works on its own copy of the queue: keys that arrive while it
   // (or any other fetch) runs are held and fetched after the running queue,
   // never mixed into it, and never in a second stream.
@@ -57,7 +57,8 @@ class OddsFetcher {
   const std::vector<std::string>& pending() const { return pending_; }
 
  private:
-  void FetchBatchEntry(const std::string& entry, FetchTally& tally);
+  // One race of the batch; false when a JV-Link call itself failed.
+  bool FetchBatchEntry(const std::string& entry, FetchTally& tally);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

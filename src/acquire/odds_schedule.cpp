@@ -107,7 +107,7 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
     view.SetProgressText(Sjis("データ読込み中:") + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) +
                          "R");
     c.ui.ProcessEvents();
-    FetchRaceInteractive(c, RaceKey(race), tally);
+    FetchRaceOdds(c, ReportMode::kDialog, RaceKey(race), "", "", tally);
   }
   hold.Release();
   view.SetProgress(100, 100);

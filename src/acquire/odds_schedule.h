@@ -37,7 +37,7 @@ struct ScheduleCell {
 inline constexpr int kScheduleColumns = 8;
 
 struct ScheduleGrid {
-  std::string dayLabel;                                          // DateLabel: the day selector's text
+  std::string dayLabel;                                          // the day selector's text, above the grid
   std::vector<std::string> raceLabels;                           // the check list, one per race slot 0..raceCount-1
   std::vector<std::array<ScheduleCell, kScheduleColumns>> rows;  // header row, then one per race
   std::array<int, kScheduleColumns> columnWidths{100, 70, 70, 70, 70, 70, 70, 70};
@@ -112,7 +112,7 @@ inline constexpr int kResultIntervalMin = setting::kResultInterval.min,
 
 int ReadFetchDelay(const Settings& settings);      // ("Time", "delay"), default 5
 int ReadResultInterval(const Settings& settings);  // ("Time", "AutoRdataGet"), default 15
-// The OK buttons: the value kept within its range is stored. False when the
+// Stores a dialog's value, kept within its range. False when the
 // settings file could not be written.
 bool StoreFetchDelay(Settings& settings, int minutes);
 bool StoreResultInterval(Settings& settings, int minutes);

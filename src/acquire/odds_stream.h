@@ -1,17 +1,15 @@
-// Reading one race's odds stream ("0B30") into the snapshot lines of the
-// day's odds files, in the two reporting modes: interactive (dialogs, the
-// odds fetch window) and unattended (the status label and the error log, the
-// main window).
+// The odds stream ("0B30") of one race into the snapshot lines of the day's
+// odds files, told in dialogs (the odds fetch window) or on the status line
+// and in the error log (the main window's unattended fetches).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "acquire/acquisition_context.h"
+#include "acquire/jv_stream.h"
 
 namespace tw {
-
-enum class ReportMode { kInteractive, kUnattended };
 
 // The race texts of the loaded day's 36 slots, in slot order.
 std::vector<std::string> RaceTextsOf(const RaceDayModel& model);
@@ -19,30 +17,15 @@ std::vector<std::string> RaceTextsOf(const RaceDayModel& model);
 // Stores one record of the stream: an O1 or O2 record of data kind other
 // than "0" and "9" with a race number goes into the next snapshot line of
 // the first slot with the same course, meeting, day and race number. A
-// failed save is reported in the mode.
-void StoreOddsRecord(AcquisitionContext& c, ReportMode mode, const std::string& record, FetchTally& tally);
+// failed save is reported on the stream.
+void StoreOddsRecord(AcquisitionContext& c, JVStream& stream, const std::string& record, FetchTally& tally);
 
-// Reads the opened stream to its end; pending events run before every read;
-// a read failure is reported in the mode and ends the reading.
-void ReadOddsStream(AcquisitionContext& c, ReportMode mode, FetchTally& tally);
-
-// JVClose, the normal cursor, and a close failure reported in the mode.
-void CloseOddsStream(AcquisitionContext& c, ReportMode mode, FetchTally& tally);
-
-// A failure that the mode reports: interactive beeps and shows `dialogText`;
-// unattended beeps when `beep` and writes `statusText` to the status label
-// and the error log.
-void ReportInMode(AcquisitionContext& c, ReportMode mode, const std::string& dialogText, const std::string& statusText,
-                  FetchTally& tally, bool beep = true);
-
-// Ends a command after a failed JV-Link call: the stream is closed (a second
-// failure is ignored), the cursor is normal again and the call's message is
-// reported in the mode.
-void EndWithCallError(AcquisitionContext& c, ReportMode mode, const JVLinkCallError& error, FetchTally& tally);
-
-// One race fetched interactively (the odds fetch window's fetch command): open
-// "0B30" with the race key, read, close; every failure is a dialog. The
-// caller holds the stream gate.
-void FetchRaceInteractive(AcquisitionContext& c, const std::string& raceKey, FetchTally& tally);
+// Fetches the odds of the race `raceKey` (16 characters) from open to close.
+// On the status line `statusText` shows while it runs and an open failure is
+// told after `openFailurePrefix`. False when a JV-Link call itself failed
+// (the stream is closed and the failure told). The caller holds the stream
+// gate.
+bool FetchRaceOdds(AcquisitionContext& c, ReportMode mode, const std::string& raceKey, const std::string& statusText,
+                   const std::string& openFailurePrefix, FetchTally& tally);
 
 }  // namespace tw

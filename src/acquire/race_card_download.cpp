@@ -27,6 +27,14 @@ const std::string& NoNewDataText() {
   return kText;
 }
 
+// Dialogs, and a beep when the download is closed.
+StreamReporting DownloadReporting() {
+  StreamReporting reporting;
+  reporting.mode = ReportMode::kDialog;
+  reporting.beepWhenClosed = true;
+  return reporting;
+}
+
 std::string Counted(const std::string& prefix, int done, int total) {
   return prefix + std::to_string(done) + "/" + std::to_string(total) + ")";
 }
@@ -35,7 +43,14 @@ std::string Counted(const std::string& prefix, int done, int total) {
 
 RaceCardDownload::RaceCardDownload(JVLink& jv, RaceDayStore& store, Settings& settings, const Clock& clock,
                                    UserPort& ui, StreamGate& gate, DownloadView& view)
-    : jv_(jv), store_(store), settings_(settings), clock_(clock), ui_(ui), gate_(gate), view_(view) {
+    : jv_(jv),
+      store_(store),
+      settings_(settings),
+      clock_(clock),
+      ui_(ui),
+      gate_(gate),
+      view_(view),
+      stream_(jv, ui, nullptr, DownloadReporting()) {
   std::string def = FormatDateTime(AddSeconds(clock_.Now(), -kEightDays));
   std::string stored = settings_.ReadString(setting::kDownloadFromTime, def);
   // A damaged value falls back to the default rather than to year 0.
@@ -69,7 +84,7 @@ void RaceCardDownload::StartDownload() {
   filesRead_ = 0;
   readCompleted_ = false;
   try {
-    JVOpenResult open = jv_.JVOpen("RACE", fromText, option);
+    JVOpenResult open = stream_.OpenStored("RACE", fromText, option);
     readCount_ = open.readCount;
     downloadCount_ = open.downloadCount;
     lastFileTimestamp_ = open.lastFileTimestamp;
@@ -80,8 +95,8 @@ void RaceCardDownload::StartDownload() {
       CloseDownload();
       return;
     }
-    if (open.code != 0) {
-      Fail(Sjis("JVOpenエラー:") + JVMessage("JVOpen", open.code));
+    if (open.code != 0) {  // told by the open
+      outcome_ = DownloadOutcome::kFailed;
       CloseDownload();
       return;
     }
@@ -96,7 +111,7 @@ void RaceCardDownload::StartDownload() {
       return;  // the status timer goes on
     }
     view_.SetDownloadBar(100, 100);
-    ReadLoop();
+    ReadToEnd();
     CloseDownload();
     store_.FillCreatedRaceFiles();
     // Only a complete read may move the from-time on: after a cancel or a
@@ -123,7 +138,8 @@ void RaceCardDownload::PollDownloadStatus() {
     int s = jv_.JVStatus();
     if (s < 0) {
       StopStatusPolling();
-      Fail(Sjis("JVStatusエラー:") + JVMessage("JVStatus", s));
+      outcome_ = DownloadOutcome::kFailed;
+      stream_.ReportCode("JVStatus", s);
       CloseDownload();
       return;
     }
@@ -136,35 +152,32 @@ void RaceCardDownload::PollDownloadStatus() {
     StopStatusPolling();
     view_.SetProgressText(label);
     view_.SetDownloadBar(s, downloadCount_);
-    ReadLoop();
+    ReadToEnd();
     CloseDownload();
   } catch (const JVLinkCallError& e) {
     EndWithCallError(e);
   }
 }
 
-void RaceCardDownload::ReadLoop() {
+void RaceCardDownload::ReadToEnd() {
   reading_ = true;
   view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), 0, readCount_));
   view_.SetReadBar(0, readCount_);
   filesRead_ = 0;
-  int size = 60000;
+  ReadHandlers handlers;
+  handlers.record = [this](const std::string& record) {
+    StoreRecord(record);
+    return outcome_ != DownloadOutcome::kFailed;  // a failed save ends the run
+  };
+  handlers.nextFile = [this] {
+    ++filesRead_;
+    view_.SetReadBar(filesRead_, readCount_);
+    view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
+  };
+  handlers.stopRequested = [this] { return cancelled_; };
   try {
-    for (;;) {
-      ui_.ProcessEvents();
-      if (cancelled_) {
-        outcome_ = DownloadOutcome::kCancelled;
-        break;
-      }
-      JVReadResult r = jv_.JVRead(size);
-      if (r.code > 0) {
-        StoreRecord(r.record);
-        if (outcome_ == DownloadOutcome::kFailed) break;
-      } else if (r.code == -1) {
-        ++filesRead_;
-        view_.SetReadBar(filesRead_, readCount_);
-        view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
-      } else if (r.code == 0) {
+    switch (stream_.Read(handlers)) {
+      case ReadEnd::kEndOfData:
         view_.SetProgressText("JVRead EndOfFile :0");
         view_.SetProgressText(Counted(Sjis("データ読込み完了("), filesRead_, readCount_));
         view_.SetDownloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
@@ -173,10 +186,14 @@ void RaceCardDownload::ReadLoop() {
         outcome_ = DownloadOutcome::kCompleted;
         readCompleted_ = true;
         break;
-      } else if (r.code < -3) {
-        Fail(Sjis("JVReadエラー:") + JVMessage("JVRead", r.code));
+      case ReadEnd::kStopRequested:
+        outcome_ = DownloadOutcome::kCancelled;
         break;
-      }
+      case ReadEnd::kReadFailed:
+        outcome_ = DownloadOutcome::kFailed;
+        break;
+      case ReadEnd::kRecordRefused:
+        break;  // the failed save was told
     }
   } catch (...) {
     reading_ = false;
@@ -243,11 +260,7 @@ void RaceCardDownload::Abort() {
   }
   if (!reading_) {
     outcome_ = DownloadOutcome::kCancelled;
-    try {
-      jv_.JVClose();
-    } catch (const JVLinkCallError&) {
-    }
-    ui_.SetBusy(false);
+    stream_.CloseSilently();
     hold_.reset();
   }
 }
@@ -271,30 +284,18 @@ void RaceCardDownload::OpenJVLinkSettings() {
 
 void RaceCardDownload::Fail(const std::string& text) {
   outcome_ = DownloadOutcome::kFailed;
-  ui_.Beep();
-  ui_.Inform(text);
+  stream_.Report(text);
 }
 
 void RaceCardDownload::CloseDownload() {
-  int code = jv_.JVClose();
-  ui_.SetBusy(false);
-  hold_.reset();
-  if (code != 0) {
-    Fail(Sjis("JVCloseエラー:") + JVMessage("JVClose", code));
-  } else {
-    ui_.Beep();
-  }
+  // The gate is free before a close failure is told.
+  if (!stream_.Close([this] { hold_.reset(); })) outcome_ = DownloadOutcome::kFailed;
 }
 
 void RaceCardDownload::EndWithCallError(const JVLinkCallError& error) {
   StopStatusPolling();
-  try {
-    jv_.JVClose();
-  } catch (const JVLinkCallError&) {
-  }
-  ui_.SetBusy(false);
-  hold_.reset();
-  Fail(error.what());
+  outcome_ = DownloadOutcome::kFailed;
+  stream_.EndWithCallError(error, [this] { hold_.reset(); });
 }
 
 }  // namespace tw

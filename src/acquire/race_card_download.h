@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "acquire/jv_stream.h"
 #include "acquire/stream_gate.h"
 #include "base/clock.h"
 #include "base/settings.h"
@@ -71,7 +72,8 @@ class RaceCardDownload {
   int filesRead() const { return filesRead_; }
 
  private:
-  void ReadLoop();
+  // Reads the opened download to its end, a cancel or a failure.
+  void ReadToEnd();
   void StoreRecord(const std::string& record);
   void CloseDownload();
   void Fail(const std::string& text);
@@ -86,6 +88,7 @@ class RaceCardDownload {
   UserPort& ui_;
   StreamGate& gate_;
   DownloadView& view_;
+  JVStream stream_;
 
   DateTime fromTime_;
   std::optional<StreamHold> hold_;  // held from the open to the close

@@ -1,8 +1,7 @@
 #include "acquire/result_fetch.h"
 
-#include "acquire/odds_stream.h"
+#include "acquire/jv_stream.h"
 #include "codes/courses.h"
-#include "codes/jv_message.h"
 #include "codes/numbers.h"
 #include "records/race_record.h"
 #include "records/record_header.h"
@@ -29,7 +28,7 @@ std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, 
 
 }  // namespace
 
-void ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tally) {
+void ResultFetcher::StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally) {
   std::string type = RecordType(record);
   long long race = RaceNumber(record);
   if (race <= 0) return;
@@ -45,37 +44,10 @@ void ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tal
     return;
   }
   if (result.failed()) {
-    ++tally.failures;
-    c_.log.Append(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
+    std::string text = Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）");
+    stream.Report(text, text, false);  // no beep
   } else if (result.stored) {
     ++tally.stored;
-  }
-}
-
-void ResultFetcher::ReadResultStream(FetchTally& tally) {
-  int size = 60000;
-  for (;;) {
-    c_.ui.ProcessEvents();
-    JVReadResult r = c_.jv.JVRead(size);
-    if (r.code > 0) {
-      StoreResultRecord(r.record, tally);
-    } else if (r.code == 0) {
-      return;
-    } else if (r.code < -3) {
-      ++tally.failures;
-      c_.log.Append(JVMessage("JVRead", r.code));  // no beep here
-      return;
-    }
-  }
-}
-
-void ResultFetcher::CloseResultStream(FetchTally& tally) {
-  int code = c_.jv.JVClose();
-  if (code != 0) {
-    ++tally.failures;
-    c_.log.Append(JVMessage("JVClose", code));
-  } else if (!autoResultRunning_) {
-    c_.ui.Beep();
   }
 }
 
@@ -93,26 +65,18 @@ FetchTally ResultFetcher::FetchResults() {
   int shown = c_.model.selectedRace >= 0 && c_.model.selectedRace < kMaxRaces ? c_.model.selectedRace : 0;
   const std::string& race = c_.model.slots[static_cast<size_t>(shown)].race;
   std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race));
-  try {
-    c_.ui.SetStatus(Sjis("払戻データ取得中"));
-    c_.ui.ProcessEvents();
-    int code = c_.jv.JVRTOpen("0B12", dateKey);
-    if (code != 0) {
-      ++tally.failures;
-      c_.ui.Beep();
-      c_.log.Append(label + Sjis("R:払戻データ取得エラー：") + JVMessage("JVRTOpen", code));
-      CloseResultStream(tally);
-    } else {
-      ReadResultStream(tally);
-      CloseResultStream(tally);
-    }
-    c_.ui.SetStatus("");
-    c_.ui.ProcessEvents();
-    CloseResultStream(tally);
-  } catch (const JVLinkCallError& e) {
-    c_.ui.SetStatus("");
-    EndWithCallError(c_, ReportMode::kUnattended, e, tally);
-  }
+  StreamReporting reporting;
+  reporting.mode = ReportMode::kStatusLine;
+  reporting.beepOnReadOrCloseFailure = false;
+  reporting.beepWhenClosed = !autoResultRunning_;  // the result timer runs it silently
+  reporting.closeEndsBusyCursor = false;
+  JVStream stream(c_.jv, c_.ui, &c_.log, reporting);
+  stream.RunRealTime("0B12", dateKey, Sjis("払戻データ取得中"), label + Sjis("R:払戻データ取得エラー："),
+                     [&](const std::string& record) {
+                       StoreResultRecord(stream, record, tally);
+                       return true;
+                     });
+  tally.failures += stream.failures();
   hold.Release();
   total_ += tally;
   host_.ImportPayouts();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "acquire/acquisition_context.h"
+#include "acquire/jv_stream.h"
 
 namespace tw {
 
@@ -20,12 +21,6 @@ class ResultFetcher {
   // date key; held back with a status text while another fetch runs.
   FetchTally FetchResults();
 
-  // Reads the opened stream to its end and stores each record.
-  void ReadResultStream(FetchTally& tally);
-  // JVClose; a failure goes to the status label and the log; a success beeps
-  // unless the result timer runs the fetch.
-  void CloseResultStream(FetchTally& tally);
-
   // OnResultTimerTick: until 18:00, from `resultFetchMinutes` + 30 minutes before
   // the first post time of the day, runs the results command unattended.
   // True when it ran the command.
@@ -36,7 +31,7 @@ class ResultFetcher {
   const FetchTally& total() const { return total_; }
 
  private:
-  void StoreResultRecord(const std::string& record, FetchTally& tally);
+  void StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

@@ -40,7 +40,6 @@ void AnalyseRace(RaceDayModel& model, int slot) {
   RaceAnalysis& a = raceSlot.analysis;
   ClearResults(a);
   const RaceOdds race = RaceOddsOf(raceSlot, model.fromYear2005);
-  model.latestSnapshot = race.latest;
 
   ComputeWinShares(race, a);
   ComputeQuinellaShares(race, a);

@@ -6,8 +6,6 @@
 #include "analysis/analyse_race.h"
 #include "analysis/payout_import.h"
 #include "analysis/race_day_texts.h"
-#include "base/clock.h"
-#include "base/settings.h"
 #include "records/day_files.h"
 #include "records/race_record.h"
 #include "records/record_header.h"
@@ -83,8 +81,7 @@ std::string RunnerFilePath(const std::string& dataFolder, const std::string& day
 void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
 
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
-                              const std::string& dayText, const Settings& settings, const Clock& clock,
-                              RaceDayView& view) {
+                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName) {
   LoadRaceDayResult result;
 
   // 1. Mode and names.
@@ -92,13 +89,9 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   const RaceDayPaths paths = RaceDayPathsOf(dataFolder, dayText);
 
   // 2. Reset.
-  view.StopResultFetching();
   ResetRaceDay(model);
   model.raceCount = 0;
   list.Clear();
-  view.ClearRaceList();
-  view.ClearBetGrid();
-  view.ClearSnapshotChart();
 
   // 3. The race file, and the odds files the day needs.
   if (!FileExists(paths.race)) return result;
@@ -124,11 +117,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
       continue;
     }
     slot.analysis.present = true;
-    if (year != "0000") {
-      std::string entry = RaceListEntryText(slot.race);
-      list.Add(entry, i);
-      view.AddRaceListEntry(entry);
-    }
+    if (year != "0000") list.Add(RaceListEntryText(slot.race), i);
     ReadRunners(slot, runnerFiles.Get(RunnerFilePath(dataFolder, dayText, slot.race)));
     ++i;
     model.raceCount = i;
@@ -151,20 +140,19 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
       a.winSnapshotTimes[s] = SnapshotTimeText(slot.winOdds[s]);
     }
     a.snapshotCount = SnapshotCountOf(slot);
-    model.latestSnapshot = a.snapshotCount;
     AnalyseRace(model, k);
   }
 
   // 11. The result-fetch timer, then the remembered race.
-  model.resultFetchMinutes = settings.ReadInteger(setting::kResultInterval);
-  view.SetResultFetchInterval(static_cast<long long>(model.resultFetchMinutes) * 60000LL);
-  if (dayText == DayNameOf(clock.Now())) view.StartResultFetching();
+  model.resultFetchMinutes = resultFetchMinutes;
+  result.resultIntervalMillis = static_cast<long long>(resultFetchMinutes) * 60000LL;
+  result.resultTimerRuns = dayText == todayName;
 
   int row = list.RowForRemembered(model.rememberedRace);
   int slot = SelectRaceRow(model, list, row);
   if (slot >= 0) {
     result.shownRow = row;
-    view.SelectRaceAndShow(row, slot);
+    result.shownSlot = slot;
   }
   return result;
 }

@@ -3,48 +3,13 @@
 // whole; downloads and odds fetches run this again after they write.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 
 namespace tw {
-
-class Clock;
-class Settings;
-
-// What a load does to the main window. The window implements it; the command
-// line and the tests use their own.
-class RaceDayView {
- public:
-  virtual ~RaceDayView() = default;
-  // The timer that fetches results on the race day.
-  virtual void StopResultFetching() = 0;
-  virtual void SetResultFetchInterval(long long milliseconds) = 0;
-  virtual void StartResultFetching() = 0;
-  // The race list.
-  virtual void ClearRaceList() = 0;
-  virtual void AddRaceListEntry(const std::string& text) = 0;
-  // The bet list grid: row count 2, row 1 columns 1 and 2 hold "　".
-  virtual void ClearBetGrid() = 0;
-  // The three series of the per-snapshot chart.
-  virtual void ClearSnapshotChart() = 0;
-  // Selects the row and shows its race; the model's selectedRace is already `slot`.
-  virtual void SelectRaceAndShow(int row, int slot) = 0;
-};
-
-// A view that shows nothing, for unattended use.
-class NullRaceDayView : public RaceDayView {
- public:
-  void StopResultFetching() override {}
-  void SetResultFetchInterval(long long) override {}
-  void StartResultFetching() override {}
-  void ClearRaceList() override {}
-  void AddRaceListEntry(const std::string&) override {}
-  void ClearBetGrid() override {}
-  void ClearSnapshotChart() override {}
-  void SelectRaceAndShow(int, int) override {}
-};
 
 // The day's file paths in the data folder.
 struct RaceDayPaths {
@@ -64,17 +29,26 @@ enum class LoadOutcome {
   kRaceFileUnreadable,
 };
 
+// What a load found, for the caller to show. The window empties its race
+// list, bet list and per-snapshot chart and stops the result timer on every
+// load, then shows this; `list` holds the new race list.
 struct LoadRaceDayResult {
   LoadOutcome outcome = LoadOutcome::kNoRaceFile;
-  int shownRow = -1;  // the row selected at the end; -1 when none
+  // Set when the race file was read: the result timer's interval (a load
+  // that ends early leaves the interval as it was).
+  std::optional<long long> resultIntervalMillis;
+  // The result timer runs again: the day was read and it is today.
+  bool resultTimerRuns = false;
+  int shownRow = -1;   // the row to select and show; -1 when none
+  int shownSlot = -1;  // the slot that row shows (the model's selectedRace)
 };
 
 // Loads the day named `dayText` (Shift-JIS day name) from `dataFolder`:
 // records into the 36 slots, missing odds files created, payouts imported,
-// every slot analysed, the race list filled, the result-fetch timer armed
-// when the day is today, and the remembered race shown.
+// every slot analysed, the race list filled and the remembered race
+// selected. `resultFetchMinutes` (the result-interval setting) is kept in the
+// model for the result timer, which runs when `dayText` is `todayName`.
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
-                              const std::string& dayText, const Settings& settings, const Clock& clock,
-                              RaceDayView& view);
+                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName);
 
 }  // namespace tw

@@ -83,7 +83,6 @@ struct RaceDayModel {
   int selectedRace = 0;
   int rememberedRace = 0;
   bool fromYear2005 = true;
-  int latestSnapshot = 0;
   int resultFetchMinutes = 15;
 
   // ResetRaceDay: every RaceAnalysis back to its reset values; record texts

@@ -110,11 +110,23 @@ bool AcquireSession::Open(std::string& error) {
 
 bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {
   dayText_ = dayName;
-  return LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *this, *model_, list_, error);
+  LoadRaceDayResult result;
+  bool loaded = LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *model_, list_, error, &result);
+  ArmResultTimer(result);
+  return loaded;
+}
+
+void AcquireSession::ArmResultTimer(const LoadRaceDayResult& result) {
+  // Every load stops the timer; one that read the day sets its interval, and
+  // it runs again on the race day.
+  resultTimerOn_ = result.resultTimerRuns;
+  if (result.resultIntervalMillis) resultTimerMillis_ = *result.resultIntervalMillis;
+  if (result.resultTimerRuns) ++resultTimerStarts_;
 }
 
 void AcquireSession::ReloadDay() {
-  LoadRaceDay(*model_, list_, paths_.DataFolder(), dayText_, settings_, *clock_, *this);
+  ArmResultTimer(LoadRaceDay(*model_, list_, paths_.DataFolder(), dayText_, settings_.ReadInteger(setting::kResultInterval),
+                             DayNameOf(clock_->Now())));
 }
 
 void AcquireSession::ImportPayouts() {

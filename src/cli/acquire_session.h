@@ -49,7 +49,7 @@ struct AcquireOptions {
 // The parsed common options; false with a message when one is malformed.
 bool AcquireOptionsOf(const CommandOptions& parsed, bool wantDay, AcquireOptions& options, std::string& error);
 
-class AcquireSession : public AcquisitionHost, public RaceDayView {
+class AcquireSession : public AcquisitionHost {
  public:
   AcquireSession(const AcquireOptions& options, CliContext& context, AcquireEnv& env);
   ~AcquireSession() override;
@@ -73,7 +73,8 @@ class AcquireSession : public AcquisitionHost, public RaceDayView {
   // The result timer as the last load left it.
   bool resultTimerOn() const { return resultTimerOn_; }
   long long resultTimerMillis() const { return resultTimerMillis_; }
-  // Counts calls of StartResultFetching, so a loop can restart its countdown.
+  // Counts the loads that started the result timer, so a loop can restart
+  // its countdown.
   int resultTimerStarts() const { return resultTimerStarts_; }
 
   // AcquisitionHost
@@ -83,20 +84,10 @@ class AcquireSession : public AcquisitionHost, public RaceDayView {
   void ShowRaceAgain() override {}
   void ImportPayouts() override;
 
-  // RaceDayView
-  void StopResultFetching() override { resultTimerOn_ = false; }
-  void SetResultFetchInterval(long long ms) override { resultTimerMillis_ = ms; }
-  void StartResultFetching() override {
-    resultTimerOn_ = true;
-    ++resultTimerStarts_;
-  }
-  void ClearRaceList() override {}
-  void AddRaceListEntry(const std::string&) override {}
-  void ClearBetGrid() override {}
-  void ClearSnapshotChart() override {}
-  void SelectRaceAndShow(int, int) override {}
-
  private:
+  // The result timer follows what a load found.
+  void ArmResultTimer(const LoadRaceDayResult& result);
+
   CliContext& cli_;
   AcquireEnv& env_;
   std::unique_ptr<Clock> ownClock_;

@@ -149,9 +149,8 @@ int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context)
   if (!DataFolderDayOf(options, day, error)) return prelude.Fail(error);
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
   const Settings settings(context.settingsPath);
-  if (!LoadCommandDay(day, settings, prelude.clock(), view, *model, list, error)) return prelude.Fail(error);
+  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
   if (options.Has("--text")) {
     WriteDayText(*model, day.dayName, context.out);
   } else {

@@ -1,7 +1,10 @@
 #include "cli/command_day.h"
 
 #include "analysis/load_race_day.h"
+#include "base/clock.h"
+#include "base/settings.h"
 #include "cli/command_options.h"
+#include "records/day_files.h"
 #include "text/files.h"
 #include "text/sjis.h"
 
@@ -32,15 +35,18 @@ bool DayNameFromArgument(const std::string& utf8, std::string& sjis, std::string
   return true;
 }
 
-bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayView& view,
-                    RaceDayModel& model, RaceList& list, std::string& error) {
+bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayModel& model,
+                    RaceList& list, std::string& error, LoadRaceDayResult* loaded) {
   const RaceDayPaths files = RaceDayPathsOf(day.dataFolder, day.dayName);
   if (!FileExists(files.race)) {
     error = "no race day " + SjisToUtf8(day.dayName) + " in " + SjisToUtf8(day.dataFolder);
     if (day.nameMissingFile) error += " (no file " + SjisToUtf8(day.dayName + ".jvRA") + ")";
     return false;
   }
-  if (LoadRaceDay(model, list, day.dataFolder, day.dayName, settings, clock, view).outcome != LoadOutcome::kLoaded) {
+  const LoadRaceDayResult result = LoadRaceDay(model, list, day.dataFolder, day.dayName,
+                                               settings.ReadInteger(setting::kResultInterval), DayNameOf(clock.Now()));
+  if (loaded) *loaded = result;
+  if (result.outcome != LoadOutcome::kLoaded) {
     error = "cannot read " + SjisToUtf8(files.race);
     return false;
   }

@@ -11,8 +11,8 @@
 namespace tw {
 
 class Clock;
-class RaceDayView;
 class Settings;
+struct LoadRaceDayResult;
 
 // The day name given on the command line (UTF-8) in Shift-JIS. False with a
 // message unless it has the form yyyy年mm月dd日, so that it can never name a
@@ -27,9 +27,10 @@ struct CommandDay {
 };
 
 // Loads the day (missing odds files are created, payouts imported, every race
-// analysed; `view` is told about the result timer). False, with a message,
-// when the day has no race file or it cannot be read.
-bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayView& view,
-                    RaceDayModel& model, RaceList& list, std::string& error);
+// analysed) with the result interval of the settings, the clock telling
+// whether it is today. False, with a message, when the day has no race file
+// or it cannot be read. What the load found goes to `loaded` when given.
+bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayModel& model,
+                    RaceList& list, std::string& error, LoadRaceDayResult* loaded = nullptr);
 
 }  // namespace tw

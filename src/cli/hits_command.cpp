@@ -24,9 +24,8 @@ int RunHitsCommand(const std::vector<std::string>& args, CliContext& context) {
   const AppPaths paths(appFolder, "turfwise");
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
   const Settings settings(paths.SettingsFile());
-  if (!LoadCommandDay(day, settings, prelude.clock(), view, *model, list, error)) return prelude.Fail(error);
+  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
   const HitReportKind kind = options.Has("--ana") ? HitReportKind::kLongShots : HitReportKind::kAllHits;
   ConsoleUserPort port(context.out, context.err, prelude.clock());
   HitReportResult result = RunHitReport(*model, list.slots, kind, paths.UploadFolder(), port);

@@ -36,9 +36,8 @@ int RunPrintCommand(const std::vector<std::string>& args, CliContext& context) {
   if (!DataFolderDayOf(options, day, error)) return prelude.Fail(error);
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
   const Settings settings(context.settingsPath);
-  if (!LoadCommandDay(day, settings, prelude.clock(), view, *model, list, error)) return prelude.Fail(error);
+  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
   if (list.rows() == 0) return prelude.Fail("the day " + options.Value("--day") + " has no race");
 
   const AnalysisPrintout printout = BuildAnalysisPrintout(*model, list.slots);

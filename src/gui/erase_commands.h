@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "analysis/race_day_model.h"
-#include "store/snapshot_erase.h"
+#include "shell/snapshot_erase_command.h"
 
 class QAction;
 class QComboBox;

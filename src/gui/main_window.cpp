@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "acquire/odds_schedule.h"
 #include "analysis/payout_import.h"
 #include "gui/about_box.h"
 #include "gui/acquisition_actions.h"
@@ -345,8 +346,9 @@ void MainWindow::LoadChosenDay() {
 
 void MainWindow::ReloadDay() {
   const std::string day = FromQt(dateCombo_->currentText());
-  const LoadRaceDayResult result =
-      LoadRaceDay(*model_, raceList_, shell_.paths().DataFolder(), day, shell_.settings(), shell_.clock(), *this);
+  const LoadRaceDayResult result = LoadRaceDay(*model_, raceList_, shell_.paths().DataFolder(), day,
+                                               ReadResultInterval(shell_.settings()), DayNameOf(shell_.clock().Now()));
+  ShowLoadedDay(result);
   if (result.outcome == LoadOutcome::kRaceFileUnreadable) {
     shell_.ui().Beep();
     shell_.ui().Inform(Sjis("レースデータを読み込めません。：") + day);
@@ -368,24 +370,27 @@ void MainWindow::ShowRaceOfSlot(int slot) {
   postTimeLabel_->setText(ToQt(view.header.postLine));
 }
 
-void MainWindow::StopResultFetching() { resultTimer_->stop(); }
-void MainWindow::SetResultFetchInterval(long long milliseconds) {
-  resultTimer_->setInterval(static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
+void MainWindow::ShowLoadedDay(const LoadRaceDayResult& result) {
+  resultTimer_->stop();
+  ClearRaceList();
+  {
+    const QSignalBlocker quiet(raceListBox_);
+    for (const std::string& entry : raceList_.entries) raceListBox_->addItem(ToQt(entry));
+  }
+  raceView_->ClearBetGrid();
+  raceView_->ClearSnapshotChart();
+  if (result.resultIntervalMillis) {
+    resultTimer_->setInterval(
+        static_cast<int>(std::min<long long>(*result.resultIntervalMillis, std::numeric_limits<int>::max())));
+  }
+  if (result.resultTimerRuns) resultTimer_->start();
+  if (result.shownRow >= 0) SelectRaceAndShow(result.shownRow, result.shownSlot);
 }
-void MainWindow::StartResultFetching() { resultTimer_->start(); }
 
 void MainWindow::ClearRaceList() {
   const QSignalBlocker quiet(raceListBox_);
   raceListBox_->clear();
 }
-
-void MainWindow::AddRaceListEntry(const std::string& text) {
-  const QSignalBlocker quiet(raceListBox_);
-  raceListBox_->addItem(ToQt(text));
-}
-
-void MainWindow::ClearBetGrid() { raceView_->ClearBetGrid(); }
-void MainWindow::ClearSnapshotChart() { raceView_->ClearSnapshotChart(); }
 
 void MainWindow::SelectRaceAndShow(int row, int slot) {
   {

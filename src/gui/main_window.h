@@ -34,9 +34,7 @@ class ReportCommands;
 
 class RaceViewPanel;
 
-// The day loads through the window's RaceDayView side: the race list, the
-// result-fetch timer, the bet grid and the per-snapshot chart.
-class MainWindow : public QMainWindow, private RaceDayView {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -96,15 +94,11 @@ class MainWindow : public QMainWindow, private RaceDayView {
   void ReloadDay();
   void ShowRaceOfSlot(int slot);
 
-  // RaceDayView
-  void StopResultFetching() override;
-  void SetResultFetchInterval(long long milliseconds) override;
-  void StartResultFetching() override;
-  void ClearRaceList() override;
-  void AddRaceListEntry(const std::string& text) override;
-  void ClearBetGrid() override;
-  void ClearSnapshotChart() override;
-  void SelectRaceAndShow(int row, int slot) override;
+  // What a day load found, on the window: the race list, the result-fetch
+  // timer, the bet grid, the per-snapshot chart and the race on view.
+  void ShowLoadedDay(const LoadRaceDayResult& result);
+  void ClearRaceList();
+  void SelectRaceAndShow(int row, int slot);
 
   AppShell& shell_;
   QtUserPort& ui_;

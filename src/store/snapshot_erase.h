@@ -1,9 +1,9 @@
-// The file menu's commands that erase odds snapshots of the loaded day.
+// Erasing odds snapshots of a day from its two odds files, once the command
+// is decided (the asking is the caller's).
 #pragma once
 
 #include <string>
-
-#include "base/user_port.h"
+#include <vector>
 
 namespace tw {
 
@@ -14,19 +14,28 @@ enum class SnapshotErase {
   kRaceLaterSnapshots,      // 表示レース, 1回目を残す: lines 3i+1, 3i+2
 };
 
-struct EraseOutcome {
-  bool erased = false;      // confirmed and carried out: the caller reloads the day
-  int selectRace = 0;       // the race to select and show after the reload
-  bool saveFailed = false;  // an odds file could not be saved (the user was told)
+// False when the command erases lines of the race on view and `race` (the
+// slot on view) is not one of the day's 36 slots: there is nothing to erase.
+bool EraseApplies(SnapshotErase command, int race);
+
+// An odds file whose save failed.
+struct OddsFileSaveFailure {
+  std::string path;   // Shift-JIS
+  std::string error;  // the reason, UTF-8
 };
 
-// Runs one erase command on the day `dayText` (the day selector's text) in
-// `dataFolder`, with `selectedRace` the slot on view (0-35). A blank day text
-// beeps and informs "データが読み込まれていません。"; the user confirms with
-// Yes/No, and No changes nothing. An odds file that does not exist is
-// created only by kAllRacesAllSnapshots; a file shorter than 108 lines is
-// padded with blank lines to 108 before lines are blanked.
-EraseOutcome EraseSnapshots(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
-                            int selectedRace, UserPort& port);
+struct SnapshotEraseResult {
+  bool erased = false;                        // the command was carried out
+  std::vector<OddsFileSaveFailure> failures;  // win-odds file first
+};
+
+// Carries out one erase command on the day `dayText` in `dataFolder`, with
+// `race` the slot on view (0-35). Does nothing when the command does not
+// apply. An odds file that does not exist is created only by
+// kAllRacesAllSnapshots; a file shorter than 108 lines is padded with blank
+// lines to 108 before lines are blanked. A failed save does not stop the
+// other file.
+SnapshotEraseResult EraseSnapshots(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
+                                   int race);
 
 }  // namespace tw

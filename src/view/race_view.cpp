@@ -192,7 +192,6 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
 RaceView ShowRace(RaceDayModel& model, int slot) {
   if (slot >= 0 && slot < kMaxRaces) {
     model.selectedRace = model.rememberedRace = slot;
-    model.latestSnapshot = model.slots[Index(slot)].analysis.snapshotCount;
   }
   return BuildRaceView(model, slot);
 }

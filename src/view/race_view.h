@@ -75,8 +75,8 @@ struct RaceView {
   ResultsPanel results;
 };
 
-// Builds the view of `slot` and makes it the race on view: selectedRace,
-// rememberedRace and latestSnapshot of the model are set.
+// Builds the view of `slot` and makes it the race on view: selectedRace and
+// rememberedRace of the model are set.
 RaceView ShowRace(RaceDayModel& model, int slot);
 
 // The same without touching the model.

@@ -28,19 +28,6 @@ class OddsFetchTest : public ::testing::Test, public AcquireFixture {
     return Rec(QuinellaOddsLine(day.Key("05", race), announce, SampleQuinellaOdds(10, 0)));
   }
   std::string WinFile() const { return day.dayName() + ".jvO1"; }
-  // True when no second real-time stream was ever opened before a close.
-  bool StreamsNeverOverlap() const {
-    bool open = false;
-    for (const auto& call : jv.calls) {
-      if (call.rfind("JVRTOpen", 0) == 0) {
-        if (open) return false;
-        open = true;
-      } else if (call == "JVClose()") {
-        open = false;
-      }
-    }
-    return true;
-  }
   OddsFetcher fetcher{ctx, host};
 };
 
@@ -92,11 +79,11 @@ TEST_F(OddsFetchTest, BatchGoesOnAfterAFailedOpenAndReloadsOnce) {
   FetchTally tally = fetcher.FetchQueuedRaces({day.Key("05", 1), day.Key("05", 2) + "extra"});
 
   std::string openFailure = "東京 1R:" + U(JVMessage("JVRTOpen", -1));
-  EXPECT_THAT(ui.events, ElementsAre("status:東京 1R ｵｯｽﾞ取得中", "beep", "status:" + openFailure, "busy:0",
-                                     "status:", "busy:0", "status:東京 2R ｵｯｽﾞ取得中", "busy:0", "status:", "busy:0"));
-  EXPECT_THAT(jv.calls, ElementsAre("JVRTOpen(0B30," + day.Key("05", 1) + ")", "JVClose()", "JVClose()",
-                                    "JVRTOpen(0B30," + day.Key("05", 2) + ")", "JVRead(60000)", "JVRead(60000)",
-                                    "JVRead(60000)", "JVClose()", "JVClose()"));
+  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 1R ｵｯｽﾞ取得中", "beep", "status:" + openFailure, "status:",
+                                     "status:東京 2R ｵｯｽﾞ取得中", "status:"));
+  EXPECT_FALSE(ui.busy);
+  EXPECT_THAT(Opened(), ElementsAre(day.Key("05", 1), day.Key("05", 2)));
+  EXPECT_TRUE(StreamsNeverOverlap());
   EXPECT_THAT(LogLines(), ElementsAre("【エラー】09:00:00：" + openFailure));
   EXPECT_EQ(tally.stored, 2);
   EXPECT_EQ(tally.failures, 1);
@@ -150,8 +137,9 @@ TEST_F(OddsFetchTest, ReadAndCloseFailuresAreReportedUnattended) {
   fetcher.FetchQueuedRaces({day.Key("05", 3)});
   std::string readFailure = U(JVMessage("JVRead", -201));
   std::string closeFailure = U(JVMessage("JVClose", -1));
-  EXPECT_THAT(ui.events, ElementsAre("status:東京 3R ｵｯｽﾞ取得中", "beep", "status:" + readFailure, "busy:0", "beep",
-                                     "status:" + closeFailure, "status:", "busy:0"));
+  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 3R ｵｯｽﾞ取得中", "beep", "status:" + readFailure, "beep",
+                                     "status:" + closeFailure, "status:"));
+  EXPECT_FALSE(ui.busy);
   EXPECT_THAT(LogLines(), ElementsAre("【エラー】09:00:00：" + readFailure, "【エラー】09:00:00：" + closeFailure));
 }
 
@@ -183,7 +171,7 @@ TEST_F(OddsFetchTest, FlashOddsOfTheRaceOnView) {
   jv.QueueRecord(Win(7, "05121400"));
   host.events.clear();
   fetcher.FetchFlashOdds();
-  EXPECT_THAT(ui.events, ElementsAre("status:東京 7オッズ取得中", "busy:0", "status:", "busy:0"));
+  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 7オッズ取得中", "status:"));
   EXPECT_THAT(host.events, ElementsAre("reload"));
   EXPECT_EQ(Field(DataLines(WinFile())[18], 28, 8), "05121400");
 
@@ -191,8 +179,8 @@ TEST_F(OddsFetchTest, FlashOddsOfTheRaceOnView) {
   jv.rtOpenResults = {-202};
   fetcher.FetchFlashOdds();
   std::string failure = "東京 7R:ｵｯｽﾞ取得エラー：" + U(JVMessage("JVRTOpen", -202));
-  EXPECT_THAT(ui.events,
-              ElementsAre("status:東京 7オッズ取得中", "beep", "status:" + failure, "busy:0", "status:", "busy:0"));
+  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 7オッズ取得中", "beep", "status:" + failure, "status:"));
+  EXPECT_FALSE(ui.busy);
   EXPECT_EQ(LogLines().back(), "【エラー】09:00:00：" + failure);
 }
 

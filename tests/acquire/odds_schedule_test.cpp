@@ -39,13 +39,6 @@ class OddsScheduleTest : public ::testing::Test, public AcquireFixture {
     jv.defaultRTOpen = 0;
   }
   void At(int hour, int minute, int second = 0) { clock.Set({2024, 5, 12, hour, minute, second}); }
-  // The race keys of the real-time opens so far.
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> keys;
-    for (const auto& call : jv.calls)
-      if (call.rfind("JVRTOpen", 0) == 0) keys.push_back(call.substr(14, 16));
-    return keys;
-  }
   OddsFetcher fetcher{ctx, host};
   AutoOddsFetch automatic{ctx, host, fetcher};
 };

@@ -64,10 +64,11 @@ TEST_F(RaceCardDownloadTest, NothingToReadIsNoNewData) {
   download.StartDownload();
   EXPECT_THAT(jv.calls, ElementsAre("JVOpen(RACE,20240503102030,2)", "JVClose()"));
   EXPECT_THAT(
-      ui.events,
+      ui.Told(),
       ElementsAre("inform:2024年05月03日10時20分30秒以降のデータ取込を開始します。データ作成が終了するまで本ソフ"
                   "トを操作したり他のアプリケーションを操作することは極力避けてください。",
-                  "busy:1", "beep", "inform:最新のデータがありません。", "busy:0", "beep"));
+                  "beep", "inform:最新のデータがありません。", "beep"));
+  EXPECT_FALSE(ui.busy);
   EXPECT_EQ(download.outcome(), DownloadOutcome::kNoNewData);
   EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
 
@@ -76,7 +77,7 @@ TEST_F(RaceCardDownloadTest, NothingToReadIsNoNewData) {
   download.normalData = true;
   download.StartDownload();
   EXPECT_EQ(jv.calls[2], "JVOpen(RACE,20240503102030,1)");
-  EXPECT_EQ(ui.events[3], "inform:JVOpenエラー:" + U(JVMessage("JVOpen", -301)));
+  EXPECT_EQ(ui.Told()[2], "inform:JVOpenエラー:" + U(JVMessage("JVOpen", -301)));
   EXPECT_FALSE(download.running());
 }
 
@@ -98,7 +99,8 @@ TEST_F(RaceCardDownloadTest, ReadLoopListsStoredRecordsCountsFilesFillsAndRememb
   EXPECT_TRUE(IsBlank(lines[2]));
   EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/11 18:30:00");
   EXPECT_EQ(FormatDateTime(view.shown), "2024/05/11 18:30:00");
-  EXPECT_THAT(std::vector<std::string>(ui.events.end() - 3, ui.events.end()), ElementsAre("beep", "busy:0", "beep"));
+  EXPECT_EQ(ui.Told().back(), "beep");  // the closed download
+  EXPECT_FALSE(ui.busy);
 }
 
 TEST_F(RaceCardDownloadTest, ZeroTimeStampLeavesTheFromTime) {
@@ -139,8 +141,8 @@ TEST_F(RaceCardDownloadTest, StatusFailureClosesTheDownload) {
   download.StartDownload();
   ui.events.clear();
   download.PollDownloadStatus();
-  EXPECT_THAT(ui.events,
-              ElementsAre("beep", "inform:JVStatusエラー:" + U(JVMessage("JVStatus", -502)), "busy:0", "beep"));
+  EXPECT_THAT(ui.Told(), ElementsAre("beep", "inform:JVStatusエラー:" + U(JVMessage("JVStatus", -502)), "beep"));
+  EXPECT_FALSE(ui.busy);
   EXPECT_FALSE(view.timer);
   EXPECT_FALSE(download.running());
 }

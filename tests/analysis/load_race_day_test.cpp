@@ -7,9 +7,7 @@
 
 #include "analysis/race_day_texts.h"
 #include "base/clock.h"
-#include "base/settings.h"
 #include "support/day_builder.h"
-#include "support/fake_race_day_view.h"
 #include "support/temp_dir.h"
 #include "text/fields.h"
 #include "text/files.h"
@@ -26,14 +24,18 @@ class LoadRaceDayTest : public ::testing::Test {
   DayBuilder day{dir.str()};
   std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
   RaceList list;
-  test::FakeRaceDayView view;
   ManualClock clock{DateTime{2024, 6, 1, 10, 0, 0}};  // a later day: the test day is past
-  Settings settings{dir.file("turfwise.ini")};
+  int resultFetchMinutes = 15;
 
+  LoadRaceDayResult LoadDay(const std::string& dayName) {
+    return LoadRaceDay(*model, list, dir.str(), dayName, resultFetchMinutes, DayNameOf(clock.Now()));
+  }
   LoadRaceDayResult Load() {
     day.Write();
-    return LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+    return LoadDay(day.dayName());
   }
+  // The race list's entries in UTF-8.
+  std::string Entry(int row) const { return SjisToUtf8(list.entries[static_cast<size_t>(row)]); }
   RaceSlot& Slot(int i) { return model->slots[static_cast<size_t>(i)]; }
 };
 
@@ -56,8 +58,8 @@ TEST_F(LoadRaceDayTest, BlankLinesFirstTakeNoSlotAndOddsFollowTheSlotIndex) {
   EXPECT_EQ(Slot(0).analysis.snapshotCount, 0);
   EXPECT_EQ(SjisToUtf8(Slot(1).analysis.winSnapshotTimes[1]), "09時30分");
   EXPECT_EQ(SjisToUtf8(Slot(1).analysis.quinellaSnapshotTimes[1]), "09時30分");
-  ASSERT_EQ(view.entries.size(), 2u);
-  EXPECT_EQ(view.entries[0], "東京   2回  6日 1R");
+  ASSERT_EQ(list.rows(), 2);
+  EXPECT_EQ(Entry(0), "東京   2回  6日 1R");
   EXPECT_EQ(list.SlotOfRow(1), 1);
 }
 
@@ -105,8 +107,7 @@ TEST_F(LoadRaceDayTest, TwentyFourRacesAndTwelveBlankLines) {
 
   EXPECT_EQ(model->raceCount, 24);
   EXPECT_EQ(list.rows(), 24);
-  EXPECT_EQ(view.entries.size(), 24u);
-  EXPECT_EQ(view.entries[12], "京都   2回  6日 1R");
+  EXPECT_EQ(Entry(12), "京都   2回  6日 1R");
   for (int i = 24; i < 36; ++i) {
     EXPECT_FALSE(Slot(i).analysis.present) << i;
     EXPECT_TRUE(IsBlank(Slot(i).race)) << i;
@@ -129,13 +130,12 @@ TEST_F(LoadRaceDayTest, RememberedRacePastTheEndSelectsTheLastRow) {
   model->rememberedRace = 30;
   LoadRaceDayResult result = Load();
   EXPECT_EQ(result.shownRow, 23);
-  EXPECT_EQ(view.shownRow, 23);
+  EXPECT_EQ(result.shownSlot, 23);
   EXPECT_EQ(model->selectedRace, 23);
   EXPECT_EQ(model->rememberedRace, 23);
 
   model->rememberedRace = 5;
-  Load();
-  EXPECT_EQ(view.shownRow, 5);
+  EXPECT_EQ(Load().shownRow, 5);
   EXPECT_EQ(model->selectedRace, 5);
 }
 
@@ -160,26 +160,22 @@ TEST_F(LoadRaceDayTest, PlannedFetchTimes) {
 
 TEST_F(LoadRaceDayTest, PastDayNeverStartsTheResultTimer) {
   day.AddRace("05", 1, 10);
-  Load();
-  EXPECT_EQ(view.events.front(), "stop");
-  EXPECT_FALSE(view.timerRunning);
-  EXPECT_EQ(view.interval, 15 * 60000);
+  LoadRaceDayResult result = Load();
+  EXPECT_FALSE(result.resultTimerRuns);
+  EXPECT_EQ(result.resultIntervalMillis, 15 * 60000);
   EXPECT_EQ(model->resultFetchMinutes, 15);
 }
 
 TEST_F(LoadRaceDayTest, TodayStartsTheResultTimerWithTheConfiguredInterval) {
-  ASSERT_TRUE(settings.WriteInteger(setting::kResultInterval, 20));
+  resultFetchMinutes = 20;
   day.AddRace("05", 1, 10);
   clock.Set(DateTime{2024, 5, 12, 9, 0, 0});
-  Load();
-  EXPECT_TRUE(view.timerRunning);
-  EXPECT_EQ(view.interval, 20 * 60000);
+  LoadRaceDayResult result = Load();
+  EXPECT_TRUE(result.resultTimerRuns);
+  EXPECT_EQ(result.resultIntervalMillis, 20 * 60000);
   EXPECT_EQ(model->resultFetchMinutes, 20);
-  // The interval is set before the timer starts, and the race is shown last.
-  ASSERT_GE(view.events.size(), 3u);
-  EXPECT_EQ(view.events[view.events.size() - 3], "interval:1200000");
-  EXPECT_EQ(view.events[view.events.size() - 2], "start");
-  EXPECT_EQ(view.events.back(), "show:0:0");
+  EXPECT_EQ(result.shownRow, 0);
+  EXPECT_EQ(result.shownSlot, 0);
 }
 
 TEST_F(LoadRaceDayTest, MissingRaceFileResetsAnalysisAndKeepsRecordTexts) {
@@ -189,15 +185,15 @@ TEST_F(LoadRaceDayTest, MissingRaceFileResetsAnalysisAndKeepsRecordTexts) {
   ASSERT_TRUE(Slot(0).analysis.present);
 
   clock.Set(DateTime{2024, 5, 13, 9, 0, 0});
-  LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), Sjis("2024年05月13日"), settings, clock, view);
+  LoadRaceDayResult result = LoadDay(Sjis("2024年05月13日"));
   EXPECT_EQ(result.outcome, LoadOutcome::kNoRaceFile);
   EXPECT_EQ(result.shownRow, -1);
+  EXPECT_FALSE(result.resultIntervalMillis.has_value()) << "the interval stays as it was";
   EXPECT_FALSE(Slot(0).analysis.present);
   EXPECT_EQ(Slot(0).analysis.snapshotCount, 0);
   EXPECT_EQ(Field(Slot(0).race, 26, 2), "03");  // the previous texts stay
   EXPECT_EQ(list.rows(), 0);
-  EXPECT_TRUE(view.entries.empty());
-  EXPECT_FALSE(view.timerRunning);
+  EXPECT_FALSE(result.resultTimerRuns);
   EXPECT_EQ(model->raceCount, 0);
 }
 
@@ -207,7 +203,7 @@ TEST_F(LoadRaceDayTest, OnlyBlankLinesShowNothing) {
   EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
   EXPECT_EQ(model->raceCount, 0);
   EXPECT_EQ(result.shownRow, -1);
-  EXPECT_EQ(view.shownRow, -1);
+  EXPECT_EQ(result.shownSlot, -1);
 }
 
 TEST_F(LoadRaceDayTest, YearZeroLineTakesASlotButNoRowAndRowsKeepTheirSlots) {
@@ -218,17 +214,17 @@ TEST_F(LoadRaceDayTest, YearZeroLineTakesASlotButNoRowAndRowsKeepTheirSlots) {
   ASSERT_EQ(third, 2);
   day.AddSampleSnapshot(third, 1, 9, 30);
   model->rememberedRace = 2;
-  Load();
+  LoadRaceDayResult result = Load();
 
   EXPECT_EQ(model->raceCount, 3);
   EXPECT_TRUE(Slot(1).analysis.present);
   ASSERT_EQ(list.rows(), 2);
-  EXPECT_EQ(view.entries[1], "東京   2回  6日 3R");
+  EXPECT_EQ(Entry(1), "東京   2回  6日 3R");
   EXPECT_EQ(list.SlotOfRow(1), 2);
   EXPECT_EQ(list.RowOfSlot(1), -1);
   // The remembered slot 2 is shown by row 1, not by a row 2 that does not exist.
-  EXPECT_EQ(view.shownRow, 1);
-  EXPECT_EQ(view.shownSlot, 2);
+  EXPECT_EQ(result.shownRow, 1);
+  EXPECT_EQ(result.shownSlot, 2);
   EXPECT_EQ(model->selectedRace, 2);
   EXPECT_EQ(Slot(2).analysis.snapshotCount, 1);
 
@@ -242,8 +238,7 @@ TEST_F(LoadRaceDayTest, YearZeroLineTakesASlotButNoRowAndRowsKeepTheirSlots) {
 
   // A remembered slot without a row selects the row of the race before it.
   model->rememberedRace = 1;
-  Load();
-  EXPECT_EQ(view.shownRow, 0);
+  EXPECT_EQ(Load().shownRow, 0);
   EXPECT_EQ(model->selectedRace, 0);
 }
 
@@ -255,18 +250,18 @@ TEST_F(LoadRaceDayTest, LastRecordWithoutLineEndIsReadAndPartialRecordIsNot) {
   ASSERT_EQ(bytes.size(), 2u * 1272u);
 
   ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, bytes.size() - 2)));
-  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  LoadDay(day.dayName());
   EXPECT_EQ(model->raceCount, 2);
   EXPECT_EQ(Slot(1).race.size(), 1272u);
   EXPECT_EQ(Slot(1).race.substr(1270), "\r\n");
 
   ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, bytes.size() - 3)));
-  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  LoadDay(day.dayName());
   EXPECT_EQ(model->raceCount, 1);
   EXPECT_TRUE(IsBlank(Slot(1).race));
 
   ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), bytes.substr(0, 1272 + 900)));
-  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  LoadDay(day.dayName());
   EXPECT_EQ(model->raceCount, 1);
 }
 
@@ -279,7 +274,7 @@ TEST_F(LoadRaceDayTest, ShortOddsFileLeavesLaterSnapshotsBlank) {
   // Cut the win-odds file after slot a's three lines.
   std::string bytes = *ReadFileBytes(day.FilePath(".jvO1"));
   ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvO1"), bytes.substr(0, 3 * 962)));
-  LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  LoadDay(day.dayName());
   EXPECT_EQ(Slot(a).analysis.snapshotCount, 1);
   EXPECT_EQ(Slot(b).analysis.snapshotCount, 0);
   EXPECT_FALSE(IsBlank(Slot(b).quinellaOdds[1]));
@@ -307,7 +302,7 @@ TEST_F(LoadRaceDayTest, DamagedFilesLoadWithoutCrashing) {
   for (auto& c : garbage) c = static_cast<char>(rng());
   ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvHR"), garbage.substr(0, 5000)));
   ASSERT_TRUE(WriteFileAtomic(day.RunnerFilePath("05"), garbage.substr(0, 30000)));
-  EXPECT_NO_FATAL_FAILURE(LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view));
+  EXPECT_NO_FATAL_FAILURE(LoadDay(day.dayName()));
   EXPECT_GE(model->raceCount, 1);
 
   // Garbage everywhere, including the race file.
@@ -320,7 +315,7 @@ TEST_F(LoadRaceDayTest, DamagedFilesLoadWithoutCrashing) {
       }
       ASSERT_TRUE(WriteFileAtomic(day.FilePath(ext), bytes));
     }
-    LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+    LoadRaceDayResult result = LoadDay(day.dayName());
     EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
     EXPECT_LE(model->raceCount, 36);
     for (const auto& slot : model->slots) {
@@ -328,13 +323,13 @@ TEST_F(LoadRaceDayTest, DamagedFilesLoadWithoutCrashing) {
       ASSERT_EQ(slot.payout.size(), 719u);
       for (const auto& r : slot.runners) ASSERT_EQ(r.size(), 555u);
     }
-    EXPECT_EQ(list.rows(), static_cast<int>(view.entries.size()));
+    EXPECT_EQ(list.rows(), static_cast<int>(list.slots.size()));
   }
 }
 
 TEST_F(LoadRaceDayTest, RaceFileThatCannotBeReadEndsTheLoad) {
   std::filesystem::create_directories(ToFsPath(day.RaceFilePath()) / "x");
-  LoadRaceDayResult result = LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+  LoadRaceDayResult result = LoadDay(day.dayName());
   EXPECT_NE(result.outcome, LoadOutcome::kLoaded);
   EXPECT_EQ(model->raceCount, 0);
 }
@@ -354,7 +349,7 @@ TEST_F(LoadRaceDayTest, DayBefore2005IsBracketModeDay) {
   DayBuilder old(dir.str(), 2004, 12, 26);
   old.AddRace("06", 1, 8);
   old.Write();
-  LoadRaceDay(*model, list, dir.str(), old.dayName(), settings, clock, view);
+  LoadDay(old.dayName());
   EXPECT_FALSE(model->fromYear2005);
   Load();
   EXPECT_TRUE(model->fromYear2005);

@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "acquire/odds_schedule.h"
 #include "analysis/load_race_day.h"
 #include "base/settings.h"
 #include "cli/auto_command.h"
@@ -61,9 +62,8 @@ class AcquireCommandsTest : public ::testing::Test {
   std::unique_ptr<RaceDayModel> LoadDay() {
     auto model = std::make_unique<RaceDayModel>();
     RaceList list;
-    NullRaceDayView view;
     Settings settings(dir.file("turfwise.ini"));
-    LoadRaceDay(*model, list, JoinPath(dir.str(), "Data"), kDay, settings, clock, view);
+    LoadRaceDay(*model, list, JoinPath(dir.str(), "Data"), kDay, ReadResultInterval(settings), DayNameOf(clock.Now()));
     return model;
   }
   std::string Log() const { return SjisToUtf8(ReadFileBytes(dir.file("ErrorLog.txt")).value_or("")); }

@@ -50,10 +50,9 @@ class HitsCommandTest : public ::testing::Test {
     day.Write();
     auto model = std::make_unique<RaceDayModel>();
     RaceList list;
-    NullRaceDayView view;
     std::string error;
     EXPECT_TRUE(
-        LoadCommandDay({data, day.dayName()}, Settings(dir.file("turfwise.ini")), clock, view, *model, list, error))
+        LoadCommandDay({data, day.dayName()}, Settings(dir.file("turfwise.ini")), clock, *model, list, error))
         << error;
     std::vector<std::string> bets;
     for (int i = 0; i < 5; ++i) bets.push_back(model->slots[i].analysis.betLabels[1]);

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "acquire/odds_schedule.h"
 #include "analysis/load_race_day.h"
 #include "gui/acquisition_actions.h"
 #include "gui/download_window.h"
@@ -70,8 +71,7 @@ struct Day {
     for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
     day.AddSampleSnapshot(7, 1, 10, 16);
     day.Write();
-    NullRaceDayView view;
-    LoadRaceDay(model, list, data, day.dayName(), settings, clock, view);
+    LoadRaceDay(model, list, data, day.dayName(), ReadResultInterval(settings), DayNameOf(clock.Now()));
   }
   AcquisitionContext context() { return {jv, store, settings, log, clock, ui, model, gate}; }
 };

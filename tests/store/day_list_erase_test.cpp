@@ -3,8 +3,8 @@
 #include "store/day_list.h"
 #include "store/snapshot_erase.h"
 #include "store/store_records.h"
-#include "support/fake_user_port.h"
 #include "text/fields.h"
+#include "text/save_fault.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -30,7 +30,6 @@ const std::string kDay = Sjis("2024年05月12日");
 class Erase : public ::testing::Test {
  protected:
   test::TempDir dir;
-  test::FakeUserPort port;
   std::string win = JoinPath(dir.str(), kDay + ".jvO1");
   std::string quinella = JoinPath(dir.str(), kDay + ".jvO2");
 
@@ -52,65 +51,34 @@ class Erase : public ::testing::Test {
     }
     return blank;
   }
-  EraseOutcome Run(SnapshotErase command, int race, const std::string& day = kDay) {
-    return EraseSnapshots(command, dir.str(), day, race, port);
+  SnapshotEraseResult Run(SnapshotErase command, int race, const std::string& day = kDay) {
+    return EraseSnapshots(command, dir.str(), day, race);
   }
 };
 
-TEST_F(Erase, BlankDayInformsAndWritesNothing) {
-  WriteBoth();
-  for (auto command : {SnapshotErase::kAllRacesAllSnapshots, SnapshotErase::kRaceAllSnapshots,
-                       SnapshotErase::kAllRacesLaterSnapshots, SnapshotErase::kRaceLaterSnapshots}) {
-    port.events.clear();
-    EXPECT_FALSE(Run(command, 2, "   ").erased);
-    EXPECT_EQ(port.events, (std::vector<std::string>{"beep", "inform:データが読み込まれていません。"}));
-  }
-  EXPECT_TRUE(BlankLines(win).empty());
-}
-
-TEST_F(Erase, NoChangesNothing) {
-  WriteBoth();
-  port.defaultAnswer = false;
-  for (auto command : {SnapshotErase::kAllRacesAllSnapshots, SnapshotErase::kRaceAllSnapshots,
-                       SnapshotErase::kAllRacesLaterSnapshots, SnapshotErase::kRaceLaterSnapshots}) {
-    EXPECT_FALSE(Run(command, 2).erased);
-  }
-  EXPECT_EQ(port.events.size(), 4u);
-  EXPECT_EQ(FileLines(win), Numbered(108, 960));
-  EXPECT_EQ(FileLines(quinella), Numbered(108, 2040));
-}
-
 TEST_F(Erase, AllSnapshotsOfAllRacesMakes108BlankLinesAndCreatesMissingFiles) {
   ASSERT_TRUE(SaveLines(win, Numbered(120, 960)));  // longer than a full day
-  auto outcome = Run(SnapshotErase::kAllRacesAllSnapshots, 7);
-  EXPECT_EQ(port.events, std::vector<std::string>{"confirm:全レースの全回分のオッズを消去します。実行しますか？"});
-  EXPECT_TRUE(outcome.erased);
-  EXPECT_EQ(outcome.selectRace, 0);
+  auto result = Run(SnapshotErase::kAllRacesAllSnapshots, 7);
+  EXPECT_TRUE(result.erased);
+  EXPECT_TRUE(result.failures.empty());
   EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
   EXPECT_EQ(FileLines(quinella), std::vector<std::string>(108, Blank(2040)));
 }
 
 TEST_F(Erase, AllSnapshotsOfTheRaceOnView) {
   WriteBoth();
-  auto outcome = Run(SnapshotErase::kRaceAllSnapshots, 2);
-  EXPECT_EQ(port.events, std::vector<std::string>{"confirm:2当レースの全回分のオッズを消去します。実行しますか？"});
-  EXPECT_TRUE(outcome.erased);
-  EXPECT_EQ(outcome.selectRace, 2);
+  EXPECT_TRUE(Run(SnapshotErase::kRaceAllSnapshots, 2).erased);
   EXPECT_EQ(BlankLines(win), (std::vector<size_t>{6, 7, 8}));
   EXPECT_EQ(BlankLines(quinella), (std::vector<size_t>{6, 7, 8}));
   EXPECT_EQ(FileLines(win)[5], Numbered(108, 960)[5]);
 
-  port.events.clear();
   Run(SnapshotErase::kRaceAllSnapshots, 35);
-  EXPECT_EQ(port.events, std::vector<std::string>{"confirm:35当レースの全回分のオッズを消去します。実行しますか？"});
   EXPECT_EQ(BlankLines(win), (std::vector<size_t>{6, 7, 8, 105, 106, 107}));
 }
 
 TEST_F(Erase, LaterSnapshotsOfAllRacesKeepTheFirst) {
   WriteBoth();
-  auto outcome = Run(SnapshotErase::kAllRacesLaterSnapshots, 4);
-  EXPECT_EQ(port.events, std::vector<std::string>{"confirm:全レースの２，３回分のオッズを消去します。実行しますか？"});
-  EXPECT_EQ(outcome.selectRace, 4);
+  EXPECT_TRUE(Run(SnapshotErase::kAllRacesLaterSnapshots, 4).erased);
   std::vector<size_t> expected;
   for (size_t b = 0; b < 36; ++b) {
     expected.push_back(3 * b + 1);
@@ -123,9 +91,7 @@ TEST_F(Erase, LaterSnapshotsOfAllRacesKeepTheFirst) {
 
 TEST_F(Erase, LaterSnapshotsOfTheRaceOnView) {
   WriteBoth();
-  auto outcome = Run(SnapshotErase::kRaceLaterSnapshots, 0);
-  EXPECT_EQ(port.events, std::vector<std::string>{"confirm:当レースの２，３回分のオッズを消去します。実行しますか？"});
-  EXPECT_EQ(outcome.selectRace, 0);
+  EXPECT_TRUE(Run(SnapshotErase::kRaceLaterSnapshots, 0).erased);
   EXPECT_EQ(BlankLines(win), (std::vector<size_t>{1, 2}));
   EXPECT_EQ(BlankLines(quinella), (std::vector<size_t>{1, 2}));
 }
@@ -145,31 +111,34 @@ TEST_F(Erase, MissingFileIsNotWrittenAndShortFileIsPaddedTo108) {
   }
 }
 
-TEST_F(Erase, NoRaceOnViewAsksNothing) {
+TEST_F(Erase, NoRaceOnViewErasesNothing) {
   WriteBoth();
+  EXPECT_FALSE(EraseApplies(SnapshotErase::kRaceAllSnapshots, -1));
+  EXPECT_FALSE(EraseApplies(SnapshotErase::kRaceLaterSnapshots, 36));
+  EXPECT_TRUE(EraseApplies(SnapshotErase::kAllRacesLaterSnapshots, -1));
   EXPECT_FALSE(Run(SnapshotErase::kRaceAllSnapshots, -1).erased);
   EXPECT_FALSE(Run(SnapshotErase::kRaceLaterSnapshots, 36).erased);
-  EXPECT_TRUE(port.events.empty());
   EXPECT_TRUE(BlankLines(win).empty());
 }
 
-TEST_F(Erase, FailedSaveIsToldAndTheOtherFileStillWritten) {
-  std::string longDay = test::UnsavableDayName();
-  std::string longWin = JoinPath(dir.str(), longDay + ".jvO1");
-  ASSERT_TRUE(test::WriteRaw(longWin, PadRight("O1", 960) + "\r\n"));
-  auto outcome = Run(SnapshotErase::kRaceAllSnapshots, 0, longDay);
-  EXPECT_TRUE(outcome.erased);
-  EXPECT_TRUE(outcome.saveFailed);
-  ASSERT_EQ(port.events.size(), 3u);
-  EXPECT_EQ(port.events[1], "beep");
-  EXPECT_EQ(port.events[2].rfind("inform:オッズファイルを保存できませんでした：", 0), 0u) << port.events[2];
-  EXPECT_EQ(FileLines(longWin), std::vector<std::string>{PadRight("O1", 960)});
+TEST_F(Erase, FailedSaveIsReturnedAndTheOtherFileStillWritten) {
+  WriteBoth();
+  {
+    ScopedSaveFault diskFull(".jvO1");
+    auto result = Run(SnapshotErase::kRaceAllSnapshots, 0);
+    EXPECT_TRUE(result.erased);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].path, win);
+    EXPECT_FALSE(result.failures[0].error.empty());
+  }
+  EXPECT_TRUE(BlankLines(win).empty()) << "the failed file keeps its lines";
+  EXPECT_EQ(BlankLines(quinella), (std::vector<size_t>{0, 1, 2}));
 
-  port.events.clear();
-  test::TempDir other;
-  outcome = EraseSnapshots(SnapshotErase::kAllRacesAllSnapshots, JoinPath(other.str(), "gone"), kDay, 0, port);
-  EXPECT_TRUE(outcome.saveFailed);
-  EXPECT_EQ(port.events.size(), 5u) << "confirm, then beep and inform for each file";
+  ScopedSaveFault renameFails(".jvO2", SaveFaultStage::kRename);
+  auto result = Run(SnapshotErase::kAllRacesAllSnapshots, 0);
+  ASSERT_EQ(result.failures.size(), 1u);
+  EXPECT_EQ(result.failures[0].path, quinella);
+  EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
 }
 
 }  // namespace

@@ -56,10 +56,6 @@ inline std::vector<std::string> FileLines(const std::string& path) {
 
 inline std::string Blank(size_t n) { return std::string(n, ' '); }
 
-// A day name whose odds file names (251 bytes) can exist but cannot be saved:
-// every save first writes a temporary file with a longer name.
-inline std::string UnsavableDayName() { return std::string(246, 'd'); }
-
 // Writes a file directly (test set-up), by its Shift-JIS path.
 inline bool WriteRaw(const std::string& path, const std::string& bytes) {
   std::ofstream out(ToFsPath(path), std::ios::binary);

@@ -1,5 +1,6 @@
 #include "support/acquire_fixture.h"
 
+#include "acquire/odds_schedule.h"
 #include "text/files.h"
 
 namespace tw::test {
@@ -18,8 +19,7 @@ AcquireFixture::AcquireFixture()
 }
 
 void AcquireFixture::Load() {
-  NullRaceDayView view;
-  LoadRaceDay(model, list, data, host.dayText, settings, clock, view);
+  LoadRaceDay(model, list, data, host.dayText, ReadResultInterval(settings), DayNameOf(clock.Now()));
 }
 
 std::vector<std::string> AcquireFixture::LogLines() const {
@@ -30,6 +30,26 @@ std::vector<std::string> AcquireFixture::LogLines() const {
 
 std::vector<std::string> AcquireFixture::DataLines(const std::string& name) const {
   return LoadLines(JoinPath(data, name)).value_or(std::vector<std::string>{});
+}
+
+std::vector<std::string> AcquireFixture::Opened() const {
+  std::vector<std::string> keys;
+  for (const auto& call : jv.calls)
+    if (call.rfind("JVRTOpen", 0) == 0) keys.push_back(call.substr(14, 16));
+  return keys;
+}
+
+bool AcquireFixture::StreamsNeverOverlap() const {
+  bool open = false;
+  for (const auto& call : jv.calls) {
+    if (call.rfind("JVRTOpen", 0) == 0 || call.rfind("JVOpen", 0) == 0) {
+      if (open) return false;
+      open = true;
+    } else if (call == "JVClose()") {
+      open = false;
+    }
+  }
+  return !open;
 }
 
 }  // namespace tw::test

@@ -76,6 +76,11 @@ class AcquireFixture {
   std::vector<std::string> LogLines() const;
   // A file of the data folder as lines (Shift-JIS); empty when missing.
   std::vector<std::string> DataLines(const std::string& sjisName) const;
+  // The race keys of the real-time opens so far.
+  std::vector<std::string> Opened() const;
+  // True when no second stream was ever opened before a close, and the last
+  // one opened was closed.
+  bool StreamsNeverOverlap() const;
 
   TempDir dir;
   std::string data;  // the data folder

@@ -20,6 +20,19 @@ class FakeUserPort : public UserPort {
   bool defaultAnswer = true;
   int processEventsCalls = 0;
   std::string status;  // the status label's text (Shift-JIS)
+  bool busy = false;   // the cursor as the last SetBusy left it
+
+  // What the person at the screen was told, in order: the events without
+  // the cursor, a repeat of the same event right after it counted once.
+  std::vector<std::string> Told() const {
+    std::vector<std::string> told;
+    for (const auto& e : events) {
+      if (e.rfind("busy:", 0) == 0) continue;
+      if (!told.empty() && told.back() == e) continue;
+      told.push_back(e);
+    }
+    return told;
+  }
 
   void Beep() override { events.push_back("beep"); }
   void Inform(const std::string& text) override { events.push_back("inform:" + SjisToUtf8(text)); }
@@ -35,7 +48,10 @@ class FakeUserPort : public UserPort {
     events.push_back("status:" + SjisToUtf8(text));
   }
   void ProcessEvents() override { ++processEventsCalls; }
-  void SetBusy(bool busy) override { events.push_back(busy ? "busy:1" : "busy:0"); }
+  void SetBusy(bool on) override {
+    busy = on;
+    events.push_back(on ? "busy:1" : "busy:0");
+  }
 };
 
 }  // namespace tw::test

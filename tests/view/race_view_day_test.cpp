@@ -5,8 +5,6 @@
 #include <memory>
 
 #include "analysis/load_race_day.h"
-#include "base/clock.h"
-#include "base/settings.h"
 #include "codes/pairs.h"
 #include "support/day_builder.h"
 #include "support/temp_dir.h"
@@ -23,14 +21,13 @@ class RaceViewDayTest : public ::testing::Test {
   test::DayBuilder day{dir.str()};
   std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
   RaceList list;
-  NullRaceDayView view;
-  ManualClock clock{DateTime{2024, 6, 1, 10, 0, 0}};
-  Settings settings{dir.file("turfwise.ini")};
 
   void Load() {
     day.Write();
-    LoadRaceDay(*model, list, dir.str(), day.dayName(), settings, clock, view);
+    LoadDay(day.dayName());
   }
+  // A past day with the default result interval.
+  void LoadDay(const std::string& dayName) { LoadRaceDay(*model, list, dir.str(), dayName, 15, ""); }
 };
 
 TEST_F(RaceViewDayTest, ThreeSnapshotRaceIsConsistent) {
@@ -82,7 +79,7 @@ TEST_F(RaceViewDayTest, EightRunnersBefore2005UseTheBracketTable) {
   old.AddSampleSnapshot(slot, 1, 9, 30);
   old.AddSampleSnapshot(slot, 2, 10, 30);
   old.Write();
-  LoadRaceDay(*model, list, dir.str(), old.dayName(), settings, clock, view);
+  LoadDay(old.dayName());
   const RaceView v = ShowRace(*model, slot);
   EXPECT_FALSE(v.quinellaMode);
   EXPECT_TRUE(v.bracketTabVisible);

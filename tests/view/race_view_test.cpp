@@ -180,7 +180,6 @@ TEST(RaceViewTest, ShowRaceSetsTheRaceOnView) {
   RaceView v = ShowRace(f.model, 4);
   EXPECT_EQ(f.model.selectedRace, 4);
   EXPECT_EQ(f.model.rememberedRace, 4);
-  EXPECT_EQ(f.model.latestSnapshot, 3);
   // Snapshot 2 is blank: its buttons are off even though snapshot 3 exists.
   EXPECT_EQ(v.bracketButtons.pressed, 1);
   EXPECT_EQ(U8(v.header.fetchCount), "１回");

@@ -1,0 +1,28 @@
+// The file menu's commands that erase odds snapshots of the loaded day: the
+// checks and the confirmation before the store erases, and the failures told
+// after.
+#pragma once
+
+#include <string>
+
+#include "base/user_port.h"
+#include "store/snapshot_erase.h"
+
+namespace tw {
+
+struct EraseOutcome {
+  bool erased = false;      // confirmed and carried out: the caller reloads the day
+  int selectRace = 0;       // the race to select and show after the reload
+  bool saveFailed = false;  // an odds file could not be saved (the user was told)
+};
+
+// Runs one erase command on the day `dayText` (the day selector's text) in
+// `dataFolder`, with `selectedRace` the slot on view (0-35). A blank day text
+// beeps and informs "データが読み込まれていません。"; without a race on view
+// a race command asks nothing; otherwise the user confirms with Yes/No, and
+// No changes nothing. Each odds file that could not be saved is told with a
+// beep and a dialog.
+EraseOutcome RunSnapshotErase(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
+                              int selectedRace, UserPort& port);
+
+}  // namespace tw
