@@ -111,7 +111,8 @@ bool AcquireSession::Open(std::string& error) {
 bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {
   dayText_ = dayName;
   LoadRaceDayResult result;
-  bool loaded = LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *model_, list_, error, &result);
+  bool loaded =
+      LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *model_, list_, error, &result);
   ArmResultTimer(result);
   return loaded;
 }
@@ -125,8 +126,8 @@ void AcquireSession::ArmResultTimer(const LoadRaceDayResult& result) {
 }
 
 void AcquireSession::ReloadDay() {
-  ArmResultTimer(LoadRaceDay(*model_, list_, paths_.DataFolder(), dayText_, settings_.ReadInteger(setting::kResultInterval),
-                             DayNameOf(clock_->Now())));
+  ArmResultTimer(LoadRaceDay(*model_, list_, paths_.DataFolder(), dayText_,
+                             settings_.ReadInteger(setting::kResultInterval), DayNameOf(clock_->Now())));
 }
 
 void AcquireSession::ImportPayouts() {

@@ -144,17 +144,13 @@ int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context)
   CommandPrelude prelude("analyse", kAnalyseUsage, context);
   CommandOptions options;
   if (!prelude.Parse(args, spec, options)) return kExitUsage;
-  CommandDay day;
+  LoadedCommandDay loaded;
   std::string error;
-  if (!DataFolderDayOf(options, day, error)) return prelude.Fail(error);
-  auto model = std::make_unique<RaceDayModel>();
-  RaceList list;
-  const Settings settings(context.settingsPath);
-  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
+  if (!LoadDataFolderDay(options, context, prelude.clock(), loaded, error)) return prelude.Fail(error);
   if (options.Has("--text")) {
-    WriteDayText(*model, day.dayName, context.out);
+    WriteDayText(*loaded.model, loaded.day.dayName, context.out);
   } else {
-    WriteDayJson(*model, day.dayName, context.out);
+    WriteDayJson(*loaded.model, loaded.day.dayName, context.out);
   }
   context.out.flush();
   if (!context.out) return prelude.Fail("cannot write the output");

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/paths.h"
+#include "base/settings.h"
 #include "text/files.h"
 
 namespace tw {
@@ -40,6 +41,13 @@ bool DataFolderDayOf(const CommandOptions& options, CommandDay& day, std::string
     return false;
   }
   return true;
+}
+
+bool LoadDataFolderDay(const CommandOptions& options, const CliContext& context, const Clock& clock,
+                       LoadedCommandDay& loaded, std::string& error) {
+  if (!DataFolderDayOf(options, loaded.day, error)) return false;
+  const Settings settings(context.settingsPath);
+  return LoadCommandDay(loaded.day, settings, clock, *loaded.model, loaded.list, error);
 }
 
 bool AppFolderOf(const CommandOptions& options, std::string& appFolder, std::string& error) {

@@ -3,6 +3,7 @@
 // and the folders its options name.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,18 @@ class CommandPrelude {
 // "--data DIR --day DAYNAME": the day of a data folder, which must be one
 // that can be read. False with a message.
 bool DataFolderDayOf(const CommandOptions& options, CommandDay& day, std::string& error);
+
+// A day of a data folder, loaded and analysed.
+struct LoadedCommandDay {
+  CommandDay day;
+  std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
+  RaceList list;
+};
+
+// "--data DIR --day DAYNAME" loaded with the settings of the context; false
+// with a message.
+bool LoadDataFolderDay(const CommandOptions& options, const CliContext& context, const Clock& clock,
+                       LoadedCommandDay& loaded, std::string& error);
 
 // "--app-dir DIR" as a Shift-JIS folder name; false with a message.
 bool AppFolderOf(const CommandOptions& options, std::string& appFolder, std::string& error);

@@ -31,16 +31,12 @@ int RunPrintCommand(const std::vector<std::string>& args, CliContext& context) {
   const PrintPdfWriter writer = InstalledWriter();
   if (!writer) return prelude.Fail("this build has no PDF writer (it comes with the Qt part of the build)");
 
-  CommandDay day;
+  LoadedCommandDay loaded;
   std::string error;
-  if (!DataFolderDayOf(options, day, error)) return prelude.Fail(error);
-  auto model = std::make_unique<RaceDayModel>();
-  RaceList list;
-  const Settings settings(context.settingsPath);
-  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
-  if (list.rows() == 0) return prelude.Fail("the day " + options.Value("--day") + " has no race");
+  if (!LoadDataFolderDay(options, context, prelude.clock(), loaded, error)) return prelude.Fail(error);
+  if (loaded.list.rows() == 0) return prelude.Fail("the day " + options.Value("--day") + " has no race");
 
-  const AnalysisPrintout printout = BuildAnalysisPrintout(*model, list.slots);
+  const AnalysisPrintout printout = BuildAnalysisPrintout(*loaded.model, loaded.list.slots);
   const std::string pdfFile = options.Value("--pdf");
   if (!writer(printout.pages, pdfFile, error)) return prelude.Fail("cannot write " + pdfFile + ": " + error);
   context.out << "wrote " << printout.pages.size() << " pages to " << pdfFile << '\n';

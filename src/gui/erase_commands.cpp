@@ -18,7 +18,7 @@ void EraseCommands::Connect(QAction* action, SnapshotErase command) {
 
 void EraseCommands::EraseCommand(SnapshotErase command) {
   const EraseOutcome outcome = RunSnapshotErase(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
-                                              model_->selectedRace, shell_.ui());
+                                                model_->selectedRace, shell_.ui());
   if (!outcome.erased) return;
   // The reload shows the remembered race: the one the command names.
   model_->rememberedRace = outcome.selectRace;

@@ -83,9 +83,8 @@ TEST_F(JVStreamTest, FailuresAreDialogsOrStatusLinesWithTheLog) {
 TEST_F(JVStreamTest, RealTimeStreamIsClosedHoweverItEnds) {
   jv.rtOpenResults = {-1};
   JVStream stream = StatusLine();
-  EXPECT_TRUE(stream.RunRealTime("0B30", "2024051205010101", "fetching", "1R:", [](const std::string&) {
-    return true;
-  }));
+  EXPECT_TRUE(
+      stream.RunRealTime("0B30", "2024051205010101", "fetching", "1R:", [](const std::string&) { return true; }));
   EXPECT_EQ(jv.calls.front(), "JVRTOpen(0B30,2024051205010101)");
   EXPECT_EQ(jv.calls.back(), "JVClose()");
   EXPECT_EQ(LogLines().back(), "【エラー】09:00:00：1R:" + SjisToUtf8(JVMessage("JVRTOpen", -1)));

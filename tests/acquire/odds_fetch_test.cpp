@@ -79,8 +79,8 @@ TEST_F(OddsFetchTest, BatchGoesOnAfterAFailedOpenAndReloadsOnce) {
   FetchTally tally = fetcher.FetchQueuedRaces({day.Key("05", 1), day.Key("05", 2) + "extra"});
 
   std::string openFailure = "東京 1R:" + U(JVMessage("JVRTOpen", -1));
-  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 1R ｵｯｽﾞ取得中", "beep", "status:" + openFailure, "status:",
-                                     "status:東京 2R ｵｯｽﾞ取得中", "status:"));
+  EXPECT_THAT(ui.Told(), ElementsAre("status:東京 1R ｵｯｽﾞ取得中", "beep", "status:" + openFailure,
+                                     "status:", "status:東京 2R ｵｯｽﾞ取得中", "status:"));
   EXPECT_FALSE(ui.busy);
   EXPECT_THAT(Opened(), ElementsAre(day.Key("05", 1), day.Key("05", 2)));
   EXPECT_TRUE(StreamsNeverOverlap());

@@ -51,8 +51,7 @@ class HitsCommandTest : public ::testing::Test {
     auto model = std::make_unique<RaceDayModel>();
     RaceList list;
     std::string error;
-    EXPECT_TRUE(
-        LoadCommandDay({data, day.dayName()}, Settings(dir.file("turfwise.ini")), clock, *model, list, error))
+    EXPECT_TRUE(LoadCommandDay({data, day.dayName()}, Settings(dir.file("turfwise.ini")), clock, *model, list, error))
         << error;
     std::vector<std::string> bets;
     for (int i = 0; i < 5; ++i) bets.push_back(model->slots[i].analysis.betLabels[1]);
