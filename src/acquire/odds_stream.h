@@ -3,6 +3,7 @@
 // and in the error log (the main window's unattended fetches).
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,10 @@ std::vector<std::string> RaceTextsOf(const RaceDayModel& model);
 // Stores one record of the stream: an O1 or O2 record of data kind other
 // than "0" and "9" with a race number goes into the next snapshot line of
 // the first slot with the same course, meeting, day and race number. A
-// failed save is reported on the stream.
-void StoreOddsRecord(AcquisitionContext& c, JVStream& stream, const std::string& record, FetchTally& tally);
+// failed save is reported on the stream, once per file: `toldFiles` holds the
+// files told so far.
+void StoreOddsRecord(AcquisitionContext& c, JVStream& stream, const std::string& record, FetchTally& tally,
+                     std::set<std::string>& toldFiles);
 
 // Fetches the odds of the race `raceKey` (16 characters) from open to close.
 // On the status line `statusText` shows while it runs and an open failure is

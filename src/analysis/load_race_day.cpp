@@ -7,6 +7,7 @@
 #include "analysis/payout_import.h"
 #include "analysis/race_day_texts.h"
 #include "records/day_files.h"
+#include "records/layout.h"
 #include "records/race_record.h"
 #include "records/record_header.h"
 #include "store/fixed_record_file.h"
@@ -28,8 +29,11 @@ class RunnerFiles {
     for (auto& [p, file] : files_) {
       if (p == path) return *file;
     }
-    files_.emplace_back(path, std::make_unique<FixedRecordFile>(path, kRunnerRecordLength));
+    files_.emplace_back(path, std::make_unique<FixedRecordFile>(path, kRunnerRecordLength, kRunnerFileByteLimit));
     return *files_.back().second;
+  }
+  void NoteProblems(DayFileProblems& problems) const {
+    for (const auto& [path, file] : files_) NoteReadProblem(problems, path, file->status(), file->damagedRecords());
   }
 
  private:
@@ -96,8 +100,14 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   // 3. The race file, and the odds files the day needs.
   if (!FileExists(paths.race)) return result;
   for (auto& slot : model.slots) slot.BlankRecords();
-  CreateOddsFiles(paths.race);
-  FixedRecordFile raceFile(paths.race, kRaceRecordLength);
+  for (const StoreResult& created : CreateMissingOddsFiles(paths.race)) {
+    if (!created.failed()) continue;
+    // Without its odds files every fetch of the day would have nowhere to go.
+    DayFileProblem problem{DayFileProblem::Kind::kNotCreated, created.file, 0, created.error};
+    result.problems.push_back(std::move(problem));
+  }
+  FixedRecordFile raceFile(paths.race, kRaceRecordLength, kRaceFileByteLimit);
+  NoteReadProblem(result.problems, paths.race, raceFile.status(), raceFile.damagedRecords());
   if (!raceFile.exists()) {
     result.outcome = LoadOutcome::kRaceFileUnreadable;
     return result;
@@ -123,12 +133,18 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     model.raceCount = i;
   }
 
+  runnerFiles.NoteProblems(result.problems);
+
   // 6. Payouts.
-  ImportPayouts(model, paths.payout);
+  ImportPayouts(model, paths.payout, &result.problems);
 
   // 7. Odds snapshots.
-  ReadSnapshots(model, FixedRecordFile(paths.winOdds, kWinOddsRecordLength), true);
-  ReadSnapshots(model, FixedRecordFile(paths.quinellaOdds, kQuinellaOddsRecordLength), false);
+  const FixedRecordFile winOdds(paths.winOdds, kWinOddsRecordLength, kWinOddsFileByteLimit);
+  const FixedRecordFile quinellaOdds(paths.quinellaOdds, kQuinellaOddsRecordLength, kQuinellaOddsFileByteLimit);
+  NoteReadProblem(result.problems, paths.winOdds, winOdds.status(), winOdds.damagedRecords());
+  NoteReadProblem(result.problems, paths.quinellaOdds, quinellaOdds.status(), quinellaOdds.damagedRecords());
+  ReadSnapshots(model, winOdds, true);
+  ReadSnapshots(model, quinellaOdds, false);
 
   // 8. to 10. Fetch times, snapshot times and count, then the analysis, for every slot.
   for (int k = 0; k < kMaxRaces; ++k) {

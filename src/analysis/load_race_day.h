@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/day_file_problems.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 
@@ -39,6 +40,9 @@ struct LoadRaceDayResult {
   std::optional<long long> resultIntervalMillis;
   // The result timer runs again: the day was read and it is today.
   bool resultTimerRuns = false;
+  // Files read damaged or not at all, odds files that could not be created:
+  // the caller tells each once.
+  DayFileProblems problems;
   int shownRow = -1;   // the row to select and show; -1 when none
   int shownSlot = -1;  // the slot that row shows (the model's selectedRace)
 };

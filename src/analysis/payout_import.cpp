@@ -1,13 +1,15 @@
 #include "analysis/payout_import.h"
 
+#include "records/layout.h"
 #include "records/record_header.h"
 #include "store/fixed_record_file.h"
 #include "text/fields.h"
 
 namespace tw {
 
-bool ImportPayouts(RaceDayModel& model, const std::string& payoutFilePath) {
-  FixedRecordFile file(payoutFilePath, kPayoutRecordLength);
+bool ImportPayouts(RaceDayModel& model, const std::string& payoutFilePath, DayFileProblems* problems) {
+  FixedRecordFile file(payoutFilePath, kPayoutRecordLength, kPayoutFileByteLimit);
+  if (problems) NoteReadProblem(*problems, payoutFilePath, file.status(), file.damagedRecords());
   if (!file.exists()) return false;
 
   for (auto& slot : model.slots) slot.payout.assign(kPayoutRecordLength, ' ');

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "analysis/day_file_problems.h"
 #include "analysis/race_day_model.h"
 
 namespace tw {
@@ -13,7 +14,8 @@ namespace tw {
 // then each of the file's first 36 records goes to the first slot whose race
 // key (positions 12-27) equals its own, and that slot's `hasPayout` is set.
 // A record that matches no race, or has a blank race key, is ignored. A
-// missing file leaves the model as it is. True when the file was read.
-bool ImportPayouts(RaceDayModel& model, const std::string& payoutFilePath);
+// missing file leaves the model as it is. True when the file was read. A
+// damaged or oversized file is noted in `problems` when given.
+bool ImportPayouts(RaceDayModel& model, const std::string& payoutFilePath, DayFileProblems* problems = nullptr);
 
 }  // namespace tw

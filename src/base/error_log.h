@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/user_port.h"
@@ -18,6 +19,10 @@ class ErrorLog {
   // date and time and the application folder line, and saves it whole.
   bool Start(const std::string& appFolder);
 
+  // Cuts the log to its last 100 lines, as Start does, for a command that
+  // writes to it without the start lines; an unchanged log is not rewritten.
+  bool Trim();
+
   // Shows the message in the status label, then appends
   // "【エラー】hh:nn:ss：" + message to the log.
   bool Append(const std::string& message);
@@ -27,6 +32,11 @@ class ErrorLog {
   const std::string& lastError() const { return lastError_; }
 
  private:
+  // The log's lines; false (and lastError set) when it exists but cannot be
+  // read, which no write may then replace.
+  bool Load(std::vector<std::string>& lines);
+  bool Save(const std::vector<std::string>& lines);
+
   std::string path_;
   const Clock& clock_;
   UserPort& ui_;

@@ -42,12 +42,31 @@ std::optional<std::string> KeyOf(const std::string& line) {
 
 }  // namespace
 
+const Settings::Parsed& Settings::Current() const {
+  namespace fs = std::filesystem;
+  const fs::path path = ToFsPath(path_);
+  std::error_code sizeError, timeError;
+  const std::uintmax_t size = fs::file_size(path, sizeError);
+  const fs::file_time_type time = fs::last_write_time(path, timeError);
+  const bool stated = !sizeError && !timeError;
+  if (parsed_.valid && stated && parsed_.status == ReadStatus::kRead && size == parsed_.size && time == parsed_.time)
+    return parsed_;
+  parsed_ = Parsed{};
+  std::string bytes;
+  parsed_.status = ReadFileBounded(path_, kReadLimitBytes, bytes);
+  if (parsed_.status == ReadStatus::kRead) parsed_.lines = SplitLines(bytes);
+  parsed_.valid = stated;
+  parsed_.size = size;
+  parsed_.time = time;
+  return parsed_;
+}
+
 std::optional<std::string> Settings::ReadRaw(const SettingKey& setting) const {
   const std::string section = setting.section, key = setting.key;
-  auto lines = LoadLines(path_);
-  if (!lines) return std::nullopt;
+  const Parsed& file = Current();
+  if (file.status != ReadStatus::kRead) return std::nullopt;
   bool inSection = false;
-  for (const auto& line : *lines) {
+  for (const auto& line : file.lines) {
     if (auto s = SectionOf(line)) {
       inSection = EqualsIgnoreCase(*s, section);
       continue;
@@ -64,7 +83,13 @@ std::optional<std::string> Settings::ReadRaw(const SettingKey& setting) const {
 
 bool Settings::WriteRaw(const SettingKey& setting, const std::string& value, std::string* error) {
   const std::string section = setting.section, key = setting.key;
-  std::vector<std::string> lines = LoadLines(path_).value_or(std::vector<std::string>{});
+  const Parsed& file = Current();
+  if (file.status == ReadStatus::kUnreadable || file.status == ReadStatus::kTooLarge) {
+    // Writing the one key would lose every other setting of the file.
+    if (error) *error = "the settings file cannot be read, so it is left as it is";
+    return false;
+  }
+  std::vector<std::string> lines = file.lines;
   const std::string entry = key + "=" + value;
   bool inSection = false;
   bool sectionFound = false;
@@ -98,6 +123,7 @@ bool Settings::WriteRaw(const SettingKey& setting, const std::string& value, std
     }
   }
   SaveResult r = SaveLines(path_, lines);
+  parsed_.valid = false;  // read again next time, whatever the clock's resolution
   if (!r && error) *error = r.error;
   return r.ok;
 }
@@ -117,7 +143,8 @@ int Settings::ReadInteger(const SettingKey& key) const {
   }
   if (s[0] == '-') v = -v;
   if (v > 2147483647LL || v < -2147483648LL) return def;
-  return static_cast<int>(v);
+  int value = static_cast<int>(v);
+  return key.HasRange() ? std::clamp(value, key.min, key.max) : value;
 }
 
 bool Settings::WriteInteger(const SettingKey& key, int value) {

@@ -1,15 +1,21 @@
 // The settings file: an INI file beside the executable, read and written key
-// by key. There is no copy in memory: every read reads the file and every
-// write rewrites it at once (atomically), keeping other sections, keys and
-// comments as they were. Section and key names compare ASCII
+// by key. Every read looks at the file, so an edit made while the program
+// runs counts at once; the parsed lines are kept only while the file's size
+// and modification time stay the same. Every write rewrites the file at once
+// (atomically), keeping other sections, keys and comments as they were; a
+// file that exists but cannot be read is never replaced. Section and key names compare ASCII
 // case-insensitively; values are Shift-JIS text. Every key is one of
 // base/settings_keys.h.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/settings_keys.h"
+#include "text/files.h"
 
 namespace tw {
 
@@ -26,7 +32,8 @@ class Settings {
   bool WriteRaw(const SettingKey& key, const std::string& value, std::string* error = nullptr);
 
   // A missing key, or one that is not a decimal integer, gives the key's
-  // default. A write is kept within the key's range, when it has one.
+  // default. Reads and writes are kept within the key's range, when it has
+  // one.
   int ReadInteger(const SettingKey& key) const;
   bool WriteInteger(const SettingKey& key, int value);
 
@@ -45,7 +52,18 @@ class Settings {
   bool WriteString(const SettingKey& key, const std::string& value);
 
  private:
+  // The file as last parsed.
+  struct Parsed {
+    bool valid = false;
+    ReadStatus status = ReadStatus::kMissing;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type time{};
+    std::vector<std::string> lines;
+  };
+  const Parsed& Current() const;
+
   std::string path_;
+  mutable Parsed parsed_;
 };
 
 // The string rule applied to a raw value (exposed for tests).

@@ -13,8 +13,9 @@ struct SettingKey {
   const char* key;
   SettingType type;
   int defaultNumber = 0;  // integer keys; boolean keys 0 or 1
-  // Integer keys: a write is kept within min..max; no range when min > max.
-  // Reads take the stored value as it is, so a value edited by hand counts.
+  // Integer keys: reads and writes are kept within min..max, so that a value
+  // edited by hand can neither stop a timer nor overflow; no range when
+  // min > max.
   int min = 0;
   int max = -1;
   // Text keys: the default; null when it depends on the clock or the folder
@@ -28,16 +29,18 @@ namespace setting {
 
 // The main window's edges; its width and height are stored but never read,
 // since the window keeps its designed size.
-inline constexpr SettingKey kMainWindowTop{"locate", "top", SettingType::kInteger, 10};
-inline constexpr SettingKey kMainWindowLeft{"locate", "left", SettingType::kInteger, 10};
-inline constexpr SettingKey kMainWindowWidth{"locate", "width", SettingType::kInteger};
-inline constexpr SettingKey kMainWindowHeight{"locate", "height", SettingType::kInteger};
+// Screen coordinates stay within what a window system can place.
+inline constexpr int kScreenMin = -32768, kScreenMax = 32767;
+inline constexpr SettingKey kMainWindowTop{"locate", "top", SettingType::kInteger, 10, kScreenMin, kScreenMax};
+inline constexpr SettingKey kMainWindowLeft{"locate", "left", SettingType::kInteger, 10, kScreenMin, kScreenMax};
+inline constexpr SettingKey kMainWindowWidth{"locate", "width", SettingType::kInteger, 0, 0, kScreenMax};
+inline constexpr SettingKey kMainWindowHeight{"locate", "height", SettingType::kInteger, 0, 0, kScreenMax};
 
 // The print window's place, size and zoom choice.
-inline constexpr SettingKey kPrintWindowTop{"Printlocate", "top", SettingType::kInteger, 10};
-inline constexpr SettingKey kPrintWindowLeft{"Printlocate", "left", SettingType::kInteger, 10};
-inline constexpr SettingKey kPrintWindowWidth{"Printlocate", "width", SettingType::kInteger, 630};
-inline constexpr SettingKey kPrintWindowHeight{"Printlocate", "height", SettingType::kInteger, 450};
+inline constexpr SettingKey kPrintWindowTop{"Printlocate", "top", SettingType::kInteger, 10, kScreenMin, kScreenMax};
+inline constexpr SettingKey kPrintWindowLeft{"Printlocate", "left", SettingType::kInteger, 10, kScreenMin, kScreenMax};
+inline constexpr SettingKey kPrintWindowWidth{"Printlocate", "width", SettingType::kInteger, 630, 1, kScreenMax};
+inline constexpr SettingKey kPrintWindowHeight{"Printlocate", "height", SettingType::kInteger, 450, 1, kScreenMax};
 inline constexpr SettingKey kPrintZoom{"PrintZoom", "ratio", SettingType::kInteger, 1};
 
 // The time the next race-card download asks from, "yyyy/mm/dd hh:nn:ss";

@@ -89,6 +89,9 @@ bool AcquireSession::Open(std::string& error) {
     error = "cannot create the data folder " + SjisToUtf8(paths_.DataFolder()) + ": " + why;
     return false;
   }
+  // The window cuts the log at its start; a command keeps it as short.
+  if (!log_.Trim())
+    cli_.err << "turfwise-cli: " << SjisToUtf8(paths_.ErrorLogFile()) << ": " << log_.lastError() << '\n';
   jv_ = env_.makeJVLink ? env_.makeJVLink(paths_.appFolder(), paths_.SettingsFile(), *clock_) : nullptr;
   if (!jv_) {
     error = "JV-Link cannot be created";
@@ -111,8 +114,8 @@ bool AcquireSession::Open(std::string& error) {
 bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {
   dayText_ = dayName;
   LoadRaceDayResult result;
-  bool loaded =
-      LoadCommandDay({paths_.DataFolder(), dayName, false}, settings_, *clock_, *model_, list_, error, &result);
+  bool loaded = LoadCommandDay({paths_.DataFolder(), dayName, false, &cli_.err}, settings_, *clock_, *model_, list_,
+                               error, &result);
   ArmResultTimer(result);
   return loaded;
 }

@@ -12,6 +12,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  tw::ReportFileSizeLimitAsWriteFailure();
   std::vector<std::string> args(argv + 1, argv + argc);
   tw::SystemClock clock;
 #ifdef TURFWISE_WITH_PDF_EXPORT

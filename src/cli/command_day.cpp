@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "base/settings.h"
 #include "cli/command_options.h"
+#include "cli/console_user_port.h"
 #include "records/day_files.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -35,6 +36,11 @@ bool DayNameFromArgument(const std::string& utf8, std::string& sjis, std::string
   return true;
 }
 
+void TellDayFileProblems(const DayFileProblems& problems, std::ostream& out) {
+  for (const DayFileProblem& problem : problems)
+    out << "turfwise-cli: " << ConsoleText(DayFileProblemText(problem)) << '\n';
+}
+
 bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayModel& model,
                     RaceList& list, std::string& error, LoadRaceDayResult* loaded) {
   const RaceDayPaths files = RaceDayPathsOf(day.dataFolder, day.dayName);
@@ -45,6 +51,7 @@ bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock
   }
   const LoadRaceDayResult result = LoadRaceDay(model, list, day.dataFolder, day.dayName,
                                                settings.ReadInteger(setting::kResultInterval), DayNameOf(clock.Now()));
+  if (day.problems) TellDayFileProblems(result.problems, *day.problems);
   if (loaded) *loaded = result;
   if (result.outcome != LoadOutcome::kLoaded) {
     error = "cannot read " + SjisToUtf8(files.race);

@@ -3,8 +3,10 @@
 // loaded as choosing it in the window loads it.
 #pragma once
 
+#include <ostream>
 #include <string>
 
+#include "analysis/day_file_problems.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
 
@@ -24,7 +26,13 @@ struct CommandDay {
   std::string dayName;     // Shift-JIS
   // The fetch commands have always left the missing file out of the message.
   bool nameMissingFile = true;
+  // Where the load tells damaged, oversized or uncreatable day files, one
+  // line each; nowhere when null.
+  std::ostream* problems = nullptr;
 };
+
+// Writes each problem of a load as a line "turfwise-cli: <text>".
+void TellDayFileProblems(const DayFileProblems& problems, std::ostream& out);
 
 // Loads the day (missing odds files are created, payouts imported, every race
 // analysed) with the result interval of the settings, the clock telling

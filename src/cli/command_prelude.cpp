@@ -46,6 +46,7 @@ bool DataFolderDayOf(const CommandOptions& options, CommandDay& day, std::string
 bool LoadDataFolderDay(const CommandOptions& options, const CliContext& context, const Clock& clock,
                        LoadedCommandDay& loaded, std::string& error) {
   if (!DataFolderDayOf(options, loaded.day, error)) return false;
+  loaded.day.problems = &context.err;
   const Settings settings(context.settingsPath);
   return LoadCommandDay(loaded.day, settings, clock, *loaded.model, loaded.list, error);
 }

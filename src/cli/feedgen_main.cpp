@@ -9,6 +9,7 @@
 
 #include "base/clock.h"
 #include "feedgen/feed_gen.h"
+#include "text/files.h"
 #include "text/sjis.h"
 
 namespace {
@@ -41,6 +42,7 @@ bool ParseNumber(const char* text, long long lo, long long hi, long long& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tw::ReportFileSizeLimitAsWriteFailure();
   tw::FeedGenOptions options;
   tw::DateTime now = tw::SystemClock().Now();
   options.date = {now.year, now.month, now.day, 0, 0, 0};

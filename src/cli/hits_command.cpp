@@ -25,6 +25,7 @@ int RunHitsCommand(const std::vector<std::string>& args, CliContext& context) {
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
   const Settings settings(paths.SettingsFile());
+  day.problems = &context.err;
   if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
   const HitReportKind kind = options.Has("--ana") ? HitReportKind::kLongShots : HitReportKind::kAllHits;
   ConsoleUserPort port(context.out, context.err, prelude.clock());

@@ -30,6 +30,7 @@ int RunImportTimeSeriesCommand(const std::vector<std::string>& args, CliContext&
   }
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
+  day.problems = &context.err;
   if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) {
     // No such day is the second check's case: no day to read odds for.
     context.err << ConsoleText(NoRaceDayLoadedMessage()) << '\n';

@@ -75,6 +75,8 @@ std::string Lookup(const NameMap& map, const std::string& code, size_t blankWidt
 
 std::string CourseName(const std::string& code) { return Lookup(CourseNames(), code, 4); }
 
+bool IsKnownCourse(const std::string& code) { return CourseNames().count(code) > 0; }
+
 std::string CourseGroupName(const std::string& code) { return Lookup(CourseGroups(), code, 6); }
 
 }  // namespace tw

@@ -8,6 +8,9 @@ namespace tw {
 // The 4-byte name of a two-character course code; 4 spaces when unknown.
 std::string CourseName(const std::string& code);
 
+// True when the code is one of the course table's.
+bool IsKnownCourse(const std::string& code);
+
 // The 6-byte course group ("東京  ", "地方  ", "海外  "); 6 spaces when unknown.
 std::string CourseGroupName(const std::string& code);
 

@@ -13,8 +13,10 @@
 #include "render/fonts.h"
 #include "shell/app_shell.h"
 #include "shell/platform_jvlink.h"
+#include "text/files.h"
 
 int main(int argc, char** argv) {
+  tw::ReportFileSizeLimitAsWriteFailure();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Turfwise");
   QApplication::setApplicationDisplayName("Turfwise");

@@ -349,6 +349,7 @@ void MainWindow::ReloadDay() {
   const LoadRaceDayResult result = LoadRaceDay(*model_, raceList_, shell_.paths().DataFolder(), day,
                                                ReadResultInterval(shell_.settings()), DayNameOf(shell_.clock().Now()));
   ShowLoadedDay(result);
+  TellDayFileProblems(day, result.problems);
   if (result.outcome == LoadOutcome::kRaceFileUnreadable) {
     shell_.ui().Beep();
     shell_.ui().Inform(Sjis("レースデータを読み込めません。：") + day);
@@ -368,6 +369,17 @@ void MainWindow::ShowRaceOfSlot(int slot) {
   const RaceView view = ShowRace(*model_, slot);
   raceView_->Show(*model_, view);
   postTimeLabel_->setText(ToQt(view.header.postLine));
+}
+
+void MainWindow::TellDayFileProblems(const std::string& day, const DayFileProblems& problems) {
+  // Every fetch reloads the day: the same damage is logged once, not again
+  // after each fetch.
+  std::vector<std::string> texts;
+  for (const DayFileProblem& problem : problems) texts.push_back(DayFileProblemText(problem));
+  if (day == toldProblemsDay_ && texts == toldProblems_) return;
+  toldProblemsDay_ = day;
+  toldProblems_ = texts;
+  for (const std::string& text : texts) shell_.errorLog().Append(text);
 }
 
 void MainWindow::ShowLoadedDay(const LoadRaceDayResult& result) {

@@ -97,6 +97,9 @@ class MainWindow : public QMainWindow {
   // What a day load found, on the window: the race list, the result-fetch
   // timer, the bet grid, the per-snapshot chart and the race on view.
   void ShowLoadedDay(const LoadRaceDayResult& result);
+  // Writes the day files' problems to the error log (and the status line)
+  // when they differ from those last told for the day.
+  void TellDayFileProblems(const std::string& day, const DayFileProblems& problems);
   void ClearRaceList();
   void SelectRaceAndShow(int row, int slot);
 
@@ -118,6 +121,8 @@ class MainWindow : public QMainWindow {
   PrintCommands* print_ = nullptr;
   QTimer* resultTimer_ = nullptr;  // result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
+  std::string toldProblemsDay_;
+  std::vector<std::string> toldProblems_;
   RaceList raceList_;
   QCheckBox* autoFetchCheck_ = nullptr;
   QLabel* postTimeLabel_ = nullptr;

@@ -73,7 +73,8 @@ void ReportCommands::StoreChosenTimeSeriesFolder(const std::string& folder) {
 void ReportCommands::ImportTimeSeries() {
   const ImportResult result = ImportTimeSeriesOdds(*model_, FromQt(dateCombo_->currentText()),
                                                    shell_.paths().appFolder(), shell_.settings(), shell_.ui());
-  if (result.outcome == ImportOutcome::kImported || result.outcome == ImportOutcome::kSaveFailed) LoadChosenDay();
+  // After a failed write the window keeps what it showed: the files are not what the import meant.
+  if (result.outcome == ImportOutcome::kImported) LoadChosenDay();
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "import/timeseries_import.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -19,10 +20,24 @@ namespace {
 
 struct OddsType {
   const char* extension;
-  size_t lineLength;  // a blank snapshot line of the day's odds file
+  size_t lineLength;         // every line of the day's odds file
+  std::uintmax_t fileLimit;  // the most the day's odds file may hold
 };
 
-constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength}, {".jvO2", kQuinellaLineLength}};
+constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength, kWinOddsFileByteLimit},
+                                    {".jvO2", kQuinellaLineLength, kQuinellaOddsFileByteLimit}};
+
+// The lines of a time-series file that can be stored as they are: a line of
+// another length would shift every later line of the day's fixed-length odds
+// file. The others are counted in `refused`.
+std::vector<std::string> StorableLines(std::vector<std::string> lines, size_t lineLength, int& refused) {
+  auto wrong = [lineLength](const std::string& line) {
+    return line.size() != lineLength && line.size() >= kOddsRecordMin;
+  };
+  refused += static_cast<int>(std::count_if(lines.begin(), lines.end(), wrong));
+  lines.erase(std::remove_if(lines.begin(), lines.end(), wrong), lines.end());
+  return lines;
+}
 
 // A small integer field: digits with spaces around them; -1 when the text is
 // anything else.
@@ -41,25 +56,34 @@ bool IsBlankText(const std::string& text) {
   return true;
 }
 
-// Writes `line` as line `index` of the odds file, padding a short file with
-// blank snapshot lines. False, with the message for the user, when the file
-// cannot be read or saved.
-bool WriteSnapshotLine(const std::string& path, size_t index, const std::string& line, size_t blankLength,
-                       std::string& error) {
-  auto lines = LoadLines(path);
+// Writes `line` as line `index` of the odds file. As every writer of the
+// store does, the file's lines are kept at the line length and a short file
+// gets the blank lines of the slot. False, with the message for the user,
+// when the file cannot be read or saved.
+bool WriteSnapshotLine(const std::string& path, size_t index, const std::string& line, size_t lineLength,
+                       std::uintmax_t maxBytes, std::string& error) {
+  auto lines = LoadLines(path, maxBytes);
   if (!lines) {
     std::error_code code =
         std::make_error_code(FileExists(path) ? std::errc::io_error : std::errc::no_such_file_or_directory);
     error = path + ": " + Utf8ToSjis(code.message());
     return false;
   }
-  while (lines->size() <= index) lines->push_back(std::string(blankLength, ' '));
+  const size_t slotEnd = (index / kSnapshotsPerRace + 1) * kSnapshotsPerRace;
+  NormaliseLines(*lines, lineLength, slotEnd);
   (*lines)[index] = line;
   if (SaveResult saved = SaveLines(path, *lines); !saved) {
     error = path + ": " + Utf8ToSjis(saved.error);
     return false;
   }
   return true;
+}
+
+// The line added to the summary when lines were refused; empty otherwise.
+std::string RefusedText(const RefusedCounts& refused) {
+  if (refused[0] == 0 && refused[1] == 0) return {};
+  return "\r\n" + Sjis("長さの合わない行（単複枠：") + std::to_string(refused[0]) + Sjis("行、馬連：") +
+         std::to_string(refused[1]) + Sjis("行）は取りこみませんでした。");
 }
 
 }  // namespace
@@ -109,14 +133,15 @@ std::string TimeSeriesFilePath(const std::string& folder, const std::string& rac
   return JoinPath(JoinPath(folder, date), code + extension);
 }
 
-std::string ImportSummaryMessage(const ImportCounts& counts) {
+std::string ImportSummaryMessage(const ImportCounts& counts, const RefusedCounts& refused) {
   static const std::string winHead = Sjis("単複枠："), quinellaHead = Sjis("馬連：");
   static const std::string first = Sjis("ﾚｰｽ分の1回目ｵｯｽﾞ、"), second = Sjis("ﾚｰｽ分の2回目ｵｯｽﾞ、");
   static const std::string third = Sjis("ﾚｰｽ分の3回目ｵｯｽﾞ"), comma = Sjis("、");
   static const std::string done = Sjis("を取りこみました。");
   auto n = [](int v) { return std::to_string(v); };
   return winHead + n(counts[0][1]) + first + n(counts[0][2]) + second + n(counts[0][3]) + third + comma + "\r\n" +
-         quinellaHead + n(counts[1][1]) + first + n(counts[1][2]) + second + n(counts[1][3]) + third + "\r\n" + done;
+         quinellaHead + n(counts[1][1]) + first + n(counts[1][2]) + second + n(counts[1][3]) + third + "\r\n" + done +
+         RefusedText(refused);
 }
 
 ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& dayText, const std::string& appFolder,
@@ -146,18 +171,20 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
       std::string path = TimeSeriesFilePath(folder, slot.race, odds.extension);
       if (path.empty() || !FileExists(path)) continue;
       // One read serves all three snapshots; the file does not change meanwhile.
-      auto lines = LoadLines(path);
-      if (!lines) continue;
+      auto read = LoadLines(path, kTimeSeriesFileLimit);
+      if (!read) continue;
+      const std::vector<std::string> lines = StorableLines(std::move(*read), odds.lineLength, result.refused[type]);
       for (int s = 1; s <= kSnapshots; ++s) {
         int target = TargetMinutes(slot.analysis.fetchTimes[s]);
-        std::string chosen = NearestAnnouncement(*lines, target);
+        std::string chosen = NearestAnnouncement(lines, target);
         if (chosen.empty()) continue;
         // A race without a third fetch time gets no third snapshot.
         if (s == 3 && target <= 0) continue;
         // The time-series path above named the race's date in digits.
         std::string oddsPath = JoinPath(dataFolder, DayNameOf(slot.race).value_or("") + odds.extension);
         std::string error;
-        if (!WriteSnapshotLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, error)) {
+        if (!WriteSnapshotLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, odds.fileLimit,
+                               error)) {
           result.outcome = ImportOutcome::kSaveFailed;
           result.message = error;
           port.Inform(error);
@@ -168,7 +195,7 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
     }
   }
   result.outcome = ImportOutcome::kImported;
-  result.message = ImportSummaryMessage(result.counts);
+  result.message = ImportSummaryMessage(result.counts, result.refused);
   port.Inform(result.message);
   return result;
 }

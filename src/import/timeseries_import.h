@@ -2,10 +2,12 @@
 // companion time-series odds viewer. For every race and each of its
 // planned fetch times the announcement nearest to that time is written into
 // the race's snapshot line of the day's odds file. The caller reloads the day
-// afterwards when the result asks for it.
+// afterwards when it was imported; after a failed write it does not, so the
+// window shows what it showed before.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,21 +41,28 @@ std::string NearestAnnouncement(const std::vector<std::string>& lines, int targe
 // damaged record never names a file outside the folder.
 std::string TimeSeriesFilePath(const std::string& folder, const std::string& race, const std::string& extension);
 
+// A companion file is read only up to this size; a larger one is skipped.
+inline constexpr std::uintmax_t kTimeSeriesFileLimit = 64ull << 20;
+
 // The summary message of an import; counts[type][s], type 0 = O1, 1 = O2.
+// Lines of a companion file whose length is not the record's are never
+// stored; when there were any, a last line says how many of each type.
 using ImportCounts = std::array<std::array<int, kSnapshots + 1>, 2>;
-std::string ImportSummaryMessage(const ImportCounts& counts);
+using RefusedCounts = std::array<int, 2>;
+std::string ImportSummaryMessage(const ImportCounts& counts, const RefusedCounts& refused = {});
 
 enum class ImportOutcome {
   kFolderNotSet,  // the first check failed; nothing read or written
   kNoDayLoaded,   // the second check failed; nothing read or written
-  kSaveFailed,    // an odds file could not be loaded or saved; slots written before stay
+  kSaveFailed,    // an odds file could not be loaded or saved; slots written before stay, no reload
   kImported,      // the summary was shown; the day must be reloaded
 };
 
 struct ImportResult {
   ImportOutcome outcome = ImportOutcome::kImported;
   ImportCounts counts{};
-  std::string message;  // the text shown to the user (Shift-JIS)
+  RefusedCounts refused{};  // lines of the wrong length met, per type
+  std::string message;      // the text shown to the user (Shift-JIS)
 };
 
 // Runs the import on the loaded day. `dayText` is the day selector's text;

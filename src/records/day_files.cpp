@@ -7,9 +7,23 @@
 
 namespace tw {
 
+bool IsCalendarDate(std::string_view yyyymmdd) {
+  if (yyyymmdd.size() != 8 || !AllDigits(yyyymmdd)) return false;
+  auto number = [&](size_t from, size_t count) {
+    int n = 0;
+    for (size_t i = from; i < from + count; ++i) n = n * 10 + (yyyymmdd[i] - '0');
+    return n;
+  };
+  const int year = number(0, 4), month = number(4, 2), day = number(6, 2);
+  if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 std::optional<std::string> DayNameOf(std::string_view record) {
   std::string date = DateKey(record);
-  if (!AllDigits(date)) return std::nullopt;
+  if (!IsCalendarDate(date)) return std::nullopt;
   static const std::string kYear = Sjis("年");
   static const std::string kMonth = Sjis("月");
   static const std::string kDay = Sjis("日");

@@ -10,9 +10,14 @@ namespace tw {
 // "yyyy年mm月dd日" in Shift-JIS.
 inline constexpr size_t kDayNameLength = 14;
 
+// True when `yyyymmdd` is eight digits naming a day of the calendar (year
+// 0001 to 9999, leap years counted).
+bool IsCalendarDate(std::string_view yyyymmdd);
+
 // The day name of a record, year 12-15 + "年" + month 16-17 + "月" + day
-// 18-19 + "日". nullopt unless positions 12-19 are all digits, so that a
-// damaged record can never name a file outside the data folder.
+// 18-19 + "日". nullopt unless positions 12-19 are a calendar date, so that a
+// damaged record can never name a file outside the data folder, nor a day
+// that does not exist.
 std::optional<std::string> DayNameOf(std::string_view record);
 
 // The year, month and day texts of a day name (bytes 1-4, 7-8 and 11-12),

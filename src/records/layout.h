@@ -7,6 +7,7 @@
 // CR LF.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,19 @@ inline constexpr int kSnapshotsPerRace = 3;
 inline constexpr size_t kRunnerFileLines = kRacesPerCourse * kRunnerSlots;   // 216
 inline constexpr size_t kRaceFileFullLines = kDayRaceSlots;                  // 36
 inline constexpr size_t kOddsFileLines = kDayRaceSlots * kSnapshotsPerRace;  // 108
+
+// The most bytes a reader takes in of a day file of `lines` lines of
+// `recordLength` bytes: the layout once more as room for damaged lines. A
+// larger file is reported instead of loaded.
+constexpr std::uintmax_t DayFileByteLimit(size_t lines, size_t recordLength) {
+  return 2 * static_cast<std::uintmax_t>(lines) * recordLength;
+}
+inline constexpr std::uintmax_t kRaceFileByteLimit = DayFileByteLimit(kRaceFileFullLines, kRaceRecordLength);
+inline constexpr std::uintmax_t kRunnerFileByteLimit = DayFileByteLimit(kRunnerFileLines, kRunnerRecordLength);
+inline constexpr std::uintmax_t kPayoutFileByteLimit = DayFileByteLimit(kDayRaceSlots, kPayoutRecordLength);
+inline constexpr std::uintmax_t kWinOddsFileByteLimit = DayFileByteLimit(kOddsFileLines, kWinOddsRecordLength);
+inline constexpr std::uintmax_t kQuinellaOddsFileByteLimit =
+    DayFileByteLimit(kOddsFileLines, kQuinellaOddsRecordLength);
 
 // The shortest records that still carry every field their placement reads.
 inline constexpr size_t kKeyedRecordMin = 27;   // race key up to position 27

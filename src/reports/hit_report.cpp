@@ -1,6 +1,7 @@
 #include "reports/hit_report.h"
 
 #include "base/user_port.h"
+#include "records/day_files.h"
 #include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
@@ -19,8 +20,9 @@ void ReportFileError(UserPort& port, const std::string& sjisPath, const std::str
 std::string HitReportResult::ReportText() const { return JoinLines(reportLines); }
 
 std::string HitReportFileName(const RaceDayModel& model) {
-  const std::string& race = model.slots[0].race;
-  return "TK" + RaceYear(race) + RaceMonthDay(race) + ".txt";
+  const std::string date = DateKey(model.slots[0].race);
+  if (!IsCalendarDate(date)) return {};
+  return "TK" + date + ".txt";
 }
 
 HitReportResult RunHitReport(const RaceDayModel& model, const std::vector<int>& rowSlots, HitReportKind kind,
@@ -64,7 +66,12 @@ HitReportResult RunHitReport(const RaceDayModel& model, const std::vector<int>& 
     ReportFileError(port, uploadFolder, error.empty() ? "the folder cannot be created" : error);
     return result;
   }
-  result.reportPath = JoinPath(uploadFolder, HitReportFileName(model));
+  const std::string name = HitReportFileName(model);
+  if (name.empty()) {
+    ReportFileError(port, uploadFolder, "the race date of the day cannot name a report file");
+    return result;
+  }
+  result.reportPath = JoinPath(uploadFolder, name);
   if (SaveResult saved = SaveLines(result.reportPath, lines.report); !saved) {
     ReportFileError(port, result.reportPath, saved.error);
     return result;

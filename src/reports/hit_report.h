@@ -29,7 +29,8 @@ struct HitReportResult {
 };
 
 // The report file's name for the loaded day: "TK" + positions 12–19 of the
-// race record of slot 0 + ".txt".
+// race record of slot 0 + ".txt"; empty when those are not a calendar date,
+// so that a damaged race file names no other file.
 std::string HitReportFileName(const RaceDayModel& model);
 
 // Runs the report over the races of the race list (`rowSlots[r]` is the slot

@@ -2,17 +2,22 @@
 // its CR LF), so that record n is found by its position alone.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "text/files.h"
 
 namespace tw {
 
 class FixedRecordFile {
  public:
-  // Reads the whole file; a missing or unreadable file has no records.
-  FixedRecordFile(std::string_view sjisPath, int recordLength);
+  // Reads the whole file when it holds at most `maxBytes`; a missing,
+  // unreadable or larger file has no records.
+  FixedRecordFile(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes);
 
-  bool exists() const { return exists_; }
+  bool exists() const { return status_ == ReadStatus::kRead; }
+  ReadStatus status() const { return status_; }
   int recordLength() const { return recordLength_; }
   // Whole records in the file. A last record that lacks only its CR LF counts
   // as whole; any other partial record at the end does not.
@@ -20,15 +25,17 @@ class FixedRecordFile {
   // Record n (0-based) with its CR LF, `recordLength` bytes; empty when n is
   // not a whole record of the file.
   std::string_view Record(int n) const;
+  // Records that do not end in CR LF or hold a NUL byte, and a partial record
+  // at the end: lines of the wrong length, or a file with other line ends.
+  // They are read as they are; the count lets the reader say so.
+  int damagedRecords() const { return damaged_; }
 
  private:
   std::string bytes_;
   int recordLength_;
   int count_ = 0;
-  bool exists_ = false;
+  int damaged_ = 0;
+  ReadStatus status_ = ReadStatus::kMissing;
 };
-
-// The whole file in one read; false when it does not exist or cannot be read.
-bool ReadWholeFile(std::string_view sjisPath, std::string& bytes);
 
 }  // namespace tw

@@ -28,11 +28,12 @@ void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::
 
 std::vector<StoreResult> CreateMissingOddsFiles(const std::string& raceFilePath) {
   std::vector<StoreResult> results;
-  auto raceLines = LoadLines(raceFilePath);
+  auto raceLines = LoadLines(raceFilePath, kRaceFileByteLimit);
   if (!raceLines || raceLines->size() < kMinRaceLinesForOdds) return results;
-  size_t count = raceLines->size() * kSnapshotsPerRace;
-  CreateBlank(WithExtension(raceFilePath, ".jvO1"), count, kWinOddsLineLength, results);
-  CreateBlank(WithExtension(raceFilePath, ".jvO2"), count, kQuinellaLineLength, results);
+  // A day has 36 race slots whatever the race file holds: lines past them
+  // are no races and get no snapshot lines.
+  CreateBlank(WithExtension(raceFilePath, ".jvO1"), kOddsFileLines, kWinOddsLineLength, results);
+  CreateBlank(WithExtension(raceFilePath, ".jvO2"), kOddsFileLines, kQuinellaLineLength, results);
   return results;
 }
 

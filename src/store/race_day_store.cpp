@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codes/courses.h"
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "records/record_header.h"
@@ -15,12 +16,19 @@ namespace tw {
 
 namespace {
 
+// The race key names the day's files and lines: a course of the course
+// table, and meeting, day and race in digits, race 1-12. (The date is checked
+// where it names the day, DayNameOf.)
 bool RaceInRange(const std::string& record) {
+  if (!IsKnownCourse(CourseCode(record)) || !AllDigits(MeetingNumber(record)) || !AllDigits(MeetingDay(record)) ||
+      !AllDigits(RaceNumberText(record)))
+    return false;
   long long race = RaceNumber(record);
   return race >= 1 && race <= kRacesPerCourse;
 }
 
 bool HorseInRange(const std::string& record) {
+  if (!AllDigits(HorseNumberText(record))) return false;
   long long horse = HorseNumber(record);
   return horse >= 1 && horse <= kRunnerSlots;
 }
@@ -57,15 +65,24 @@ bool Save(StoreResult& result, const std::vector<std::string>& lines) {
 enum class Existing { kMissing, kUnreadable, kLoaded };
 
 // Loads an existing file into `lines`, normalised to the layout. A file that
-// exists but cannot be read is never replaced: the result says why.
-Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size_t length, size_t minLines = 0) {
-  if (!FileExists(result.file)) return Existing::kMissing;
-  auto loaded = LoadLines(result.file);
-  if (!loaded) {
-    result.error = Sjis("ファイルを読み込めません");
-    return Existing::kUnreadable;
+// exists but cannot be read, or is larger than its layout allows, is never
+// replaced: the result says why.
+Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size_t length, std::uintmax_t maxBytes,
+                      size_t minLines = 0) {
+  std::string bytes;
+  switch (ReadFileBounded(result.file, maxBytes, bytes)) {
+    case ReadStatus::kMissing:
+      return Existing::kMissing;
+    case ReadStatus::kUnreadable:
+      result.error = Sjis("ファイルを読み込めません");
+      return Existing::kUnreadable;
+    case ReadStatus::kTooLarge:
+      result.error = Sjis("ファイルが大きすぎます");
+      return Existing::kUnreadable;
+    case ReadStatus::kRead:
+      break;
   }
-  lines = std::move(*loaded);
+  lines = SplitLines(bytes);
   NormaliseLines(lines, length, minLines);
   return Existing::kLoaded;
 }
@@ -113,7 +130,7 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
 
   StoreResult result = Target(RaceFileName(*day));
   std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kRaceLineLength);
+  Existing existing = LoadExisting(result, lines, kRaceLineLength, kRaceFileByteLimit);
   if (existing == Existing::kUnreadable) return result;
   if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
@@ -152,7 +169,7 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
 
   StoreResult result = Target(RunnerFileName(*day, CourseCode(*line)));
   std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileLines);
+  Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileByteLimit, kRunnerFileLines);
   if (existing == Existing::kUnreadable) return result;
   if (existing == Existing::kMissing) {
     if (rule == RunnerRule::kResultFetch) return {};
@@ -177,7 +194,7 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
 
   StoreResult result = Target(PayoutFileName(*day));
   std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kPayoutLineLength);
+  Existing existing = LoadExisting(result, lines, kPayoutLineLength, kPayoutFileByteLimit);
   if (existing == Existing::kUnreadable) return result;
   if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
@@ -193,7 +210,7 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
 StoreResult RaceDayStore::FillRaceFile(const std::string& fileName) {
   StoreResult result = Target(fileName);
   std::vector<std::string> lines;
-  if (LoadExisting(result, lines, kRaceLineLength) != Existing::kLoaded) return result;
+  if (LoadExisting(result, lines, kRaceLineLength, kRaceFileByteLimit) != Existing::kLoaded) return result;
   if (lines.size() >= kRaceFileFullLines) return result;
   NormaliseLines(lines, kRaceLineLength, kRaceFileFullLines);
   Save(result, lines);
@@ -215,9 +232,13 @@ StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceS
 
   StoreResult result = Target(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName));
   size_t first = static_cast<size_t>(raceSlot) * kSnapshotsPerRace;
-  // The fetch never creates odds files; a short file gets the slot's lines.
+  // The fetch never creates odds files (the day load does); a short file gets
+  // the slot's lines.
   std::vector<std::string> lines;
-  if (LoadExisting(result, lines, length, first + kSnapshotsPerRace) != Existing::kLoaded) return result;
+  const std::uintmax_t limit = win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit;
+  Existing existing = LoadExisting(result, lines, length, limit, first + kSnapshotsPerRace);
+  if (existing == Existing::kMissing) result.error = Sjis("オッズファイルがありません");
+  if (existing != Existing::kLoaded) return result;
   int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], *line);
   if (snapshot < 0) return result;  // not later than what is stored
   size_t at = first + static_cast<size_t>(snapshot);

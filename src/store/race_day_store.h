@@ -63,8 +63,8 @@ class RaceDayStore {
   // Odds fetch: an O1 or O2 record of race slot `raceSlot` (0-35) of the day
   // `dayName` goes into the next snapshot line 3i..3i+2 of the day's .jvO1 or
   // .jvO2 file, in order of announcement time (see PlaceSnapshot). Records of
-  // data kind "0" or "9", without a race number, or for a day without odds
-  // files are not stored; the odds file is never created here.
+  // data kind "0" or "9" or without a race number are not stored. The odds
+  // file is never created here: a day without it fails with a reason.
   StoreResult StoreOddsSnapshot(const std::string& record, int raceSlot, const std::string& dayName);
   // The same, with the slot and the day found from the day's race texts in
   // slot order (see FindSnapshotSlot).

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "text/fields.h"
 #include "text/save_fault.h"
 #include "text/sjis.h"
+#include "text/temp_files.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -123,39 +124,48 @@ std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_vie
   return names;
 }
 
-std::optional<std::string> ReadFileBytes(std::string_view sjisPath) {
+ReadStatus ReadFileBounded(std::string_view sjisPath, std::uintmax_t maxBytes, std::string& bytes) {
+  bytes.clear();
   fs::path path = ToFsPath(sjisPath);
   std::error_code ec;
+  if (!fs::exists(path, ec)) return ec ? ReadStatus::kUnreadable : ReadStatus::kMissing;
   // A folder opens for reading on POSIX but fails on the first read.
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  if (!fs::is_regular_file(path, ec)) return ReadStatus::kUnreadable;
+  std::uintmax_t size = fs::file_size(path, ec);
+  if (!ec && size > maxBytes) return ReadStatus::kTooLarge;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) return ReadStatus::kUnreadable;
   // istream::read turns a failing read into badbit; a stream iterator would
-  // let the library's exception escape instead.
-  std::string bytes;
+  // let the library's exception escape instead. The limit holds for a file
+  // that grows while it is read, too.
   char buf[1 << 16];
   while (in) {
     in.read(buf, sizeof buf);
     bytes.append(buf, static_cast<size_t>(in.gcount()));
+    if (bytes.size() > maxBytes) {
+      bytes.clear();
+      return ReadStatus::kTooLarge;
+    }
   }
-  if (in.bad()) return std::nullopt;
+  if (in.bad()) {
+    bytes.clear();
+    return ReadStatus::kUnreadable;
+  }
+  return ReadStatus::kRead;
+}
+
+std::optional<std::string> ReadFileBytes(std::string_view sjisPath, std::uintmax_t maxBytes) {
+  std::string bytes;
+  if (ReadFileBounded(sjisPath, maxBytes, bytes) != ReadStatus::kRead) return std::nullopt;
   return bytes;
 }
-
-namespace {
-
-std::string TempSuffix() {
-  static std::mt19937_64 rng{std::random_device{}()};
-  return ".tmp" + std::to_string(rng() % 1000000000ULL);
-}
-
-}  // namespace
 
 SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
   SaveResult result;
   fs::path target = ToFsPath(sjisPath);
+  RemoveStaleTemporaryFiles(target.parent_path());
   fs::path temp = target;
-  temp += TempSuffix();
+  temp += TemporarySuffix();
   const ScopedSaveFault* fault = ScopedSaveFault::For(sjisPath);
   const auto failsAt = [fault](SaveFaultStage stage) { return fault != nullptr && fault->stage() == stage; };
 #ifdef _WIN32
@@ -242,14 +252,21 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return out;
 }
 
-std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath) {
-  auto bytes = ReadFileBytes(sjisPath);
+std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath, std::uintmax_t maxBytes) {
+  auto bytes = ReadFileBytes(sjisPath, maxBytes);
   if (!bytes) return std::nullopt;
   return SplitLines(*bytes);
 }
 
 SaveResult SaveLines(std::string_view sjisPath, const std::vector<std::string>& lines) {
   return WriteFileAtomic(sjisPath, JoinLines(lines));
+}
+
+void ReportFileSizeLimitAsWriteFailure() {
+#ifdef SIGXFSZ
+  // Ignored, the signal lets the write return EFBIG, which the save reports.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 // encoding here and nowhere else: UTF-8 on POSIX, UTF-16 on Windows.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -40,8 +41,19 @@ std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_vie
 // True when `name` matches the wildcard `pattern` (ASCII case-insensitive).
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
-// The whole file as bytes; nullopt when it does not exist or cannot be read.
-std::optional<std::string> ReadFileBytes(std::string_view sjisPath);
+// The most a reader without a layout of its own takes in: far more than any
+// settings file, log or report reaches, far less than would exhaust memory.
+inline constexpr std::uintmax_t kReadLimitBytes = 64ull << 20;
+
+enum class ReadStatus { kRead, kMissing, kUnreadable, kTooLarge };
+
+// The whole file into `bytes` when it holds at most `maxBytes`; a larger file
+// is not read (kTooLarge) and `bytes` stays empty.
+ReadStatus ReadFileBounded(std::string_view sjisPath, std::uintmax_t maxBytes, std::string& bytes);
+
+// The whole file as bytes; nullopt when it does not exist, cannot be read or
+// is larger than `maxBytes`.
+std::optional<std::string> ReadFileBytes(std::string_view sjisPath, std::uintmax_t maxBytes = kReadLimitBytes);
 
 // Result of a save: ok, or the platform's message of what went wrong.
 struct SaveResult {
@@ -62,8 +74,13 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // Joins lines, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// The text file as lines; nullopt when it does not exist or cannot be read.
-std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath);
+// The text file as lines; nullopt when it does not exist, cannot be read or
+// is larger than `maxBytes`.
+std::optional<std::vector<std::string>> LoadLines(std::string_view sjisPath, std::uintmax_t maxBytes = kReadLimitBytes);
+
+// A file-size limit of the process (ulimit -f) makes a write fail like a full
+// disk instead of ending the program by a signal. Called once at start.
+void ReportFileSizeLimitAsWriteFailure();
 
 // Saves the lines whole with CR LF, atomically.
 SaveResult SaveLines(std::string_view sjisPath, const std::vector<std::string>& lines);

@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "codes/jv_message.h"
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
+#include "text/files.h"
 
 namespace tw::test {
 namespace {
@@ -100,7 +103,7 @@ TEST_F(OddsFetchTest, SnapshotsFollowTheAnnouncementTimes) {
   };
   fetch("05120930");
   auto lines = DataLines(WinFile());
-  ASSERT_EQ(lines.size(), 24u);
+  ASSERT_EQ(lines.size(), 108u);
   for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(IsBlank(lines[i]), i != 15) << i;
 
   fetch("05120930");  // equal time: not strictly later
@@ -113,6 +116,18 @@ TEST_F(OddsFetchTest, SnapshotsFollowTheAnnouncementTimes) {
   EXPECT_EQ(Field(lines[15], 28, 8), "05120930");
   EXPECT_EQ(Field(lines[16], 28, 8), "05121015");
   EXPECT_EQ(Field(lines[17], 28, 8), "05121520");
+}
+
+TEST_F(OddsFetchTest, AMissingOddsFileIsToldOnceNotDroppedSilently) {
+  std::filesystem::remove(ToFsPath(JoinPath(data, WinFile())));
+  host.onReload = nullptr;  // a reload would create it again
+  jv.rtOpenResults = {0};
+  for (const char* t : {"05120930", "05120940", "05120950"}) jv.QueueRecord(Win(1, t));
+  FetchTally tally = fetcher.FetchQueuedRaces({day.Key("05", 1)});
+  EXPECT_EQ(tally.stored, 0);
+  EXPECT_EQ(tally.failures, 1);
+  ASSERT_EQ(LogLines().size(), 1u);
+  EXPECT_NE(LogLines()[0].find("オッズファイルがありません"), std::string::npos) << LogLines()[0];
 }
 
 TEST_F(OddsFetchTest, RecordsOfOtherRacesKindsAndTypesAreDropped) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <random>
 
@@ -325,6 +326,63 @@ TEST_F(LoadRaceDayTest, DamagedFilesLoadWithoutCrashing) {
     }
     EXPECT_EQ(list.rows(), static_cast<int>(list.slots.size()));
   }
+}
+
+TEST_F(LoadRaceDayTest, DamagedLinesAreCountedPerFile) {
+  for (int r = 1; r <= 8; ++r) day.AddSampleSnapshot(day.AddRace("05", r, 14), 1, 9, 30);
+  day.Write();
+  LoadRaceDayResult clean = LoadDay(day.dayName());
+  EXPECT_TRUE(clean.problems.empty());
+
+  auto race = *LoadLines(day.RaceFilePath());
+  race[2].resize(300);
+  ASSERT_TRUE(SaveLines(day.RaceFilePath(), race));
+  std::string o1 = *ReadFileBytes(day.FilePath(".jvO1"));
+  o1[962 * 4 + 100] = '\0';
+  ASSERT_TRUE(WriteFileAtomic(day.FilePath(".jvO1"), o1));
+  LoadRaceDayResult damaged = LoadDay(day.dayName());
+  ASSERT_EQ(damaged.problems.size(), 2u);
+  EXPECT_EQ(damaged.problems[0].file, day.RaceFilePath());
+  EXPECT_EQ(damaged.problems[0].kind, DayFileProblem::Kind::kDamagedLines);
+  EXPECT_GE(damaged.problems[0].lines, 1);
+  EXPECT_EQ(damaged.problems[1].file, day.FilePath(".jvO1"));
+  EXPECT_EQ(damaged.problems[1].lines, 1);
+  EXPECT_EQ(SjisToUtf8(DayFileProblemText(damaged.problems[1])),
+            "壊れた行があります（1行）：" + SjisToUtf8(day.FilePath(".jvO1")));
+}
+
+TEST_F(LoadRaceDayTest, HostileRaceFilesNeverMakeLargeOddsFiles) {
+  ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), std::string(20000, '\n')));
+  LoadRaceDayResult result = LoadDay(day.dayName());
+  EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
+  EXPECT_LE(model->raceCount, 36);
+  EXPECT_EQ(std::filesystem::file_size(ToFsPath(day.FilePath(".jvO2"))), 108u * 2042u);
+  ASSERT_FALSE(result.problems.empty());
+  EXPECT_EQ(result.problems[0].kind, DayFileProblem::Kind::kDamagedLines);
+
+  std::filesystem::remove(ToFsPath(day.FilePath(".jvO1")));
+  std::filesystem::remove(ToFsPath(day.FilePath(".jvO2")));
+  ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), std::string(1 << 20, '\n')));
+  result = LoadDay(day.dayName());
+  EXPECT_EQ(result.outcome, LoadOutcome::kRaceFileUnreadable);
+  ASSERT_EQ(result.problems.size(), 1u);
+  EXPECT_EQ(result.problems[0].kind, DayFileProblem::Kind::kTooLarge);
+  EXPECT_FALSE(FileExists(day.FilePath(".jvO1")));
+}
+
+TEST_F(LoadRaceDayTest, OddsFilesThatCannotBeCreatedAreTold) {
+  for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 14);
+  day.Write();
+  std::filesystem::create_directories(ToFsPath(day.FilePath(".jvO1")) / "x");  // the name is taken
+  std::filesystem::remove(ToFsPath(day.FilePath(".jvO2")));
+  LoadRaceDayResult result = LoadDay(day.dayName());
+  EXPECT_EQ(result.outcome, LoadOutcome::kLoaded);
+  bool told = false;
+  for (const auto& problem : result.problems) {
+    if (problem.kind == DayFileProblem::Kind::kNotCreated && problem.file == day.FilePath(".jvO1")) told = true;
+  }
+  EXPECT_TRUE(told);
+  EXPECT_TRUE(FileExists(day.FilePath(".jvO2")));
 }
 
 TEST_F(LoadRaceDayTest, RaceFileThatCannotBeReadEndsTheLoad) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "support/fake_user_port.h"
 #include "support/temp_dir.h"
 #include "text/files.h"
@@ -59,6 +62,30 @@ TEST_F(ErrorLogTest, AppendShowsTheMessageThenLogsIt) {
 TEST_F(ErrorLogTest, AppendWithoutALogCreatesIt) {
   ASSERT_TRUE(log.Append("x"));
   EXPECT_EQ(test::ReadBytes(path), Sjis("【エラー】09:05:07：x") + "\r\n");
+}
+
+TEST_F(ErrorLogTest, TrimCutsALongLogAndLeavesAShortOneAlone) {
+  std::vector<std::string> old;
+  for (int i = 1; i <= 150; ++i) old.push_back("line " + std::to_string(i));
+  ASSERT_TRUE(SaveLines(path, old));
+  ASSERT_TRUE(log.Trim());
+  auto lines = LoadLines(path);
+  ASSERT_EQ(lines->size(), 100u);
+  EXPECT_EQ(lines->front(), "line 51");
+  const auto written = std::filesystem::last_write_time(path);
+  std::filesystem::last_write_time(path, written - std::chrono::seconds(10));
+  ASSERT_TRUE(log.Trim());
+  EXPECT_EQ(std::filesystem::last_write_time(path), written - std::chrono::seconds(10)) << "not rewritten";
+}
+
+TEST_F(ErrorLogTest, AnUnreadableLogIsNeverReplaced) {
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(log.Append("msg"));
+  EXPECT_FALSE(log.Start("/app"));
+  EXPECT_FALSE(log.Trim());
+  EXPECT_FALSE(log.lastError().empty());
+  EXPECT_EQ(ui.status, "msg") << "the message is still shown";
+  EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
 TEST_F(ErrorLogTest, FailedSaveIsReportedAndTheMessageStillShown) {

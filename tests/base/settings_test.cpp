@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -57,17 +58,47 @@ TEST_F(SettingsTest, IntegersThatAreNotIntegersGiveTheDefault) {
   EXPECT_EQ(settings.ReadInteger(Number("Time", "huge", 1)), 1);
 }
 
-TEST_F(SettingsTest, ReadsTakeAValueOutsideTheRangeAsItIs) {
-  Store("[Time]\r\ndelay=40\r\nAutoRdataGet=2\r\n");
-  EXPECT_EQ(settings.ReadInteger(setting::kFetchDelay), 40);
-  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 2);
+TEST_F(SettingsTest, ReadsKeepAValueEditedByHandWithinTheRange) {
+  // A result interval of 0 would fetch results back to back all day.
+  Store("[Time]\r\ndelay=40\r\nAutoRdataGet=0\r\n[locate]\r\ntop=2147483647\r\nleft=-2147483648\r\n");
+  EXPECT_EQ(settings.ReadInteger(setting::kFetchDelay), 15);
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 5);
+  EXPECT_EQ(settings.ReadInteger(setting::kMainWindowTop), 32767);
+  EXPECT_EQ(settings.ReadInteger(setting::kMainWindowLeft), -32768);
+  Store("[Time]\r\ndelay=-3\r\nAutoRdataGet=2147483647\r\n");
+  EXPECT_EQ(settings.ReadInteger(setting::kFetchDelay), 0);
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 59);
+}
+
+TEST_F(SettingsTest, AnUnreadableFileIsNeverReplaced) {
+  std::filesystem::create_directory(path);  // exists, but reads fail
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 15);
+  std::string error;
+  EXPECT_FALSE(settings.WriteRaw(setting::kResultInterval, "20", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST_F(SettingsTest, AnEditWhileRunningIsReadAndAWriteIsSeenAtOnce) {
+  Store("[Time]\r\nAutoRdataGet=20\r\n");
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 20);
+  Store("[Time]\r\nAutoRdataGet=30\r\n");  // the same size: the time tells
+  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 30);
+  Store("[Time]\r\nAutoRdataGet=7\r\n");  // another size
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 7);
+  ASSERT_TRUE(settings.WriteInteger(setting::kResultInterval, 9));
+  EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 9);
+  Settings other(path);
+  ASSERT_TRUE(other.WriteInteger(setting::kFetchDelay, 4));
+  EXPECT_EQ(settings.ReadInteger(setting::kFetchDelay), 4);
 }
 
 TEST_F(SettingsTest, WritesKeepNumbersWithinTheirRange) {
   ASSERT_TRUE(settings.WriteInteger(setting::kFetchDelay, 16));
   ASSERT_TRUE(settings.WriteInteger(setting::kResultInterval, 4));
-  ASSERT_TRUE(settings.WriteInteger(setting::kMainWindowTop, -30));  // no range
-  EXPECT_EQ(test::ReadBytes(path), "[Time]\r\ndelay=15\r\nAutoRdataGet=5\r\n\r\n[locate]\r\ntop=-30\r\n");
+  ASSERT_TRUE(settings.WriteInteger(setting::kMainWindowTop, -40000));
+  EXPECT_EQ(test::ReadBytes(path), "[Time]\r\ndelay=15\r\nAutoRdataGet=5\r\n\r\n[locate]\r\ntop=-32768\r\n");
 }
 
 TEST_F(SettingsTest, BooleansAreOneAndZero) {

@@ -121,7 +121,7 @@ TEST_F(ImportFixture, FillsSnapshotsAtThePlannedTimes) {
   Lines race1 = {Announcement(Key(1), "0512", 9, 14), Announcement(Key(1), "0512", 9, 31),
                  Announcement(Key(1), "0512", 15, 0)};
   WriteViewerFile(1, ".jvO1", race1);
-  Lines race11 = {Announcement(Key(11), "0512", 10, 0), Announcement(Key(11), "0512", 15, 14, 2040)};
+  Lines race11 = {Announcement(Key(11), "0512", 10, 0, 2040), Announcement(Key(11), "0512", 15, 14, 2040)};
   WriteViewerFile(11, ".jvO2", race11);
   // Race 4 has only sales of the day before.
   WriteViewerFile(4, ".jvO1", {Announcement(Key(4), "0511", 9, 30)});
@@ -202,6 +202,29 @@ TEST_F(ImportFixture, ShortOddsFileIsPaddedWithBlankLines) {
   ASSERT_EQ(o2.size(), 9u);
   for (int k = 0; k < 6; ++k) EXPECT_EQ(o2[k], std::string(2040, ' ')) << k;
   EXPECT_EQ(o2[8], lines[0]);
+}
+
+TEST_F(ImportFixture, LinesOfAnotherLengthAreRefusedAndNeverShiftOtherSlots) {
+  WriteOddsFiles(36);
+  Lines before = Odds(".jvO1");
+  before[3] = Announcement(Key(2), "0512", 9, 0);  // a snapshot fetched live
+  ASSERT_TRUE(SaveLines(OddsPath(".jvO1"), before));
+  AddRace(0, 1, "0915", "0930", "");
+  AddRace(1, 2, "0930", "1000", "");
+  // Every line of race 1's file is one byte short; one of race 2's is long.
+  WriteViewerFile(1, ".jvO1", {Announcement(Key(1), "0512", 9, 15, 959), Announcement(Key(1), "0512", 9, 30, 959)});
+  WriteViewerFile(2, ".jvO1", {Announcement(Key(2), "0512", 9, 30, 961), Announcement(Key(2), "0512", 9, 58)});
+  ImportResult result = Import();
+  ASSERT_EQ(result.outcome, ImportOutcome::kImported);
+  EXPECT_EQ(result.refused, (RefusedCounts{3, 0}));
+  Lines o1 = Odds(".jvO1");
+  ASSERT_EQ(o1.size(), 108u);
+  for (const auto& line : o1) ASSERT_EQ(line.size(), 960u);
+  EXPECT_EQ(o1[0], std::string(960, ' ')) << "race 1 gets nothing";
+  EXPECT_EQ(o1[3], Announcement(Key(2), "0512", 9, 58)) << "the nearest line of the right length";
+  for (size_t k = 6; k < o1.size(); ++k) EXPECT_EQ(o1[k], before[k]) << k;
+  EXPECT_EQ(SjisToUtf8(result.message).substr(SjisToUtf8(result.message).rfind("\r\n") + 2),
+            "長さの合わない行（単複枠：3行、馬連：0行）は取りこみませんでした。");
 }
 
 TEST_F(ImportFixture, FailingOddsFileStopsAndKeepsEarlierSlots) {

@@ -21,6 +21,15 @@ TEST(DayFiles, DayNameRefusesADateThatIsNotAllDigits) {
   EXPECT_FALSE(DayNameOf("").has_value());
 }
 
+TEST(DayFiles, OnlyDaysOfTheCalendarNameADay) {
+  for (const char* good : {"20240229", "20000229", "00010101", "99991231", "20241130"})
+    EXPECT_TRUE(IsCalendarDate(good)) << good;
+  for (const char* bad : {"99999999", "20230229", "19000229", "00000101", "20241301", "20240001", "20240431",
+                          "20240100", "2024051", "202405121"})
+    EXPECT_FALSE(IsCalendarDate(bad)) << bad;
+  EXPECT_FALSE(DayNameOf("RA00000000099999999").has_value());
+}
+
 TEST(DayFiles, PartsOfADayNameAsWritten) {
   DayNameParts parts = PartsOfDayName(Sjis("2024年05月12日"));
   EXPECT_EQ(parts.year, "2024");

@@ -56,6 +56,9 @@ TEST(HitReport, WritesReportAndCumulativeList) {
   EXPECT_TRUE(port.events.empty());
 
   EXPECT_EQ(HitReportFileName(day.model), "TK20240512.txt");
+  RaceDayModel damaged;
+  damaged.slots[0].race.replace(11, 8, "2024/../");
+  EXPECT_EQ(HitReportFileName(damaged), "") << "no name from a date that is none";
   EXPECT_EQ(result.reportPath, JoinPath(upload, "TK20240512.txt"));
   ASSERT_EQ(result.reportLines.size(), 4u);
   EXPECT_EQ(result.reportLines.front(), HitReportHeaderLine());

@@ -70,7 +70,7 @@ class OddsFiles : public ::testing::Test {
   }
 };
 
-TEST_F(OddsFiles, CreatedWithThreeBlankLinesPerRaceLine) {
+TEST_F(OddsFiles, CreatedWithThreeBlankLinesForEachOfTheDaysSlots) {
   RaceLines(6);
   CreateOddsFiles(raceFile);
   EXPECT_FALSE(FileExists(win)) << "6 race lines or fewer get no odds files";
@@ -79,8 +79,21 @@ TEST_F(OddsFiles, CreatedWithThreeBlankLinesPerRaceLine) {
   auto results = CreateMissingOddsFiles(raceFile);
   ASSERT_EQ(results.size(), 2u);
   EXPECT_TRUE(results[0].stored && results[1].stored);
-  EXPECT_EQ(FileLines(win), std::vector<std::string>(72, Blank(960)));
-  EXPECT_EQ(FileLines(quinella), std::vector<std::string>(72, Blank(2040)));
+  EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
+  EXPECT_EQ(FileLines(quinella), std::vector<std::string>(108, Blank(2040)));
+}
+
+TEST_F(OddsFiles, AHostileRaceFileNeverMakesLargerOddsFiles) {
+  ASSERT_TRUE(WriteFileAtomic(raceFile, std::string(20000, '\n')));  // 20,000 lines, no race
+  CreateOddsFiles(raceFile);
+  EXPECT_EQ(FileLines(win).size(), 108u);
+  EXPECT_EQ(FileLines(quinella).size(), 108u);
+
+  std::filesystem::remove(ToFsPath(win));
+  std::filesystem::remove(ToFsPath(quinella));
+  ASSERT_TRUE(WriteFileAtomic(raceFile, std::string(1 << 20, '\n')));  // larger than any race file
+  EXPECT_TRUE(CreateMissingOddsFiles(raceFile).empty());
+  EXPECT_FALSE(FileExists(win));
 }
 
 TEST_F(OddsFiles, ExistingFilesAreKeptAndBlankRaceLinesCount) {
@@ -150,7 +163,9 @@ TEST_F(Snapshots, RejectedRecordsLeaveTheFileUntouched) {
   EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
 
   std::string otherDay = Sjis("2024年05月13日");
-  EXPECT_FALSE(store.StoreOddsSnapshot(rec, 0, otherDay).stored);
+  StoreResult missing = store.StoreOddsSnapshot(rec, 0, otherDay);
+  EXPECT_FALSE(missing.stored);
+  EXPECT_TRUE(missing.failed()) << "a day without its odds file loses the record: that is told";
   EXPECT_FALSE(FileExists(JoinPath(dir.str(), otherDay + ".jvO1"))) << "the fetch never creates odds files";
 }
 

@@ -149,6 +149,16 @@ TEST_F(RaceFile, RecordsThatFailATestAreSkipped) {
   badDate.replace(11, 8, "2024/../");
   EXPECT_FALSE(store.StoreRaceRecord(badDate).stored);
   EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(store.StoreRaceRecord(Race("99999999", "05", 1)).stored) << "no such day";
+  EXPECT_FALSE(store.StoreRaceRecord(Race("20230229", "05", 1)).stored) << "no leap year";
+  EXPECT_FALSE(store.StoreRaceRecord(Race("20240512", "99", 1)).stored) << "no such course";
+  std::string nulMeeting = Race("20240512", "05", 1);
+  nulMeeting[21] = '\0';
+  EXPECT_FALSE(store.StoreRaceRecord(nulMeeting).stored) << "meeting not in digits";
+  std::string spacedRace = Race("20240512", "05", 1);
+  spacedRace[25] = ' ';
+  EXPECT_FALSE(store.StoreRaceRecord(spacedRace).stored) << "race not in digits";
+  EXPECT_TRUE(ListFolder(dir.str(), "*").empty()) << "no file of any name";
   EXPECT_TRUE(store.createdRaceFiles().empty());
 }
 
@@ -199,6 +209,15 @@ TEST_F(RaceFile, FillLeavesFullAndMissingFilesAlone) {
   EXPECT_EQ(FileLines(path).size(), 37u);
   EXPECT_FALSE(store.FillRaceFile(Sjis("2024年05月13日.jvRA")).stored);
   EXPECT_FALSE(FileExists(JoinPath(dir.str(), Sjis("2024年05月13日.jvRA"))));
+}
+
+TEST_F(RaceFile, AFileLargerThanItsLayoutIsNeverReplaced) {
+  ASSERT_TRUE(WriteFileAtomic(path, std::string(200000, '\n')));
+  store.StartDownload(20240505);
+  auto result = store.StoreRaceRecord(Race("20240512", "05", 1));
+  EXPECT_FALSE(result.stored);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(std::filesystem::file_size(ToFsPath(path)), 200000u);
 }
 
 TEST_F(RaceFile, FailedSaveIsReportedNotStored) {

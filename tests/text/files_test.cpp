@@ -62,6 +62,19 @@ TEST(ReadFileBytes, LargeAndBinaryFiles) {
   EXPECT_EQ(ReadFileBytes(dir.file("empty")), "");
 }
 
+TEST(ReadFileBounded, ALargerFileIsNotRead) {
+  test::TempDir dir;
+  test::WriteBytes(dir.file("f"), std::string(1000, 'x'));
+  std::string bytes = "old";
+  EXPECT_EQ(ReadFileBounded(dir.file("f"), 999, bytes), ReadStatus::kTooLarge);
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_EQ(ReadFileBounded(dir.file("f"), 1000, bytes), ReadStatus::kRead);
+  EXPECT_EQ(bytes.size(), 1000u);
+  EXPECT_EQ(ReadFileBounded(dir.file("none"), 1000, bytes), ReadStatus::kMissing);
+  EXPECT_EQ(ReadFileBounded(dir.str(), 1000, bytes), ReadStatus::kUnreadable);
+  EXPECT_FALSE(LoadLines(dir.file("f"), 10).has_value());
+}
+
 TEST(WriteFileAtomic, ReplacesWholeAndLeavesNoTemporaryFile) {
   test::TempDir dir;
   std::string path = dir.file("f.jvO1");
