@@ -107,7 +107,11 @@ void AcquisitionActions::OpenOddsFetchWindow() { odds_->OpenOddsFetchWindow(); }
 void AcquisitionActions::OpenOddsWindow() {
   {
     OddsFetchWindow form(*context_, nullptr, w_.window);
-    form.printerProvider = w_.printer;
+    form.printer = w_.printer;
+    form.scheduleAfterFetch = [this] {
+      ReloadDay();
+      return MakeScheduleGrid(context_->model, DayText());
+    };
     form.Fill(MakeScheduleGrid(context_->model, DayText()));
     form.exec();
   }

@@ -21,13 +21,13 @@ class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QTimer;
-class QPrinter;
 class QWidget;
 
 namespace tw {
 
 class AppShell;
 class QtUserPort;
+class SharedPrinter;
 
 // The main window's parts. Null actions are left alone; without a schedule
 // timer the glue keeps its own.
@@ -45,7 +45,7 @@ struct AcquisitionWidgets {
   QAction* fetchResults = nullptr;
   QAction* fetchDelay = nullptr;
   QAction* resultInterval = nullptr;
-  std::function<QPrinter*()> printer;  // where the schedule prints
+  SharedPrinter* printer = nullptr;  // where the schedule prints
 };
 
 // What the glue asks of the main window.

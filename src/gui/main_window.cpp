@@ -103,7 +103,7 @@ void MainWindow::ConnectAcquisition() {
   w.fetchResults = action("FetchResults");
   w.fetchDelay = action("FetchDelayItem");
   w.resultInterval = action("ResultIntervalItem");
-  w.printer = [this] { return &print_->printer(); };
+  w.printer = &print_->sharedPrinter();
   AcquisitionCallbacks cb;
   cb.reloadDay = [this] { LoadChosenDay(); };
   cb.showRace = [this] { ShowRaceOfRow(raceListBox_->currentRow()); };

@@ -25,6 +25,7 @@
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "gui/shared_printer.h"
 #include "main_window_fixture.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
@@ -43,6 +44,7 @@ class AcquisitionWindowsTest : public QObject {
  private Q_SLOTS:
   void downloadWindow();
   void oddsWindow();
+  void oddsWindowShowsADayOf24Races();
   void settingDialogs();
   void mainWindowCommands();
 };
@@ -129,11 +131,16 @@ void AcquisitionWindowsTest::oddsWindow() {
   QCOMPARE(form.grid()->item(0, 1)->background().color(), QColor(Qt::white));
   // The schedule prints as a ruled table; here into a PDF file.
   QVERIFY(form.printButton()->isEnabled());
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
+  SharedPrinter printer;
+  form.printer = &printer;
+  if (!printer.HasTarget()) {
+    form.PrintSchedule();
+    QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:プリンタが登録されていません"}));
+    d.ui.events.clear();
+  }
+  printer.printer().setOutputFormat(QPrinter::PdfFormat);
   const QString pdf = d.dir.path() + "/schedule.pdf";
-  printer.setOutputFileName(pdf);
-  form.printerProvider = [&] { return &printer; };
+  printer.printer().setOutputFileName(pdf);
   form.PrintSchedule();
   QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
   QCOMPARE(form.fetchButton()->text(), FromUtf8("ｵｯｽﾞを今すぐ取得"));
@@ -147,12 +154,47 @@ void AcquisitionWindowsTest::oddsWindow() {
   d.ui.events.clear();
   d.jv.rtOpenResults = {0};
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
+  // The grid shows the new snapshot's time as soon as the run has stored it.
+  form.scheduleAfterFetch = [&] {
+    NullRaceDayView view;
+    LoadRaceDay(d.model, d.list, d.data, d.day.dayName(), d.settings, d.clock, view);
+    return MakeScheduleGrid(d.model, d.day.dayName());
+  };
+  QCOMPARE(form.grid()->item(2, 3)->text(), QString());
   form.FetchNow();
+  QCOMPARE(form.grid()->item(2, 3)->text(), QString("09:30"));
+  QCOMPARE(form.checkList()->item(2)->checkState(), Qt::Checked);
   QCOMPARE(form.progressBar()->value(), 100);
   QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み中:東京 3R"));
   QCOMPARE(QString::fromStdString(d.ui.events.back()), FromUtf8("inform:データ作成が完了しました。"));
   auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
+}
+
+void AcquisitionWindowsTest::oddsWindowShowsADayOf24Races() {
+  Day d;
+  DayBuilder two(d.data, 2024, 5, 19);
+  for (const char* course : {"07", "08"})
+    for (int r = 1; r <= 12; ++r) two.AddRace(course, r, 16, "1500");
+  two.Write();
+  NullRaceDayView view;
+  LoadRaceDay(d.model, d.list, d.data, two.dayName(), d.settings, d.clock, view);
+  AcquisitionContext context = d.context();
+  OddsFetchWindow form(context, &d.ui);
+  form.Fill(MakeScheduleGrid(d.model, two.dayName()));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QTableWidget* grid = form.grid();
+  QCOMPARE(grid->rowCount(), 24);
+  // Every race on one line, every row and column in view.
+  QVERIFY(!grid->wordWrap());
+  const QString label = grid->item(12, 0)->text();
+  QVERIFY(grid->columnWidth(0) > grid->fontMetrics().horizontalAdvance(label));
+  QVERIFY(grid->rowViewportPosition(23) + grid->rowHeight(23) <= grid->viewport()->height());
+  const int last = grid->columnCount() - 1;
+  QVERIFY(grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width());
+  QListWidget* list = form.checkList();
+  QVERIFY(list->visualItemRect(list->item(23)).bottom() <= list->viewport()->height());
 }
 
 void AcquisitionWindowsTest::settingDialogs() {
