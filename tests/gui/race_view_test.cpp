@@ -4,7 +4,9 @@
 #include "view/race_view.h"
 
 #include <QAction>
+#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChart>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include "codes/pairs.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/race_view_cells.h"
 #include "gui/race_view_panel.h"
 #include "gui/share_chart_view.h"
 #include "main_window_fixture.h"
@@ -34,6 +37,7 @@ class RaceViewTest : public QObject {
   void deletionCommands();
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
+  void chartsShowHorseNumbersAndEmptyChartsAreBlank();
 };
 
 namespace {
@@ -267,6 +271,30 @@ void RaceViewTest::bracketModeDay() {
   QCOMPARE(f.label("BracketTimeLabel")->text(), FromUtf8("10時30分"));
   QCOMPARE(f.panel().findChild<QListWidget*>("BracketPopularityList2")->count(),
            static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
+}
+
+void RaceViewTest::chartsShowHorseNumbersAndEmptyChartsAreBlank() {
+  Fixture f;
+  f.ChooseDay();
+  f.w().raceListBox()->setCurrentRow(0);
+  // The change chart of race 1: its horses, read as numbers, never "...".
+  ShareChartView* change = f.panel().chart("WinChangeChart");
+  QBarCategoryAxis* axis = nullptr;
+  for (QAbstractAxis* a : change->chart()->axes())
+    if (auto* c = qobject_cast<QBarCategoryAxis*>(a)) axis = c;
+  QVERIFY(axis);
+  QVERIFY(!axis->truncateLabels());
+  const ChartSeries& series = f.panel().view().charts.winChange.series[0];
+  QCOMPARE(axis->count(), static_cast<int>(series.points.size()));
+  for (int i = 0; i < axis->count(); ++i) QCOMPARE(axis->at(i), ToQt(series.points[Index(i)].label).trimmed());
+  // Race 3 has no odds: its charts are blank, without axes or titles.
+  f.w().raceListBox()->setCurrentRow(2);
+  for (const char* name : {"SnapshotChart", "WinShareChart", "ShareGapChart"}) {
+    QChart* chart = f.panel().chart(name)->chart();
+    QVERIFY(chart->axes().isEmpty());
+    QVERIFY(chart->series().isEmpty());
+    QVERIFY(chart->title().isEmpty());
+  }
 }
 
 QTEST_MAIN(RaceViewTest)
