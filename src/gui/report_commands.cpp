@@ -4,11 +4,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
 #include "import/timeseries_folder.h"
 #include "import/timeseries_import.h"
@@ -55,12 +55,11 @@ void ReportCommands::ChooseTimeSeriesFolder() {
     return;
   }
   const std::string appFolder = shell_.paths().appFolder();
-  QFileDialog dialog(window_, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
-  dialog.setFileMode(QFileDialog::Directory);
-  dialog.setOption(QFileDialog::ShowDirsOnly, true);
-  dialog.setLabelText(QFileDialog::LookIn, ToQt(TimeSeriesFolderPrompt()));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  StoreChosenTimeSeriesFolder(FromQt(dialog.selectedFiles().first()));
+  FolderDialog dialog(window_, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolderPrompt()),
+                      ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
+  dialog.exec();
+  const QString chosen = dialog.chosenFolder();
+  if (!chosen.isEmpty()) StoreChosenTimeSeriesFolder(FromQt(chosen));
 }
 
 void ReportCommands::StoreChosenTimeSeriesFolder(const std::string& folder) {
