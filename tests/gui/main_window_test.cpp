@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -42,12 +43,17 @@ void MainWindowTest::captionMenusAndHeadings() {
   QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());
 
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("買い目"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), FromUtf8("オッズ"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), FromUtf8("連対馬"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), FromUtf8("軸条件7"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), FromUtf8("連条件5"));
+  // The heading rows stand in the grids' fixed headers.
+  auto heading = [&](JudgementGridKind kind, int column) {
+    return w.judgementGrid(kind)->horizontalHeaderItem(column)->text();
+  };
+  QCOMPARE(heading(JudgementGridKind::kBetList, 1), FromUtf8("買い目"));
+  QCOMPARE(heading(JudgementGridKind::kBetList, 2), FromUtf8("オッズ"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("　"));
+  QCOMPARE(heading(JudgementGridKind::kDecision, 3), FromUtf8("連対馬"));
+  QCOMPARE(heading(JudgementGridKind::kAxis, 8), FromUtf8("軸条件7"));
+  QCOMPARE(heading(JudgementGridKind::kPartner, 6), FromUtf8("連条件5"));
+  QVERIFY(!w.judgementGrid(JudgementGridKind::kAxis)->horizontalHeader()->isHidden());
 
   // The "F" button hides and shows the side panel.
   w.show();

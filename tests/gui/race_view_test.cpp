@@ -106,8 +106,16 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   // Quinella mode: only the quinella odds tab.
   QVERIFY(!f.w().tabs()->isTabVisible(4));
   QVERIFY(f.w().tabs()->isTabVisible(5));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->rowCount(), 15);
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kAxis)->item(14, 0)->text(), QString::number(BracketOfHorse(14, 14)));
+  // The heading row is the grids' fixed header; one table row per horse.
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->rowCount(), 14);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kAxis)->item(13, 0)->text(), QString::number(BracketOfHorse(14, 14)));
+  // Brackets 3 and 4 (red, blue) carry white digits, the light ones black.
+  for (int h = 1; h <= 14; ++h) {
+    QTableWidgetItem* bracket = f.w().judgementGrid(JudgementGridKind::kAxis)->item(h - 1, 0);
+    const int b = bracket->text().toInt();
+    const QColor expected = (b == 3 || b == 4) ? QColor(Qt::white) : QColor(Qt::black);
+    QCOMPARE(bracket->foreground().color(), expected);
+  }
 
   // The stepper shows race 2, which has two snapshots; the visible tab stays.
   f.w().tabs()->setCurrentIndex(1);
@@ -122,8 +130,12 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   QCOMPARE(f.label("Result1Label")->text(), QString());
   v = BuildRaceView(f.w().model(), 1);
   QCOMPARE(f.cell("AppendixGrid", 0, 3), ToQt(v.winChangeRank[1].text));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), static_cast<int>(v.grids[3].rows.size()));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
+  // The appendix and the results are light text on black like the other tables.
+  QCOMPARE(f.table("AppendixGrid")->item(0, 0)->foreground().color(), kLightText);
+  QCOMPARE(f.table("ResultsGrid")->item(0, 1)->foreground().color(), kLightText);
+  QVERIFY(!f.table("AppendixGrid")->styleSheet().contains("white"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), static_cast<int>(v.grids[3].rows.size()) - 1);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
 
   // Race 3 has no odds: header and results, empty tables, no snapshot buttons.
   f.w().raceListBox()->setCurrentRow(2);
@@ -142,8 +154,8 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   f.w().StepRace(+1);
   f.w().StepRace(+1);
   QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 4R"));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 2);
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 1);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("　"));
 }
 
 void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
