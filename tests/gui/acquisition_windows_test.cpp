@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QProgressBar>
@@ -215,6 +216,19 @@ void AcquisitionWindowsTest::settingDialogs() {
   interval.minutesBox()->setValue(30);
   interval.reject();  // closing without OK stores nothing
   QVERIFY(!d.settings.ReadRaw(setting::kResultInterval).has_value());
+
+  // 3 typed (below 5) and OK: 5 is stored.
+  MinutesDialog typed(ResultIntervalSetting(), d.settings);
+  typed.show();
+  QLineEdit* edit = typed.minutesBox()->findChild<QLineEdit*>();
+  edit->selectAll();
+  QTest::keyClicks(edit, "3");
+  QCOMPARE(typed.minutesBox()->text(), QString("3"));
+  QCOMPARE(typed.minutesBox()->value(), 15);
+  auto* ok = typed.findChild<QPushButton*>("OkButton");
+  ok->setFocus();  // the box loses the focus as the button is pressed
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QCOMPARE(d.settings.ReadInteger(setting::kResultInterval), 5);
 }
 
 void AcquisitionWindowsTest::mainWindowCommands() {
