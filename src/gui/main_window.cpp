@@ -184,10 +184,11 @@ void MainWindow::BuildActions() {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(FromUtf8("ﾌｧｲﾙ(&F)"));
   file->setObjectName("FileMenu");
+  file->addAction(action("ImportTimeSeries"));
+  file->addSeparator();
   file->addAction(action("FilePrintItem"));
   file->addAction(action("FilePrintSetupItem"));
   file->addSeparator();
-  file->addAction(action("ImportTimeSeries"));
   QMenu* erase = file->addMenu(FromUtf8("ｵｯｽﾞを消去(&E)"));
   erase->setObjectName("EraseMenu");
   QMenu* all3 = erase->addMenu(FromUtf8("３回分消去(&T)"));

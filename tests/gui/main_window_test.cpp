@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -35,6 +36,10 @@ void MainWindowTest::captionMenusAndHeadings() {
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
   QCOMPARE(menus, QStringList(
                       {FromUtf8("ﾌｧｲﾙ(&F)"), FromUtf8("ｵﾌﾟｼｮﾝ(&O)"), FromUtf8("ﾌｫﾙﾀﾞ指定(&D)"), FromUtf8("ﾍﾙﾌﾟ(&H)")}));
+  // The file menu opens with the time-series import.
+  QMenu* file = w.menuBar()->findChild<QMenu*>("FileMenu");
+  QVERIFY(file);
+  QCOMPARE(file->actions().first()->text(), FromUtf8("時系列ｵｯｽﾞより取得(&T)"));
   QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
   QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
   QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
