@@ -56,8 +56,13 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   BuildRaceView();
   ConnectPrinting();
   ui_.setStatusLabel(statusLabel_);
-  // Hints of menus and buttons appear in the status bar.
+  // Hints of menus and buttons appear in the status bar; the last failure of
+  // unattended work stays at its right end.
   statusBar()->showMessage(QString());
+  lastFailureLabel_ = new QLabel(this);
+  lastFailureLabel_->setObjectName("LastFailureLabel");
+  lastFailureLabel_->setStyleSheet("QLabel { color: #c00000; }");
+  statusBar()->addPermanentWidget(lastFailureLabel_);
 
   created_ = shell_.Create();
   if (!created_) return;
@@ -77,7 +82,7 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
 void MainWindow::ConnectReportsAndImport() {
   ReportCommands::WindowHooks hooks;
   hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
-  hooks.loadChosenDay = [this] { LoadChosenDay(); };
+  hooks.loadChosenDay = [this] { ReloadDay(); };
   reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
   connect(action("HitReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
@@ -104,8 +109,9 @@ void MainWindow::ConnectAcquisition() {
   w.fetchDelay = action("FetchDelayItem");
   w.resultInterval = action("ResultIntervalItem");
   w.printer = &print_->sharedPrinter();
+  w.lastFailure = lastFailureLabel_;
   AcquisitionCallbacks cb;
-  cb.reloadDay = [this] { LoadChosenDay(); };
+  cb.reloadDay = [this] { ReloadDay(); };
   cb.showRace = [this] { ShowRaceOfRow(raceListBox_->currentRow()); };
   cb.importPayouts = [this] {
     ImportPayouts(*model_, RaceDayPathsOf(shell_.paths().DataFolder(), FromQt(dateCombo_->currentText())).payout);
@@ -328,6 +334,7 @@ void MainWindow::WriteGridHeadings() { raceView_->ShowNothing(); }
 void MainWindow::FillDaySelector() {
   dateCombo_->clear();
   ClearRaceList();
+  raceList_.Clear();  // no row shows a race any more
   for (const std::string& day : MakeDayList(shell_.paths().DataFolder())) dateCombo_->addItem(ToQt(day));
   dateCombo_->setCurrentIndex(-1);
 }
@@ -425,6 +432,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (acquisition_ && !acquisition_->MayCloseWindow()) {
+    event->ignore();
+    return;
+  }
   if (created_) {
     shell_.SaveWindowPosition(pos().y(), pos().x(), width(), height());
   }

@@ -39,13 +39,17 @@ void ReportCommands::MakeHitReport(HitReportKind kind) {
         QApplication::processEvents();
       });
   if (!result.reportSaved) return;
-  // A failing open is ignored: the report is on the clipboard as well.
-  if (openReport) {
-    openReport(result.reportPath);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
-  }
+  const bool opened = openReport ? openReport(result.reportPath)
+                                 : QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
   QApplication::clipboard()->setText(ToQt(result.ReportText()));
+  if (!opened) {
+    // Nothing opened it (a desktop without a document opener): the run has
+    // ended all the same, and the user learns where the report is.
+    shell_.ui().Beep();
+    shell_.ui().Inform(
+        Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました：") +
+        result.reportPath);
+  }
 }
 
 void ReportCommands::ChooseTimeSeriesFolder() {

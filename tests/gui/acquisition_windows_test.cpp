@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 #include "analysis/load_race_day.h"
 #include "gui/acquisition_actions.h"
@@ -48,6 +50,7 @@ class AcquisitionWindowsTest : public QObject {
   void oddsWindowShowsADayOf24Races();
   void settingDialogs();
   void mainWindowCommands();
+  void closingDuringAFetchCancelsItFirst();
 };
 
 namespace {
@@ -233,47 +236,30 @@ void AcquisitionWindowsTest::settingDialogs() {
 
 void AcquisitionWindowsTest::mainWindowCommands() {
   test::MainWindowFixture f(true);
-  MainWindow& w = f.OpenWindow();
   AppShell& shell = *f.shell;
+  MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
   w.FillDaySelector();
-
-  // What the main window does to wire its acquisition commands.
-  AcquisitionWidgets widgets;
-  widgets.window = &w;
-  widgets.dateCombo = w.dateCombo();
-  widgets.raceListBox = w.raceListBox();
-  widgets.autoFetchCheck = w.autoFetchCheck();
-  widgets.resultTimer = w.resultTimer();
-  widgets.download = w.action("Download");
-  widgets.fetchOdds = w.action("FetchOdds");
-  widgets.fetchQueuedRaces = w.action("FetchQueuedRaces");
-  widgets.flashOdds = w.action("FlashOdds");
-  widgets.fetchResults = w.action("FetchResults");
-  widgets.fetchDelay = w.action("FetchDelayItem");
-  widgets.resultInterval = w.action("ResultIntervalItem");
-  AcquisitionCallbacks callbacks;
-  int reloads = 0;
-  callbacks.reloadDay = [&] {
-    ++reloads;
-    w.LoadChosenDay();
-  };
-  callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
-  callbacks.makeDayList = [&] { w.FillDaySelector(); };
-  AcquisitionActions acquisition(shell, f.qtPort, w.model(), widgets, callbacks);
-
+  // The window's own commands, as it wired them.
+  AcquisitionActions& acquisition = w.acquisition();
   QVERIFY(w.action("FetchOdds")->isEnabled());
   QVERIFY(w.action("FlashOdds")->isEnabled());
   QVERIFY(w.autoFetchCheck()->isEnabled());
   QCOMPARE(acquisition.scheduleTimer()->interval(), 40000);
   QVERIFY(!acquisition.scheduleTimer()->isActive());
 
+  // "読込後ﾃﾞｰﾀﾘｽﾄを消す": choosing the day hides the side panel.
+  w.action("CloseListAfterLoadItem")->trigger();
+  w.show();
   w.dateCombo()->setCurrentIndex(0);
-  w.LoadChosenDay();
+  Q_EMIT w.dateCombo()->activated(0);
   QVERIFY(w.raceListBox()->count() == 8);
+  QVERIFY(w.sidePanel()->isHidden());
+  w.action("ToggleRaceList")->trigger();
+  QVERIFY(!w.sidePanel()->isHidden());
   QVERIFY(w.resultTimer()->isActive());  // today's day arms the result timer
 
   w.autoFetchCheck()->click();  // today, final card: automatic fetching goes on
@@ -286,15 +272,64 @@ void AcquisitionWindowsTest::mainWindowCommands() {
 
   auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
   QVERIFY(jv);
+  // A failed flash-odds fetch stays in the status bar with its time...
   w.raceListBox()->setCurrentRow(4);
-  w.ShowRaceOfRow(4);
+  jv->rtOpenResults = {-1};
+  w.action("FlashOdds")->trigger();
+  QCOMPARE(w.statusLabel()->text(), QString());
+  QVERIFY(w.lastFailureLabel()->text().startsWith(FromUtf8("【エラー】09:00:00：")));
+  // ...until a fetch succeeds; the reload keeps the side panel in view.
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
   w.action("FlashOdds")->trigger();
-  QCOMPARE(reloads, 1);
-  QCOMPARE(w.statusLabel()->text(), QString());
+  QCOMPARE(w.lastFailureLabel()->text(), QString());
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
   QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
+  QVERIFY(!w.sidePanel()->isHidden());
+
+  // After a new day list no row shows a race.
+  w.FillDaySelector();
+  QCOMPARE(w.raceList().rows(), 0);
+  QVERIFY(w.raceList().slots.empty());
+  w.hide();
+}
+
+void AcquisitionWindowsTest::closingDuringAFetchCancelsItFirst() {
+  test::MainWindowFixture f(true);
+  MainWindow& w = f.OpenWindow();
+  DayBuilder day(f.shell->paths().DataFolder());
+  for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
+  day.Write();
+  w.FillDaySelector();
+  w.show();
+  w.dateCombo()->setCurrentIndex(0);
+  w.LoadChosenDay();
+  w.raceListBox()->setCurrentRow(2);
+  auto* jv = dynamic_cast<ScriptedJVLink*>(f.shell->jvlink());
+  jv->rtOpenResults = {0};
+  // A stream that is never ready: only a cancel ends the read loop.
+  for (int i = 0; i < 20000; ++i) jv->readResults.push_back({-3, "", ""});
+  bool asked = false;
+  QTimer::singleShot(0, &w, [&] {
+    // Closing in the middle of the fetch asks first...
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      asked = true;
+      QCOMPARE(box->text(), FromUtf8("データ取得中です。取得を中止して終了しますか？"));
+      box->button(QMessageBox::Yes)->click();
+    });
+    w.close();
+    QVERIFY(w.isVisible());  // ...and waits for the loop to end
+  });
+  w.action("FlashOdds")->trigger();
+  QVERIFY(asked);
+  QVERIFY(!w.isVisible());
+  QVERIFY(jv->readResults.size() > 19000);
+  const auto& calls = jv->calls;
+  const auto cancel = std::find(calls.begin(), calls.end(), "JVCancel()");
+  QVERIFY(cancel != calls.end());
+  QVERIFY(std::find(cancel, calls.end(), "JVClose()") != calls.end());
 }
 
 QTEST_MAIN(AcquisitionWindowsTest)
