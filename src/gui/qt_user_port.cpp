@@ -13,14 +13,18 @@ void QtUserPort::Beep() { QApplication::beep(); }
 
 namespace {
 
-// A text with line breaks of its own (the import summary) breaks only there;
-// others wrap to the box.
+// A text with line breaks of its own (the import summary) breaks only there,
+// the box as wide as its longest line; others wrap to the box.
 void SetMessage(QMessageBox& box, const std::string& sjis) {
   QString text = ToQt(sjis);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  box.setText(text);
-  if (text.contains(QLatin1Char('\n')))
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
+  if (!text.contains(QLatin1Char('\n'))) {
+    box.setText(text);
+    return;
+  }
+  box.setTextFormat(Qt::RichText);
+  box.setText(QStringLiteral("<p style=\"white-space:pre\">") +
+              text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) + QStringLiteral("</p>"));
 }
 
 }  // namespace
