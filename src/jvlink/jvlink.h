@@ -47,8 +47,7 @@ class JVLink {
 };
 
 // Creates the platform's JV-Link. Returns nullptr when it cannot be created
-// (on Windows: the COM class is not registered), which ends the program at
-// start-up.
+// (JV-Link is not installed), which ends the program at start-up.
 class JVLinkFactory {
  public:
   virtual ~JVLinkFactory() = default;
