@@ -63,6 +63,11 @@ inline constexpr SettingKey kCloseDataListAfterLoad{"datalist", "close", Setting
 // folder's "Feed", which the reader works out.
 inline constexpr SettingKey kStandInFeed{"StandIn", "feed", SettingType::kText};
 
+// Whether the stand-in takes the place of JV-Link where the COM control is
+// not installed; without it start-up tells the user to install JV-Link. On
+// platforms without COM the stand-in is the JV-Link whatever this says.
+inline constexpr SettingKey kStandInUse{"StandIn", "use", SettingType::kBool, 0};
+
 }  // namespace setting
 
 // The whole table, in the order above.
@@ -72,6 +77,7 @@ inline constexpr const SettingKey* kSettingKeys[] = {
     &setting::kPrintWindowWidth, &setting::kPrintWindowHeight,      &setting::kPrintZoom,
     &setting::kDownloadFromTime, &setting::kTimeSeriesFolder,       &setting::kFetchDelay,
     &setting::kResultInterval,   &setting::kCloseDataListAfterLoad, &setting::kStandInFeed,
+    &setting::kStandInUse,
 };
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -13,36 +14,14 @@
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "gui/shell_jvlink.h"
 #include "shell/app_shell.h"
+#include "text/files.h"
 #include "text/sjis.h"
 
 namespace tw {
 
 namespace {
-
-// The shell's JV-Link, looked up at every call: it is created at start-up and
-// may be missing; a call without one fails like a broken call would.
-class ShellJVLink : public JVLink {
- public:
-  explicit ShellJVLink(AppShell& shell) : shell_(shell) {}
-  int JVInit(const std::string& sid) override { return Get().JVInit(sid); }
-  int JVSetUIProperties() override { return Get().JVSetUIProperties(); }
-  JVOpenResult JVOpen(const std::string& spec, const std::string& from, int option) override {
-    return Get().JVOpen(spec, from, option);
-  }
-  int JVStatus() override { return Get().JVStatus(); }
-  JVReadResult JVRead(int& size) override { return Get().JVRead(size); }
-  int JVRTOpen(const std::string& spec, const std::string& key) override { return Get().JVRTOpen(spec, key); }
-  int JVCancel() override { return Get().JVCancel(); }
-  int JVClose() override { return Get().JVClose(); }
-
- private:
-  JVLink& Get() {
-    if (JVLink* jv = shell_.jvlink()) return *jv;
-    throw JVLinkCallError(Sjis("JV-Linkが作成されていません。"));
-  }
-  AppShell& shell_;
-};
 
 void Enable(QAction* action) {
   if (action) action->setEnabled(true);
@@ -53,7 +32,9 @@ void Enable(QAction* action) {
 AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const RaceDayModel& model,
                                        AcquisitionWidgets widgets, AcquisitionCallbacks callbacks, QObject* parent)
     : QObject(parent), shell_(shell), ui_(ui), w_(widgets), callbacks_(std::move(callbacks)) {
-  jv_ = std::make_unique<ShellJVLink>(shell_);
+  auto jv = std::make_unique<ShellJVLink>(shell_);
+  shellJV_ = jv.get();
+  jv_ = std::move(jv);
   store_ = std::make_unique<RaceDayStore>(shell_.paths().DataFolder());
   context_ = std::make_unique<AcquisitionContext>(
       AcquisitionContext{*jv_, *store_, shell_.settings(), shell_.errorLog(), shell_.clock(), ui_, model, gate_});
@@ -92,14 +73,47 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
 
 AcquisitionActions::~AcquisitionActions() = default;
 
+bool AcquisitionActions::MayCloseWindow() {
+  if (closeAsked_) return !gate_.busy();
+  if (!gate_.busy()) return true;
+  if (!ui_.Confirm(Sjis("データ取得中です。取得を中止して終了しますか？"))) return false;
+  // The window closes when the read loop has ended and closed its stream.
+  closeAsked_ = true;
+  shellJV_->CancelStream();
+  return false;
+}
+
+void AcquisitionActions::CommandEnded() {
+  if (closeAsked_ && !gate_.busy() && w_.window) w_.window->close();
+}
+
+int AcquisitionActions::Failures() const { return odds_->total().failures + results_->total().failures; }
+
+void AcquisitionActions::ShowFailures(int failuresBefore, bool ran) {
+  if (w_.lastFailure) {
+    if (Failures() > failuresBefore) {
+      // The failure as the error log has it, with its time, until a fetch
+      // runs without one.
+      const auto lines = LoadLines(shell_.errorLog().path()).value_or(std::vector<std::string>{});
+      if (!lines.empty()) w_.lastFailure->setText(ToQt(lines.back()));
+    } else if (ran) {
+      w_.lastFailure->clear();
+    }
+  }
+  CommandEnded();
+}
+
 void AcquisitionActions::OpenDownloadWindow() {
   if (gate_.busy()) {
     ui_.SetStatus(HeldBackText());
     return;
   }
-  DownloadWindow form(*jv_, *store_, shell_.settings(), shell_.clock(), gate_, nullptr, w_.window);
-  form.onClosed = callbacks_.makeDayList;
-  form.exec();
+  {
+    DownloadWindow form(*jv_, *store_, shell_.settings(), shell_.clock(), gate_, nullptr, w_.window);
+    form.onClosed = callbacks_.makeDayList;
+    form.exec();
+  }
+  CommandEnded();
 }
 
 void AcquisitionActions::OpenOddsFetchWindow() { odds_->OpenOddsFetchWindow(); }
@@ -107,7 +121,11 @@ void AcquisitionActions::OpenOddsFetchWindow() { odds_->OpenOddsFetchWindow(); }
 void AcquisitionActions::OpenOddsWindow() {
   {
     OddsFetchWindow form(*context_, nullptr, w_.window);
-    form.printerProvider = w_.printer;
+    form.printer = w_.printer;
+    form.scheduleAfterFetch = [this] {
+      ReloadDay();
+      return MakeScheduleGrid(context_->model, DayText());
+    };
     form.Fill(MakeScheduleGrid(context_->model, DayText()));
     form.exec();
   }
@@ -116,15 +134,35 @@ void AcquisitionActions::OpenOddsWindow() {
 
 void AcquisitionActions::SetAutoFetch(bool checked) { auto_->SetAutoFetch(checked); }
 
-void AcquisitionActions::OnScheduleTick() { auto_->OnScheduleTick(); }
+void AcquisitionActions::OnScheduleTick() {
+  const int before = Failures();
+  const bool ran = !auto_->OnScheduleTick().empty();
+  ShowFailures(before, ran);
+}
 
-void AcquisitionActions::OnResultTimerTick() { results_->OnResultTimerTick(); }
+void AcquisitionActions::OnResultTimerTick() {
+  const int before = Failures();
+  const bool ran = results_->OnResultTimerTick();
+  ShowFailures(before, ran);
+}
 
-void AcquisitionActions::FetchFlashOdds() { odds_->FetchFlashOdds(); }
+void AcquisitionActions::FetchFlashOdds() {
+  const int before = Failures();
+  const FetchTally tally = odds_->FetchFlashOdds();
+  ShowFailures(before, !tally.heldBack);
+}
 
-void AcquisitionActions::FetchResults() { results_->FetchResults(); }
+void AcquisitionActions::FetchResults() {
+  const int before = Failures();
+  const FetchTally tally = results_->FetchResults();
+  ShowFailures(before, !tally.heldBack);
+}
 
-void AcquisitionActions::FetchQueuedRaces() { odds_->FetchQueuedRaces({}); }
+void AcquisitionActions::FetchQueuedRaces() {
+  const int before = Failures();
+  const FetchTally tally = odds_->FetchQueuedRaces({});
+  ShowFailures(before, !tally.heldBack);
+}
 
 void AcquisitionActions::OpenFetchDelayDialog() {
   MinutesDialog form(FetchDelaySetting(), shell_.settings(), w_.window);

@@ -19,15 +19,17 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QTimer;
-class QPrinter;
 class QWidget;
 
 namespace tw {
 
 class AppShell;
 class QtUserPort;
+class SharedPrinter;
+class ShellJVLink;
 
 // The main window's parts. Null actions are left alone; without a schedule
 // timer the glue keeps its own.
@@ -45,7 +47,8 @@ struct AcquisitionWidgets {
   QAction* fetchResults = nullptr;
   QAction* fetchDelay = nullptr;
   QAction* resultInterval = nullptr;
-  std::function<QPrinter*()> printer;  // where the schedule prints
+  SharedPrinter* printer = nullptr;  // where the schedule prints
+  QLabel* lastFailure = nullptr;     // the last failure of unattended work, with its time
 };
 
 // What the glue asks of the main window.
@@ -72,6 +75,11 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   ResultFetcher& resultFetcher() { return *results_; }
   StreamGate& gate() { return gate_; }
 
+  // Asked when the main window is to close: true when nothing is fetched.
+  // During a fetch the user is asked; on Yes the stream is cancelled and the
+  // window closes once the read loop has ended.
+  bool MayCloseWindow();
+
  public Q_SLOTS:
   void OpenDownloadWindow();
   void OpenOddsFetchWindow();
@@ -96,11 +104,20 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   void SetManualFetchEnabled(bool on) override;
   void OpenOddsWindow() override;
 
+  int Failures() const;
+  // After unattended work: a new failure stays shown in the status bar, a
+  // run without one clears it.
+  void ShowFailures(int failuresBefore, bool ran);
+  // Closes the window asked to close during the command that has ended.
+  void CommandEnded();
+
   AppShell& shell_;
   QtUserPort& ui_;
   AcquisitionWidgets w_;
   AcquisitionCallbacks callbacks_;
   std::unique_ptr<JVLink> jv_;  // forwards to the shell's JV-Link
+  ShellJVLink* shellJV_ = nullptr;
+  bool closeAsked_ = false;
   std::unique_ptr<RaceDayStore> store_;
   StreamGate gate_;
   std::unique_ptr<AcquisitionContext> context_;

@@ -16,15 +16,15 @@ BetTab::BetTab(QWidget* parent) : QWidget(parent) {
   setObjectName("BetPage");
   auto* grid = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
-  QTableWidget* axis = MakeJudgementGrid(this, 9, 1, "AxisGrid");
-  QTableWidget* partner = MakeJudgementGrid(this, 7, 1, "PartnerGrid");
+  QTableWidget* axis = MakeJudgementGrid(this, 9, 0, "AxisGrid");
+  QTableWidget* partner = MakeJudgementGrid(this, 7, 0, "PartnerGrid");
   left->addWidget(Caption(this, "軸馬判定テーブル"));
   left->addWidget(axis);
   left->addWidget(Caption(this, "連対馬判定テーブル"));
   left->addWidget(partner);
   auto* right = new QVBoxLayout;
-  QTableWidget* decision = MakeJudgementGrid(this, 4, 1, "DecisionGrid");
-  QTableWidget* bets = MakeJudgementGrid(this, 3, 2, "BetListGrid");
+  QTableWidget* decision = MakeJudgementGrid(this, 4, 0, "DecisionGrid");
+  QTableWidget* bets = MakeJudgementGrid(this, 3, 1, "BetListGrid");
   right->addWidget(Caption(this, "買い目判定テーブル"));
   right->addWidget(decision);
   right->addWidget(Caption(this, "買い目リスト"));
@@ -34,17 +34,37 @@ BetTab::BetTab(QWidget* parent) : QWidget(parent) {
   grids_ = {axis, partner, decision, bets};
 }
 
+namespace {
+
+// Digits on a dark cell (the red and blue brackets) are drawn white.
+QColor TextColourOn(const QColor& background) {
+  const int luma = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
+  return luma < 100 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+}  // namespace
+
 void BetTab::Show(const JudgementGrid& g) {
   QTableWidget* table = grid(g.kind);
-  table->setRowCount(static_cast<int>(g.rows.size()));
+  if (g.rows.empty()) return;
+  for (size_t c = 0; c < g.rows[0].size(); ++c) {
+    QTableWidgetItem* heading = table->horizontalHeaderItem(static_cast<int>(c));
+    if (!heading) {
+      heading = new QTableWidgetItem;
+      table->setHorizontalHeaderItem(static_cast<int>(c), heading);
+    }
+    heading->setText(ToQt(g.rows[0][c].text));
+  }
+  table->setRowCount(static_cast<int>(g.rows.size()) - 1);
   const QColor tooltip = QToolTip::palette().color(QPalette::ToolTipBase);
-  for (size_t r = 0; r < g.rows.size(); ++r)
+  for (size_t r = 1; r < g.rows.size(); ++r)
     for (size_t c = 0; c < g.rows[r].size(); ++c) {
       const GridCell& cell = g.rows[r][c];
-      QTableWidgetItem* item = Cell(table, static_cast<int>(r), static_cast<int>(c));
+      QTableWidgetItem* item = Cell(table, static_cast<int>(r) - 1, static_cast<int>(c));
       item->setText(ToQt(cell.text));
-      item->setBackground(cell.tooltipBackground ? tooltip : ToColor(cell.background));
-      item->setForeground(QColor(Qt::black));
+      const QColor background = cell.tooltipBackground ? tooltip : ToColor(cell.background);
+      item->setBackground(background);
+      item->setForeground(TextColourOn(background));
       item->setData(GridCellDelegate::kStrikeRole, cell.strikeThrough);
     }
 }

@@ -16,7 +16,8 @@ class BetTab : public QWidget {
 
  public:
   explicit BetTab(QWidget* parent = nullptr);
-  // Fills the grid of `grid.kind`.
+  // Fills the grid of `grid.kind`: its row 0 goes into the grid's header,
+  // which stays in place while the rows below scroll.
   void Show(const JudgementGrid& grid);
   QTableWidget* grid(JudgementGridKind kind) const { return grids_[static_cast<size_t>(kind)]; }
 

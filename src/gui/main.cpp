@@ -1,11 +1,12 @@
 // Start-up: splash, the JV-Link presence check, the main window.
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <optional>
 
 #include "base/clock.h"
+#include "gui/application_setup.h"
+#include "gui/folder_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
@@ -18,8 +19,7 @@
 int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Turfwise");
-  QApplication::setApplicationDisplayName("Turfwise");
+  tw::SetUpApplication(app);
   tw::SetUpFonts();
 
   tw::SplashScreen splash;
@@ -37,8 +37,10 @@ int main(int argc, char** argv) {
   tw::PlatformJVLinkFactory factory(clock, standIn);
   // The stand-in's JVSetUIProperties lets the user choose its feed folder.
   factory.folderChooser = [](const std::string& current) -> std::optional<std::string> {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        QApplication::activeWindow(), QString::fromUtf8("JV-Data フィードフォルダの指定"), tw::ToQt(current));
+    tw::FolderDialog dialog(QApplication::activeWindow(), QString::fromUtf8("JV-Data フィードフォルダの指定"),
+                            QString(), tw::ToQt(current));
+    dialog.exec();
+    const QString chosen = dialog.chosenFolder();
     if (chosen.isEmpty()) return std::nullopt;
     return tw::FromQt(chosen);
   };

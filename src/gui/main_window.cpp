@@ -57,8 +57,13 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   BuildRaceView();
   ConnectPrinting();
   ui_.setStatusLabel(statusLabel_);
-  // Hints of menus and buttons appear in the status bar.
+  // Hints of menus and buttons appear in the status bar; the last failure of
+  // unattended work stays at its right end.
   statusBar()->showMessage(QString());
+  lastFailureLabel_ = new QLabel(this);
+  lastFailureLabel_->setObjectName("LastFailureLabel");
+  lastFailureLabel_->setStyleSheet("QLabel { color: #c00000; }");
+  statusBar()->addPermanentWidget(lastFailureLabel_);
 
   created_ = shell_.Create();
   if (!created_) return;
@@ -78,7 +83,7 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
 void MainWindow::ConnectReportsAndImport() {
   ReportCommands::WindowHooks hooks;
   hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
-  hooks.loadChosenDay = [this] { LoadChosenDay(); };
+  hooks.loadChosenDay = [this] { ReloadDay(); };
   reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
   connect(action("HitReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
@@ -104,9 +109,10 @@ void MainWindow::ConnectAcquisition() {
   w.fetchResults = action("FetchResults");
   w.fetchDelay = action("FetchDelayItem");
   w.resultInterval = action("ResultIntervalItem");
-  w.printer = [this] { return &print_->printer(); };
+  w.printer = &print_->sharedPrinter();
+  w.lastFailure = lastFailureLabel_;
   AcquisitionCallbacks cb;
-  cb.reloadDay = [this] { LoadChosenDay(); };
+  cb.reloadDay = [this] { ReloadDay(); };
   cb.showRace = [this] { ShowRaceOfRow(raceListBox_->currentRow()); };
   cb.importPayouts = [this] {
     ImportPayouts(*model_, RaceDayPathsOf(shell_.paths().DataFolder(), FromQt(dateCombo_->currentText())).payout);
@@ -185,10 +191,11 @@ void MainWindow::BuildActions() {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(FromUtf8("ﾌｧｲﾙ(&F)"));
   file->setObjectName("FileMenu");
+  file->addAction(action("ImportTimeSeries"));
+  file->addSeparator();
   file->addAction(action("FilePrintItem"));
   file->addAction(action("FilePrintSetupItem"));
   file->addSeparator();
-  file->addAction(action("ImportTimeSeries"));
   QMenu* erase = file->addMenu(FromUtf8("ｵｯｽﾞを消去(&E)"));
   erase->setObjectName("EraseMenu");
   QMenu* all3 = erase->addMenu(FromUtf8("３回分消去(&T)"));
@@ -328,6 +335,7 @@ void MainWindow::WriteGridHeadings() { raceView_->ShowNothing(); }
 void MainWindow::FillDaySelector() {
   dateCombo_->clear();
   ClearRaceList();
+  raceList_.Clear();  // no row shows a race any more
   for (const std::string& day : MakeDayList(shell_.paths().DataFolder())) dateCombo_->addItem(ToQt(day));
   dateCombo_->setCurrentIndex(-1);
 }
@@ -441,6 +449,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (acquisition_ && !acquisition_->MayCloseWindow()) {
+    event->ignore();
+    return;
+  }
   if (created_) {
     shell_.SaveWindowPosition(pos().y(), pos().x(), width(), height());
   }

@@ -48,6 +48,9 @@ class MainWindow : public QMainWindow {
   // The commands of the menus and the tool bar that live in their own classes.
   ReportCommands& reportCommands() const { return *reports_; }
   PrintCommands& printCommands() const { return *print_; }
+  AcquisitionActions& acquisition() const { return *acquisition_; }
+  const RaceList& raceList() const { return raceList_; }
+  QLabel* lastFailureLabel() const { return lastFailureLabel_; }
 
   // Widgets and commands by their object names (used by tests and by the
   // parts of the window that are filled later).
@@ -90,7 +93,8 @@ class MainWindow : public QMainWindow {
   void ConnectAcquisition();
   void ConnectReportsAndImport();
   void ConnectPrinting();
-  // LoadRaceDay for the day selector's text.
+  // LoadRaceDay for the day selector's text; LoadChosenDay is the same when
+  // the user has chosen the day.
   void ReloadDay();
   void ShowRaceOfSlot(int slot);
 
@@ -112,6 +116,7 @@ class MainWindow : public QMainWindow {
   QListWidget* raceListBox_ = nullptr;
   int stepPosition_ = 0;  // the race stepper: rows 0..35
   QLabel* statusLabel_ = nullptr;
+  QLabel* lastFailureLabel_ = nullptr;
   QWidget* sidePanel_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   RaceViewPanel* raceView_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "acquire/odds_schedule.h"
 #include "gui/qt_text.h"
@@ -56,8 +57,11 @@ MinutesDialog::MinutesDialog(const MinutesSetting& setting, Settings& settings, 
   minutes_ = new QSpinBox;
   minutes_->setObjectName("MinutesBox");
   minutes_->setRange(setting_.minimum, setting_.maximum);
-  minutes_->findChild<QLineEdit*>()->setMaxLength(2);
+  QLineEdit* edit = minutes_->findChild<QLineEdit*>();
+  edit->setMaxLength(2);
   minutes_->setValue(setting_.read(settings_));
+  connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { typed_ = text; });
+  connect(minutes_, &QSpinBox::valueChanged, this, [this] { typed_.clear(); });
   row->addWidget(minutes_);
   row->addWidget(new QLabel(setting_.unit));
   row->addStretch();
@@ -70,7 +74,14 @@ MinutesDialog::MinutesDialog(const MinutesSetting& setting, Settings& settings, 
 }
 
 void MinutesDialog::StoreAndClose() {
-  setting_.store(settings_, minutes_->value());
+  // A number typed outside the range (3 in 5..59) never becomes the box's
+  // value, which keeps the last valid one (and puts it back into the text
+  // when the box loses the focus): OK stores the typed number, kept within
+  // the range.
+  bool isNumber = false;
+  const int number = typed_.trimmed().toInt(&isNumber);
+  const int value = isNumber ? std::clamp(number, setting_.minimum, setting_.maximum) : minutes_->value();
+  setting_.store(settings_, value);
   accept();
 }
 

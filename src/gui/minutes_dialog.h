@@ -48,6 +48,7 @@ class MinutesDialog : public QDialog {
   MinutesSetting setting_;
   Settings& settings_;
   QSpinBox* minutes_ = nullptr;
+  QString typed_;  // what the user typed last, when it is not the box's value
 };
 
 }  // namespace tw

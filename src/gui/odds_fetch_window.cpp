@@ -8,17 +8,18 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "gui/shared_printer.h"
 #include "print/analysis_page.h"
 #include "print/schedule_print.h"
 #include "render/page_renderer.h"
@@ -43,6 +44,10 @@ QColor ColourOf(CellColour colour, const QPalette& palette) {
   return palette.color(QPalette::Button);
 }
 
+// Rows the window shows without scrolling: two courses of 12 races.
+constexpr int kRacesInView = 24;
+constexpr int kRowHeight = 19;
+
 }  // namespace
 
 OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui, QWidget* parent) : QDialog(parent) {
@@ -53,6 +58,7 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
     ownUi_ = std::make_unique<QtUserPort>(this);
     ui = ownUi_.get();
   }
+  ui_ = ui;
   // The window's dialogs and cursor are its own; the rest is the main window's.
   context_ = std::make_unique<AcquisitionContext>(AcquisitionContext{
       context.jv, context.store, context.settings, context.log, context.clock, *ui, context.model, context.gate});
@@ -69,6 +75,7 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
   raceChecks_ = new QListWidget;
   raceChecks_->setObjectName("RaceCheckList");
   raceChecks_->setContextMenuPolicy(Qt::CustomContextMenu);
+  raceChecks_->setUniformItemSizes(true);
   left->addWidget(raceChecks_, 1);
   fetchButton_ = new QPushButton(FromUtf8("ｵｯｽﾞを今すぐ取得"));
   fetchButton_->setObjectName("FetchNowButton");
@@ -84,6 +91,10 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
   scheduleGrid_->setFocusPolicy(Qt::NoFocus);
   scheduleGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   scheduleGrid_->verticalHeader()->setVisible(false);
+  scheduleGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  scheduleGrid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  scheduleGrid_->setWordWrap(false);  // a race label stays on one line
+  scheduleGrid_->setTextElideMode(Qt::ElideNone);
   scheduleGrid_->setStyleSheet("QTableWidget::item { padding-top: 2px; }");
   right->addWidget(scheduleGrid_, 1);
   printButton_ = new QPushButton(FromUtf8("ｽｹｼﾞｭｰﾙ表印刷"));
@@ -133,16 +144,48 @@ void OddsFetchWindow::Fill(const ScheduleGrid& grid) {
   if (rows > 0)
     for (const auto& cell : grid.rows[0]) headers << ToQt(cell.text);
   scheduleGrid_->setHorizontalHeaderLabels(headers);
-  for (int c = 0; c < kScheduleColumns; ++c)
-    scheduleGrid_->setColumnWidth(c, grid.columnWidths[static_cast<size_t>(c)]);
+  RefreshGrid(grid);
+  // The designed widths, widened where a text would not fit (the race label
+  // in a larger screen font).
+  const QFontMetrics metrics(scheduleGrid_->font());
+  for (int c = 0; c < kScheduleColumns; ++c) {
+    int width = grid.columnWidths[static_cast<size_t>(c)];
+    for (const auto& row : grid.rows)
+      width = std::max(width, metrics.horizontalAdvance(ToQt(row[static_cast<size_t>(c)].text)) + 12);
+    scheduleGrid_->setColumnWidth(c, width);
+  }
+  FitToRaces(kRacesInView);
+}
+
+void OddsFetchWindow::FitToRaces(int races) {
+  // The grid and the check list show `races` rows and every column without
+  // scrolling; a day of more races scrolls, so the scroll bar is reserved.
+  const int frame = 2 * scheduleGrid_->frameWidth();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  int width = frame + bar;
+  for (int c = 0; c < scheduleGrid_->columnCount(); ++c) width += scheduleGrid_->columnWidth(c);
+  const int header = scheduleGrid_->horizontalHeader()->sizeHint().height();
+  scheduleGrid_->setMinimumSize(width, frame + header + races * kRowHeight);
+  int itemHeight = raceChecks_->count() > 0 ? raceChecks_->sizeHintForRow(0) : kRowHeight;
+  raceChecks_->setMinimumHeight(2 * raceChecks_->frameWidth() + races * std::max(itemHeight, 1));
+  raceChecks_->setMinimumWidth(raceChecks_->sizeHintForColumn(0) + 2 * raceChecks_->frameWidth() + bar + 8);
+  resize(size().expandedTo(sizeHint()));
+}
+
+void OddsFetchWindow::RefreshGrid(const ScheduleGrid& grid) {
+  const int rows = std::min<int>(static_cast<int>(grid.rows.size()), scheduleGrid_->rowCount() + 1);
   for (int r = 1; r < rows; ++r) {
     for (int c = 0; c < kScheduleColumns; ++c) {
       const ScheduleCell& cell = grid.rows[static_cast<size_t>(r)][static_cast<size_t>(c)];
-      auto* item = new QTableWidgetItem(ToQt(cell.text));
-      item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+      QTableWidgetItem* item = scheduleGrid_->item(r - 1, c);
+      if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        item->setFlags(Qt::ItemIsEnabled);
+        scheduleGrid_->setItem(r - 1, c, item);
+      }
+      item->setText(ToQt(cell.text));
       item->setBackground(ColourOf(cell.colour, palette()));
-      item->setFlags(Qt::ItemIsEnabled);
-      scheduleGrid_->setItem(r - 1, c, item);
     }
   }
 }
@@ -157,8 +200,9 @@ void OddsFetchWindow::FetchNow() {
   if (running_) return;
   running_ = true;
   OddsWindowView& view = *this;
-  FetchCheckedRaces(*context_, view, Ticks());
+  const FetchTally tally = FetchCheckedRaces(*context_, view, Ticks());
   running_ = false;
+  if (tally.stored > 0 && scheduleAfterFetch) RefreshGrid(scheduleAfterFetch());
   if (closeAsked_) {
     closeAsked_ = false;
     close();
@@ -198,12 +242,12 @@ void OddsFetchWindow::SetProgressText(const std::string& text) { progressLabel_-
 namespace tw {
 
 void OddsFetchWindow::PrintSchedule() {
-  QPrinter* printer = printerProvider ? printerProvider() : nullptr;
-  if (!printer || (printer->outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())) {
-    QApplication::beep();
-    QMessageBox::information(this, windowTitle(), QString::fromUtf8("プリンタが登録されていません"));
+  if (!printer || !printer->HasTarget()) {
+    ui_->Beep();
+    ui_->Inform(Sjis("プリンタが登録されていません"));
     return;
   }
+  QPrinter& target = printer->printer();
   // The grid as it stands on the screen.
   GridTable table;
   for (int c = 0; c < scheduleGrid_->columnCount(); ++c) table.columnWidths.push_back(scheduleGrid_->columnWidth(c));
@@ -233,21 +277,21 @@ void OddsFetchWindow::PrintSchedule() {
   table.font.name = PrintFontName();
   table.font.points = 9;
   PrinterMetrics metrics;
-  metrics.dotsPerInchX = printer->logicalDpiX();
-  metrics.dotsPerInchY = printer->logicalDpiY();
-  const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
+  metrics.dotsPerInchX = target.logicalDpiX();
+  metrics.dotsPerInchY = target.logicalDpiY();
+  const QRect area = target.pageLayout().paintRectPixels(target.resolution());
   metrics.pageWidth = area.width();
   metrics.pageHeight = area.height();
   const std::vector<Page> pages = PrintScheduleGrid(table, FromQt(dateLabel_->text()), metrics);
   QPainter painter;
-  if (!painter.begin(printer)) {
-    QApplication::beep();
-    QMessageBox::information(this, windowTitle(), QString::fromUtf8("印刷を開始できませんでした。"));
+  if (printer->Begin(painter, windowTitle()) != SharedPrinter::Start::kStarted) {
+    ui_->Beep();
+    ui_->Inform(Sjis("印刷を開始できませんでした。"));
     return;
   }
   for (size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0) printer->newPage();
-    RenderPage(painter, pages[i], printer->logicalDpiX(), printer->logicalDpiY());
+    if (i > 0) target.newPage();
+    RenderPage(painter, pages[i], target.logicalDpiX(), target.logicalDpiY());
   }
   painter.end();
 }

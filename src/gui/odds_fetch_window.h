@@ -15,10 +15,11 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QPrinter;
 class QTableWidget;
 
 namespace tw {
+
+class SharedPrinter;
 
 class OddsFetchWindow : public QDialog, private OddsWindowView {
   Q_OBJECT
@@ -29,8 +30,11 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   OddsFetchWindow(const AcquisitionContext& context, UserPort* ui = nullptr, QWidget* parent = nullptr);
   ~OddsFetchWindow() override;
 
-  // Fills the day label, the check list and the grid.
+  // Fills the day label, the check list and the grid, and makes the window
+  // large enough to show a day of 24 races and every column.
   void Fill(const ScheduleGrid& grid);
+  // Writes the grid's times again (the ticks stay as they are).
+  void RefreshGrid(const ScheduleGrid& grid);
 
   QLabel* dateLabel() const { return dateLabel_; }
   QListWidget* checkList() const { return raceChecks_; }
@@ -40,7 +44,10 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   QPushButton* fetchButton() const { return fetchButton_; }
   QPushButton* printButton() const { return printButton_; }
   // The printer the schedule goes to (the main window's).
-  std::function<QPrinter*()> printerProvider;
+  SharedPrinter* printer = nullptr;
+  // The schedule of the day after a run has stored new snapshots; the grid
+  // then shows their times at once.
+  std::function<ScheduleGrid()> scheduleAfterFetch;
   // ｽｹｼﾞｭｰﾙ表印刷: the grid as a ruled table with the schedule's page header.
   void PrintSchedule();
   // The ticks of the check list, by race slot.
@@ -59,7 +66,9 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
  private:
   void SetProgress(int position, int maximum) override;
   void SetProgressText(const std::string& text) override;
+  void FitToRaces(int races);
 
+  UserPort* ui_ = nullptr;
   std::unique_ptr<UserPort> ownUi_;
   std::unique_ptr<AcquisitionContext> context_;
   QLabel* dateLabel_ = nullptr;

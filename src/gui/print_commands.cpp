@@ -1,8 +1,6 @@
 #include "gui/print_commands.h"
 
 #include <QComboBox>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -19,20 +17,11 @@ PrintCommands::PrintCommands(AppShell& shell, const RaceDayModel& model, const R
 
 PrintCommands::~PrintCommands() = default;
 
-QPrinter& PrintCommands::printer() {
-  if (!printer_) {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-    printer_->setPageOrientation(QPageLayout::Portrait);
-  }
-  return *printer_;
-}
-
 void PrintCommands::OpenPrintWindow() {
   std::optional<AnalysisPrintout> printout =
       tw::PrepareDayPrintout(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
   if (!printout) return;
-  PrintWindow form(std::move(*printout), *model_, shell_.settings(), printer(), shell_.ui(), window_);
+  PrintWindow form(std::move(*printout), *model_, shell_.settings(), printer_, shell_.ui(), window_);
   if (beforePrintWindow) beforePrintWindow(form);
   form.exec();
 }

@@ -8,6 +8,7 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
+#include "gui/shared_printer.h"
 
 class QComboBox;
 class QPrinter;
@@ -28,8 +29,9 @@ class PrintCommands : public QObject {
   ~PrintCommands() override;
 
   // The printer every print goes to, set up by the printer dialog: A4 upright
-  // until changed.
-  QPrinter& printer();
+  // until changed. A failed start replaces it, so ask again after printing.
+  QPrinter& printer() { return printer_.printer(); }
+  SharedPrinter& sharedPrinter() { return printer_; }
   // Called with the print window before it is shown modally (tests).
   std::function<void(PrintWindow&)> beforePrintWindow;
 
@@ -44,7 +46,7 @@ class PrintCommands : public QObject {
   const RaceList& raceList_;
   QComboBox* dateCombo_;
   QWidget* window_;
-  std::unique_ptr<QPrinter> printer_;
+  SharedPrinter printer_;
 };
 
 }  // namespace tw

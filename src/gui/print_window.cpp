@@ -1,27 +1,26 @@
 #include "gui/print_window.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "gui/shared_printer.h"
 #include "print/print_command.h"
 #include "render/fonts.h"
 #include "render/page_renderer.h"
@@ -33,10 +32,16 @@ namespace {
 constexpr int kZooms[] = {25, 50, 75, 100};
 constexpr double kScreenDpi = 96.0;
 
+// An A4 page in screen pixels at `zoom` percent.
+QSize PageSizeAt(int zoom) {
+  const double dpi = kScreenDpi * zoom / 100.0;
+  return {static_cast<int>(210.0 / 25.4 * dpi), static_cast<int>(297.0 / 25.4 * dpi)};
+}
+
 }  // namespace
 
-PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings, QPrinter& printer,
-                         UserPort& port, QWidget* parent)
+PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings,
+                         SharedPrinter& printer, UserPort& port, QWidget* parent)
     : QDialog(parent),
       printout_(std::move(printout)),
       model_(model),
@@ -56,7 +61,9 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   scroll->setBackgroundRole(QPalette::Dark);
   row->addWidget(scroll, 1);
 
-  auto* side = new QVBoxLayout;
+  controls_ = new QWidget(this);
+  auto* side = new QVBoxLayout(controls_);
+  side->setContentsMargins(0, 0, 0, 0);
   auto* selector = new QHBoxLayout;
   selector->addWidget(new QLabel(FromUtf8("ﾍﾟｰｼﾞ選択"), this));
   pageSelector_ = new QSpinBox(this);
@@ -98,12 +105,13 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   choiceRow->addWidget(all);
   choiceRow->addWidget(none);
   side->addWidget(choice);
-  row->addLayout(side);
+  side->addStretch();
+  row->addWidget(controls_);
 
   pageList_ = new QListWidget(this);
   pageList_->setObjectName("PageList");
   pageList_->setFont(QFont(DesignedFontFamily(), 9));
-  pageList_->setFixedWidth(170);
+  pageList_->setFixedWidth(130);
   for (const std::string& title : printout_.pageTitles) {
     auto* item = new QListWidgetItem(ToQt(title), pageList_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -120,15 +128,33 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   connect(all, &QPushButton::clicked, this, &PrintWindow::CheckAllPages);
   connect(none, &QPushButton::clicked, this, &PrintWindow::UncheckAllPages);
 
-  // Window place and zoom as last left.
-  move(settings_.ReadInteger(setting::kPrintWindowLeft), settings_.ReadInteger(setting::kPrintWindowTop));
-  resize(settings_.ReadInteger(setting::kPrintWindowWidth), settings_.ReadInteger(setting::kPrintWindowHeight));
+  // Window place and zoom as last left; the size at least what the zoom needs.
   const int item = settings_.ReadInteger(setting::kPrintZoom);
   if (item >= 0 && item < 4) {
     zoomGroup_->button(item)->setChecked(true);
     zoom_ = kZooms[item];
   }
+  move(settings_.ReadInteger(setting::kPrintWindowLeft), settings_.ReadInteger(setting::kPrintWindowTop));
+  resize(SizeForZoom(
+      {settings_.ReadInteger(setting::kPrintWindowWidth), settings_.ReadInteger(setting::kPrintWindowHeight)}));
   ShowPage(1);
+}
+
+QSize PrintWindow::SizeForZoom(QSize saved) const {
+  const QSize page = PageSizeAt(zoom_);
+  const QMargins margins = layout()->contentsMargins();
+  const int spacing = 2 * layout()->spacing();
+  const int frame = 4 + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  QSize wanted(margins.left() + margins.right() + spacing + page.width() + frame + controls_->sizeHint().width() +
+                   pageList_->width(),
+               margins.top() + margins.bottom() + page.height() + frame);
+  wanted = wanted.expandedTo(saved);
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    // Room for the window frame of the window manager.
+    wanted = wanted.boundedTo(QSize(area.right() - pos().x() - 8, area.bottom() - pos().y() - 32));
+  }
+  return wanted.expandedTo(QSize(320, 240));
 }
 
 void PrintWindow::ShowPage(int page) {
@@ -138,7 +164,7 @@ void PrintWindow::ShowPage(int page) {
   }
   page_ = std::clamp(page, 1, static_cast<int>(printout_.pages.size()));
   const double dpi = kScreenDpi * zoom_ / 100.0;
-  const QSize size(static_cast<int>(210.0 / 25.4 * dpi), static_cast<int>(297.0 / 25.4 * dpi));
+  const QSize size = PageSizeAt(zoom_);
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
@@ -168,7 +194,7 @@ void PrintWindow::PrintCheckedPages() {
   for (int k = 0; k < pageList_->count(); ++k) checked.push_back(pageList_->item(k)->checkState() == Qt::Checked);
   const std::vector<int> pages = CheckedPagesToPrint(printout_, model_, checked);
   if (pages.empty()) return;
-  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+  if (printer_.printer().outputFormat() == QPrinter::PdfFormat) {
     // One file cannot hold separate jobs: the chosen pages go into it together.
     PrintPages(pages);
     return;
@@ -179,30 +205,32 @@ void PrintWindow::PrintCheckedPages() {
 }
 
 void PrintWindow::SetUpPrinter() {
-  QPrintDialog dialog(&printer_, this);
+  QPrintDialog dialog(&printer_.printer(), this);
   dialog.setWindowTitle(FromUtf8("ﾌﾟﾘﾝﾀ設定"));
   dialog.exec();
 }
 
 bool PrintWindow::PrintPages(const std::vector<int>& pages) {
-  if (printer_.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty()) {
-    port_.Beep();
-    port_.Inform(Sjis("プリンタが登録されていません"));
-    return false;
-  }
-  printer_.setDocName(ToQt(printout_.caption));
   QPainter painter;
-  if (!painter.begin(&printer_)) {
-    port_.Beep();
-    port_.Inform(Sjis("印刷を開始できませんでした。"));
-    return false;
+  switch (printer_.Begin(painter, ToQt(printout_.caption))) {
+    case SharedPrinter::Start::kStarted:
+      break;
+    case SharedPrinter::Start::kNoPrinter:
+      port_.Beep();
+      port_.Inform(Sjis("プリンタが登録されていません"));
+      return false;
+    case SharedPrinter::Start::kFailed:
+      port_.Beep();
+      port_.Inform(Sjis("印刷を開始できませんでした。"));
+      return false;
   }
+  QPrinter& printer = printer_.printer();
   bool first = true;
   for (int page : pages) {
     if (page < 1 || page > static_cast<int>(printout_.pages.size())) continue;
-    if (!first) printer_.newPage();
+    if (!first) printer.newPage();
     first = false;
-    RenderPage(painter, printout_.pages[static_cast<size_t>(page - 1)], printer_.logicalDpiX(), printer_.logicalDpiY());
+    RenderPage(painter, printout_.pages[static_cast<size_t>(page - 1)], printer.logicalDpiX(), printer.logicalDpiY());
   }
   painter.end();
   return true;
@@ -216,14 +244,13 @@ void PrintWindow::UncheckAllPages() {
   for (int k = 0; k < pageList_->count(); ++k) pageList_->item(k)->setCheckState(Qt::Unchecked);
 }
 
-void PrintWindow::closeEvent(QCloseEvent* event) {
+void PrintWindow::done(int result) {
   settings_.WriteInteger(setting::kPrintWindowTop, pos().y());
   settings_.WriteInteger(setting::kPrintWindowLeft, pos().x());
   settings_.WriteInteger(setting::kPrintWindowWidth, width());
   settings_.WriteInteger(setting::kPrintWindowHeight, height());
-  printer_.setPageSize(QPageSize(QPageSize::A4));
-  printer_.setPageOrientation(QPageLayout::Portrait);
-  QDialog::closeEvent(event);
+  printer_.ResetPaper();
+  QDialog::done(result);
 }
 
 }  // namespace tw

@@ -12,16 +12,17 @@
 class QButtonGroup;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QSpinBox;
 
 namespace tw {
+
+class SharedPrinter;
 
 class PrintWindow : public QDialog {
   Q_OBJECT
 
  public:
-  PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings, QPrinter& printer,
+  PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, Settings& settings, SharedPrinter& printer,
               UserPort& port, QWidget* parent = nullptr);
 
   int zoom() const { return zoom_; }
@@ -39,10 +40,15 @@ class PrintWindow : public QDialog {
   void CheckAllPages();
   void UncheckAllPages();
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
+ public:
+  // Every way of closing (the close button, the title bar, Esc) saves the
+  // window's place and size and leaves the printer at A4 upright.
+  void done(int result) override;
 
  private:
+  // The size that shows a whole page at the zoom beside the controls, within
+  // the screen; a larger saved size stays.
+  QSize SizeForZoom(QSize saved) const;
   void ShowPage(int page);
   // Prints the pages (1-based); false when there is no printer to print on.
   bool PrintPages(const std::vector<int>& pages);
@@ -50,11 +56,12 @@ class PrintWindow : public QDialog {
   AnalysisPrintout printout_;
   const RaceDayModel& model_;
   Settings& settings_;
-  QPrinter& printer_;
+  SharedPrinter& printer_;
   UserPort& port_;
   int zoom_ = 50;
   int page_ = 1;
   QLabel* preview_ = nullptr;
+  QWidget* controls_ = nullptr;
   QListWidget* pageList_ = nullptr;
   QSpinBox* pageSelector_ = nullptr;
   QButtonGroup* zoomGroup_ = nullptr;

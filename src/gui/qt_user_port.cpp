@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "gui/qt_text.h"
 
@@ -10,15 +11,40 @@ namespace tw {
 
 void QtUserPort::Beep() { QApplication::beep(); }
 
+namespace {
+
+// A text with line breaks of its own (the import summary) breaks only there,
+// the box as wide as its longest line; others wrap to the box.
+void SetMessage(QMessageBox& box, const std::string& sjis) {
+  QString text = ToQt(sjis);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (!text.contains(QLatin1Char('\n'))) {
+    box.setText(text);
+    return;
+  }
+  box.setTextFormat(Qt::RichText);
+  box.setText(QStringLiteral("<p style=\"white-space:pre\">") +
+              text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) + QStringLiteral("</p>"));
+}
+
+}  // namespace
+
 void QtUserPort::Inform(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), QString(), QMessageBox::Ok,
                   parent_);
+  box.setObjectName("InformationBox");
+  SetMessage(box, text);
   box.exec();
 }
 
 bool QtUserPort::Confirm(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), ToQt(text),
+  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString(),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setObjectName("ConfirmationBox");
+  SetMessage(box, text);
+  // Japanese also where Qt's translations are not installed.
+  box.button(QMessageBox::Yes)->setText(FromUtf8("はい"));
+  box.button(QMessageBox::No)->setText(FromUtf8("いいえ"));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

@@ -62,7 +62,10 @@ void SetHeading(QTableWidget* grid, int column, const QString& text) {
 QTableWidget* MakeJudgementGrid(QWidget* parent, int columns, int rows, const QString& name) {
   auto* grid = new QTableWidget(rows, columns, parent);
   grid->setObjectName(name);
-  grid->horizontalHeader()->hide();
+  // The header row on silver stays in view while the horses scroll.
+  grid->horizontalHeader()->setHighlightSections(false);
+  grid->horizontalHeader()->setStyleSheet(
+      "QHeaderView::section { background-color: silver; color: black; border: 1px solid #a0a0a0; padding: 0px; }");
   grid->verticalHeader()->hide();
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionMode(QAbstractItemView::NoSelection);

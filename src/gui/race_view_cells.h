@@ -36,7 +36,7 @@ void SetField(QTableWidget* grid, int row, int column, const ColouredText& t);
 QTableWidget* MakeOddsGrid(QWidget* parent, const QString& name, int rows, const QStringList& headings);
 void SetHeading(QTableWidget* grid, int column, const QString& text);
 
-// A grid of owner-drawn cells without headings, for the bet tab.
+// A grid of owner-drawn cells under a fixed header row, for the bet tab.
 QTableWidget* MakeJudgementGrid(QWidget* parent, int columns, int rows, const QString& name);
 
 // A sunken, centred label that holds a value.

@@ -4,11 +4,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
 #include "import/timeseries_folder.h"
 #include "import/timeseries_import.h"
@@ -39,13 +39,17 @@ void ReportCommands::MakeHitReport(HitReportKind kind) {
         QApplication::processEvents();
       });
   if (!result.reportSaved) return;
-  // A failing open is ignored: the report is on the clipboard as well.
-  if (openReport) {
-    openReport(result.reportPath);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
-  }
+  const bool opened = openReport ? openReport(result.reportPath)
+                                 : QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
   QApplication::clipboard()->setText(ToQt(result.ReportText()));
+  if (!opened) {
+    // Nothing opened it (a desktop without a document opener): the run has
+    // ended all the same, and the user learns where the report is.
+    shell_.ui().Beep();
+    shell_.ui().Inform(
+        Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました：") +
+        result.reportPath);
+  }
 }
 
 void ReportCommands::ChooseTimeSeriesFolder() {
@@ -55,12 +59,11 @@ void ReportCommands::ChooseTimeSeriesFolder() {
     return;
   }
   const std::string appFolder = shell_.paths().appFolder();
-  QFileDialog dialog(window_, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
-  dialog.setFileMode(QFileDialog::Directory);
-  dialog.setOption(QFileDialog::ShowDirsOnly, true);
-  dialog.setLabelText(QFileDialog::LookIn, ToQt(TimeSeriesFolderPrompt()));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  StoreChosenTimeSeriesFolder(FromQt(dialog.selectedFiles().first()));
+  FolderDialog dialog(window_, ToQt(TimeSeriesFolderCaption()), ToQt(TimeSeriesFolderPrompt()),
+                      ToQt(TimeSeriesFolder(shell_.settings(), appFolder)));
+  dialog.exec();
+  const QString chosen = dialog.chosenFolder();
+  if (!chosen.isEmpty()) StoreChosenTimeSeriesFolder(FromQt(chosen));
 }
 
 void ReportCommands::StoreChosenTimeSeriesFolder(const std::string& folder) {

@@ -34,8 +34,9 @@ class ReportCommands : public QObject {
 
   // Replaces the folder picker (tests).
   std::function<std::optional<std::string>()> folderChooser;
-  // Replaces opening the hit report with the desktop's application (tests).
-  std::function<void(const std::string&)> openReport;
+  // Replaces opening the hit report with the desktop's application (tests);
+  // false when it could not be opened.
+  std::function<bool(const std::string&)> openReport;
 
  public Q_SLOTS:
   void MakeHitReport(HitReportKind kind);

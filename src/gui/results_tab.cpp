@@ -15,14 +15,13 @@ ResultsTab::ResultsTab(QWidget* parent) : QWidget(parent) {
   col->addWidget(Caption(this, "成績結果"));
   grid_ = MakeOddsGrid(this, "ResultsGrid", 21,
                        {FromUtf8("券種"), FromUtf8("結果："), FromUtf8("人気："), FromUtf8("配当：")});
-  grid_->setStyleSheet("QTableWidget { background-color: white; color: black; gridline-color: #c0c0c0; }");
   grid_->verticalHeader()->setDefaultSectionSize(18);
   const std::pair<const char*, int> kinds[] = {{"単勝", 3}, {"複勝", 5}, {"枠連", 3}, {"馬連", 3}, {"ワイド", 7}};
   int r = 0;
   for (const auto& [kind, count] : kinds)
     for (int k = 0; k < count; ++k, ++r) {
-      Cell(grid_, r, 0)->setText(k == 0 ? FromUtf8(kind) : QString());
-      for (int c = 1; c <= 3; ++c) Cell(grid_, r, c);
+      SetField(grid_, r, 0, k == 0 ? FromUtf8(kind) : QString());
+      for (int c = 1; c <= 3; ++c) SetField(grid_, r, c, QString());
     }
   col->addWidget(grid_);
 }
@@ -30,9 +29,9 @@ ResultsTab::ResultsTab(QWidget* parent) : QWidget(parent) {
 void ResultsTab::Show(const ResultsPanel& p) {
   int r = 0;
   auto put = [this, &r](const ResultEntry& e) {
-    Cell(grid_, r, 1)->setText(ToQt(e.result));
-    Cell(grid_, r, 2)->setText(ToQt(e.popularity));
-    Cell(grid_, r, 3)->setText(ToQt(e.payout));
+    SetField(grid_, r, 1, ToQt(e.result));
+    SetField(grid_, r, 2, ToQt(e.popularity));
+    SetField(grid_, r, 3, ToQt(e.payout));
     ++r;
   };
   for (const auto& e : p.win) put(e);

@@ -17,6 +17,15 @@ namespace {
 
 QColor ToColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
+// The horse number as the axis shows it: " 9" of the "%2d" label is "9".
+QString HorseLabel(const ChartPoint& p) { return ToQt(p.label).trimmed(); }
+
+bool HasPoints(const ChartView& chart) {
+  for (const ChartSeries& s : chart.series)
+    if (!s.points.empty()) return true;
+  return false;
+}
+
 // Bars stand on categories shared by all series: the order of the first
 // series for the sorted charts, otherwise every horse that has a bar, in
 // horse-number order.
@@ -24,12 +33,12 @@ QStringList CategoriesOf(const ChartView& chart, bool sorted) {
   QStringList out;
   if (sorted) {
     if (!chart.series.empty())
-      for (const ChartPoint& p : chart.series.front().points) out << ToQt(p.label);
+      for (const ChartPoint& p : chart.series.front().points) out << HorseLabel(p);
     return out;
   }
   std::map<int, QString> horses;
   for (const ChartSeries& s : chart.series)
-    for (const ChartPoint& p : s.points) horses[std::stoi(p.label)] = ToQt(p.label);
+    for (const ChartPoint& p : s.points) horses[std::stoi(p.label)] = HorseLabel(p);
   for (const auto& [h, label] : horses) out << label;
   return out;
 }
@@ -44,12 +53,12 @@ ShareChartView::ShareChartView(const QString& name, QWidget* parent) : QChartVie
 
 void ShareChartView::Clear() {
   // A fresh chart each time: axes removed from a chart that is out of sight
-  // can leave their old labels behind.
+  // can leave their old labels behind. An empty chart is blank.
   QChart* old = chart();
   auto* fresh = new QChart;
   fresh->legend()->setAlignment(Qt::AlignBottom);
+  fresh->legend()->setVisible(false);
   fresh->setMargins(QMargins(2, 2, 2, 2));
-  if (old) fresh->setTitle(old->title());
   setChart(fresh);
   delete old;
 }
@@ -61,6 +70,7 @@ QAbstractBarSeries* ShareChartView::bars() const {
 
 void ShareChartView::Render(const ChartView& c) {
   Clear();
+  if (!HasPoints(c)) return;
   chart()->setTitle(ToQt(c.title));
   const bool sorted = c.sortedBars;
   const QStringList categories = CategoriesOf(c, sorted);
@@ -74,7 +84,7 @@ void ShareChartView::Render(const ChartView& c) {
     set->setColor(ToColor(s.colour));
     set->setBorderColor(ToColor(s.colour).darker(130));
     std::map<QString, double> values;
-    for (const ChartPoint& p : s.points) values[ToQt(p.label)] = p.value;
+    for (const ChartPoint& p : s.points) values[HorseLabel(p)] = p.value;
     if (sorted) {
       for (const ChartPoint& p : s.points) set->append(p.value);
     } else {
@@ -93,6 +103,9 @@ void ShareChartView::Render(const ChartView& c) {
 
   auto* categoryAxis = new QBarCategoryAxis;
   categoryAxis->append(categories);
+  // Every bar keeps its horse number; the axis would rather show "..." where
+  // it thinks the room of a bar too small.
+  categoryAxis->setTruncateLabels(false);
   auto* valueAxis = new QValueAxis;
   // "#,##0.00": the values here stay far below a thousand, so two decimals
   // are all the picture shows.

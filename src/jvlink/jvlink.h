@@ -12,7 +12,9 @@
 namespace tw {
 
 // A failure of the call itself (not a JV-Link return code), for example a
-// COM error. It ends the current command with the platform's message.
+// COM error. It ends the current command with the platform's message. Its
+// text is Shift-JIS, like every text of this interface: the implementation
+// converts the platform's message once, and callers show it as it is.
 class JVLinkCallError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -47,8 +49,7 @@ class JVLink {
 };
 
 // Creates the platform's JV-Link. Returns nullptr when it cannot be created
-// (on Windows: the COM class is not registered), which ends the program at
-// start-up.
+// (JV-Link is not installed), which ends the program at start-up.
 class JVLinkFactory {
  public:
   virtual ~JVLinkFactory() = default;

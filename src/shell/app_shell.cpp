@@ -73,7 +73,7 @@ void AppShell::FirstShow() {
       code = jvlink_->JVInit(SoftwareId());
     } catch (const JVLinkCallError& e) {
       ui_.Beep();
-      ui_.Inform(Utf8ToSjis(e.what()));
+      ui_.Inform(e.what());  // already Shift-JIS
       return;
     }
   }

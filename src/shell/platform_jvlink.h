@@ -1,8 +1,9 @@
 // The JV-Link of this platform: on Windows the COM control when it is
-// registered, otherwise (and on every other platform) the local stand-in
-// that serves a feed folder.
+// registered, and the local stand-in that serves a feed folder when the
+// settings choose it; on platforms without COM always the stand-in.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "base/clock.h"
@@ -14,6 +15,8 @@ namespace tw {
 
 class PlatformJVLinkFactory : public JVLinkFactory {
  public:
+  using ComControlCreator = std::function<std::unique_ptr<JVLink>()>;
+
   // The stand-in in the current folder with the machine's clock.
   PlatformJVLinkFactory();
   // `clock` must outlive every JV-Link created.
@@ -23,10 +26,17 @@ class PlatformJVLinkFactory : public JVLinkFactory {
   StandInJVLink::FolderChooser folderChooser;
   // False: never the COM control, always the stand-in.
   bool tryComControl = true;
+  // Creates the COM control, nullptr when it is not installed. Empty where
+  // there is no COM; set by default on Windows.
+  ComControlCreator comControl;
 
+  // nullptr when the COM control is missing and the settings file does not
+  // choose the stand-in ("StandIn", "use"): JV-Link is not installed.
   std::unique_ptr<JVLink> Create() override;
 
  private:
+  bool StandInChosen() const;
+
   const Clock& clock_;
   StandInOptions options_;
 };

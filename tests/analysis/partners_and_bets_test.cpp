@@ -14,9 +14,9 @@ const std::string& P() { return PartnerMarkText(); }
 
 class PartnerTest : public ::testing::Test {
  protected:
-  RaceOdds Race(int runners = 7, bool quinellaMode = true) {
+  RaceOdds Race(int runners = 7, bool quinellaMode = true, int snapshots = 2) {
     slot_ = builder_.Build();
-    return RaceOdds{slot_, runners, runners, quinellaMode, 2};
+    return RaceOdds{slot_, runners, runners, quinellaMode, snapshots};
   }
   OddsBuilder builder_{7};
   RaceSlot slot_;
@@ -72,6 +72,22 @@ TEST_F(PartnerTest, ShareRises) {
   EXPECT_EQ(a_.partnerConditionMarks[1][4], P());
   EXPECT_EQ(a_.partnerConditionMarks[2][4], "");  // no quinella share at snapshot 1
   EXPECT_EQ(a_.partnerConditionMarks[3][4], "");
+}
+
+// With three snapshots the win-share rise is since snapshot 2, the
+// quinella-share rise since snapshot 1.
+TEST_F(PartnerTest, ShareRisesAtTheThirdSnapshot) {
+  a_.winShare[1] = {0, 1.0, 1.5, 1.55};  // +0.55 since the first, +0.05 since the one before
+  a_.winShare[2] = {0, 1.5, 1.0, 1.2};   // -0.3 since the first, +0.2 since the one before
+  a_.quinellaShare[1] = {0, 5.0, 5.5, 5.55};
+  a_.quinellaShare[2] = {0, 5.5, 5.0, 5.2};
+  const RaceOdds race = Race(7, true, 3);
+  PartnerWinShareRise(race, a_);
+  PartnerQuinellaShareRise(race, a_);
+  EXPECT_EQ(a_.partnerConditionMarks[1][3], "");
+  EXPECT_EQ(a_.partnerConditionMarks[2][3], P());
+  EXPECT_EQ(a_.partnerConditionMarks[1][4], P());
+  EXPECT_EQ(a_.partnerConditionMarks[2][4], "");
 }
 
 TEST_F(PartnerTest, GapBuildUp) {

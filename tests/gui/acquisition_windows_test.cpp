@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 #include "acquire/odds_schedule.h"
 #include "analysis/load_race_day.h"
@@ -26,6 +29,7 @@
 #include "gui/odds_fetch_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "gui/shared_printer.h"
 #include "main_window_fixture.h"
 #include "shell/app_shell.h"
 #include "support/day_builder.h"
@@ -44,8 +48,10 @@ class AcquisitionWindowsTest : public QObject {
  private Q_SLOTS:
   void downloadWindow();
   void oddsWindow();
+  void oddsWindowShowsADayOf24Races();
   void settingDialogs();
   void mainWindowCommands();
+  void closingDuringAFetchCancelsItFirst();
 };
 
 namespace {
@@ -129,11 +135,16 @@ void AcquisitionWindowsTest::oddsWindow() {
   QCOMPARE(form.grid()->item(0, 1)->background().color(), QColor(Qt::white));
   // The schedule prints as a ruled table; here into a PDF file.
   QVERIFY(form.printButton()->isEnabled());
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
+  SharedPrinter printer;
+  form.printer = &printer;
+  if (!printer.HasTarget()) {
+    form.PrintSchedule();
+    QCOMPARE(d.ui.events, std::vector<std::string>({"beep", "inform:プリンタが登録されていません"}));
+    d.ui.events.clear();
+  }
+  printer.printer().setOutputFormat(QPrinter::PdfFormat);
   const QString pdf = d.dir.path() + "/schedule.pdf";
-  printer.setOutputFileName(pdf);
-  form.printerProvider = [&] { return &printer; };
+  printer.printer().setOutputFileName(pdf);
   form.PrintSchedule();
   QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 1") != std::string::npos);
   QCOMPARE(form.fetchButton()->text(), FromUtf8("ｵｯｽﾞを今すぐ取得"));
@@ -147,12 +158,47 @@ void AcquisitionWindowsTest::oddsWindow() {
   d.ui.events.clear();
   d.jv.rtOpenResults = {0};
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
+  // The grid shows the new snapshot's time as soon as the run has stored it.
+  form.scheduleAfterFetch = [&] {
+    NullRaceDayView view;
+    LoadRaceDay(d.model, d.list, d.data, d.day.dayName(), d.settings, d.clock, view);
+    return MakeScheduleGrid(d.model, d.day.dayName());
+  };
+  QCOMPARE(form.grid()->item(2, 3)->text(), QString());
   form.FetchNow();
+  QCOMPARE(form.grid()->item(2, 3)->text(), QString("09:30"));
+  QCOMPARE(form.checkList()->item(2)->checkState(), Qt::Checked);
   QCOMPARE(form.progressBar()->value(), 100);
   QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み中:東京 3R"));
   QCOMPARE(QString::fromStdString(d.ui.events.back()), FromUtf8("inform:データ作成が完了しました。"));
   auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
+}
+
+void AcquisitionWindowsTest::oddsWindowShowsADayOf24Races() {
+  Day d;
+  DayBuilder two(d.data, 2024, 5, 19);
+  for (const char* course : {"07", "08"})
+    for (int r = 1; r <= 12; ++r) two.AddRace(course, r, 16, "1500");
+  two.Write();
+  NullRaceDayView view;
+  LoadRaceDay(d.model, d.list, d.data, two.dayName(), d.settings, d.clock, view);
+  AcquisitionContext context = d.context();
+  OddsFetchWindow form(context, &d.ui);
+  form.Fill(MakeScheduleGrid(d.model, two.dayName()));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QTableWidget* grid = form.grid();
+  QCOMPARE(grid->rowCount(), 24);
+  // Every race on one line, every row and column in view.
+  QVERIFY(!grid->wordWrap());
+  const QString label = grid->item(12, 0)->text();
+  QVERIFY(grid->columnWidth(0) > grid->fontMetrics().horizontalAdvance(label));
+  QVERIFY(grid->rowViewportPosition(23) + grid->rowHeight(23) <= grid->viewport()->height());
+  const int last = grid->columnCount() - 1;
+  QVERIFY(grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width());
+  QListWidget* list = form.checkList();
+  QVERIFY(list->visualItemRect(list->item(23)).bottom() <= list->viewport()->height());
 }
 
 void AcquisitionWindowsTest::settingDialogs() {
@@ -173,51 +219,47 @@ void AcquisitionWindowsTest::settingDialogs() {
   interval.minutesBox()->setValue(30);
   interval.reject();  // closing without OK stores nothing
   QVERIFY(!d.settings.ReadRaw(setting::kResultInterval).has_value());
+
+  // 3 typed (below 5) and OK: 5 is stored.
+  MinutesDialog typed(ResultIntervalSetting(), d.settings);
+  typed.show();
+  QLineEdit* edit = typed.minutesBox()->findChild<QLineEdit*>();
+  edit->selectAll();
+  QTest::keyClicks(edit, "3");
+  QCOMPARE(typed.minutesBox()->text(), QString("3"));
+  QCOMPARE(typed.minutesBox()->value(), 15);
+  auto* ok = typed.findChild<QPushButton*>("OkButton");
+  ok->setFocus();  // the box loses the focus as the button is pressed
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QCOMPARE(d.settings.ReadInteger(setting::kResultInterval), 5);
 }
 
 void AcquisitionWindowsTest::mainWindowCommands() {
   test::MainWindowFixture f(true);
-  MainWindow& w = f.OpenWindow();
   AppShell& shell = *f.shell;
+  MainWindow& w = f.OpenWindow();
   QVERIFY(w.created());
   DayBuilder day(shell.paths().DataFolder());
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
   w.FillDaySelector();
-
-  // What the main window does to wire its acquisition commands.
-  AcquisitionWidgets widgets;
-  widgets.window = &w;
-  widgets.dateCombo = w.dateCombo();
-  widgets.raceListBox = w.raceListBox();
-  widgets.autoFetchCheck = w.autoFetchCheck();
-  widgets.resultTimer = w.resultTimer();
-  widgets.download = w.action("Download");
-  widgets.fetchOdds = w.action("FetchOdds");
-  widgets.fetchQueuedRaces = w.action("FetchQueuedRaces");
-  widgets.flashOdds = w.action("FlashOdds");
-  widgets.fetchResults = w.action("FetchResults");
-  widgets.fetchDelay = w.action("FetchDelayItem");
-  widgets.resultInterval = w.action("ResultIntervalItem");
-  AcquisitionCallbacks callbacks;
-  int reloads = 0;
-  callbacks.reloadDay = [&] {
-    ++reloads;
-    w.LoadChosenDay();
-  };
-  callbacks.showRace = [&] { w.ShowRaceOfRow(w.raceListBox()->currentRow()); };
-  callbacks.makeDayList = [&] { w.FillDaySelector(); };
-  AcquisitionActions acquisition(shell, f.qtPort, w.model(), widgets, callbacks);
-
+  // The window's own commands, as it wired them.
+  AcquisitionActions& acquisition = w.acquisition();
   QVERIFY(w.action("FetchOdds")->isEnabled());
   QVERIFY(w.action("FlashOdds")->isEnabled());
   QVERIFY(w.autoFetchCheck()->isEnabled());
   QCOMPARE(acquisition.scheduleTimer()->interval(), 40000);
   QVERIFY(!acquisition.scheduleTimer()->isActive());
 
+  // "読込後ﾃﾞｰﾀﾘｽﾄを消す": choosing the day hides the side panel.
+  w.action("CloseListAfterLoadItem")->trigger();
+  w.show();
   w.dateCombo()->setCurrentIndex(0);
-  w.LoadChosenDay();
+  Q_EMIT w.dateCombo()->activated(0);
   QVERIFY(w.raceListBox()->count() == 8);
+  QVERIFY(w.sidePanel()->isHidden());
+  w.action("ToggleRaceList")->trigger();
+  QVERIFY(!w.sidePanel()->isHidden());
   QVERIFY(w.resultTimer()->isActive());  // today's day arms the result timer
 
   w.autoFetchCheck()->click();  // today, final card: automatic fetching goes on
@@ -230,15 +272,64 @@ void AcquisitionWindowsTest::mainWindowCommands() {
 
   auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
   QVERIFY(jv);
+  // A failed flash-odds fetch stays in the status bar with its time...
   w.raceListBox()->setCurrentRow(4);
-  w.ShowRaceOfRow(4);
+  jv->rtOpenResults = {-1};
+  w.action("FlashOdds")->trigger();
+  QCOMPARE(w.statusLabel()->text(), QString());
+  QVERIFY(w.lastFailureLabel()->text().startsWith(FromUtf8("【エラー】09:00:00：")));
+  // ...until a fetch succeeds; the reload keeps the side panel in view.
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
   w.action("FlashOdds")->trigger();
-  QCOMPARE(reloads, 1);
-  QCOMPARE(w.statusLabel()->text(), QString());
+  QCOMPARE(w.lastFailureLabel()->text(), QString());
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
   QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
+  QVERIFY(!w.sidePanel()->isHidden());
+
+  // After a new day list no row shows a race.
+  w.FillDaySelector();
+  QCOMPARE(w.raceList().rows(), 0);
+  QVERIFY(w.raceList().slots.empty());
+  w.hide();
+}
+
+void AcquisitionWindowsTest::closingDuringAFetchCancelsItFirst() {
+  test::MainWindowFixture f(true);
+  MainWindow& w = f.OpenWindow();
+  DayBuilder day(f.shell->paths().DataFolder());
+  for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
+  day.Write();
+  w.FillDaySelector();
+  w.show();
+  w.dateCombo()->setCurrentIndex(0);
+  w.LoadChosenDay();
+  w.raceListBox()->setCurrentRow(2);
+  auto* jv = dynamic_cast<ScriptedJVLink*>(f.shell->jvlink());
+  jv->rtOpenResults = {0};
+  // A stream that is never ready: only a cancel ends the read loop.
+  for (int i = 0; i < 20000; ++i) jv->readResults.push_back({-3, "", ""});
+  bool asked = false;
+  QTimer::singleShot(0, &w, [&] {
+    // Closing in the middle of the fetch asks first...
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      asked = true;
+      QCOMPARE(box->text(), FromUtf8("データ取得中です。取得を中止して終了しますか？"));
+      box->button(QMessageBox::Yes)->click();
+    });
+    w.close();
+    QVERIFY(w.isVisible());  // ...and waits for the loop to end
+  });
+  w.action("FlashOdds")->trigger();
+  QVERIFY(asked);
+  QVERIFY(!w.isVisible());
+  QVERIFY(jv->readResults.size() > 19000);
+  const auto& calls = jv->calls;
+  const auto cancel = std::find(calls.begin(), calls.end(), "JVCancel()");
+  QVERIFY(cancel != calls.end());
+  QVERIFY(std::find(cancel, calls.end(), "JVClose()") != calls.end());
 }
 
 QTEST_MAIN(AcquisitionWindowsTest)

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -34,6 +36,10 @@ void MainWindowTest::captionMenusAndHeadings() {
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
   QCOMPARE(menus, QStringList(
                       {FromUtf8("ﾌｧｲﾙ(&F)"), FromUtf8("ｵﾌﾟｼｮﾝ(&O)"), FromUtf8("ﾌｫﾙﾀﾞ指定(&D)"), FromUtf8("ﾍﾙﾌﾟ(&H)")}));
+  // The file menu opens with the time-series import.
+  QMenu* file = w.menuBar()->findChild<QMenu*>("FileMenu");
+  QVERIFY(file);
+  QCOMPARE(file->actions().first()->text(), FromUtf8("時系列ｵｯｽﾞより取得(&T)"));
   QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
   QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
   QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
@@ -42,12 +48,17 @@ void MainWindowTest::captionMenusAndHeadings() {
   QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());
 
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("買い目"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 2)->text(), FromUtf8("オッズ"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kDecision)->item(0, 3)->text(), FromUtf8("連対馬"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kAxis)->item(0, 8)->text(), FromUtf8("軸条件7"));
-  QCOMPARE(w.judgementGrid(JudgementGridKind::kPartner)->item(0, 6)->text(), FromUtf8("連条件5"));
+  // The heading rows stand in the grids' fixed headers.
+  auto heading = [&](JudgementGridKind kind, int column) {
+    return w.judgementGrid(kind)->horizontalHeaderItem(column)->text();
+  };
+  QCOMPARE(heading(JudgementGridKind::kBetList, 1), FromUtf8("買い目"));
+  QCOMPARE(heading(JudgementGridKind::kBetList, 2), FromUtf8("オッズ"));
+  QCOMPARE(w.judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("　"));
+  QCOMPARE(heading(JudgementGridKind::kDecision, 3), FromUtf8("連対馬"));
+  QCOMPARE(heading(JudgementGridKind::kAxis, 8), FromUtf8("軸条件7"));
+  QCOMPARE(heading(JudgementGridKind::kPartner, 6), FromUtf8("連条件5"));
+  QVERIFY(!w.judgementGrid(JudgementGridKind::kAxis)->horizontalHeader()->isHidden());
 
   // The "F" button hides and shows the side panel.
   w.show();

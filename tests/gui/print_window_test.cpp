@@ -7,12 +7,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "gui/main_window.h"
 #include "gui/print_commands.h"
@@ -26,7 +31,44 @@ class PrintWindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void previewAndPrintCheckedPages();
+  void failedStartLeavesPrinterUsable();
+  void escapeSavesPlaceAndResetsPaper();
+  void opensLargeEnoughForThePage();
 };
+
+namespace {
+
+// A day of three races on 2024-05-12, race 2 without odds, loaded in the window.
+void LoadThreeRaces(test::MainWindowFixture& f) {
+  test::DayBuilder day(f.shell->paths().DataFolder(), 2024, 5, 12);
+  for (int r = 1; r <= 3; ++r) {
+    const int slot = day.AddRace("05", r, 12, "1545");
+    day.AddRunners(slot);
+    if (r != 2) {
+      for (int s = 1; s <= 3; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
+    }
+  }
+  day.Write();
+  f.w().FillDaySelector();
+  f.w().dateCombo()->setCurrentIndex(0);
+  f.w().LoadChosenDay();
+}
+
+// Runs `check` on the print window once it is shown modally, then closes it.
+bool WithPrintWindow(test::MainWindowFixture& f, const std::function<void(PrintWindow&)>& check) {
+  bool seen = false;
+  f.w().printCommands().beforePrintWindow = [&](PrintWindow& shown) {
+    QTimer::singleShot(0, &shown, [&] {
+      seen = true;
+      check(shown);
+      if (shown.isVisible()) shown.close();
+    });
+  };
+  f.w().action("PrintDay")->trigger();
+  return seen;
+}
+
+}  // namespace
 
 void PrintWindowTest::previewAndPrintCheckedPages() {
   test::MainWindowFixture f;
@@ -76,6 +118,70 @@ void PrintWindowTest::previewAndPrintCheckedPages() {
   QVERIFY(!bytes.empty());
   QVERIFY(bytes.find("/Count 2") != std::string::npos);
   QVERIFY(shell.settings().ReadRaw(setting::kPrintWindowWidth).has_value());
+}
+
+void PrintWindowTest::failedStartLeavesPrinterUsable() {
+  test::MainWindowFixture f;
+  f.OpenWindow();
+  LoadThreeRaces(f);
+  const QString pdf = f.dir.path() + "/after-failure.pdf";
+  QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
+    auto* print = form.findChild<QPushButton*>("PrintPageButton");
+    QPrinter& printer = f.w().printCommands().printer();
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+      // No printer installed and no file chosen: nothing to print on.
+      print->click();
+      QCOMPARE(f.port.events.back(), std::string("inform:プリンタが登録されていません"));
+    }
+    // A start that fails (a file that cannot be written)...
+    f.w().printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
+    f.w().printCommands().printer().setOutputFileName(f.dir.path() + "/no-such-folder/x.pdf");
+    print->click();
+    QCOMPARE(f.port.events.back(), std::string("inform:印刷を開始できませんでした。"));
+    // ...and then print-to-file chosen: the page is written.
+    f.w().printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
+    f.w().printCommands().printer().setOutputFileName(pdf);
+    QCOMPARE(f.w().printCommands().printer().outputFileName(), pdf);
+    print->click();
+  }));
+  const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");
+  QVERIFY(bytes.find("/Count 1") != std::string::npos);
+}
+
+void PrintWindowTest::escapeSavesPlaceAndResetsPaper() {
+  test::MainWindowFixture f;
+  f.OpenWindow();
+  LoadThreeRaces(f);
+  QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
+    f.w().printCommands().printer().setPageSize(QPageSize(QPageSize::A3));
+    f.w().printCommands().printer().setPageOrientation(QPageLayout::Landscape);
+    form.move(40, 50);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isVisible());
+  }));
+  QCOMPARE(f.shell->settings().ReadInteger(setting::kPrintWindowLeft), 40);
+  QCOMPARE(f.shell->settings().ReadInteger(setting::kPrintWindowTop), 50);
+  QVERIFY(f.shell->settings().ReadRaw(setting::kPrintWindowHeight).has_value());
+  QPrinter& printer = f.w().printCommands().printer();
+  QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+  QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+void PrintWindowTest::opensLargeEnoughForThePage() {
+  test::MainWindowFixture f;
+  f.OpenWindow();
+  LoadThreeRaces(f);
+  f.shell->settings().WriteInteger(setting::kPrintWindowLeft, 30);
+  f.shell->settings().WriteInteger(setting::kPrintWindowTop, 20);
+  QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
+    // At the default 50 % the preview shows the whole page width, unless the
+    // window already reaches the screen's right edge.
+    auto* scroll = form.findChild<QScrollArea*>();
+    const QRect screen = form.screen()->availableGeometry();
+    QVERIFY(scroll->viewport()->width() >= form.preview()->pixmap().width() || form.width() >= screen.right() - 30 - 8);
+    QVERIFY(form.width() > 630 && form.height() > 450);
+    QCOMPARE(form.pos(), QPoint(30, 20));
+  }));
 }
 
 QTEST_MAIN(PrintWindowTest)

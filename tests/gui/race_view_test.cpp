@@ -4,7 +4,9 @@
 #include "view/race_view.h"
 
 #include <QAction>
+#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChart>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include "codes/pairs.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/race_view_cells.h"
 #include "gui/race_view_panel.h"
 #include "gui/share_chart_view.h"
 #include "main_window_fixture.h"
@@ -34,6 +37,7 @@ class RaceViewTest : public QObject {
   void deletionCommands();
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
+  void chartsShowHorseNumbersAndEmptyChartsAreBlank();
 };
 
 namespace {
@@ -102,8 +106,16 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   // Quinella mode: only the quinella odds tab.
   QVERIFY(!f.w().tabs()->isTabVisible(4));
   QVERIFY(f.w().tabs()->isTabVisible(5));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->rowCount(), 15);
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kAxis)->item(14, 0)->text(), QString::number(BracketOfHorse(14, 14)));
+  // The heading row is the grids' fixed header; one table row per horse.
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->rowCount(), 14);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kAxis)->item(13, 0)->text(), QString::number(BracketOfHorse(14, 14)));
+  // Brackets 3 and 4 (red, blue) carry white digits, the light ones black.
+  for (int h = 1; h <= 14; ++h) {
+    QTableWidgetItem* bracket = f.w().judgementGrid(JudgementGridKind::kAxis)->item(h - 1, 0);
+    const int b = bracket->text().toInt();
+    const QColor expected = (b == 3 || b == 4) ? QColor(Qt::white) : QColor(Qt::black);
+    QCOMPARE(bracket->foreground().color(), expected);
+  }
 
   // The stepper shows race 2, which has two snapshots; the visible tab stays.
   f.w().tabs()->setCurrentIndex(1);
@@ -118,8 +130,12 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   QCOMPARE(f.label("Result1Label")->text(), QString());
   v = BuildRaceView(f.w().model(), 1);
   QCOMPARE(f.cell("AppendixGrid", 0, 3), ToQt(v.winChangeRank[1].text));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), static_cast<int>(v.grids[3].rows.size()));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
+  // The appendix and the results are light text on black like the other tables.
+  QCOMPARE(f.table("AppendixGrid")->item(0, 0)->foreground().color(), kLightText);
+  QCOMPARE(f.table("ResultsGrid")->item(0, 1)->foreground().color(), kLightText);
+  QVERIFY(!f.table("AppendixGrid")->styleSheet().contains("white"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), static_cast<int>(v.grids[3].rows.size()) - 1);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), ToQt(v.grids[3].rows[1][1].text));
 
   // Race 3 has no odds: header and results, empty tables, no snapshot buttons.
   f.w().raceListBox()->setCurrentRow(2);
@@ -138,8 +154,8 @@ void RaceViewTest::chooseDayAndWalkRaces() {
   f.w().StepRace(+1);
   f.w().StepRace(+1);
   QCOMPARE(f.label("RaceLabel")->text(), FromUtf8(" 4R"));
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 2);
-  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(1, 1)->text(), FromUtf8("　"));
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->rowCount(), 1);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kBetList)->item(0, 1)->text(), FromUtf8("　"));
 }
 
 void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
@@ -267,6 +283,30 @@ void RaceViewTest::bracketModeDay() {
   QCOMPARE(f.label("BracketTimeLabel")->text(), FromUtf8("10時30分"));
   QCOMPARE(f.panel().findChild<QListWidget*>("BracketPopularityList2")->count(),
            static_cast<int>(BuildRaceView(f.w().model(), 0).bracketPopularity[2].size()));
+}
+
+void RaceViewTest::chartsShowHorseNumbersAndEmptyChartsAreBlank() {
+  Fixture f;
+  f.ChooseDay();
+  f.w().raceListBox()->setCurrentRow(0);
+  // The change chart of race 1: its horses, read as numbers, never "...".
+  ShareChartView* change = f.panel().chart("WinChangeChart");
+  QBarCategoryAxis* axis = nullptr;
+  for (QAbstractAxis* a : change->chart()->axes())
+    if (auto* c = qobject_cast<QBarCategoryAxis*>(a)) axis = c;
+  QVERIFY(axis);
+  QVERIFY(!axis->truncateLabels());
+  const ChartSeries& series = f.panel().view().charts.winChange.series[0];
+  QCOMPARE(axis->count(), static_cast<int>(series.points.size()));
+  for (int i = 0; i < axis->count(); ++i) QCOMPARE(axis->at(i), ToQt(series.points[Index(i)].label).trimmed());
+  // Race 3 has no odds: its charts are blank, without axes or titles.
+  f.w().raceListBox()->setCurrentRow(2);
+  for (const char* name : {"SnapshotChart", "WinShareChart", "ShareGapChart"}) {
+    QChart* chart = f.panel().chart(name)->chart();
+    QVERIFY(chart->axes().isEmpty());
+    QVERIFY(chart->series().isEmpty());
+    QVERIFY(chart->title().isEmpty());
+  }
 }
 
 QTEST_MAIN(RaceViewTest)

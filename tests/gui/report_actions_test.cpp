@@ -10,6 +10,7 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/race_view_cells.h"
 #include "gui/report_commands.h"
 #include "main_window_fixture.h"
 #include "support/day_builder.h"
@@ -21,6 +22,7 @@ class ReportActionsTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void hitReportWalksTheRacesAndCopiesTheReport();
+  void reportThatCannotBeOpenedSaysWhereItIs();
   void timeSeriesFolderAndImport();
 };
 
@@ -54,7 +56,10 @@ bool HasInform(const test::FakeUserPort& port, const std::string& start) {
 void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   Fixture f;
   std::string opened;
-  f.window->reportCommands().openReport = [&](const std::string& path) { opened = path; };
+  f.window->reportCommands().openReport = [&](const std::string& path) {
+    opened = path;
+    return true;
+  };
   QApplication::clipboard()->clear();
   f.window->action("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
@@ -72,6 +77,37 @@ void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   const std::string bytes = ReadFileBytes(opened).value_or("");
   QCOMPARE(QApplication::clipboard()->text(), ToQt(bytes));
   QVERIFY(FileExists(JoinPath(f.shell->paths().UploadFolder(), "Manbaken.txt")));
+}
+
+void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
+  Fixture f;
+  // The first bet of a race becomes its quinella payout: the report has a hit.
+  int slot = -1;
+  for (int i = 0; i < 4 && slot < 0; ++i)
+    if (!f.window->model().slots[Index(i)].analysis.betLabels[1].empty()) slot = i;
+  QVERIFY(slot >= 0);
+  const std::string bet = f.window->model().slots[Index(slot)].analysis.betLabels[1];
+  const std::string payouts = JoinPath(f.shell->paths().DataFolder(), Sjis("2024年05月12日.jvHR"));
+  std::string bytes = ReadFileBytes(payouts).value_or("");
+  QVERIFY(bytes.size() >= Index(719 * (slot + 1)));
+  const std::string pair = std::string(bet.substr(0, 2)) + bet.substr(3, 2);
+  bytes.replace(Index(719 * slot + 245), 4, pair);
+  bytes.replace(Index(719 * slot + 249), 9, "000012340");
+  QVERIFY(WriteFileAtomic(payouts, bytes).ok);
+  f.window->LoadChosenDay();
+
+  // A desktop that cannot open it: the user is told where the report is.
+  f.window->reportCommands().openReport = [&](const std::string&) { return false; };
+  f.port.events.clear();
+  f.window->action("HitReport")->trigger();
+  const std::string report = JoinPath(f.shell->paths().UploadFolder(), "TK20240512.txt");
+  QVERIFY(FileExists(report));
+  QCOMPARE(
+      f.port.events.back(),
+      "inform:" +
+          SjisToUtf8(
+              Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました：") +
+              report));
 }
 
 void ReportActionsTest::timeSeriesFolderAndImport() {

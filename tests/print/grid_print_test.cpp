@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "print/schedule_print.h"
 #include "support/page_query.h"
 #include "text/format.h"
@@ -128,6 +131,42 @@ TEST(GridPrint, MissingCellsPrintEmpty) {
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(OpsOfKind(pages[0], DrawKind::Rectangle).size(), 16u);
   EXPECT_EQ(OpsOfKind(pages[0], DrawKind::Text).size(), 10u);
+}
+
+// A printer of 600 x 300 dpi and a screen of 120 x 96 dpi: every horizontal
+// size goes by the horizontal resolutions, every vertical one by the vertical.
+TEST(GridPrint, UnequalResolutionsScaleEachDirectionOnItsOwn) {
+  GridTable grid = ScheduleLikeGrid(9);
+  grid.columnWidths = {100, 70, 70};
+  grid.screenDotsPerInchX = 120;  // x ratio 5
+  grid.screenDotsPerInchY = 96;   // y ratio 3.125
+  // Margins: left 236, right 118, top 141, bottom 118 dots. Printable: 1199
+  // wide, so columns 500 + 350 then 350; 750 high, just the 10 rows of 75.
+  const PrinterMetrics printer{600, 300, 1553, 1009};
+  std::vector<std::pair<int, int>> headerDots;
+  const std::vector<Page> pages = PrintGrid(grid, printer, [&](GridPageSurface& surface) {
+    headerDots.push_back({surface.MmX(10), surface.MmY(4)});
+  });
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(headerDots, (std::vector<std::pair<int, int>>{{236, 47}, {236, 47}}));
+  const Page& page = pages[0];
+  EXPECT_EQ(page.dotsPerInchX, 600);
+  EXPECT_EQ(page.dotsPerInchY, 300);
+  EXPECT_EQ(OpsOfKind(page, DrawKind::Rectangle).size(), 20u);
+  const DrawOp& first = page.ops[0];
+  EXPECT_EQ((std::vector<int>{first.x0, first.y0, first.x1, first.y1}), (std::vector<int>{236, 141, 737, 217}));
+  // The text inset is 2 screen pixels: 10 dots across, 6 down.
+  const DrawOp& text = page.ops[1];
+  EXPECT_EQ(text.text, "H0");
+  EXPECT_EQ((std::vector<int>{text.x0, text.y0}), (std::vector<int>{246, 147}));
+  EXPECT_EQ((std::vector<int>{text.clipX0, text.clipY0, text.clipX1, text.clipY1}),
+            (std::vector<int>{236, 141, 736, 216}));
+  EXPECT_EQ(page.ops[2].x0, 736);
+  EXPECT_EQ(page.ops[2].x1, 736 + 350 + 1);
+  EXPECT_EQ(Utf8TextAt(page, 246, 147 + 75), "r1c0");
+  EXPECT_EQ(Utf8TextAt(page, 246, 147 + 9 * 75), "r9c0");
+  EXPECT_EQ(Utf8TextAt(pages[1], 246, 147), "H2");
+  EXPECT_EQ(OpsOfKind(pages[1], DrawKind::Rectangle).size(), 10u);
 }
 
 TEST(SchedulePrint, TitleAndDayOnEveryPage) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <stdexcept>
 
 #include "support/fake_user_port.h"
 #include "support/scripted_jvlink.h"
@@ -20,11 +22,15 @@ using test::TempDir;
 class InitFactory : public JVLinkFactory {
  public:
   int initCode = 0;
+  std::optional<std::string> initCallError;  // Shift-JIS
   bool available = true;
+  bool throws = false;
   std::unique_ptr<JVLink> Create() override {
+    if (throws) throw std::runtime_error("class not registered");
     if (!available) return nullptr;
     auto link = std::make_unique<ScriptedJVLink>();
     link->defaultInit = initCode;
+    link->initCallError = initCallError;
     last = link.get();
     return link;
   }
@@ -43,6 +49,16 @@ TEST(AppShell, MissingJVLinkStopsBeforeAnythingIsCreated) {
   // The caller ends the program: no data folder, no log.
   EXPECT_FALSE(FolderExists(JoinPath(dir.str(), "Data")));
   EXPECT_FALSE(FileExists(JoinPath(dir.str(), "ErrorLog.txt")));
+}
+
+TEST(AppShell, JVLinkThatFailsToBeCreatedCountsAsMissing) {
+  FakeUserPort ui;
+  InitFactory factory;
+  factory.throws = true;
+  EXPECT_FALSE(CheckJVLinkPresent(factory, ui));
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[0], "beep");
+  EXPECT_EQ(ui.events[1], "inform:JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。");
 }
 
 // An empty application folder, a fake screen, a scripted JV-Link and a
@@ -126,6 +142,32 @@ TEST_F(StartUp, FailedInitIsShownWithItsCodeAndTheWindowGoesOn) {
   ASSERT_EQ(ui.events.size(), 2u);
   EXPECT_EQ(ui.events[0], "beep");
   EXPECT_EQ(ui.events[1], "inform:JVInitエラーが発生しました。：-103");
+}
+
+// A COM error of JVInit comes as Shift-JIS text and is shown as it is, not
+// converted a second time; the window goes on as after a failure code.
+TEST_F(StartUp, JVInitCallErrorIsShownInItsJapaneseText) {
+  const std::string message = "JVInit: クラスが登録されていません。 (0x80040154)";
+  factory.initCallError = Sjis(message);
+  AppShell& shell = Created();
+  shell.FirstShow();
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[0], "beep");
+  EXPECT_EQ(ui.events[1], "inform:" + message);
+  EXPECT_EQ(shell.versionText(), "Ver.1.28");
+  ASSERT_NE(shell.jvlink(), nullptr);
+  ASSERT_EQ(factory.last->calls.size(), 1u);
+  EXPECT_EQ(factory.last->calls[0], "JVInit(SA100200/SD300400/TurfwisJDL/Ver.1.28)");
+}
+
+TEST_F(StartUp, JVLinkThatCannotBeCreatedForTheWindowShowsTheInitFailure) {
+  AppShell& shell = Shell();
+  factory.throws = true;
+  ASSERT_TRUE(shell.Create([] { return std::string(); }));
+  EXPECT_EQ(shell.jvlink(), nullptr);
+  shell.FirstShow();
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[1], "inform:JVInitエラーが発生しました。：-1");
 }
 
 TEST_F(StartUp, ClosingWritesTheLocateKeys) {

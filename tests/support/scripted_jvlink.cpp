@@ -20,6 +20,7 @@ void ScriptedJVLink::QueueRecord(const std::string& text, const std::string& fil
 
 int ScriptedJVLink::JVInit(const std::string& sid) {
   calls.push_back("JVInit(" + sid + ")");
+  if (initCallError) throw JVLinkCallError(*initCallError);
   return Next(initResults, defaultInit);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ class ScriptedJVLink : public JVLink {
   JVReadResult defaultRead{0, "", ""};
   int defaultRTOpen = -1;
   int defaultClose = 0;
+
+  // When set, JVInit fails as a call (a COM error) with this Shift-JIS text.
+  std::optional<std::string> initCallError;
 
   // Every call with its arguments, e.g. "JVOpen(RACE,20240501000000,1)".
   std::vector<std::string> calls;

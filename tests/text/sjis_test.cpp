@@ -34,6 +34,17 @@ TEST(Sjis, BadBytesBecomeReplacementCharacters) {
   EXPECT_EQ(SjisToUtf8(text), kReplacement + "東京");
 }
 
+TEST(Sjis, UnassignedPairWithTheLowestTrailByteIsOneCharacter) {
+  // 0x85 0x40 is a lead byte and a valid trail byte with no character: both
+  // bytes become one replacement, and the 0x40 ("@") is not read again.
+  EXPECT_EQ(SjisToUtf8("a\x85\x40z"), "a" + kReplacement + "z");
+  EXPECT_EQ(SjisToUtf8("\x85\x40"), kReplacement);
+  // The lowest trail byte of an assigned pair converts: 0x81 0x40 is the ideographic space.
+  EXPECT_EQ(SjisToUtf8("\x81\x40"), "\xE3\x80\x80");
+  // 0x3F is below the trail range: one replacement, then the "?".
+  EXPECT_EQ(SjisToUtf8("\x85\x3F"), kReplacement + "?");
+}
+
 TEST(Sjis, TruncatedLeadByteAtTheEnd) {
   EXPECT_EQ(SjisToUtf8("ab\x93"), "ab" + kReplacement);
   EXPECT_EQ(SjisToUtf8(Sjis("東京").substr(0, 3)), "東" + kReplacement);

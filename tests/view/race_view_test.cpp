@@ -346,6 +346,56 @@ TEST(RaceViewTest, JudgementGridsMarksAndCellColours) {
   EXPECT_FALSE(bets.rows[3][1].strikeThrough);
 }
 
+TEST(RaceViewTest, BracketColoursOfTheMiddleBrackets) {
+  // 16 runners: two horses in each bracket, so horses 5, 7, 9 and 11 stand in
+  // brackets 3 to 6.
+  RaceFixture f(16);
+  f.SetWin(1, {"0030"});
+  f.SetWin(2, {"0030"});
+  RaceView v = f.Show();
+  const JudgementGrid& axis = v.grids[0];
+  const std::pair<int, Rgb> expected[] = {
+      {3, colour::kRed}, {4, colour::kBlue}, {5, colour::kYellow}, {6, colour::kLime}};
+  for (const auto& [bracket, rgb] : expected) {
+    const size_t row = static_cast<size_t>(2 * bracket - 1);
+    EXPECT_EQ(axis.rows[row][0].text, std::to_string(bracket));
+    EXPECT_EQ(axis.rows[row][0].background, rgb);
+    EXPECT_EQ(v.grids[2].rows[row][0].background, rgb);
+    EXPECT_EQ(BracketColour(bracket), rgb);
+  }
+  EXPECT_EQ(BracketColour(2), colour::kGrey);
+  EXPECT_EQ(BracketColour(7), (Rgb{255, 128, 0}));
+}
+
+TEST(RaceViewTest, SecondQuinellaPayoutAndPlaceAndWideFormats) {
+  RaceFixture f(14);
+  std::string hr = test::PayoutLine(f.key);
+  test::SetQuinellaPayout(hr, 1, 2, 5, 1230);
+  test::SetQuinellaPayout(hr, 2, 5, 11, 45670);  // a dead heat for second place
+  // Place entry 3: horse 7, 310 yen, popularity 4; wide entry 2: 5-11, 1980 yen, popularity 12.
+  Put(hr, 142 + 2 * 13,
+      "07000000310"
+      "04");
+  test::SetWidePayout(hr, 2, 5, 11, 1980);
+  Put(hr, 294 + 16 + 13, "012");
+  f.slot().payout = hr + "\r\n";
+  RaceView v = f.Show();
+  EXPECT_EQ(v.header.result1, " 2- 5");
+  EXPECT_EQ(v.header.payout1, "     1230");
+  EXPECT_EQ(v.header.result2, " 5-11");
+  EXPECT_EQ(v.header.payout2, "    45670");
+  EXPECT_EQ(v.results.quinella[1].result, " 5-11");
+  EXPECT_EQ(v.results.quinella[1].payout, "   45670");
+  EXPECT_EQ(v.results.place[2].result, " 7");
+  EXPECT_EQ(v.results.place[2].payout, "     310");
+  EXPECT_EQ(v.results.place[2].popularity, " 4");
+  EXPECT_EQ(v.results.place[3].result, "");
+  EXPECT_EQ(v.results.wide[1].result, " 5-11");
+  EXPECT_EQ(v.results.wide[1].payout, "    1980");
+  EXPECT_EQ(v.results.wide[1].popularity, " 12");
+  EXPECT_EQ(v.results.wide[2].payout, "");
+}
+
 TEST(RaceViewTest, BetGridWithoutBetsIsTheStruckThroughRow) {
   RaceFixture f(10);
   f.SetWin(1, {"0030"});

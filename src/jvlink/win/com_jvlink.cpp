@@ -2,7 +2,8 @@
 // is looked up by name on the IDispatch interface, so no type library or
 // generated header is needed. Records and out texts arrive as wide strings
 // and are handed on in code page 932. A failed COM call throws
-// JVLinkCallError with the platform's message.
+// JVLinkCallError with the platform's message, converted to code page 932
+// here and only here.
 // windows.h must come first.
 #include <windows.h>
 // clang-format off
@@ -199,6 +200,7 @@ class ComJVLink : public JVLink {
       SysFreeString(excep.bstrDescription);
       SysFreeString(excep.bstrHelpFile);
       VariantClear(&result);
+      // `message` is code page 932 already; the method name is ASCII.
       throw JVLinkCallError(std::string(Name(m)) + ": " + message);
     }
     int value = 0;

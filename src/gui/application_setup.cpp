@@ -1,0 +1,22 @@
+#include "gui/application_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tw {
+
+bool SetUpApplication(QApplication& app) {
+  QApplication::setApplicationName("Turfwise");
+  // The program speaks Japanese whatever the system's language is.
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
+    delete translator;
+    return false;
+  }
+  QApplication::installTranslator(translator);
+  return true;
+}
+
+}  // namespace tw
