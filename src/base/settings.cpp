@@ -1,6 +1,7 @@
 #include "base/settings.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "text/fields.h"
@@ -49,12 +50,21 @@ const Settings::Parsed& Settings::Current() const {
   const std::uintmax_t size = fs::file_size(path, sizeError);
   const fs::file_time_type time = fs::last_write_time(path, timeError);
   const bool stated = !sizeError && !timeError;
-  if (parsed_.valid && stated && parsed_.status == ReadStatus::kRead && size == parsed_.size && time == parsed_.time)
-    return parsed_;
-  parsed_ = Parsed{};
+  const bool same = parsed_.valid && stated && parsed_.status == ReadStatus::kRead && size == parsed_.size &&
+                    time == parsed_.time;
+  // A file changed within the last moments may have changed again within
+  // the same tick of the file system's clock: its bytes are compared.
+  const bool settled = same && fs::file_time_type::clock::now() - time > std::chrono::seconds(2);
+  if (settled) return parsed_;
   std::string bytes;
-  parsed_.status = ReadFileBounded(path_, kReadLimitBytes, bytes);
-  if (parsed_.status == ReadStatus::kRead) parsed_.lines = SplitLines(bytes);
+  const ReadStatus status = ReadFileBounded(path_, kReadLimitBytes, bytes);
+  if (same && status == ReadStatus::kRead && bytes == parsed_.bytes) return parsed_;
+  parsed_ = Parsed{};
+  parsed_.status = status;
+  if (status == ReadStatus::kRead) {
+    parsed_.lines = SplitLines(bytes);
+    parsed_.bytes = std::move(bytes);
+  }
   parsed_.valid = stated;
   parsed_.size = size;
   parsed_.time = time;

@@ -58,6 +58,7 @@ class Settings {
     ReadStatus status = ReadStatus::kMissing;
     std::uintmax_t size = 0;
     std::filesystem::file_time_type time{};
+    std::string bytes;
     std::vector<std::string> lines;
   };
   const Parsed& Current() const;

@@ -70,9 +70,8 @@ TEST_F(UnreadableSettings, ReadsGiveTheDefaults) {
   EXPECT_TRUE(Kept());
 }
 
-// Today a write replaces the whole file with the one key being written, and
-// every other key is lost. Enable when the reader refuses it.
-TEST_F(UnreadableSettings, DISABLED_WriteIsRefusedAndTheFileKept) {
+// Writing the one key would lose every other key of the file.
+TEST_F(UnreadableSettings, WriteIsRefusedAndTheFileKept) {
   std::string error;
   EXPECT_FALSE(settings.WriteRaw(setting::kMainWindowLeft, "30", &error));
   EXPECT_FALSE(error.empty());
@@ -89,9 +88,9 @@ class OutOfRangeSettings : public ::testing::Test {
   Settings settings{dir.file("turfwise.ini")};
 };
 
-// Today a value edited by hand is taken as it is: AutoRdataGet=0 arms a
-// result timer of 0 ms. Enable when reads are kept within the key's range.
-TEST_F(OutOfRangeSettings, DISABLED_ResultIntervalIsKeptWithinItsRangeWhenRead) {
+// A value edited by hand is kept within the range: AutoRdataGet=0 would arm
+// a result timer of 0 ms.
+TEST_F(OutOfRangeSettings, ResultIntervalIsKeptWithinItsRangeWhenRead) {
   const struct {
     const char* stored;
     int minutes;
@@ -104,7 +103,7 @@ TEST_F(OutOfRangeSettings, DISABLED_ResultIntervalIsKeptWithinItsRangeWhenRead) 
   }
 }
 
-TEST_F(OutOfRangeSettings, DISABLED_FetchDelayIsKeptWithinItsRangeWhenRead) {
+TEST_F(OutOfRangeSettings, FetchDelayIsKeptWithinItsRangeWhenRead) {
   Store("delay=-1");
   EXPECT_EQ(ReadFetchDelay(settings), 0);
   Store("delay=16");
