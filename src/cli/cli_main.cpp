@@ -14,7 +14,7 @@
 #endif
 
 int main(int argc, char** argv) {
-  tw::UseUtf8Console();
+  tw::SetUpConsole();
   const std::vector<std::string> args = tw::CommandLineArguments(argc, argv);
   tw::SystemClock clock;
 #ifdef TURFWISE_WITH_PDF_EXPORT

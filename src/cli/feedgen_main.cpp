@@ -49,7 +49,7 @@ bool ParseNumber(const std::string& text, long long lo, long long hi, long long&
 }  // namespace
 
 int main(int argc, char** argv) {
-  tw::UseUtf8Console();
+  tw::SetUpConsole();
   const std::vector<std::string> args = tw::CommandLineArguments(argc, argv);
   tw::FeedGenOptions options;
   tw::DateTime now = tw::SystemClock().Now();

@@ -6,6 +6,10 @@
 // clang-format off
 #include <shellapi.h>
 // clang-format on
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
 #endif
 
 namespace tw {
@@ -33,9 +37,11 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
   return args;
 }
 
-void UseUtf8Console() {
+void SetUpConsole() {
   SetConsoleOutputCP(CP_UTF8);
   SetConsoleCP(CP_UTF8);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 }
 
 #else
@@ -44,7 +50,7 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
   return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void UseUtf8Console() {}
+void SetUpConsole() {}
 
 #endif
 

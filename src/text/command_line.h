@@ -12,8 +12,10 @@ namespace tw {
 // The arguments after the program name, UTF-8.
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
-// Makes the console show the UTF-8 text the program writes (on Windows the
-// console's output code page becomes UTF-8; elsewhere nothing to do).
-void UseUtf8Console();
+// Makes the console show the UTF-8 text the program writes, and standard
+// output and error carry the same bytes as on other systems: on Windows the
+// console's code page becomes UTF-8 and both streams binary (no CR added
+// before a line end). Elsewhere nothing to do.
+void SetUpConsole();
 
 }  // namespace tw
