@@ -160,6 +160,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context)
 void WriteDayJson(const RaceDayModel& model, const std::string& dayName, std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject();
+  json.Key("version").Int(kAnalysisJsonVersion);
   json.Key("day").String(SjisToUtf8(dayName));
   json.Key("races").BeginArray();
   for (int i = 0; i < kMaxRaces; ++i) {

@@ -18,6 +18,11 @@ inline constexpr const char* kAnalyseUsage =
     "      Loads the day DAYNAME (for example 2024年05月12日) from the data folder DIR,\n"
     "      analyses every race and prints JSON; --text prints a table per race instead.";
 
+// The version of the JSON written by `analyse` (its "version" field): it goes
+// up when a field is removed or changes meaning, not when one is added.
+// docs/analysis-json.md describes the format.
+inline constexpr int kAnalysisJsonVersion = 1;
+
 // The entry of the command table: usage errors give kExitUsage, a day that
 // cannot be named or loaded kExitFailure.
 int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/exit_status.h"
+
 namespace tw {
 
 class Clock;
@@ -17,12 +19,10 @@ struct CliContext {
   std::ostream& err;
   const Clock* clock;        // every time decision asks this clock
   std::string settingsPath;  // Shift-JIS; a missing file gives the defaults
+  // Shift-JIS: the executable's folder, from which --version tells the
+  // application folder; empty when unknown (tests).
+  std::string programFolder = {};
 };
-
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the command could not do its work
-inline constexpr int kExitUsage = 2;    // no, unknown or malformed arguments
 
 struct CliCommand {
   const char* name;
@@ -35,10 +35,15 @@ const std::vector<CliCommand>& CliCommands();
 
 // The usage text of the whole program.
 std::string CliUsage();
+// The usage text of one command: its options line, what it does, the exit statuses.
+std::string CommandUsage(const CliCommand& command);
 
 // Runs `args` (without the program name): the first argument names the
-// command, the rest are its options. No or an unknown command writes the
-// usage text to the error stream and returns kExitUsage.
+// command, the rest are its options. `--help`, `help [COMMAND]` and
+// `COMMAND --help` write usage to the output stream and return kExitOk;
+// `--version [--app-dir DIR]` the version and the application folder. No or
+// an unknown command writes the usage text to the error stream and returns
+// kExitUsage.
 int RunCli(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

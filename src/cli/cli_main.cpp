@@ -2,10 +2,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/app_folder.h"
 #include "base/clock.h"
 #include "base/paths.h"
 #include "cli/cli.h"
 #include "cli/print_pdf_command.h"
+#include "text/command_line.h"
 #include "text/files.h"
 #ifdef TURFWISE_WITH_PDF_EXPORT
 #include "render/pdf_export.h"
@@ -13,14 +15,16 @@
 
 int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
-  std::vector<std::string> args(argv + 1, argv + argc);
+  tw::SetUpConsole();
+  const std::vector<std::string> args = tw::CommandLineArguments(argc, argv);
   tw::SystemClock clock;
 #ifdef TURFWISE_WITH_PDF_EXPORT
   tw::SetPrintPdfWriter(&tw::ExportPagesToPdf);
 #endif
   // The settings file lies beside the executable and is named after it.
-  std::filesystem::path exe = argc > 0 ? std::filesystem::path(argv[0]) : std::filesystem::path("turfwise-cli");
-  std::string settings = tw::FromFsPath(exe.parent_path() / tw::SettingsFileName(exe.filename().string()));
-  tw::CliContext context{std::cout, std::cerr, &clock, settings};
+  const std::string folder = tw::ProgramFolder(argc > 0 ? argv[0] : nullptr);
+  const std::string exeName = argc > 0 ? tw::FromFsPath(std::filesystem::path(argv[0]).filename()) : "turfwise-cli";
+  const std::string settings = tw::JoinPath(folder, tw::SettingsFileName(exeName));
+  tw::CliContext context{std::cout, std::cerr, &clock, settings, folder};
   return tw::RunCli(args, context);
 }

@@ -3,38 +3,46 @@
 //
 //   turfwise-feedgen --out FEED [--date yyyymmdd] [--seed N] [--timeseries DIR]
 //                    [--courses 1..3] [--races 1..12]
+//   turfwise-feedgen --help | --version
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
+#include "cli/cli.h"
 #include "feedgen/feed_gen.h"
+#include "text/command_line.h"
 #include "text/files.h"
 #include "text/sjis.h"
 
 namespace {
 
-void Usage() {
-  std::fprintf(stderr,
-               "usage: turfwise-feedgen --out FEED [--date yyyymmdd] [--seed N] [--timeseries DIR]\n"
-               "                        [--courses 1..3] [--races 1..12]\n"
-               "Writes a synthetic race weekend (the Saturday and Sunday on or before the date,\n"
-               "and the date itself) for the JV-Link stand-in. Same seed and date, same bytes.\n");
+constexpr const char* kUsage =
+    "usage: turfwise-feedgen --out FEED [--date yyyymmdd] [--seed N] [--timeseries DIR]\n"
+    "                        [--courses 1..3] [--races 1..12]\n"
+    "       turfwise-feedgen --help | --version\n"
+    "Writes a synthetic race weekend (the Saturday and Sunday on or before the date,\n"
+    "and the date itself) for the JV-Link stand-in. Same seed and date, same bytes.\n\n";
+
+void WriteUsage(std::FILE* to) {
+  std::fputs(kUsage, to);
+  std::fputs(tw::kExitStatusText, to);
 }
 
-// A path given on the command line as the program's Shift-JIS path.
-std::string PathArg(const char* arg) {
-#ifdef _WIN32
-  return arg;  // the console's code page
-#else
-  return tw::Utf8ToSjis(arg);
-#endif
+// The usage text on standard error; returns the exit status of a usage error.
+int Usage() {
+  WriteUsage(stderr);
+  return tw::kExitUsage;
 }
 
-bool ParseNumber(const char* text, long long lo, long long hi, long long& out) {
+// A path given on the command line (UTF-8) as the program's Shift-JIS path.
+std::string PathArg(const std::string& arg) { return tw::Utf8ToSjis(arg); }
+
+bool ParseNumber(const std::string& text, long long lo, long long hi, long long& out) {
   char* end = nullptr;
-  long long v = std::strtoll(text, &end, 10);
-  if (end == text || *end != '\0' || v < lo || v > hi) return false;
+  long long v = std::strtoll(text.c_str(), &end, 10);
+  if (end == text.c_str() || *end != '\0' || v < lo || v > hi) return false;
   out = v;
   return true;
 }
@@ -43,20 +51,26 @@ bool ParseNumber(const char* text, long long lo, long long hi, long long& out) {
 
 int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
+  tw::SetUpConsole();
+  const std::vector<std::string> args = tw::CommandLineArguments(argc, argv);
   tw::FeedGenOptions options;
   tw::DateTime now = tw::SystemClock().Now();
   options.date = {now.year, now.month, now.day, 0, 0, 0};
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
-      Usage();
-      return 0;
+      WriteUsage(stdout);
+      return tw::kExitOk;
     }
-    if (i + 1 >= argc) {
-      Usage();
-      return 2;
+    if (a == "--version") {
+      std::printf("turfwise-feedgen %s\n", TURFWISE_VERSION);
+      return tw::kExitOk;
     }
-    const char* v = argv[++i];
+    if (i + 1 >= args.size()) {
+      std::fprintf(stderr, "turfwise-feedgen: %s needs a value\n", a.c_str());
+      return Usage();
+    }
+    const std::string& v = args[++i];
     long long n = 0;
     if (a == "--out") {
       options.outFolder = PathArg(v);
@@ -64,9 +78,9 @@ int main(int argc, char** argv) {
       options.timeSeriesFolder = PathArg(v);
     } else if (a == "--date") {
       tw::DateTime d;
-      if (std::string(v).size() != 8 || !tw::ParseCompact(std::string(v) + "000000", d)) {
-        std::fprintf(stderr, "turfwise-feedgen: --date wants yyyymmdd, not \"%s\"\n", v);
-        return 2;
+      if (v.size() != 8 || !tw::ParseCompact(v + "000000", d)) {
+        std::fprintf(stderr, "turfwise-feedgen: --date wants yyyymmdd, not \"%s\"\n", v.c_str());
+        return Usage();
       }
       options.date = d;
     } else if (a == "--seed" && ParseNumber(v, 0, 999999999999LL, n)) {
@@ -76,20 +90,19 @@ int main(int argc, char** argv) {
     } else if (a == "--races" && ParseNumber(v, 1, 12, n)) {
       options.racesPerCourse = static_cast<int>(n);
     } else {
-      std::fprintf(stderr, "turfwise-feedgen: bad option %s %s\n", a.c_str(), v);
-      Usage();
-      return 2;
+      std::fprintf(stderr, "turfwise-feedgen: bad option %s %s\n", a.c_str(), v.c_str());
+      return Usage();
     }
   }
   if (options.outFolder.empty()) {
-    Usage();
-    return 2;
+    std::fputs("turfwise-feedgen: --out FEED is required\n", stderr);
+    return Usage();
   }
   tw::FeedGenSummary summary;
   std::string error;
   if (!tw::GenerateFeed(options, &summary, &error)) {
     std::fprintf(stderr, "turfwise-feedgen: %s\n", error.c_str());
-    return 1;
+    return tw::kExitFailure;
   }
   std::printf("turfwise-feedgen: %d days, %d races, %d stored files, %d odds announcements in %s\n", summary.days,
               summary.races, summary.storedFiles, summary.announcements, tw::SjisToUtf8(options.outFolder).c_str());

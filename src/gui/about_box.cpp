@@ -6,7 +6,7 @@
 
 namespace tw {
 
-AboutBox::AboutBox(const QString& version, QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const QString& version, const QString& folder, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
   auto* layout = new QVBoxLayout(this);
@@ -20,6 +20,11 @@ AboutBox::AboutBox(const QString& version, QWidget* parent) : QDialog(parent) {
   version_->setObjectName("Version");
   layout->addWidget(version_);
   layout->addWidget(new QLabel(QString::fromUtf8("JRA-VAN Data Lab. のデータを使ったオッズ分析ソフトです。"), this));
+  folder_ = new QLabel(QString::fromUtf8("データの保存先：") + folder, this);
+  folder_->setObjectName("AppFolder");
+  folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folder_->setVisible(!folder.isEmpty());
+  layout->addWidget(folder_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);

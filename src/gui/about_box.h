@@ -10,11 +10,14 @@ namespace tw {
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit AboutBox(const QString& version, QWidget* parent = nullptr);
+  // `folder`: the application folder the program keeps its files in.
+  explicit AboutBox(const QString& version, const QString& folder = QString(), QWidget* parent = nullptr);
   QLabel* versionLabel() const { return version_; }
+  QLabel* folderLabel() const { return folder_; }
 
  private:
   QLabel* version_ = nullptr;
+  QLabel* folder_ = nullptr;
 };
 
 }  // namespace tw

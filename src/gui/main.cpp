@@ -2,9 +2,14 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
+#include <filesystem>
 #include <optional>
 
+#include "base/app_folder.h"
 #include "base/clock.h"
+#include "base/exit_status.h"
+#include "base/paths.h"
 #include "gui/application_setup.h"
 #include "gui/folder_dialog.h"
 #include "gui/main_window.h"
@@ -14,12 +19,46 @@
 #include "render/fonts.h"
 #include "shell/app_shell.h"
 #include "shell/platform_jvlink.h"
+#include "text/command_line.h"
 #include "text/files.h"
+#include "text/sjis.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: turfwise [--help | --version] [Qt options such as -platform NAME]\n"
+    "Starts Turfwise for JRA-VAN Data Lab. Its settings file turfwise.ini, Data/ and\n"
+    "ErrorLog.txt are in the application folder: the program's folder when it is writable\n"
+    "or already holds them, else the per-user data folder (--version tells which).\n\n";
+
+// The application folder, chosen once before anything is read or written.
+tw::AppFolderChoice ChooseFolder(const std::string& programFolder, const std::string& exeName) {
+  return tw::ChooseAppFolder(programFolder, tw::SettingsFileName(exeName), tw::UserDataFolder());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
+  const std::string programFolder = tw::ProgramFolder(argc > 0 ? argv[0] : nullptr);
+  const std::string exeName = argc > 0 ? tw::FromFsPath(std::filesystem::path(argv[0]).filename()) : "turfwise";
+  // --help and --version answer without a window (or a display).
+  for (const std::string& arg : tw::CommandLineArguments(argc, argv)) {
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      std::fputs(tw::kExitStatusText, stdout);
+      return tw::kExitOk;
+    }
+    if (arg == "--version") {
+      const tw::AppFolderChoice choice = ChooseFolder(programFolder, exeName);
+      std::printf("turfwise %s\napplication folder: %s%s\n", TURFWISE_VERSION, tw::SjisToUtf8(choice.folder).c_str(),
+                  choice.perUser ? " (per-user data folder)" : " (the program's folder)");
+      return tw::kExitOk;
+    }
+  }
   QApplication app(argc, argv);
   tw::SetUpApplication(app);
+  QGuiApplication::setDesktopFileName("org.turfwise.Turfwise");
   tw::SetUpFonts();
 
   tw::SplashScreen splash;
@@ -28,7 +67,9 @@ int main(int argc, char** argv) {
 
   tw::QtUserPort ui;
   const QFileInfo exe(QApplication::applicationFilePath());
-  tw::AppPaths paths(tw::FromQt(QApplication::applicationDirPath()), tw::FromQt(exe.fileName()));
+  const tw::AppFolderChoice folder = ChooseFolder(programFolder, tw::FromQt(exe.fileName()));
+  if (!folder.error.empty()) std::fprintf(stderr, "turfwise: %s\n", folder.error.c_str());
+  tw::AppPaths paths(folder.folder, tw::FromQt(exe.fileName()));
   tw::SystemClock clock;
 
   tw::StandInOptions standIn;

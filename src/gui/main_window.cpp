@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -26,6 +27,7 @@
 
 #include "acquire/odds_schedule.h"
 #include "analysis/payout_import.h"
+#include "base/app_folder.h"
 #include "gui/about_box.h"
 #include "gui/acquisition_actions.h"
 #include "gui/erase_commands.h"
@@ -160,6 +162,7 @@ void MainWindow::BuildActions() {
   // Help menu
   connect(AddAction("HelpContentsItem", FromUtf8("目次(&C)"), FromUtf8("ﾍﾙﾌﾟの目次を表示します")), &QAction::triggered,
           this, &MainWindow::ShowHelp);
+  action("HelpContentsItem")->setShortcut(QKeySequence(Qt::Key_F1));
   connect(AddAction("HelpAboutItem", FromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報を表示します")),
           &QAction::triggered, this, &MainWindow::ShowAbout);
 
@@ -427,17 +430,23 @@ void MainWindow::StoreCloseListAfterLoad() {
 }
 
 void MainWindow::ShowHelp() {
-  const std::string help = shell_.paths().HelpFile();
+  // The compiled help beside the program where there is one (Windows), else
+  // the user guide shipped with the program, in the desktop's browser.
+  std::string help = shell_.paths().HelpFile();
   if (!FileExists(help)) {
-    ui_.Beep();
-    ui_.Inform(Sjis("ヘルプファイルが見つかりません。：") + help);
-    return;
+    const std::string guide = UserGuideFile(FromQt(QApplication::applicationDirPath()));
+    if (guide.empty()) {
+      ui_.Beep();
+      ui_.Inform(Sjis("ヘルプファイルが見つかりません。：") + help);
+      return;
+    }
+    help = guide;
   }
   QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(help)));
 }
 
 void MainWindow::ShowAbout() {
-  AboutBox box(ToQt(shell_.versionText()), this);
+  AboutBox box(ToQt(shell_.versionText()), ToQt(shell_.paths().appFolder()), this);
   box.exec();
 }
 

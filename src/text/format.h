@@ -4,10 +4,18 @@
 
 #include <string>
 
+// Lets GCC and Clang check the arguments of a printf-style function against
+// its format string; other compilers (MSVC) take the declaration as it is.
+#if defined(__GNUC__) || defined(__clang__)
+#define TW_PRINTF_FORMAT(formatIndex, firstArgument) __attribute__((format(printf, formatIndex, firstArgument)))
+#else
+#define TW_PRINTF_FORMAT(formatIndex, firstArgument)
+#endif
+
 namespace tw {
 
 // printf-style formatting into a std::string.
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* fmt, ...) TW_PRINTF_FORMAT(1, 2);
 
 // A picture format of zeros, e.g. "000000": the value rounded to an integer
 // (half away from zero) with at least `digits` digits, a minus sign in front

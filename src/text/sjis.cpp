@@ -13,25 +13,77 @@ namespace tw {
 #ifdef _WIN32
 
 namespace {
-std::wstring ToWide(std::string_view s, UINT cp) {
-  if (s.empty()) return {};
-  int n = MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
-std::string FromWide(const std::wstring& w, UINT cp) {
+
+// The same results as the iconv conversion of other systems: a byte
+// sequence that is no Shift-JIS character becomes U+FFFD (one character's
+// worth of bytes skipped), a character without a code page 932 form '?'
+// (never a look-alike, as Windows' best fit would choose).
+constexpr wchar_t kReplacement = 0xFFFD;
+
+bool IsTrailByte(unsigned char t) { return t >= 0x40 && t <= 0xFC && t != 0x7F; }
+
+std::string WideToUtf8(const std::wstring& w) {
   if (w.empty()) return {};
-  const char* def = cp == CP_UTF8 ? nullptr : "?";
-  int n = WideCharToMultiByte(cp, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, def, nullptr);
+  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
   std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(cp, 0, w.data(), static_cast<int>(w.size()), s.data(), n, def, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
   return s;
 }
+
 }  // namespace
 
-std::string SjisToUtf8(std::string_view sjis) { return FromWide(ToWide(sjis, 932), CP_UTF8); }
-std::string Utf8ToSjis(std::string_view utf8) { return FromWide(ToWide(utf8, CP_UTF8), 932); }
+std::string SjisToUtf8(std::string_view sjis) {
+  std::wstring w;
+  w.reserve(sjis.size());
+  for (size_t i = 0; i < sjis.size();) {
+    const auto c = static_cast<unsigned char>(sjis[i]);
+    if (c < 0x80) {
+      w += static_cast<wchar_t>(c);
+      ++i;
+      continue;
+    }
+    const bool lead = IsSjisLeadByte(c) && i + 1 < sjis.size();
+    const bool katakana = c >= 0xA1 && c <= 0xDF;
+    wchar_t out[2];
+    if (lead || katakana) {
+      const int width = lead ? 2 : 1;
+      if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i, width, out, 2) == 1) {
+        w += out[0];
+        i += static_cast<size_t>(width);
+        continue;
+      }
+    }
+    w += kReplacement;
+    i += lead && IsTrailByte(static_cast<unsigned char>(sjis[i + 1])) ? 2 : 1;
+  }
+  return WideToUtf8(w);
+}
+
+std::string Utf8ToSjis(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+  std::string out;
+  out.reserve(w.size() * 2);
+  for (size_t i = 0; i < w.size(); ++i) {
+    const wchar_t ch = w[i];
+    if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < w.size()) {  // beyond the BMP: no Shift-JIS form
+      out += '?';
+      ++i;
+      continue;
+    }
+    char bytes[4];
+    BOOL usedDefault = FALSE;
+    int len = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &ch, 1, bytes, sizeof bytes, "?", &usedDefault);
+    if (len <= 0 || usedDefault || ch == kReplacement) {
+      out += '?';
+    } else {
+      out.append(bytes, static_cast<size_t>(len));
+    }
+  }
+  return out;
+}
 
 #else
 

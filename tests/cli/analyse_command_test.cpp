@@ -90,7 +90,8 @@ TEST_F(AnalyseCommandTest, JsonHasTheDocumentedShape) {
   ASSERT_EQ(Run({"analyse", "--data", dir.str(), "--day", DayUtf8()}), kExitOk) << err.str();
   EXPECT_TRUE(err.str().empty());
   JsonValue doc = test::ParseJson(out.str());
-  EXPECT_EQ(doc.keys(), (std::vector<std::string>{"day", "races"}));
+  EXPECT_EQ(doc.keys(), (std::vector<std::string>{"version", "day", "races"}));
+  EXPECT_EQ(doc["version"].number, kAnalysisJsonVersion);
   EXPECT_EQ(doc["day"].text, "2024年05月12日");
   ASSERT_EQ(doc["races"].size(), 7u);
 

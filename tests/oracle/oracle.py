@@ -21,6 +21,8 @@ NO_VALUE = 10000.0
 MAX_RACES = 36
 MAX_RUNNERS = 18
 SNAPSHOTS = 3
+# The "version" field of the analysis JSON (docs/analysis-json.md).
+ANALYSIS_JSON_VERSION = 1
 
 RA_LEN, SE_LEN, HR_LEN, O1_LEN, O2_LEN = 1272, 555, 719, 962, 2042
 
@@ -676,7 +678,8 @@ def day_json(data_dir, day):
     slots, _ = load_day(data_dir, day)
     if slots is None:
         return None
-    return {"day": day, "races": [race_json(i, s) for i, s in enumerate(slots) if s.a.present]}
+    return {"version": ANALYSIS_JSON_VERSION, "day": day,
+            "races": [race_json(i, s) for i, s in enumerate(slots) if s.a.present]}
 
 
 def main(argv):

@@ -152,7 +152,7 @@ TEST(ListFolder, ShiftJisNames) {
   EXPECT_TRUE(FileExists(JoinPath(dir.str(), day + ".jvRA")));
   EXPECT_EQ(LoadLines(JoinPath(dir.str(), day + ".jvRA")), Lines{"RA"});
   // On disk the name is the UTF-8 form of the Shift-JIS name.
-  EXPECT_TRUE(std::filesystem::exists(dir.path() / "2024年05月12日.jvRA"));
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / std::filesystem::path(u8"2024年05月12日.jvRA")));
 }
 
 TEST(WildcardMatch, Patterns) {
