@@ -160,8 +160,7 @@ void AcquisitionWindowsTest::oddsWindow() {
   d.jv.QueueRecord(test::WinOddsLine(d.day.Key("05", 3), "05120930", test::SampleWinOdds(10, 0)));
   // The grid shows the new snapshot's time as soon as the run has stored it.
   form.scheduleAfterFetch = [&] {
-    NullRaceDayView view;
-    LoadRaceDay(d.model, d.list, d.data, d.day.dayName(), d.settings, d.clock, view);
+    LoadRaceDay(d.model, d.list, d.data, d.day.dayName(), ReadResultInterval(d.settings), DayNameOf(d.clock.Now()));
     return MakeScheduleGrid(d.model, d.day.dayName());
   };
   QCOMPARE(form.grid()->item(2, 3)->text(), QString());
@@ -181,8 +180,7 @@ void AcquisitionWindowsTest::oddsWindowShowsADayOf24Races() {
   for (const char* course : {"07", "08"})
     for (int r = 1; r <= 12; ++r) two.AddRace(course, r, 16, "1500");
   two.Write();
-  NullRaceDayView view;
-  LoadRaceDay(d.model, d.list, d.data, two.dayName(), d.settings, d.clock, view);
+  LoadRaceDay(d.model, d.list, d.data, two.dayName(), ReadResultInterval(d.settings), DayNameOf(d.clock.Now()));
   AcquisitionContext context = d.context();
   OddsFetchWindow form(context, &d.ui);
   form.Fill(MakeScheduleGrid(d.model, two.dayName()));
