@@ -1,0 +1,189 @@
+// The store's writers on records the input gives. Each part is one
+// operation: its first byte picks the writer, its second byte the odds slot,
+// the rest is the record. After every operation the data folder holds only
+// day files with lines of their stored length, only the file the result
+// names has changed, and within it only the record's own line or slot.
+#include <algorithm>
+#include <cstdint>
+
+#include "fuzz_support.h"
+#include "records/day_files.h"
+#include "records/layout.h"
+#include "records/record_header.h"
+#include "store/race_day_store.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace {
+
+using namespace tw;
+using namespace tw::fuzz;
+
+constexpr size_t kMaxOperations = 64;
+constexpr long long kFromDate = 20240501;
+
+struct FileKind {
+  const char* extension;
+  size_t length;
+};
+constexpr FileKind kKinds[] = {{".jvRA", kRaceLineLength},
+                               {".jvSEr", kRunnerLineLength},
+                               {".jvHR", kPayoutLineLength},
+                               {".jvO1", kWinOddsLineLength},
+                               {".jvO2", kQuinellaLineLength}};
+
+const FileKind* KindOf(const std::string& path) {
+  for (const auto& kind : kKinds) {
+    std::string ext = kind.extension;
+    if (path.size() > ext.size() && path.compare(path.size() - ext.size(), ext.size(), ext) == 0) return &kind;
+  }
+  return nullptr;
+}
+
+bool CalendarDate(const DayNameParts& parts) {
+  if (!AllDigits(parts.year) || !AllDigits(parts.month) || !AllDigits(parts.day)) return false;
+  int y = std::stoi(parts.year), m = std::stoi(parts.month), d = std::stoi(parts.day);
+  static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (m < 1 || m > 12 || d < 1) return false;
+  bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  return d <= (m == 2 && !leap ? 28 : kDays[m - 1]);
+}
+
+std::string RelativeName(const std::string& sjisName) { return "Data/" + SjisToUtf8(sjisName); }
+
+// Lines of other race keys in `before` are all still in `after`.
+void CheckKeyedLinesKept(const std::string& before, const std::string& after, size_t length, const std::string& key) {
+  auto kept = SplitLines(after);
+  for (const std::string& line : SplitLines(before)) {
+    if (IsBlank(line) || RaceKey(line) == key) continue;
+    Check(std::find(kept.begin(), kept.end(), line) != kept.end(), "a write of one race changed another race");
+  }
+  Check(std::is_sorted(kept.begin(), kept.end()), "keyed file not in race-key order");
+  (void)length;
+}
+
+void CheckSlotsKept(const std::string& before, const std::string& after, size_t length, int line) {
+  size_t record = length + kLineEndLength;
+  Check(before.size() == after.size(), "a write of one slot changed the line count");
+  for (size_t k = 0; k * record < before.size(); ++k) {
+    if (static_cast<int>(k) == line) continue;
+    Check(FixedRecord(before, record, k) == FixedRecord(after, record, k), "a write of one slot changed another");
+  }
+}
+
+void CheckWrite(const Tree& before, const Tree& after, const StoreResult& result, const std::string& record) {
+  for (const auto& [path, bytes] : after) {
+    const FileKind* kind = KindOf(path);
+    Check(kind != nullptr, "unexpected file in the data folder: " + path);
+    Check(FixedLines(bytes, kind->length), "lines of the wrong length in " + path);
+  }
+  std::string target = result.name.empty() ? std::string() : RelativeName(result.name);
+  for (const auto& [path, bytes] : after) {
+    auto old = before.find(path);
+    bool changed = old == before.end() || old->second != bytes;
+    if (!changed) continue;
+    Check(result.stored && path == target, "a file changed that the result does not name: " + path);
+  }
+  for (const auto& [path, bytes] : before) Check(after.count(path) == 1, "file removed: " + path);
+  if (!result.stored) return;
+  auto old = before.find(target);
+  const std::string& now = after.at(target);
+  const FileKind* kind = KindOf(target);
+  std::string ext = kind->extension;
+  if (ext == ".jvSEr") {
+    Check(now.size() == kRunnerFileLines * kRunnerRecordLength, "runner file not 216 lines");
+    if (old != before.end()) CheckSlotsKept(old->second, now, kind->length, result.line);
+  } else if (ext == ".jvO1" || ext == ".jvO2") {
+    Check(old != before.end(), "odds file created by a fetch");
+    CheckSlotsKept(old->second, now, kind->length, result.line);
+  } else if (old != before.end()) {
+    CheckKeyedLinesKept(old->second, now, kind->length, RaceKey(record));
+  }
+  StrictCheck(CalendarDate(PartsOfDayName(result.name)), "file of a day that is no calendar date: " + target);
+  if (ext == ".jvSEr") {
+    StrictCheck(result.name.substr(kDayNameLength, 4) != "    ", "runner file of an unknown course: " + target);
+  }
+}
+
+// Blank odds files of the record's day, as the day load creates them.
+void EnsureOddsFiles(const std::string& dataFolder, const std::string& dayName) {
+  for (const auto& [name, length] : {std::pair{WinOddsFileName(dayName), kWinOddsLineLength},
+                                     std::pair{QuinellaOddsFileName(dayName), kQuinellaLineLength}}) {
+    std::string path = JoinPath(dataFolder, name);
+    if (FileExists(path)) continue;
+    if (!SaveLines(path, std::vector<std::string>(kOddsFileLines, std::string(length, ' ')))) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzInput input = SplitInput(data, size);
+  ScratchFolder scratch;
+  const std::string dataFolder = scratch.Sub("Data");
+  std::filesystem::create_directories(ToFsPath(dataFolder));
+  RaceDayStore store(dataFolder);
+  store.StartDownload(kFromDate);
+
+  static const char* kTypes[] = {"RA", "SE", "HR", "HR", "RA", "SE", "O1", ""};
+  for (size_t n = 0; n < input.parts.size() && n < kMaxOperations; ++n) {
+    const std::string& part = input.parts[n];
+    if (part.size() < 2) continue;
+    int op = static_cast<unsigned char>(part[0]) % 8;
+    int slotByte = static_cast<unsigned char>(part[1]);
+    std::string record = part.substr(2);
+    if (input.fitted && op != 7) {
+      std::string type = op == 6 && (slotByte & 0x80) ? "O2" : kTypes[op];
+      record = type + (record.size() > 2 ? record.substr(2) : std::string());
+      if (record.size() < 2 || record.compare(record.size() - 2, 2, "\r\n") != 0) record += "\r\n";
+    }
+    if (op == 6) {
+      if (auto day = DayNameOf(record)) EnsureOddsFiles(dataFolder, *day);
+    }
+
+    const Tree before = ReadTree(ToFsPath(dataFolder).parent_path());
+    std::vector<StoreResult> results;
+    switch (op) {
+      case 0:
+        results.push_back(store.StoreRaceRecord(record));
+        break;
+      case 1:
+        results.push_back(store.StoreRunnerRecord(record));
+        break;
+      case 2:
+        results.push_back(store.StorePayoutRecord(record, PayoutSource::kDownload));
+        break;
+      case 3:
+        results.push_back(store.StorePayoutRecord(record, PayoutSource::kResultFetch));
+        break;
+      case 4:
+        results.push_back(store.UpdateRaceRecord(record));
+        break;
+      case 5:
+        results.push_back(store.UpdateRunnerRecord(record));
+        break;
+      case 6:
+        results.push_back(store.StoreOddsSnapshot(record, (slotByte & 0x7F) % 40, DayNameOf(record).value_or("")));
+        break;
+      default:
+        results = store.FillCreatedRaceFiles();
+        break;
+    }
+    const Tree after = ReadTree(ToFsPath(dataFolder).parent_path());
+    CheckOnlyIn(after, {"Data"});
+    if (op != 7) {
+      CheckWrite(before, after, results.front(), record);
+      continue;
+    }
+    for (const auto& [path, bytes] : after) {
+      auto old = before.find(path);
+      Check(old != before.end(), "filling race files created a file: " + path);
+      if (old->second == bytes) continue;
+      Check(path.size() > 5 && path.compare(path.size() - 5, 5, ".jvRA") == 0, "filling changed " + path);
+      Check(bytes.compare(0, old->second.size(), old->second) == 0, "filling changed a race line: " + path);
+      Check(bytes.size() == kRaceFileFullLines * kRaceRecordLength, "filled race file not 36 lines: " + path);
+    }
+  }
+  return 0;
+}
