@@ -1,5 +1,5 @@
 // The settings reader over a file the input gives, then a write of one key.
-// Part 0 is the file; part 1 picks the key (first byte), the kind of write
+// Segment 0 is the file; segment 1 picks the key (first byte), the kind of write
 // (second byte) and holds the value. Every read must survive any file, and a
 // write changes the written key only: every other key reads as before.
 #include <algorithm>

@@ -1,6 +1,6 @@
-// The stand-in's feed reader over a feed folder the input gives. Part 0 is
-// the time now (14 digits) and a race key (16 bytes), part 1 the race's odds
-// announcements, part 2 faults.txt; every further part is one feed file: a
+// The stand-in's feed reader over a feed folder the input gives. Segment 0 is
+// the time now (14 digits) and a race key (16 bytes), segment 1 the race's odds
+// announcements, segment 2 faults.txt; every further segment is one feed file: a
 // byte choosing the stored files or the result stages, its name up to the
 // first line feed, then its bytes. The reader never writes, hands out whole
 // records only, and nothing provided later than now.

@@ -1,5 +1,5 @@
 // The time-series import over a loaded day and a companion folder the input
-// gives. Part 0 is the day's race file, parts 1 and 2 its odds files, then
+// gives. Segment 0 is the day's race file, segments 1 and 2 its odds files, then
 // the companion's O1 and O2 file of slot 0, slot 1, … The import changes only
 // the day's odds files, and only the snapshot lines of races that have a
 // companion file.
