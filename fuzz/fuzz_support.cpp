@@ -114,8 +114,10 @@ void Check(bool ok, const std::string& what) {
 
 bool StrictChecks() {
   static const bool strict = [] {
+    // On by default now that the faults they caught are fixed; "0" turns
+    // them off to look past a finding.
     const char* value = std::getenv("TURFWISE_FUZZ_STRICT");
-    return value && std::string(value) == "1";
+    return !value || std::string(value) != "0";
   }();
   return strict;
 }
