@@ -1,5 +1,6 @@
 #include "acquire/odds_fetch.h"
 
+#include "acquire/odds_fetch_batch.h"
 #include "acquire/odds_stream.h"
 #include "codes/courses.h"
 #include "codes/numbers.h"
@@ -70,10 +71,10 @@ bool OddsFetcher::OpenOddsFetchWindow() {
   return true;
 }
 
-bool OddsFetcher::FetchBatchEntry(const std::string& entry, FetchTally& tally) {
+bool OddsFetcher::FetchBatchEntry(OddsFetchBatch& batch, const std::string& entry, FetchTally& tally) {
   std::string key = entry.substr(0, 16);
   std::string label = CourseName(CourseCodeOfKey(key)) + PadNumber(RaceNumberOfKey(key));
-  return FetchRaceOdds(c_, ReportMode::kStatusLine, key, label + Sjis("R ｵｯｽﾞ取得中"), label + "R:", tally);
+  return batch.FetchRace(key, label + Sjis("R ｵｯｽﾞ取得中"), label + "R:", tally);
 }
 
 FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workList) {
@@ -92,13 +93,15 @@ FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workLis
   queue.insert(queue.end(), workList.begin(), workList.end());
   // A failed call (not a return code) ends the batch with its message.
   bool called = true;
+  OddsFetchBatch batch(c_, ReportMode::kStatusLine);
   while (called && !queue.empty()) {
-    for (size_t i = 0; called && i < queue.size(); ++i) called = FetchBatchEntry(queue[i], tally);
+    for (size_t i = 0; called && i < queue.size(); ++i) called = FetchBatchEntry(batch, queue[i], tally);
     if (called) {
       queue = std::move(pending_);  // races that fell due during this queue
       pending_.clear();
     }
   }
+  batch.Finish(tally);
   batchRunning_ = false;
   hold.Release();
   total_ += tally;

@@ -13,6 +13,8 @@
 
 namespace tw {
 
+class OddsFetchBatch;
+
 // Whole days from the day named `dayText` (yyyy年mm月dd日) to the date of
 // `today`; positive for past days. nullopt when the text is not a day name.
 std::optional<int> DaysBeforeToday(const std::string& dayText, const DateTime& today);
@@ -58,7 +60,7 @@ class OddsFetcher {
 
  private:
   // One race of the batch; false when a JV-Link call itself failed.
-  bool FetchBatchEntry(const std::string& entry, FetchTally& tally);
+  bool FetchBatchEntry(OddsFetchBatch& batch, const std::string& entry, FetchTally& tally);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "acquire/odds_fetch_batch.h"
 #include "acquire/odds_stream.h"
 #include "codes/courses.h"
 #include "codes/numbers.h"
@@ -99,6 +100,7 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
   c.ui.SetBusy(true);
   int count = static_cast<int>(ticked.size());
   view.SetProgress(0, count);
+  OddsFetchBatch batch(c, ReportMode::kDialog);
   for (int i = 0; i < count; ++i) {
     view.SetProgress(i + 1, count);
     c.ui.ProcessEvents();
@@ -107,8 +109,9 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
     view.SetProgressText(Sjis("データ読込み中:") + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) +
                          "R");
     c.ui.ProcessEvents();
-    FetchRaceOdds(c, ReportMode::kDialog, RaceKey(race), "", "", tally);
+    batch.FetchRace(RaceKey(race), "", "", tally);
   }
+  batch.Finish(tally);
   hold.Release();
   view.SetProgress(100, 100);
   c.ui.Beep();

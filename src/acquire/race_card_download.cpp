@@ -3,6 +3,7 @@
 #include "codes/jv_message.h"
 #include "records/record_header.h"
 #include "records/runner_record.h"
+#include "store/write_back_scope.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -164,42 +165,59 @@ void RaceCardDownload::ReadToEnd() {
   view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), 0, readCount_));
   view_.SetReadBar(0, readCount_);
   filesRead_ = 0;
+  // The files read stay in memory and are saved when each JV-Link file ends,
+  // and before the read returns however it ends.
+  WriteBackScope writeBack(store_);
   ReadHandlers handlers;
   handlers.record = [this](const std::string& record) {
     StoreRecord(record);
     return outcome_ != DownloadOutcome::kFailed;  // a failed save ends the run
   };
-  handlers.nextFile = [this] {
+  handlers.nextFile = [this, &writeBack] {
+    TellFailedSaves(writeBack.Flush());
     ++filesRead_;
     view_.SetReadBar(filesRead_, readCount_);
     view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
   };
-  handlers.stopRequested = [this] { return cancelled_; };
+  handlers.stopRequested = [this] { return cancelled_ || outcome_ == DownloadOutcome::kFailed; };
+  ReadEnd end;
   try {
-    switch (stream_.Read(handlers)) {
-      case ReadEnd::kEndOfData:
-        view_.SetProgressText("JVRead EndOfFile :0");
-        view_.SetProgressText(Counted(Sjis("データ読込み完了("), filesRead_, readCount_));
-        view_.SetDownloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
-        view_.SetReadBar(0, readCount_);
-        ui_.Beep();
-        outcome_ = DownloadOutcome::kCompleted;
-        readCompleted_ = true;
-        break;
-      case ReadEnd::kStopRequested:
-        outcome_ = DownloadOutcome::kCancelled;
-        break;
-      case ReadEnd::kReadFailed:
-        outcome_ = DownloadOutcome::kFailed;
-        break;
-      case ReadEnd::kRecordRefused:
-        break;  // the failed save was told
-    }
+    end = stream_.Read(handlers);
   } catch (...) {
     reading_ = false;
+    TellFailedSaves(writeBack.Finish());
     throw;
   }
   reading_ = false;
+  TellFailedSaves(writeBack.Finish());
+  if (outcome_ == DownloadOutcome::kFailed) return;  // a failed save, told
+  switch (end) {
+    case ReadEnd::kEndOfData:
+      view_.SetProgressText("JVRead EndOfFile :0");
+      view_.SetProgressText(Counted(Sjis("データ読込み完了("), filesRead_, readCount_));
+      view_.SetDownloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
+      view_.SetReadBar(0, readCount_);
+      ui_.Beep();
+      outcome_ = DownloadOutcome::kCompleted;
+      readCompleted_ = true;
+      break;
+    case ReadEnd::kStopRequested:
+      outcome_ = DownloadOutcome::kCancelled;
+      break;
+    case ReadEnd::kReadFailed:
+      outcome_ = DownloadOutcome::kFailed;
+      break;
+    case ReadEnd::kRecordRefused:
+      break;  // the failed save was told
+  }
+}
+
+void RaceCardDownload::TellFailedSaves(const std::vector<StoreResult>& failed) {
+  for (const StoreResult& result : failed) TellFailedSave(result);
+}
+
+void RaceCardDownload::TellFailedSave(const StoreResult& result) {
+  Fail(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
 }
 
 void RaceCardDownload::StoreRecord(const std::string& record) {
@@ -221,7 +239,7 @@ void RaceCardDownload::StoreRecord(const std::string& record) {
   }
   if (result.failed()) {
     // A file that cannot be written would lose every later record too.
-    Fail(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
+    TellFailedSave(result);
     return;
   }
   if (result.stored) view_.AddListLine(line + result.name);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "acquire/jv_stream.h"
 #include "acquire/stream_gate.h"
@@ -75,6 +76,8 @@ class RaceCardDownload {
   // Reads the opened download to its end, a cancel or a failure.
   void ReadToEnd();
   void StoreRecord(const std::string& record);
+  void TellFailedSave(const StoreResult& result);
+  void TellFailedSaves(const std::vector<StoreResult>& failed);
   void CloseDownload();
   void Fail(const std::string& text);
   void EndWithCallError(const JVLinkCallError& error);

@@ -6,6 +6,7 @@
 #include "records/race_record.h"
 #include "records/record_header.h"
 #include "records/runner_record.h"
+#include "store/write_back_scope.h"
 #include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -28,7 +29,8 @@ std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, 
 
 }  // namespace
 
-void ResultFetcher::StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally) {
+void ResultFetcher::StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally,
+                                      std::map<std::string, int>& storedPerFile) {
   std::string type = RecordType(record);
   long long race = RaceNumber(record);
   if (race <= 0) return;
@@ -44,11 +46,16 @@ void ResultFetcher::StoreResultRecord(JVStream& stream, const std::string& recor
     return;
   }
   if (result.failed()) {
-    std::string text = Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）");
-    stream.Report(text, text, false);  // no beep
+    TellFailedSave(stream, result);
   } else if (result.stored) {
     ++tally.stored;
+    ++storedPerFile[result.file];
   }
+}
+
+void ResultFetcher::TellFailedSave(JVStream& stream, const StoreResult& result) {
+  std::string text = Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）");
+  stream.Report(text, text, false);  // no beep
 }
 
 FetchTally ResultFetcher::FetchResults() {
@@ -71,11 +78,20 @@ FetchTally ResultFetcher::FetchResults() {
   reporting.beepWhenClosed = !autoResultRunning_;  // the result timer runs it silently
   reporting.closeEndsBusyCursor = false;
   JVStream stream(c_.jv, c_.ui, &c_.log, reporting);
-  stream.RunRealTime("0B12", dateKey, Sjis("払戻データ取得中"), label + Sjis("R:払戻データ取得エラー："),
-                     [&](const std::string& record) {
-                       StoreResultRecord(stream, record, tally);
-                       return true;
-                     });
+  {
+    // A day's results rewrite each runner file many times: saved once, at the end.
+    WriteBackScope writeBack(c_.store);
+    std::map<std::string, int> storedPerFile;
+    stream.RunRealTime("0B12", dateKey, Sjis("払戻データ取得中"), label + Sjis("R:払戻データ取得エラー："),
+                       [&](const std::string& record) {
+                         StoreResultRecord(stream, record, tally, storedPerFile);
+                         return true;
+                       });
+    for (const StoreResult& failed : writeBack.Finish()) {
+      TellFailedSave(stream, failed);
+      tally.stored -= storedPerFile[failed.file];  // counted when kept, not on disk after all
+    }
+  }
   tally.failures += stream.failures();
   hold.Release();
   total_ += tally;

@@ -6,6 +6,7 @@
 // minutes on the race day.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "acquire/acquisition_context.h"
@@ -31,7 +32,9 @@ class ResultFetcher {
   const FetchTally& total() const { return total_; }
 
  private:
-  void StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally);
+  void StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally,
+                         std::map<std::string, int>& storedPerFile);
+  static void TellFailedSave(JVStream& stream, const StoreResult& result);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

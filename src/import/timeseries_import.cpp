@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <system_error>
 
 #include "base/settings.h"
 #include "base/user_port.h"
+#include "import/kept_odds_files.h"
 #include "import/timeseries_folder.h"
 #include "records/day_files.h"
 #include "records/layout.h"
@@ -52,29 +52,6 @@ int DigitsValue(const std::string& text) {
 bool IsBlankText(const std::string& text) {
   for (char c : text) {
     if (static_cast<unsigned char>(c) > ' ') return false;
-  }
-  return true;
-}
-
-// Writes `line` as line `index` of the odds file. As every writer of the
-// store does, the file's lines are kept at the line length and a short file
-// gets the blank lines of the slot. False, with the message for the user,
-// when the file cannot be read or saved.
-bool WriteSnapshotLine(const std::string& path, size_t index, const std::string& line, size_t lineLength,
-                       std::uintmax_t maxBytes, std::string& error) {
-  auto lines = LoadLines(path, maxBytes);
-  if (!lines) {
-    std::error_code code =
-        std::make_error_code(FileExists(path) ? std::errc::io_error : std::errc::no_such_file_or_directory);
-    error = path + ": " + Utf8ToSjis(code.message());
-    return false;
-  }
-  const size_t slotEnd = (index / kSnapshotsPerRace + 1) * kSnapshotsPerRace;
-  NormaliseLines(*lines, lineLength, slotEnd);
-  (*lines)[index] = line;
-  if (SaveResult saved = SaveLines(path, *lines); !saved) {
-    error = path + ": " + Utf8ToSjis(saved.error);
-    return false;
   }
   return true;
 }
@@ -164,6 +141,13 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
   }
 
   const std::string dataFolder = JoinPath(appFolder, "Data");
+  KeptOddsFiles oddsFiles;
+  auto fail = [&](const std::string& error) {
+    result.outcome = ImportOutcome::kSaveFailed;
+    result.message = error;
+    port.Inform(error);
+    return result;
+  };
   for (int i = 0; i < kMaxRaces; ++i) {
     const RaceSlot& slot = model.slots[i];
     for (int type = 0; type < 2; ++type) {
@@ -183,17 +167,17 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
         // The time-series path above named the race's date in digits.
         std::string oddsPath = JoinPath(dataFolder, DayNameOf(slot.race).value_or("") + odds.extension);
         std::string error;
-        if (!WriteSnapshotLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, odds.fileLimit,
+        if (!oddsFiles.SetLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, odds.fileLimit,
                                error)) {
-          result.outcome = ImportOutcome::kSaveFailed;
-          result.message = error;
-          port.Inform(error);
-          return result;
+          // The slots set before stay: they are saved before the failure is told.
+          std::string saveError;
+          return fail(oddsFiles.SaveAll(saveError) ? error : saveError);
         }
         ++result.counts[type][s];
       }
     }
   }
+  if (std::string error; !oddsFiles.SaveAll(error)) return fail(error);
   result.outcome = ImportOutcome::kImported;
   result.message = ImportSummaryMessage(result.counts, result.refused);
   port.Inform(result.message);

@@ -1,6 +1,7 @@
 #include "store/race_day_store.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "codes/courses.h"
 #include "records/day_files.h"
@@ -62,13 +63,23 @@ bool Save(StoreResult& result, const std::vector<std::string>& lines) {
   return true;
 }
 
-enum class Existing { kMissing, kUnreadable, kLoaded };
+}  // namespace
 
-// Loads an existing file into `lines`, normalised to the layout. A file that
-// exists but cannot be read, or is larger than its layout allows, is never
-// replaced: the result says why.
-Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size_t length, std::uintmax_t maxBytes,
-                      size_t minLines = 0) {
+// The lines of the file of `result`, normalised to the layout: while writing
+// back the kept ones, else loaded into `scratch_`. A file that exists but
+// cannot be read, or is larger than its layout allows, is never replaced: the
+// result says why.
+RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::string>*& lines, size_t length,
+                                          std::uintmax_t maxBytes, size_t minLines) {
+  if (writingBack()) {
+    if (std::vector<std::string>* kept = cache_.Find(result.file)) {
+      if (kept->size() < minLines) NormaliseLines(*kept, length, minLines);
+      lines = kept;
+      return Existing::kLoaded;
+    }
+  }
+  scratch_.clear();
+  lines = &scratch_;
   std::string bytes;
   switch (ReadFileBounded(result.file, maxBytes, bytes)) {
     case ReadStatus::kMissing:
@@ -82,12 +93,47 @@ Existing LoadExisting(StoreResult& result, std::vector<std::string>& lines, size
     case ReadStatus::kRead:
       break;
   }
-  lines = SplitLines(bytes);
-  NormaliseLines(lines, length, minLines);
+  scratch_ = SplitLines(bytes);
+  NormaliseLines(scratch_, length, minLines);
+  if (writingBack()) lines = &cache_.Keep(result.file, result.name, std::move(scratch_));
   return Existing::kLoaded;
 }
 
-}  // namespace
+// Saves the changed lines, or keeps them while writing back. False when a
+// save failed: the result says why and nothing counts as stored.
+bool RaceDayStore::Commit(StoreResult& result, std::vector<std::string>& lines) {
+  if (!writingBack()) return Save(result, lines);
+  if (&lines == &scratch_) cache_.Keep(result.file, result.name, std::move(scratch_));
+  cache_.MarkChanged(result.file);
+  result.stored = true;
+  if (cache_.bytes() <= writeBackLimit_) return true;
+  std::vector<StoreResult> failed = cache_.SaveAll();
+  if (failed.empty()) return true;
+  // The record that passed the limit tells the first failure at once, so the
+  // stream can stop; the others wait for the next Flush.
+  unreportedFailures_.insert(unreportedFailures_.end(), failed.begin() + 1, failed.end());
+  result.stored = false;
+  result.file = failed.front().file;
+  result.name = failed.front().name;
+  result.error = failed.front().error;
+  return false;
+}
+
+void RaceDayStore::BeginWriteBack() { ++writeBackDepth_; }
+
+std::vector<StoreResult> RaceDayStore::Flush() {
+  std::vector<StoreResult> failed = std::move(unreportedFailures_);
+  unreportedFailures_.clear();
+  std::vector<StoreResult> now = cache_.SaveAll();
+  failed.insert(failed.end(), now.begin(), now.end());
+  return failed;
+}
+
+std::vector<StoreResult> RaceDayStore::EndWriteBack() {
+  if (writeBackDepth_ == 0) return {};
+  if (--writeBackDepth_ > 0) return {};
+  return Flush();
+}
 
 RaceDayStore::RaceDayStore(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
@@ -129,9 +175,10 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
   *line = WithZeroedKindAndDate(*line);
 
   StoreResult result = Target(RaceFileName(*day));
-  std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kRaceLineLength, kRaceFileByteLimit);
+  std::vector<std::string>* kept = nullptr;
+  Existing existing = Load(result, kept, kRaceLineLength, kRaceFileByteLimit);
   if (existing == Existing::kUnreadable) return result;
+  std::vector<std::string>& lines = *kept;
   if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
   } else if (rule == RaceRule::kResultFetch) {
@@ -145,7 +192,7 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
   if (IsBlank(lines.front())) lines.erase(lines.begin());
   auto at = std::find(lines.begin(), lines.end(), *line);
   result.line = static_cast<int>(at - lines.begin());
-  if (!Save(result, lines)) return result;
+  if (!Commit(result, lines)) return result;
   if (rule == RaceRule::kDownload) NoteCreatedRaceFile(result.name);
   return result;
 }
@@ -168,9 +215,10 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
   if (!day) return {};
 
   StoreResult result = Target(RunnerFileName(*day, CourseCode(*line)));
-  std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kRunnerLineLength, kRunnerFileByteLimit, kRunnerFileLines);
+  std::vector<std::string>* kept = nullptr;
+  Existing existing = Load(result, kept, kRunnerLineLength, kRunnerFileByteLimit, kRunnerFileLines);
   if (existing == Existing::kUnreadable) return result;
+  std::vector<std::string>& lines = *kept;
   if (existing == Existing::kMissing) {
     if (rule == RunnerRule::kResultFetch) return {};
     lines.assign(kRunnerFileLines, std::string(kRunnerLineLength, ' '));
@@ -178,7 +226,7 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
   size_t at = static_cast<size_t>((RaceNumber(*line) - 1) * kRunnerSlots + (HorseNumber(*line) - 1));
   lines[at] = *line;
   result.line = static_cast<int>(at);
-  Save(result, lines);
+  Commit(result, lines);
   return result;
 }
 
@@ -193,9 +241,10 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
   if (!day) return {};
 
   StoreResult result = Target(PayoutFileName(*day));
-  std::vector<std::string> lines;
-  Existing existing = LoadExisting(result, lines, kPayoutLineLength, kPayoutFileByteLimit);
+  std::vector<std::string>* kept = nullptr;
+  Existing existing = Load(result, kept, kPayoutLineLength, kPayoutFileByteLimit);
   if (existing == Existing::kUnreadable) return result;
+  std::vector<std::string>& lines = *kept;
   if (existing == Existing::kLoaded) {
     ReplaceOrAdd(lines, *line);
   } else {
@@ -203,17 +252,17 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
   }
   std::stable_sort(lines.begin(), lines.end());  // no blank-line removal here
   result.line = static_cast<int>(std::find(lines.begin(), lines.end(), *line) - lines.begin());
-  Save(result, lines);
+  Commit(result, lines);
   return result;
 }
 
 StoreResult RaceDayStore::FillRaceFile(const std::string& fileName) {
   StoreResult result = Target(fileName);
-  std::vector<std::string> lines;
-  if (LoadExisting(result, lines, kRaceLineLength, kRaceFileByteLimit) != Existing::kLoaded) return result;
-  if (lines.size() >= kRaceFileFullLines) return result;
-  NormaliseLines(lines, kRaceLineLength, kRaceFileFullLines);
-  Save(result, lines);
+  std::vector<std::string>* lines = nullptr;
+  if (Load(result, lines, kRaceLineLength, kRaceFileByteLimit) != Existing::kLoaded) return result;
+  if (lines->size() >= kRaceFileFullLines) return result;
+  NormaliseLines(*lines, kRaceLineLength, kRaceFileFullLines);
+  Commit(result, *lines);
   return result;
 }
 
@@ -234,17 +283,18 @@ StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceS
   size_t first = static_cast<size_t>(raceSlot) * kSnapshotsPerRace;
   // The fetch never creates odds files (the day load does); a short file gets
   // the slot's lines.
-  std::vector<std::string> lines;
+  std::vector<std::string>* kept = nullptr;
   const std::uintmax_t limit = win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit;
-  Existing existing = LoadExisting(result, lines, length, limit, first + kSnapshotsPerRace);
+  Existing existing = Load(result, kept, length, limit, first + kSnapshotsPerRace);
   if (existing == Existing::kMissing) result.error = Sjis("オッズファイルがありません");
   if (existing != Existing::kLoaded) return result;
+  std::vector<std::string>& lines = *kept;
   int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], *line);
   if (snapshot < 0) return result;  // not later than what is stored
   size_t at = first + static_cast<size_t>(snapshot);
   lines[at] = *line;
   result.line = static_cast<int>(at);
-  Save(result, lines);
+  Commit(result, lines);
   return result;
 }
 

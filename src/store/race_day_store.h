@@ -6,12 +6,20 @@
 // in memory and saves it whole; a record that fails a test is skipped
 // silently (stored = false, no error), and a failed save is reported in
 // `error` with stored = false.
+//
+// A stream that stores many records writes back instead (BeginWriteBack): the
+// files it changes stay in memory, changed by the same rules, and are saved
+// whole and atomically by Flush, which the stream calls when a JV-Link file
+// ends, when it ends, and before a failure or cancel returns. The bytes on
+// disk are the same as with a save per record.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "store/store_result.h"
+#include "store/write_back_cache.h"
 
 namespace tw {
 
@@ -19,6 +27,10 @@ namespace tw {
 // creation date and applies the date test; the result fetch stores it as
 // received.
 enum class PayoutSource { kDownload, kResultFetch };
+
+// The changed files kept in memory are saved early when they pass this size,
+// so a set-up download of many years stays within a modest memory.
+inline constexpr std::size_t kWriteBackLimitBytes = 64u << 20;
 
 class RaceDayStore {
  public:
@@ -70,6 +82,18 @@ class RaceDayStore {
   // slot order (see FindSnapshotSlot).
   StoreResult StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts);
 
+  // Write-back. Begin and End nest; only the outermost End saves. While
+  // writing back, `stored` of a result means the record is in the kept file.
+  void BeginWriteBack();
+  // Saves every kept file that changed; the saves that failed, also those of
+  // an early save that were not yet returned. Afterwards nothing is kept.
+  std::vector<StoreResult> Flush();
+  // Ends one Begin; the outermost End flushes and returns what Flush returns.
+  std::vector<StoreResult> EndWriteBack();
+  bool writingBack() const { return writeBackDepth_ > 0; }
+  // The size at which kept files are saved early (tests use small ones).
+  void SetWriteBackLimit(std::size_t bytes) { writeBackLimit_ = bytes; }
+
  private:
   enum class RaceRule { kDownload, kResultFetch };
   enum class RunnerRule { kDownload, kResultFetch };
@@ -79,10 +103,20 @@ class RaceDayStore {
   bool OnOrAfterFromDate(const std::string& record) const;
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
+  enum class Existing { kMissing, kUnreadable, kLoaded };
+  Existing Load(StoreResult& result, std::vector<std::string>*& lines, size_t length, std::uintmax_t maxBytes,
+                size_t minLines = 0);
+  bool Commit(StoreResult& result, std::vector<std::string>& lines);
 
   std::string dataFolder_;
   long long fromDate_ = 0;
   std::vector<std::string> createdRaceFiles_;
+
+  int writeBackDepth_ = 0;
+  std::size_t writeBackLimit_ = kWriteBackLimitBytes;
+  WriteBackCache cache_;
+  std::vector<StoreResult> unreportedFailures_;  // of early saves
+  std::vector<std::string> scratch_;             // the lines of a file not kept
 };
 
 }  // namespace tw

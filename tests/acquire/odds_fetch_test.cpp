@@ -9,6 +9,7 @@
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/save_fault.h"
 
 namespace tw::test {
 namespace {
@@ -128,6 +129,32 @@ TEST_F(OddsFetchTest, AMissingOddsFileIsToldOnceNotDroppedSilently) {
   EXPECT_EQ(tally.failures, 1);
   ASSERT_EQ(LogLines().size(), 1u);
   EXPECT_NE(LogLines()[0].find("オッズファイルがありません"), std::string::npos) << LogLines()[0];
+}
+
+TEST_F(OddsFetchTest, ABatchSavesEachOddsFileOnceAndTellsAFailedSaveOnce) {
+  jv.rtOpenResults = {0, 0, 0};
+  for (int race : {1, 2, 3}) jv.QueueRecord(Win(race, "05120930"));
+  jv.readResults.push_back({0, "", ""});  // the end of each stream
+  host.events.clear();
+  FetchTally tally;
+  {
+    ScopedSaveFault fault(".jvO1");
+    tally = fetcher.FetchQueuedRaces({day.Key("05", 1), day.Key("05", 2), day.Key("05", 3)});
+    EXPECT_EQ(fault.failures(), 1) << "one save for the whole batch";
+  }
+  EXPECT_EQ(tally.stored, 0) << "records of the file not saved do not count";
+  EXPECT_EQ(tally.failures, 1);
+  ASSERT_EQ(LogLines().size(), 1u);
+  EXPECT_NE(LogLines()[0].find("ファイルを保存できません"), std::string::npos) << LogLines()[0];
+  EXPECT_TRUE(IsBlank(DataLines(WinFile())[0]));
+  EXPECT_THAT(host.events, ElementsAre("reload"));
+
+  // Without the fault the same batch lands in one save.
+  jv.rtOpenResults = {0, 0, 0};
+  for (int race : {1, 2, 3}) jv.QueueRecord(Win(race, "05120930"));
+  tally = fetcher.FetchQueuedRaces({day.Key("05", 1), day.Key("05", 2), day.Key("05", 3)});
+  EXPECT_EQ(tally.stored, 3);
+  for (size_t line : {0u, 3u, 6u}) EXPECT_EQ(Field(DataLines(WinFile())[line], 28, 8), "05120930") << line;
 }
 
 TEST_F(OddsFetchTest, RecordsOfOtherRacesKindsAndTypesAreDropped) {

@@ -7,6 +7,8 @@
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/save_fault.h"
+#include "text/sjis.h"
 
 namespace tw::test {
 namespace {
@@ -193,6 +195,56 @@ TEST_F(RaceCardDownloadTest, ReadFailureAndFailedCallsEndTheRun) {
   EXPECT_FALSE(gate.busy());
 }
 
+TEST_F(RaceCardDownloadTest, RecordsAreSavedWhenTheirFileEndsAndBeforeACancelReturns) {
+  jv.openResults = {{0, 2, 0, "20240511183000"}};
+  QueueDay();
+  const std::string runnerFile = day.dayName() + Sjis("東京.jvSEr");
+  int turns = 0;
+  size_t raceLinesBeforeFirstEnd = 99, raceLinesAfterFirstEnd = 0;
+  bool runnerSavedBeforeCancel = true;
+  ui.answers = {true};
+  ui.onProcessEvents = [&] {
+    ++turns;
+    if (turns == 3) raceLinesBeforeFirstEnd = DataLines(RaceFile()).size();  // both races read, not saved
+    if (turns == 4) raceLinesAfterFirstEnd = DataLines(RaceFile()).size();   // the first file ended
+    if (turns == 5) {
+      runnerSavedBeforeCancel = !DataLines(runnerFile).empty();
+      download.CancelDownload();
+    }
+  };
+  download.StartDownload();
+  EXPECT_EQ(raceLinesBeforeFirstEnd, 0u);
+  EXPECT_EQ(raceLinesAfterFirstEnd, 2u);
+  EXPECT_FALSE(runnerSavedBeforeCancel);
+  EXPECT_EQ(download.outcome(), DownloadOutcome::kCancelled);
+  auto runners = DataLines(runnerFile);
+  ASSERT_EQ(runners.size(), 216u);  // the runner read before the cancel is on disk
+  EXPECT_EQ(Field(runners[2], 12, 16), day.Key("05", 1));
+}
+
+TEST_F(RaceCardDownloadTest, AFailedCallStillSavesWhatWasReadBeforeIt) {
+  jv.openResults = {{0, 2, 0, "20240511183000"}};
+  QueueDay();
+  jv.throwOnRead = 2;
+  download.StartDownload();
+  EXPECT_EQ(download.outcome(), DownloadOutcome::kFailed);
+  EXPECT_EQ(DataLines(RaceFile()).size(), 1u);
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
+}
+
+TEST_F(RaceCardDownloadTest, AFailedSaveAtTheEndKeepsTheFromTime) {
+  jv.openResults = {{0, 1, 0, "20240511183000"}};
+  jv.QueueRecord(Card(PayoutLine(day.Key("05", 1))));
+  ScopedSaveFault fault(".jvHR");
+  download.StartDownload();
+  EXPECT_EQ(download.outcome(), DownloadOutcome::kFailed);
+  auto told = ui.Told();
+  EXPECT_EQ(std::count_if(told.begin(), told.end(),
+                          [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; }),
+            1);
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
+}
+
 TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {
   RaceDayStore nowhere(JoinPath(dir.str(), "missing"));
   RaceCardDownload run(jv, nowhere, settings, clock, ui, gate, view);
@@ -200,10 +252,12 @@ TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {
   QueueDay();
   run.StartDownload();
   EXPECT_EQ(run.outcome(), DownloadOutcome::kFailed);
-  EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 1);  // no record read after it
-  auto it = std::find_if(ui.events.begin(), ui.events.end(),
-                         [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; });
-  EXPECT_NE(it, ui.events.end());
+  // The first JV-Link file is read to its end, where its files are saved;
+  // nothing of the next file is read after the failure.
+  EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 3);
+  auto told = std::count_if(ui.events.begin(), ui.events.end(),
+                            [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; });
+  EXPECT_EQ(told, 1);
   EXPECT_EQ(jv.calls.back(), "JVClose()");
   EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
 }

@@ -7,6 +7,7 @@
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/save_fault.h"
 
 namespace tw::test {
 namespace {
@@ -60,6 +61,23 @@ TEST_F(ResultFetchTest, StoresRaceRunnerAndPayoutRecordsThenImportsAndShowsTwoBe
   ASSERT_EQ(payouts.size(), 2u);  // created, sorted, stored as delivered
   EXPECT_EQ(Field(payouts[0], 12, 16), day.Key("05", 1));
   EXPECT_EQ(payouts[1].substr(0, 11), "HR720240512");
+}
+
+TEST_F(ResultFetchTest, TheDaysFilesAreSavedOnceAndAFailedSaveIsToldWithoutItsRecords) {
+  jv.rtOpenResults = {0};
+  for (int horse = 1; horse <= 10; ++horse) jv.QueueRecord(Result(RunnerLine(day.Key("05", 2), horse)));
+  jv.QueueRecord(Result(PayoutLine(day.Key("05", 2))));
+  FetchTally tally;
+  {
+    ScopedSaveFault fault(".jvSEr");
+    tally = fetcher.FetchResults();
+    EXPECT_EQ(fault.failures(), 1) << "ten runners, one save";
+  }
+  EXPECT_EQ(tally.stored, 1);  // the payout; the runners were not saved
+  ASSERT_EQ(LogLines().size(), 1u);
+  EXPECT_NE(LogLines()[0].find("ファイルを保存できません"), std::string::npos) << LogLines()[0];
+  EXPECT_EQ(DataLines(day.dayName() + ".jvHR").size(), 1u);
+  EXPECT_NE(DataLines(day.dayName() + Sjis("東京.jvSEr"))[18].substr(0, 11), "SE720240512");
 }
 
 TEST_F(ResultFetchTest, TimerRunIsSilentAndStartsAtTheFirstTickAfterItsStartTime) {
