@@ -165,8 +165,8 @@ void RaceCardDownload::ReadToEnd() {
   view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), 0, readCount_));
   view_.SetReadBar(0, readCount_);
   filesRead_ = 0;
-  // The files read stay in memory and are saved when each JV-Link file ends,
-  // and before the read returns however it ends.
+  // The files read stay in memory and are saved before the read returns,
+  // however it ends (at a JV-Link file's end too once they have grown large).
   WriteBackScope writeBack(store_);
   ReadHandlers handlers;
   handlers.record = [this](const std::string& record) {
@@ -174,7 +174,7 @@ void RaceCardDownload::ReadToEnd() {
     return outcome_ != DownloadOutcome::kFailed;  // a failed save ends the run
   };
   handlers.nextFile = [this, &writeBack] {
-    TellFailedSaves(writeBack.Flush());
+    TellFailedSaves(writeBack.FileEnded());
     ++filesRead_;
     view_.SetReadBar(filesRead_, readCount_);
     view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
@@ -213,7 +213,9 @@ void RaceCardDownload::ReadToEnd() {
 }
 
 void RaceCardDownload::TellFailedSaves(const std::vector<StoreResult>& failed) {
-  for (const StoreResult& result : failed) TellFailedSave(result);
+  // One dialog: the files that failed with it share its cause, and the next
+  // run reads all of them again, as the from-time stays.
+  if (!failed.empty()) TellFailedSave(failed.front());
 }
 
 void RaceCardDownload::TellFailedSave(const StoreResult& result) {

@@ -163,9 +163,10 @@ int StandInJVLink::JVStatus() {
   if (auto code = Injected("JVStatus", streamSpec_)) return *code;
   if (!initialised_) return -201;
   if (stream_ != Stream::kStored) return -203;
-  int done = Downloaded();
-  if (done == downloadCount_) RecordDownloads();
-  return done;
+  // The downloads are recorded when the stream is closed, after the program
+  // saved what it read: a run that dies before that downloads them again,
+  // just as it reads them again.
+  return Downloaded();
 }
 
 JVReadResult StandInJVLink::JVRead(int& bufferSize) {

@@ -129,6 +129,11 @@ std::vector<StoreResult> RaceDayStore::Flush() {
   return failed;
 }
 
+std::vector<StoreResult> RaceDayStore::FileEnded() {
+  if (!writingBack() || cache_.bytes() < fileEndSaveBytes_) return {};
+  return Flush();
+}
+
 std::vector<StoreResult> RaceDayStore::EndWriteBack() {
   if (writeBackDepth_ == 0) return {};
   if (--writeBackDepth_ > 0) return {};

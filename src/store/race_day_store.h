@@ -9,9 +9,9 @@
 //
 // A stream that stores many records writes back instead (BeginWriteBack): the
 // files it changes stay in memory, changed by the same rules, and are saved
-// whole and atomically by Flush, which the stream calls when a JV-Link file
-// ends, when it ends, and before a failure or cancel returns. The bytes on
-// disk are the same as with a save per record.
+// whole and atomically when the stream ends and before a failure or cancel
+// returns; at the end of a JV-Link file once they have grown large. The bytes
+// on disk are the same as with a save per record.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +31,12 @@ enum class PayoutSource { kDownload, kResultFetch };
 // The changed files kept in memory are saved early when they pass this size,
 // so a set-up download of many years stays within a modest memory.
 inline constexpr std::size_t kWriteBackLimitBytes = 64u << 20;
+// At the end of a JV-Link file they are saved once they pass this size. Not
+// at every file end: a race day comes in several files (entries, card,
+// results), and the from-time moves only when the whole stream is read, so
+// a run that dies reads every file again anyway; saving at each file end
+// would write the same day files again for each of them.
+inline constexpr std::size_t kFileEndSaveBytes = 16u << 20;
 
 class RaceDayStore {
  public:
@@ -88,11 +94,17 @@ class RaceDayStore {
   // Saves every kept file that changed; the saves that failed, also those of
   // an early save that were not yet returned. Afterwards nothing is kept.
   std::vector<StoreResult> Flush();
+  // A JV-Link file ended: Flush once the kept files pass the file-end size.
+  std::vector<StoreResult> FileEnded();
   // Ends one Begin; the outermost End flushes and returns what Flush returns.
   std::vector<StoreResult> EndWriteBack();
   bool writingBack() const { return writeBackDepth_ > 0; }
-  // The size at which kept files are saved early (tests use small ones).
-  void SetWriteBackLimit(std::size_t bytes) { writeBackLimit_ = bytes; }
+  // The sizes at which kept files are saved at a file end and at once (tests
+  // use small ones).
+  void SetWriteBackSizes(std::size_t fileEndBytes, std::size_t limitBytes) {
+    fileEndSaveBytes_ = fileEndBytes;
+    writeBackLimit_ = limitBytes;
+  }
 
  private:
   enum class RaceRule { kDownload, kResultFetch };
@@ -114,6 +126,7 @@ class RaceDayStore {
 
   int writeBackDepth_ = 0;
   std::size_t writeBackLimit_ = kWriteBackLimitBytes;
+  std::size_t fileEndSaveBytes_ = kFileEndSaveBytes;
   WriteBackCache cache_;
   std::vector<StoreResult> unreportedFailures_;  // of early saves
   std::vector<std::string> scratch_;             // the lines of a file not kept

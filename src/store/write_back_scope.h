@@ -18,10 +18,10 @@ class WriteBackScope {
   WriteBackScope(const WriteBackScope&) = delete;
   WriteBackScope& operator=(const WriteBackScope&) = delete;
 
-  // Saves what was read so far and goes on writing back (a JV-Link file ended).
-  std::vector<StoreResult> Flush() {
-    return finished_ || !store_.writingBack() ? std::vector<StoreResult>{} : store_.Flush();
-  }
+  // Saves what was read so far and goes on writing back.
+  std::vector<StoreResult> Flush() { return Active() ? store_.Flush() : std::vector<StoreResult>{}; }
+  // A JV-Link file ended (see RaceDayStore::FileEnded).
+  std::vector<StoreResult> FileEnded() { return Active() ? store_.FileEnded() : std::vector<StoreResult>{}; }
   // Ends the scope; the outermost one saves. The saves that failed.
   std::vector<StoreResult> Finish() {
     if (finished_) return {};
@@ -30,6 +30,8 @@ class WriteBackScope {
   }
 
  private:
+  bool Active() const { return !finished_ && store_.writingBack(); }
+
   RaceDayStore& store_;
   bool finished_ = false;
 };

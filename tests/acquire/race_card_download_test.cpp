@@ -196,6 +196,7 @@ TEST_F(RaceCardDownloadTest, ReadFailureAndFailedCallsEndTheRun) {
 }
 
 TEST_F(RaceCardDownloadTest, RecordsAreSavedWhenTheirFileEndsAndBeforeACancelReturns) {
+  store.SetWriteBackSizes(1, kWriteBackLimitBytes);  // as if the files read were large
   jv.openResults = {{0, 2, 0, "20240511183000"}};
   QueueDay();
   const std::string runnerFile = day.dayName() + Sjis("東京.jvSEr");
@@ -252,9 +253,9 @@ TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {
   QueueDay();
   run.StartDownload();
   EXPECT_EQ(run.outcome(), DownloadOutcome::kFailed);
-  // The first JV-Link file is read to its end, where its files are saved;
-  // nothing of the next file is read after the failure.
-  EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 3);
+  // The records are read to the end, where the files are saved and fail:
+  // one dialog tells it.
+  EXPECT_EQ(std::count(jv.calls.begin(), jv.calls.end(), "JVRead(60000)"), 9);
   auto told = std::count_if(ui.events.begin(), ui.events.end(),
                             [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; });
   EXPECT_EQ(told, 1);

@@ -106,6 +106,8 @@ TEST_F(StandInTest, ReadLoopGivesRecordsWithFileChangesBetweenFiles) {
   EXPECT_EQ(j->JVRead(size).code, 0);
   EXPECT_EQ(j->JVRead(size).code, 0);
   EXPECT_EQ(j->JVOpen("RACE", "20240501000000", 1).code, -202);  // not closed yet
+  EXPECT_FALSE(FileExists(JoinPath(app_.str(), StandInJVLink::kDownloadRecord)))
+      << "a run that ends before the close downloads again";
   EXPECT_EQ(j->JVClose(), 0);
   // Downloaded once: the next open has nothing to download.
   open = j->JVOpen("RACE", "20240501000000", 1);

@@ -93,9 +93,18 @@ TEST_F(WriteBack, GivesTheBytesOfASavePerRecord) {
   EXPECT_EQ(FolderContents(writeBackDir.str()), FolderContents(perRecordDir.str()));
 }
 
-TEST_F(WriteBack, SavesEarlyPastItsLimitAndFlushesAtEachFileEnd) {
+TEST_F(WriteBack, SavesAtAFileEndOnceLargeAndAtOncePastItsLimit) {
   StartBoth();
-  store.SetWriteBackLimit(200 * 1024);  // less than two runner files
+  WriteBackScope small(store);
+  store.StoreRaceRecord(Race("20240512", "05", 1));
+  EXPECT_TRUE(small.FileEnded().empty());
+  EXPECT_TRUE(FolderContents(writeBackDir.str()).empty()) << "a small stream is saved at its end";
+  store.SetWriteBackSizes(1, kWriteBackLimitBytes);
+  EXPECT_TRUE(small.FileEnded().empty());
+  EXPECT_EQ(FolderContents(writeBackDir.str()).size(), 1u);
+  small.Finish();
+
+  store.SetWriteBackSizes(kFileEndSaveBytes, 200 * 1024);  // less than two runner files
   WriteBackScope scope(store);
   std::vector<std::string> records = MixedStream();
   StoreAll(store, records);
@@ -134,7 +143,7 @@ TEST_F(WriteBack, AFailedSaveIsReturnedAndTheOtherFilesAreSavedAllTheSame) {
 
 TEST_F(WriteBack, AFailureOfAnEarlySaveIsToldByTheRecordThatPassedTheLimit) {
   StartBoth();
-  store.SetWriteBackLimit(1);
+  store.SetWriteBackSizes(1, 1);
   ScopedSaveFault fault(".jvRA");
   WriteBackScope scope(store);
   StoreResult result = store.StoreRaceRecord(Race("20240512", "05", 1));
