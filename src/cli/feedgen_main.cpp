@@ -2,7 +2,7 @@
 // stand-in (and, if asked, the companion viewer's time-series files).
 //
 //   turfwise-feedgen --out FEED [--date yyyymmdd] [--seed N] [--timeseries DIR]
-//                    [--courses 1..3] [--races 1..12]
+//                    [--courses 1..3] [--races 1..12] [--weeks 1..520]
 //   turfwise-feedgen --help | --version
 #include <cstdio>
 #include <cstdlib>
@@ -20,10 +20,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: turfwise-feedgen --out FEED [--date yyyymmdd] [--seed N] [--timeseries DIR]\n"
-    "                        [--courses 1..3] [--races 1..12]\n"
+    "                        [--courses 1..3] [--races 1..12] [--weeks 1..520]\n"
     "       turfwise-feedgen --help | --version\n"
     "Writes a synthetic race weekend (the Saturday and Sunday on or before the date,\n"
-    "and the date itself) for the JV-Link stand-in. Same seed and date, same bytes.\n\n";
+    "and the date itself) for the JV-Link stand-in. Same seed and date, same bytes.\n"
+    "--weeks N writes a season: N weekends a week apart, the last the date's, each\n"
+    "with a seed of its own (the last the one given, so --weeks 1 is the default).\n\n";
+
+static_assert(tw::kMaxFeedWeeks == 520, "the usage text names the longest season");
 
 void WriteUsage(std::FILE* to) {
   std::fputs(kUsage, to);
@@ -89,6 +93,13 @@ int main(int argc, char** argv) {
       options.courses = static_cast<int>(n);
     } else if (a == "--races" && ParseNumber(v, 1, 12, n)) {
       options.racesPerCourse = static_cast<int>(n);
+    } else if (a == "--weeks") {
+      if (!ParseNumber(v, 1, tw::kMaxFeedWeeks, n)) {
+        std::fprintf(stderr, "turfwise-feedgen: --weeks wants a number of weeks 1..%d, not \"%s\"\n", tw::kMaxFeedWeeks,
+                     v.c_str());
+        return Usage();
+      }
+      options.weeks = static_cast<int>(n);
     } else {
       std::fprintf(stderr, "turfwise-feedgen: bad option %s %s\n", a.c_str(), v.c_str());
       return Usage();
@@ -104,7 +115,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "turfwise-feedgen: %s\n", error.c_str());
     return tw::kExitFailure;
   }
-  std::printf("turfwise-feedgen: %d days, %d races, %d stored files, %d odds announcements in %s\n", summary.days,
-              summary.races, summary.storedFiles, summary.announcements, tw::SjisToUtf8(options.outFolder).c_str());
+  std::string weekends;
+  if (summary.weekends > 1) weekends = std::to_string(summary.weekends) + " weekends, ";
+  std::printf("turfwise-feedgen: %s%d days, %d races, %d stored files, %d odds announcements in %s\n", weekends.c_str(),
+              summary.days, summary.races, summary.storedFiles, summary.announcements,
+              tw::SjisToUtf8(options.outFolder).c_str());
   return 0;
 }

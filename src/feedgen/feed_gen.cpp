@@ -55,18 +55,13 @@ std::string StageFile(const std::vector<const FeedRace*>& races, RaceStage stage
   return bytes;
 }
 
-}  // namespace
-
-bool GenerateFeed(const FeedGenOptions& options, FeedGenSummary* summary, std::string* error) {
-  FeedWeekend weekend = PlanWeekend(options.date, options.seed, options.courses, options.racesPerCourse);
+// Writes the files of one weekend into the feed. Its days are its own, so no
+// two weekends of a season share a file name.
+void WriteWeekend(const FeedWeekend& weekend, const FeedGenOptions& options, Writer& out, FeedGenSummary& sum) {
   const std::string storedFolder = JoinPath(options.outFolder, "RACE");
   const std::string rtFolder = JoinPath(options.outFolder, "RT");
-  std::error_code ec;
-  std::filesystem::remove_all(ToFsPath(storedFolder), ec);
-  std::filesystem::remove_all(ToFsPath(rtFolder), ec);
-  Writer out;
-  FeedGenSummary sum;
-  sum.days = static_cast<int>(weekend.days.size());
+  ++sum.weekends;
+  sum.days += static_cast<int>(weekend.days.size());
 
   for (const DateTime& day : weekend.days) {
     std::vector<const FeedRace*> races;
@@ -124,6 +119,27 @@ bool GenerateFeed(const FeedGenOptions& options, FeedGenSummary* summary, std::s
         out.Write(base + ".jvO2", JoinLines(o2Lines));
       }
     }
+  }
+}
+
+}  // namespace
+
+bool GenerateFeed(const FeedGenOptions& options, FeedGenSummary* summary, std::string* error) {
+  if (options.weeks < 1 || options.weeks > kMaxFeedWeeks) {
+    if (error) *error = Format("weeks must be 1..%d, not %d", kMaxFeedWeeks, options.weeks);
+    return false;
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(ToFsPath(JoinPath(options.outFolder, "RACE")), ec);
+  std::filesystem::remove_all(ToFsPath(JoinPath(options.outFolder, "RT")), ec);
+  Writer out;
+  FeedGenSummary sum;
+  // Oldest weekend first; each is planned and written on its own, so a long
+  // season never holds more than one weekend in memory.
+  for (int before = options.weeks - 1; before >= 0 && out.ok(); --before) {
+    FeedWeekend weekend = PlanRaceDays(SeasonWeekendDays(options.date, before), SeasonWeekendSeed(options.seed, before),
+                                       options.courses, options.racesPerCourse);
+    WriteWeekend(weekend, options, out, sum);
   }
   if (summary) *summary = sum;
   if (!out.ok() && error) *error = out.error();

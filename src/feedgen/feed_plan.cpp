@@ -135,9 +135,26 @@ std::vector<DateTime> FeedDays(const DateTime& date) {
   return days;
 }
 
+std::vector<DateTime> SeasonWeekendDays(const DateTime& date, int weeksBefore) {
+  if (weeksBefore <= 0) return FeedDays(date);
+  std::vector<DateTime> days = FeedDays(AddDays(DayOnly(date), -7 * weeksBefore));
+  std::erase_if(days, [](const DateTime& d) { return DayOfWeek(d) != 0 && DayOfWeek(d) != 6; });
+  return days;
+}
+
+uint64_t SeasonWeekendSeed(uint64_t seed, int weeksBefore) {
+  if (weeksBefore <= 0) return seed;
+  return FeedRandom(seed).Fork(0x5ea5011000000000ULL + static_cast<uint64_t>(weeksBefore)).Next();
+}
+
 FeedWeekend PlanWeekend(const DateTime& date, uint64_t seed, int courses, int racesPerCourse) {
+  return PlanRaceDays(FeedDays(date), seed, courses, racesPerCourse);
+}
+
+FeedWeekend PlanRaceDays(const std::vector<DateTime>& days, uint64_t seed, int courses, int racesPerCourse) {
   FeedWeekend w;
-  w.days = FeedDays(date);
+  w.days = days;
+  if (w.days.empty()) return w;
   racesPerCourse = std::clamp(racesPerCourse, 1, 12);
   const DateTime& first = w.days.front();
   FeedRandom weekRng = FeedRandom(seed).Fork(static_cast<uint64_t>(first.year) * 10000 + first.month * 100 + first.day);

@@ -70,6 +70,16 @@ std::vector<DateTime> FeedDays(const DateTime& date);
 
 // `courses` 0: two or three by the seed. `racesPerCourse` 1..12.
 FeedWeekend PlanWeekend(const DateTime& date, uint64_t seed, int courses = 0, int racesPerCourse = 12);
+// The same for the given race days (ascending, at most a week from first to last).
+FeedWeekend PlanRaceDays(const std::vector<DateTime>& days, uint64_t seed, int courses = 0, int racesPerCourse = 12);
+
+// A season of weekends ending with the one of `date`, counted back from it:
+// weekend 0 is FeedDays(date); each earlier one lies a week before the next
+// and holds only its Saturday and Sunday.
+std::vector<DateTime> SeasonWeekendDays(const DateTime& date, int weeksBefore);
+// The seed of a weekend of the season: weekend 0 has the season's own, so a
+// season of one weekend is the feed of `date` alone.
+uint64_t SeasonWeekendSeed(uint64_t seed, int weeksBefore);
 
 // The odds of announcement k of a race.
 MarketOdds AnnouncementOdds(const FeedRace& race, size_t k);

@@ -283,163 +283,161 @@ TEST_F(FeedGenTest, StandInServesTheFeedAsTimePasses) {
   j.JVClose();
 }
 
-// Over whole weekends, without writing files.
+// Seasons: several weekends in one feed folder.
 
-TEST(FeedPlan, DaysOfTheFeed) {
-  auto days = [](DateTime d) {
-    std::vector<std::string> out;
-    for (const DateTime& t : FeedDays(d)) out.push_back(FormatCompact(t).substr(0, 8));
-    return out;
-  };
-  EXPECT_EQ(days({2024, 5, 14, 0, 0, 0}), (std::vector<std::string>{"20240511", "20240512", "20240514"}));
-  EXPECT_EQ(days({2024, 5, 12, 0, 0, 0}), (std::vector<std::string>{"20240511", "20240512"}));
-  EXPECT_EQ(days({2024, 5, 11, 0, 0, 0}), (std::vector<std::string>{"20240505", "20240511"}));
+// The files under a folder by their path relative to it, with their bytes.
+std::map<std::string, std::string> Contents(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const fs::path& f : FilesUnder(folder)) files[fs::relative(f, folder).generic_string()] = ReadBytes(f.string());
+  return files;
 }
 
-TEST(FeedPlan, RacesBracketsAndScratchesAcrossSeeds) {
-  int before = 0, after = 0, small = 0;
-  std::set<size_t> courseCounts;
-  for (uint64_t seed = 1; seed <= 4; ++seed) {
-    FeedWeekend w = PlanWeekend({2024, 5, 12, 0, 0, 0}, seed);
-    std::set<std::string> courses;
-    for (const FeedRace& race : w.races) {
-      courses.insert(race.course);
-      const int n = race.Runners();
-      ASSERT_GE(n, 8);
-      ASSERT_LE(n, 18);
-      if (n <= 8) ++small;
-      for (const FeedRunner& h : race.runners) {
-        EXPECT_EQ(h.bracket, BracketOfHorse(n, h.number));
-        before += h.scratch == RunnerState::kScratchedBeforeSales;
-        after += h.scratch == RunnerState::kScratchedAfterSales;
-      }
-      EXPECT_GE(race.postMinute, 9 * 60 + 50);
-      EXPECT_LE(race.postMinute, 16 * 60 + 30);
-      EXPECT_EQ(race.announcements.front(), kSalesOpenMinute);
-      EXPECT_EQ(race.announcements.back(), race.postMinute);
-      for (size_t k = 1; k < race.announcements.size(); ++k)
-        EXPECT_GT(race.announcements[k], race.announcements[k - 1]);
+FeedGenOptions Season(const std::string& out, int weeks) {
+  FeedGenOptions o = SmallFeed(out);
+  o.weeks = weeks;
+  return o;
+}
+
+TEST(FeedSeason, IsItsWeekendsSideBySideTheLastBeingTheFeedOfTheDate) {
+  TempDir season, last, before1, before2, sameSeed;
+  ASSERT_TRUE(GenerateFeed(Season(season.str(), 3), nullptr, nullptr));
+  // Each earlier weekend is the feed of its Sunday with the weekend's own seed.
+  FeedGenOptions o = SmallFeed(last.str());
+  ASSERT_TRUE(GenerateFeed(o, nullptr, nullptr));
+  o = SmallFeed(before1.str(), SeasonWeekendSeed(3, 1));
+  o.date = {2024, 5, 5, 0, 0, 0};
+  ASSERT_TRUE(GenerateFeed(o, nullptr, nullptr));
+  o = SmallFeed(before2.str(), SeasonWeekendSeed(3, 2));
+  o.date = {2024, 4, 28, 0, 0, 0};
+  ASSERT_TRUE(GenerateFeed(o, nullptr, nullptr));
+
+  std::map<std::string, std::string> expected;
+  for (const TempDir* part : {&last, &before1, &before2})
+    for (auto& [path, bytes] : Contents(part->str())) EXPECT_TRUE(expected.emplace(path, bytes).second) << path;
+  const std::map<std::string, std::string> got = Contents(season.str());
+  EXPECT_EQ(got.size(), expected.size());
+  for (const auto& [path, bytes] : expected) {
+    auto it = got.find(path);
+    ASSERT_NE(it, got.end()) << path;
+    EXPECT_TRUE(it->second == bytes) << path;
+  }
+
+  // With the season's seed that weekend would have been another.
+  o.outFolder = sameSeed.str();
+  o.date = {2024, 5, 5, 0, 0, 0};
+  o.seed = 3;
+  ASSERT_TRUE(GenerateFeed(o, nullptr, nullptr));
+  EXPECT_NE(Contents(sameSeed.str()), Contents(before1.str()));
+}
+
+TEST(FeedSeason, OneWeekIsTheFeedWithoutWeeks) {
+  TempDir plain, one;
+  FeedGenSummary a, b;
+  ASSERT_TRUE(GenerateFeed(SmallFeed(plain.str()), &a, nullptr));
+  ASSERT_TRUE(GenerateFeed(Season(one.str(), 1), &b, nullptr));
+  EXPECT_TRUE(Contents(plain.str()) == Contents(one.str()));
+  EXPECT_EQ(b.weekends, 1);
+  EXPECT_EQ(b.days, a.days);
+}
+
+TEST(FeedSeason, StoredFilesHoldOneDayEachOverTheWholeSeason) {
+  TempDir season;
+  FeedGenSummary sum;
+  ASSERT_TRUE(GenerateFeed(Season(season.str(), 3), &sum, nullptr));
+  EXPECT_EQ(sum.weekends, 3);
+  EXPECT_EQ(sum.days, 3 + 2 + 2);  // only the last weekend has the Tuesday
+  EXPECT_EQ(sum.races, 7 * 3);
+  EXPECT_EQ(sum.storedFiles, 7 * 4);
+  std::map<std::string, int> filesOfDay;
+  std::set<std::string> names;
+  for (const FeedFile& f : ListStoredFiles(season.str())) {
+    EXPECT_TRUE(names.insert(f.name).second);
+    std::set<std::string> dates;
+    int races = 0;
+    for (const std::string& rec : ReadFeedRecords(f.path)) {
+      dates.insert(Field(rec, 12, 8));
+      races += rec.compare(0, 2, "RA") == 0;
     }
-    EXPECT_EQ(w.races.size(), courses.size() * 12 * w.days.size());
-    courseCounts.insert(courses.size());
+    ASSERT_EQ(dates.size(), 1u) << f.name;
+    EXPECT_EQ(races, 3) << f.name;
+    EXPECT_NE(f.name.find(*dates.begin()), std::string::npos) << f.name;  // the label names the race day
+    ++filesOfDay[*dates.begin()];
   }
-  EXPECT_GT(before, 0);
-  EXPECT_GT(after, 0);
-  EXPECT_TRUE(courseCounts.count(2) || courseCounts.count(3));
+  EXPECT_EQ(filesOfDay, (std::map<std::string, int>{{"20240427", 4},
+                                                    {"20240428", 4},
+                                                    {"20240504", 4},
+                                                    {"20240505", 4},
+                                                    {"20240511", 4},
+                                                    {"20240512", 4},
+                                                    {"20240514", 4}}));
+  EXPECT_EQ(FilesUnder((fs::path(season.str()) / "RT" / "0B30").string()).size(), 21u);
+  EXPECT_EQ(FilesUnder((fs::path(season.str()) / "RT" / "0B12").string()).size(), 21u);
 }
 
-TEST(FeedPlan, PayoutsAgreeWithTheFinalOdds) {
-  int checked = 0, bracketChecked = 0;
-  for (uint64_t seed = 1; seed <= 2; ++seed) {
-    FeedWeekend w = PlanWeekend({2024, 5, 12, 0, 0, 0}, seed);
-    for (const FeedRace& race : w.races) {
-      const size_t last = race.announcements.size() - 1;
-      const MarketOdds m = FinalOdds(race);
-      const std::string o1 = BuildWinOddsRecord(race, last, m), o2 = BuildQuinellaOddsRecord(race, last, m);
-      const std::string hr = BuildPayoutRecord(race, '1', race.Date(), m);
-      ASSERT_EQ(hr.size(), kHrLength);
-      EXPECT_EQ(Field(hr, 12, 16), Field(o1, 12, 16));
-      EXPECT_EQ(Int(hr, 30, 2), Int(o1, 38, 2));  // starters
-      // Win: the winner's final odds × 100 yen, and its popularity.
-      const int winner = Int(hr, 103, 2);
-      ASSERT_GE(winner, 1);
-      EXPECT_TRUE(Digits(Field(o1, 46 + 8 * (winner - 1), 4))) << "the winner was scratched";
-      EXPECT_EQ(FieldInt(hr, 105, 9), 10 * FieldInt(o1, 46 + 8 * (winner - 1), 4));
-      EXPECT_EQ(Int(hr, 114, 2), Int(o1, 50 + 8 * (winner - 1), 2));
-      // Place: within the final range, for the first three.
-      for (int k = 0; k < 3; ++k) {
-        int h = Int(hr, 142 + 13 * k, 2);
-        ASSERT_GE(h, 1);
-        long long pay = FieldInt(hr, 144 + 13 * k, 9);
-        EXPECT_GE(pay, 10 * FieldInt(o1, 270 + 12 * (h - 1), 4));
-        EXPECT_LE(pay, 10 * FieldInt(o1, 274 + 12 * (h - 1), 4));
-      }
-      EXPECT_TRUE(IsBlank(Field(hr, 142 + 13 * 3, 26)));
-      // Quinella: the pair's final odds.
-      int a = Int(hr, 246, 2), b = Int(hr, 248, 2);
-      ASSERT_LT(a, b);
-      EXPECT_TRUE(a == winner || b == winner);
-      int q = QuinellaPairIndexOf(a, b);
-      EXPECT_EQ(FieldInt(hr, 250, 9), 10 * FieldInt(o2, 45 + 13 * (q - 1), 6));
-      EXPECT_EQ(Int(hr, 259, 3), Int(o2, 51 + 13 * (q - 1), 3));
-      // Bracket quinella, when sold: the brackets of the first two.
-      if (race.Runners() >= 9) {
-        int ba = Int(hr, 207, 1), bb = Int(hr, 208, 1);
-        EXPECT_EQ(std::min(BracketOfHorse(race.Runners(), a), BracketOfHorse(race.Runners(), b)), ba);
-        EXPECT_EQ(std::max(BracketOfHorse(race.Runners(), a), BracketOfHorse(race.Runners(), b)), bb);
-        EXPECT_EQ(FieldInt(hr, 209, 9), 10 * FieldInt(o1, 606 + 9 * (BracketPairIndexOf(ba, bb) - 1), 5));
-        ++bracketChecked;
-      } else {
-        EXPECT_EQ(Field(hr, 207, 2), "00");
-        EXPECT_EQ(o1[41], '0');
-      }
-      // Wide: the three pairs of the first three, each paying at least 100 yen.
-      std::set<int> top{winner, a == winner ? b : a, Int(hr, 142 + 26, 2)};
-      EXPECT_EQ(top.size(), 3u);
-      for (int k = 0; k < 3; ++k) {
-        EXPECT_TRUE(top.count(Int(hr, 294 + 16 * k, 2)) && top.count(Int(hr, 296 + 16 * k, 2)));
-        EXPECT_GE(FieldInt(hr, 298 + 16 * k, 9), 100);
-      }
-      // The runner records of the results agree.
-      const FeedRunner& w1 = race.runners[static_cast<size_t>(winner - 1)];
-      std::string se = BuildRunnerRecord(race, w1, '5', race.Date(), RaceStage::kResults, m);
-      EXPECT_EQ(Int(se, 335, 2), 1);
-      EXPECT_EQ(Field(se, 360, 4), Field(o1, 46 + 8 * (winner - 1), 4));
-      ++checked;
-    }
+TEST(FeedSeason, WeeksOutOfRangeAreRefusedAndTheFeedIsLeftAlone) {
+  TempDir feed;
+  ASSERT_TRUE(GenerateFeed(SmallFeed(feed.str()), nullptr, nullptr));
+  const auto before = Contents(feed.str());
+  for (int weeks : {0, -1, kMaxFeedWeeks + 1}) {
+    std::string error;
+    EXPECT_FALSE(GenerateFeed(Season(feed.str(), weeks), nullptr, &error)) << weeks;
+    EXPECT_NE(error.find("1..520"), std::string::npos) << error;
   }
-  EXPECT_GT(checked, 100);
-  EXPECT_GT(bracketChecked, 50);
+  EXPECT_TRUE(Contents(feed.str()) == before);
 }
 
-TEST(FeedPlan, ScratchesShowAsDashesOrAsterisks) {
-  bool sawBefore = false, sawAfter = false;
-  for (uint64_t seed = 1; seed <= 4 && !(sawBefore && sawAfter); ++seed) {
-    for (const FeedRace& race : PlanWeekend({2024, 5, 12, 0, 0, 0}, seed).races) {
-      for (const FeedRunner& h : race.runners) {
-        if (h.scratch == RunnerState::kRunning) continue;
-        const int pos = 46 + 8 * (h.number - 1);
-        const size_t last = race.announcements.size() - 1;
-        std::string final = BuildWinOddsRecord(race, last, FinalOdds(race));
-        if (h.scratch == RunnerState::kScratchedBeforeSales) {
-          std::string first = BuildWinOddsRecord(race, 0, AnnouncementOdds(race, 0));
-          EXPECT_EQ(Field(first, pos, 6), "------");
-          EXPECT_EQ(Field(final, pos, 6), "------");
-          sawBefore = true;
-        } else {
-          std::string first = BuildWinOddsRecord(race, 0, AnnouncementOdds(race, 0));
-          EXPECT_TRUE(Digits(Field(first, pos, 4)));
-          EXPECT_EQ(Field(final, pos, 6), "******");
-          int other = h.number == 1 ? 2 : 1;
-          std::string q = BuildQuinellaOddsRecord(race, last, FinalOdds(race));
-          int j = QuinellaPairIndexOf(std::min(other, h.number), std::max(other, h.number));
-          EXPECT_EQ(Field(q, 45 + 13 * (j - 1), 6), "******");
-          sawAfter = true;
-        }
-      }
-    }
-  }
-  EXPECT_TRUE(sawBefore);
-  EXPECT_TRUE(sawAfter);
-}
+TEST(FeedSeason, StandInServesEveryWeekend) {
+  TempDir season, app;
+  ASSERT_TRUE(GenerateFeed(Season(season.str(), 3), nullptr, nullptr));
+  int storedRecords = 0;
+  for (const FeedFile& f : ListStoredFiles(season.str()))
+    storedRecords += static_cast<int>(ReadFeedRecords(f.path).size());
 
-TEST(FeedPlan, OddsFollowTheTakeOut) {
-  // The win pool pays out 80 %: the inverse odds add up to 1 / 0.8, a little
-  // more as each price is rounded down to 0.1; the quinella to 1 / 0.775.
-  FeedWeekend w = PlanWeekend({2024, 5, 12, 0, 0, 0}, 9, 1, 4);
-  for (const FeedRace& race : w.races) {
-    MarketOdds m = FinalOdds(race);
-    double inverse = 0;
-    for (int h = 1; h <= race.Runners(); ++h)
-      if (m.win[h] > 0) inverse += 10.0 / m.win[h];
-    EXPECT_GT(inverse, 1 / 0.8);
-    EXPECT_LT(inverse, 1 / 0.8 * 1.06);
-    double q = 0;
-    for (int k = 1; k <= kQuinellaPairs; ++k)
-      if (m.quinella[k] > 0) q += 10.0 / m.quinella[k];
-    EXPECT_GT(q, 1 / 0.775);
-    EXPECT_LT(q, 1 / 0.775 * 1.15);
+  ManualClock clock({2024, 5, 21, 12, 0, 0});  // after the season's last final results
+  StandInOptions so;
+  so.appFolder = app.str();
+  so.stepMillis = 0;
+  StandInJVLink j(clock, so);
+  Settings(JoinPath(app.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, season.str());
+  ASSERT_EQ(j.JVInit("UNKNOWN"), 0);
+  JVOpenResult open = j.JVOpen("RACE", "20240101000000", 4);
+  ASSERT_EQ(open.code, 0);
+  EXPECT_EQ(open.readCount, 28);
+  EXPECT_EQ(open.downloadCount, 28);
+  EXPECT_EQ(j.JVStatus(), 28);
+  int size = 60000, files = 1, records = 0;
+  std::set<std::string> raceDays;
+  for (JVReadResult r = j.JVRead(size); r.code != 0; r = j.JVRead(size)) {
+    ASSERT_GT(r.code, -2) << r.code;
+    if (r.code == -1) ++files;
+    if (r.code > 0) ++records;
+    if (r.code > 0 && r.record.compare(0, 2, "RA") == 0) raceDays.insert(Field(r.record, 12, 8));
   }
+  EXPECT_EQ(files, 28);
+  EXPECT_EQ(records, storedRecords);
+  EXPECT_EQ(raceDays.size(), 7u);
+  j.JVClose();
+
+  // The odds and results of the season's first day, at that day's times.
+  std::string firstRace;
+  for (const fs::path& f : FilesUnder((fs::path(season.str()) / "RT" / "0B30").string()))
+    if (firstRace.empty()) firstRace = f.stem().string();
+  ASSERT_EQ(firstRace.substr(0, 8), "20240427");
+  clock.Set({2024, 4, 27, 9, 30, 0});
+  ASSERT_EQ(j.JVRTOpen("0B30", firstRace), 0);
+  JVReadResult o1 = j.JVRead(size);
+  EXPECT_EQ(Field(o1.record, 28, 4), "0427");
+  EXPECT_LE(Int(o1.record, 32, 4), 930);
+  j.JVClose();
+  EXPECT_EQ(j.JVRTOpen("0B12", "20240427"), -1);  // no results yet
+  j.JVClose();
+  clock.Set({2024, 4, 27, 23, 0, 0});
+  ASSERT_EQ(j.JVRTOpen("0B12", "20240427"), 0);
+  int raceRecords = 0;
+  for (JVReadResult r = j.JVRead(size); r.code > 0; r = j.JVRead(size))
+    raceRecords += r.record.compare(0, 2, "RA") == 0;
+  EXPECT_EQ(raceRecords, 3);
+  j.JVClose();
 }
 
 }  // namespace
