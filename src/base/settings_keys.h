@@ -68,16 +68,23 @@ inline constexpr SettingKey kStandInFeed{"StandIn", "feed", SettingType::kText};
 // platforms without COM the stand-in is the JV-Link whatever this says.
 inline constexpr SettingKey kStandInUse{"StandIn", "use", SettingType::kBool, 0};
 
+// Milliseconds the stand-in takes to "download" each stored file, so the
+// download's progress bar moves; 0 downloads at once (benchmarks, tests).
+inline constexpr SettingKey kStandInPace{"StandIn", "pace", SettingType::kInteger, 120, 0, 10000};
+
 }  // namespace setting
 
 // The whole table, in the order above.
 inline constexpr const SettingKey* kSettingKeys[] = {
-    &setting::kMainWindowTop,    &setting::kMainWindowLeft,         &setting::kMainWindowWidth,
-    &setting::kMainWindowHeight, &setting::kPrintWindowTop,         &setting::kPrintWindowLeft,
-    &setting::kPrintWindowWidth, &setting::kPrintWindowHeight,      &setting::kPrintZoom,
-    &setting::kDownloadFromTime, &setting::kTimeSeriesFolder,       &setting::kFetchDelay,
-    &setting::kResultInterval,   &setting::kCloseDataListAfterLoad, &setting::kStandInFeed,
-    &setting::kStandInUse,
+    &setting::kMainWindowTop,    &setting::kMainWindowLeft,
+    &setting::kMainWindowWidth,  &setting::kMainWindowHeight,
+    &setting::kPrintWindowTop,   &setting::kPrintWindowLeft,
+    &setting::kPrintWindowWidth, &setting::kPrintWindowHeight,
+    &setting::kPrintZoom,        &setting::kDownloadFromTime,
+    &setting::kTimeSeriesFolder, &setting::kFetchDelay,
+    &setting::kResultInterval,   &setting::kCloseDataListAfterLoad,
+    &setting::kStandInFeed,      &setting::kStandInUse,
+    &setting::kStandInPace,
 };
 
 }  // namespace tw

@@ -55,6 +55,12 @@ long long StandInJVLink::Millis() const {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+int StandInJVLink::PaceMillis() const {
+  const SettingKey& key = setting::kStandInPace;
+  if (options_.paceMillis) return std::clamp(*options_.paceMillis, key.min, key.max);
+  return Settings(options_.settingsFile).ReadInteger(key);
+}
+
 void StandInJVLink::LoadFaults() {
   auto text = ReadFileBytes(JoinPath(FeedFolder(), FaultPlan::kFileName));
   faults_ = text ? FaultPlan::Parse(*text) : FaultPlan();
@@ -140,6 +146,7 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
   stream_ = Stream::kStored;
   streamSpec_ = dataSpec;
   downloadStart_ = Millis();
+  paceMillis_ = PaceMillis();
   frozenProgress_ = -1;
   fileIndex_ = 0;
   fileLoaded_ = false;
@@ -153,10 +160,10 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
 
 int StandInJVLink::Downloaded() const {
   if (frozenProgress_ >= 0) return frozenProgress_;
-  if (options_.stepMillis <= 0) return downloadCount_;
+  if (paceMillis_ <= 0) return downloadCount_;
   long long elapsed = Millis() - downloadStart_;
   if (elapsed < 0) elapsed = 0;
-  return static_cast<int>(std::min<long long>(downloadCount_, elapsed / options_.stepMillis));
+  return static_cast<int>(std::min<long long>(downloadCount_, elapsed / paceMillis_));
 }
 
 int StandInJVLink::JVStatus() {

@@ -21,8 +21,9 @@ namespace tw {
 struct StandInOptions {
   std::string appFolder = ".";  // default feed folder and download record live here
   std::string settingsFile;     // INI file with the feed setting; empty: <app>/turfwise.ini
-  // Time JVStatus takes per file to "download", so the progress bar moves.
-  int stepMillis = 120;
+  // Milliseconds JVStatus takes per file to "download", kept within the
+  // setting's range; empty: the setting ("StandIn", "pace"), read at every JVOpen.
+  std::optional<int> paceMillis;
   // Monotonic milliseconds; empty: the steady clock. Tests drive it by hand.
   std::function<long long()> millis;
 };
@@ -60,6 +61,7 @@ class StandInJVLink : public JVLink {
   int CountCall(const std::string& call);
   void LoadFaults();
   long long Millis() const;
+  int PaceMillis() const;
   int Downloaded() const;  // files of the open download finished so far
   void RecordDownloads();
   std::set<std::string> LoadDownloadRecord() const;
@@ -79,6 +81,7 @@ class StandInJVLink : public JVLink {
   std::vector<bool> needsDownload_;
   int downloadCount_ = 0;
   long long downloadStart_ = 0;
+  int paceMillis_ = 0;       // of the open download
   int frozenProgress_ = -1;  // progress at a cancel; -1 while running
   size_t fileIndex_ = 0;
   bool fileLoaded_ = false;

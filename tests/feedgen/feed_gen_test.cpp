@@ -240,7 +240,7 @@ TEST_F(FeedGenTest, StandInServesTheFeedAsTimePasses) {
   ManualClock clock({2024, 5, 12, 12, 0, 0});  // Sunday noon
   StandInOptions o;
   o.appFolder = app.str();
-  o.stepMillis = 0;
+  o.paceMillis = 0;
   StandInJVLink j(clock, o);
   Settings(JoinPath(app.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, feed_.str());
   ASSERT_EQ(j.JVInit("UNKNOWN"), 0);
@@ -396,7 +396,7 @@ TEST(FeedSeason, StandInServesEveryWeekend) {
   ManualClock clock({2024, 5, 21, 12, 0, 0});  // after the season's last final results
   StandInOptions so;
   so.appFolder = app.str();
-  so.stepMillis = 0;
+  so.paceMillis = 0;
   StandInJVLink j(clock, so);
   Settings(JoinPath(app.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, season.str());
   ASSERT_EQ(j.JVInit("UNKNOWN"), 0);

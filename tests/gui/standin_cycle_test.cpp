@@ -47,7 +47,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
   test::FakeUserPort ui;
   StandInOptions options;
   options.appFolder = app;
-  options.stepMillis = 1;
+  options.paceMillis = 1;
   PlatformJVLinkFactory factory(clock, options);
   factory.tryComControl = false;
   AppShell shell(AppPaths(app, "turfwise"), clock, ui, factory);

@@ -30,10 +30,11 @@ class StandInTest : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(feed_) / "RACE");
   }
 
-  std::unique_ptr<StandInJVLink> Make(int stepMillis = 0) {
+  // `pace` empty: the pace of the settings file.
+  std::unique_ptr<StandInJVLink> Make(std::optional<int> pace = 0) {
     StandInOptions o;
     o.appFolder = app_.str();
-    o.stepMillis = stepMillis;
+    o.paceMillis = pace;
     o.millis = [this] { return millis_; };
     auto j = std::make_unique<StandInJVLink>(clock_, o);
     return j;
@@ -133,6 +134,64 @@ TEST_F(StandInTest, StatusAdvancesOverTimeAndReadsWaitForTheDownload) {
   EXPECT_EQ(j->JVRead(size).code, -3);
   millis_ += 1000;
   EXPECT_EQ(j->JVStatus(), 3);  // never beyond the download count
+  j->JVClose();
+}
+
+// The pace of the settings file: files done after `elapsed` ms of a
+// three-file download, read at the open.
+TEST_F(StandInTest, PaceComesFromTheSettingsKeptWithinItsRange) {
+  Stored("20240509170000-A.jvd", Rec("RA", "20240512", 1));
+  Stored("20240510170000-B.jvd", Rec("RA", "20240512", 2));
+  Stored("20240511170000-C.jvd", Rec("RA", "20240512", 3));
+  const std::string ini = JoinPath(app_.str(), "turfwise.ini");
+  auto doneAfter = [&](const std::string& settings, long long elapsed) {
+    if (!settings.empty()) WriteBytes(ini, "[StandIn]\r\n" + settings + "\r\n");
+    auto j = Make(std::nullopt);
+    EXPECT_EQ(j->JVInit("UNKNOWN"), 0);
+    EXPECT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 3);
+    millis_ += elapsed;
+    int done = j->JVStatus();
+    j->JVCancel();
+    j->JVClose();
+    std::filesystem::remove(JoinPath(app_.str(), StandInJVLink::kDownloadRecord));
+    return done;
+  };
+  // No key: 120 ms a file.
+  EXPECT_EQ(doneAfter("", 0), 0);
+  EXPECT_EQ(doneAfter("", 119), 0);
+  EXPECT_EQ(doneAfter("", 240), 2);
+  EXPECT_EQ(doneAfter("pace=50", 149), 2);
+  // Not a number: the default; beyond the range: its ends.
+  EXPECT_EQ(doneAfter("pace=fast", 119), 0);
+  EXPECT_EQ(doneAfter("pace=fast", 120), 1);
+  EXPECT_EQ(doneAfter("pace=99999", 9999), 0);
+  EXPECT_EQ(doneAfter("pace=99999", 10000), 1);
+  EXPECT_EQ(doneAfter("pace=-5", 0), 3);
+}
+
+TEST_F(StandInTest, PaceZeroDownloadsEverythingAtOnce) {
+  Stored("20240509170000-A.jvd", Rec("RA", "20240512", 1));
+  Stored("20240510170000-B.jvd", Rec("RA", "20240512", 2));
+  WriteBytes(JoinPath(app_.str(), "turfwise.ini"), "[StandIn]\r\npace=0\r\n");
+  auto j = Make(std::nullopt);
+  ASSERT_EQ(j->JVInit("UNKNOWN"), 0);
+  ASSERT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 2);
+  // The clock stands still: nothing waits for it.
+  EXPECT_EQ(j->JVStatus(), 2);
+  int size = 60000, records = 0;
+  for (JVReadResult r = j->JVRead(size); r.code != 0; r = j->JVRead(size)) {
+    ASSERT_NE(r.code, -3);
+    records += r.code > 0;
+  }
+  EXPECT_EQ(records, 2);
+  j->JVClose();
+
+  // A new pace counts from the next open.
+  WriteBytes(JoinPath(app_.str(), "turfwise.ini"), "[StandIn]\r\npace=100\r\n");
+  std::filesystem::remove(JoinPath(app_.str(), StandInJVLink::kDownloadRecord));
+  ASSERT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 2);
+  EXPECT_EQ(j->JVStatus(), 0);
+  EXPECT_EQ(j->JVRead(size).code, -3);
   j->JVClose();
 }
 
