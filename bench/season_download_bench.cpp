@@ -87,7 +87,7 @@ Download DownloadSeason(int weeks, bool writeBack) {
   tw::ManualClock clock({2026, 3, 10, 0, 0, 0});
   tw::StandInOptions options;
   options.appFolder = dir.str();
-  options.stepMillis = 0;
+  options.paceMillis = 0;
   tw::StandInJVLink jv(clock, options);
   jv.JVInit("UNKNOWN");
   tw::RaceDayStore store(data);

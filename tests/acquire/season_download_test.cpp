@@ -41,7 +41,7 @@ struct AppFolder {
     ini.WriteString(setting::kStandInFeed, feed);
     StandInOptions o;
     o.appFolder = app;
-    o.stepMillis = 0;
+    o.paceMillis = 0;
     o.millis = [] { return 0LL; };
     jv = std::make_unique<StandInJVLink>(clock, o);
     jv->JVInit("UNKNOWN");
