@@ -43,7 +43,10 @@ bool HasTemporaryForm(std::basic_string_view<Char> name) {
 }  // namespace
 
 std::string TemporarySuffix() {
+  // Days of a season report load side by side, and each load may save.
+  static std::mutex m;
   static std::mt19937_64 rng{std::random_device{}()};
+  std::lock_guard<std::mutex> lock(m);
   return std::string(kMarker) + std::to_string(rng() % 1000000000ULL);
 }
 
