@@ -4,10 +4,12 @@
 
 #include <filesystem>
 
+#include "support/day_builder.h"
 #include "support/season_days.h"
 #include "support/temp_dir.h"
 #include "text/files.h"
 #include "text/sjis.h"
+#include "text/temp_files.h"
 
 namespace tw {
 namespace {
@@ -182,6 +184,27 @@ TEST_F(SeasonReportTest, WorkersSideBySideGiveTheSameSeason) {
       EXPECT_EQ(ga[k].figures.quinella().longestLosingRun(), gb[k].figures.quinella().longestLosingRun());
     }
   }
+}
+
+TEST_F(SeasonReportTest, DaysSideBySideCreateTheirOddsFiles) {
+  // Days whose odds files were never made: each load creates its two, and
+  // the loads run at once.
+  for (int d = 1; d <= 6; ++d) {
+    test::DayBuilder day(data, 2024, 7, d);
+    for (int r = 1; r <= 8; ++r) day.AddRunners(day.AddRace("05", r, 10));
+    day.Write();
+  }
+  SeasonReport report(Options(3));
+  const SeasonTotals& totals = RunAll(report);
+  EXPECT_EQ(totals.daysWithoutResults().size(), 1u + 6u);
+  EXPECT_EQ(totals.skippedDays().size(), 2u);
+  for (int d = 1; d <= 6; ++d) {
+    test::DayBuilder day(data, 2024, 7, d);
+    EXPECT_TRUE(FileExists(day.FilePath(".jvO1"))) << d;
+    EXPECT_TRUE(FileExists(day.FilePath(".jvO2"))) << d;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(ToFsPath(data)))
+    EXPECT_FALSE(IsTemporaryFileName(entry.path().filename().string())) << entry.path();
 }
 
 TEST_F(SeasonReportTest, DatesAndCoursesLimitTheSeason) {
