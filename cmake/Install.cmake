@@ -20,7 +20,8 @@ endif()
 if(WIN32)
   install(TARGETS ${_programs} RUNTIME DESTINATION .)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/guide/ DESTINATION guide)
-  install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/analysis-json.md DESTINATION doc)
+  install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/analysis-json.md
+                ${CMAKE_SOURCE_DIR}/docs/season-json.md DESTINATION doc)
   if(TARGET turfwise AND NOT CMAKE_CROSSCOMPILING)
     find_program(TURFWISE_WINDEPLOYQT windeployqt HINTS "${Qt6_DIR}/../../../bin" "${QT6_INSTALL_PREFIX}/bin")
     if(TURFWISE_WINDEPLOYQT)
@@ -48,7 +49,8 @@ else()
     install(FILES ${CMAKE_BINARY_DIR}/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endforeach()
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/analysis-json.md
-                ${CMAKE_SOURCE_DIR}/docs/feed-format.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+                ${CMAKE_SOURCE_DIR}/docs/season-json.md ${CMAKE_SOURCE_DIR}/docs/feed-format.md
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
   set(CPACK_GENERATOR DEB)
 endif()
 

@@ -14,6 +14,7 @@
 #include "cli/import_command.h"
 #include "cli/print_pdf_command.h"
 #include "cli/results_command.h"
+#include "cli/season_command.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -61,6 +62,7 @@ const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"analyse", kAnalyseUsage, &RunAnalyseCommand},
       {"hits", kHitsUsage, &RunHitsCommand},
+      {"season", kSeasonUsage, &RunSeasonCommand},
       {"import-timeseries", kImportTimeSeriesUsage, &RunImportTimeSeriesCommand},
       {"download", kDownloadUsage, &RunDownloadCommand},
       {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},

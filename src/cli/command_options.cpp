@@ -13,6 +13,11 @@ std::string CommandOptions::Value(const std::string& name) const {
   return it == values_.end() ? std::string() : it->second;
 }
 
+std::vector<std::string> CommandOptions::Values(const std::string& name) const {
+  auto it = lists_.find(name);
+  return it == lists_.end() ? std::vector<std::string>() : it->second;
+}
+
 bool ParseCommandOptions(const std::vector<std::string>& args, const OptionSpec& spec, CommandOptions& options,
                          std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
@@ -26,6 +31,7 @@ bool ParseCommandOptions(const std::vector<std::string>& args, const OptionSpec&
           return false;
         }
         options.SetValue(name, args[++i]);
+        while (option.list && i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) options.SetValue(name, args[++i]);
       } else if (arg.rfind(name + "=", 0) == 0) {
         options.SetValue(name, arg.substr(name.size() + 1));
       } else {

@@ -16,6 +16,9 @@ struct ValueOption {
   // "--data DIR is required"); empty names it alone. Null: optional.
   const char* required = nullptr;
   const char* needs = "a value";  // "--now needs a time ..." when the value is missing
+  // A list ("--course NAME…"): every following argument up to the next one
+  // beginning with "--" is one more value, and the option may come again.
+  bool list = false;
 };
 
 struct OptionSpec {
@@ -32,12 +35,18 @@ class CommandOptions {
   bool Has(const std::string& name) const;
   // The value given last; empty when the option was not given.
   std::string Value(const std::string& name) const;
+  // Every value given, in order.
+  std::vector<std::string> Values(const std::string& name) const;
 
-  void SetValue(const std::string& name, std::string value) { values_[name] = std::move(value); }
+  void SetValue(const std::string& name, std::string value) {
+    lists_[name].push_back(value);
+    values_[name] = std::move(value);
+  }
   void SetFlag(const std::string& name) { flags_.insert(name); }
 
  private:
   std::map<std::string, std::string> values_;
+  std::map<std::string, std::vector<std::string>> lists_;
   std::set<std::string> flags_;
 };
 

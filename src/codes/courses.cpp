@@ -77,6 +77,15 @@ std::string CourseName(const std::string& code) { return Lookup(CourseNames(), c
 
 bool IsKnownCourse(const std::string& code) { return CourseNames().count(code) > 0; }
 
+std::vector<std::string> CourseCodesNamed(const std::string& name) {
+  std::vector<std::string> codes;
+  if (name.find_first_not_of(' ') == std::string::npos) return codes;
+  for (const CourseRow& row : kCourses) {
+    if (CourseName(row.code) == name) codes.push_back(row.code);
+  }
+  return codes;
+}
+
 std::string CourseGroupName(const std::string& code) { return Lookup(CourseGroups(), code, 6); }
 
 }  // namespace tw

@@ -17,6 +17,15 @@ const std::string kRedFont = "<font color=\"red\">";
 const std::string kCheapIcon = "<img src=\"./image/lis2.gif\">";
 const std::string kDearIcon = "<img src=\"./image/lis1.gif\">";
 
+const std::string& QuinellaTitle() {
+  static const std::string text = Sjis("R[馬連　]：　");
+  return text;
+}
+const std::string& WideTitle() {
+  static const std::string text = Sjis("R[ワイド]：　");
+  return text;
+}
+
 // How one bet type is read from the payout record and reported.
 struct BetType {
   PairPayout (*entryOf)(std::string_view payout, int e);  // entry e of the payout record
@@ -26,13 +35,10 @@ struct BetType {
   const std::string* title;                               // "R[馬連　]：　" or "R[ワイド]：　"
 };
 
-const std::string& QuinellaTitle() {
-  static const std::string text = Sjis("R[馬連　]：　");
-  return text;
-}
-const std::string& WideTitle() {
-  static const std::string text = Sjis("R[ワイド]：　");
-  return text;
+const BetType& BetTypeOf(PaidBetType type) {
+  static const BetType quinella{QuinellaPayout, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
+  static const BetType wide{WidePayout, kWidePayoutEntries, 5000, 3000, &WideTitle()};
+  return type == PaidBetType::kQuinella ? quinella : wide;
 }
 
 PayoutEntry EntryOf(const PairPayout& paid) {
@@ -49,27 +55,23 @@ std::string PayoutText(long long yen) {
   return head + Format("%7lld", yen) + tail;
 }
 
-void AddBetTypeHits(const RaceSlot& slot, const std::string& bet, const BetType& type, HitReportKind kind,
-                    HitLines& lines) {
+void AddHitLine(const RaceSlot& slot, const PaidBet& paid, HitReportKind kind, HitLines& lines) {
   static const std::string kFullWidthSpace = Sjis("　");
+  const BetType& type = BetTypeOf(paid.type);
   const std::string& race = slot.race;
   long long threshold = kind == HitReportKind::kAllHits ? 0 : type.longShotAbove;
-  for (int e = 1; e <= type.entries; ++e) {
-    PayoutEntry entry = EntryOf(type.entryOf(slot.payout, e));
-    if (entry.label.empty() || bet != entry.label) continue;
-    if (entry.yen <= threshold) continue;
-    bool cheap = entry.yen < type.blueBelow;
-    const std::string& font = cheap ? kBlueFont : kRedFont;
-    const std::string& icon = cheap ? kCheapIcon : kDearIcon;
-    std::string hit = *type.title + bet + PayoutText(entry.yen);
-    // The short race name goes into the fragment as stored; only the two
-    // characters that would break the markup are escaped.
-    std::string name = kFullWidthSpace + EscapeHtmlMarkup(ShortRaceName(race));
-    lines.report.push_back(icon + font + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) + hit + name +
-                           "</font>" + "<br>");
-    // yyyy mmdd course race, unformatted
-    lines.cumulative.push_back(RaceYear(race) + RaceMonthDay(race) + CourseCode(race) + RaceNumberText(race) + hit);
-  }
+  if (paid.yen <= threshold) return;
+  bool cheap = paid.yen < type.blueBelow;
+  const std::string& font = cheap ? kBlueFont : kRedFont;
+  const std::string& icon = cheap ? kCheapIcon : kDearIcon;
+  std::string hit = *type.title + paid.bet + PayoutText(paid.yen);
+  // The short race name goes into the fragment as stored; only the two
+  // characters that would break the markup are escaped.
+  std::string name = kFullWidthSpace + EscapeHtmlMarkup(ShortRaceName(race));
+  lines.report.push_back(icon + font + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) + hit + name +
+                         "</font>" + "<br>");
+  // yyyy mmdd course race, unformatted
+  lines.cumulative.push_back(RaceYear(race) + RaceMonthDay(race) + CourseCode(race) + RaceNumberText(race) + hit);
 }
 
 }  // namespace
@@ -89,6 +91,41 @@ std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
   }
   if (rows.empty()) rows.push_back(Sjis("　"));
   return rows;
+}
+
+std::vector<std::string> BetGridBets(const RaceSlot& slot) {
+  static const std::string kNoBetRow = Sjis("　");
+  std::vector<std::string> rows = BetGridLabels(slot);
+  // The "　" row stands for no bets; it is no pair label.
+  if (rows.size() == 1 && rows.front() == kNoBetRow) return {};
+  for (std::string& row : rows) row = row.substr(0, 5);
+  return rows;
+}
+
+std::vector<PaidBet> PaidBetsOf(const RaceSlot& slot, const std::vector<std::string>& bets, PaidBetType type) {
+  const BetType& read = BetTypeOf(type);
+  std::vector<PayoutEntry> entries;
+  for (int e = 1; e <= read.entries; ++e) entries.push_back(EntryOf(read.entryOf(slot.payout, e)));
+  std::vector<PaidBet> paid;
+  for (const std::string& bet : bets) {
+    for (int e = 1; e <= read.entries; ++e) {
+      const PayoutEntry& entry = entries[static_cast<size_t>(e - 1)];
+      if (entry.label.empty() || bet != entry.label || entry.yen <= 0) continue;
+      paid.push_back({bet, type, e, entry.yen});
+    }
+  }
+  return paid;
+}
+
+std::vector<PaidBet> RaceHits(const RaceSlot& slot) {
+  std::vector<PaidBet> hits;
+  for (const std::string& bet : BetGridBets(slot)) {
+    for (PaidBetType type : {PaidBetType::kQuinella, PaidBetType::kWide}) {
+      std::vector<PaidBet> paid = PaidBetsOf(slot, {bet}, type);
+      hits.insert(hits.end(), paid.begin(), paid.end());
+    }
+  }
+  return hits;
 }
 
 const std::string& HitReportHeaderLine() {
@@ -125,13 +162,7 @@ std::string EscapeHtmlMarkup(const std::string& text) {
 }
 
 void AddRaceHitLines(const RaceSlot& slot, HitReportKind kind, HitLines& lines) {
-  const BetType quinella{QuinellaPayout, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
-  const BetType wide{WidePayout, kWidePayoutEntries, 5000, 3000, &WideTitle()};
-  for (const std::string& cell : BetGridLabels(slot)) {
-    std::string bet = cell.substr(0, 5);
-    AddBetTypeHits(slot, bet, quinella, kind, lines);
-    AddBetTypeHits(slot, bet, wide, kind, lines);
-  }
+  for (const PaidBet& hit : RaceHits(slot)) AddHitLine(slot, hit, kind, lines);
 }
 
 }  // namespace tw

@@ -30,6 +30,31 @@ PayoutEntry QuinellaPayoutEntry(const std::string& payout, int e);
 // them, row 1 first: the race's bet labels, or the single "　" row.
 std::vector<std::string> BetGridLabels(const RaceSlot& slot);
 
+// The bets the bet grid shows, row 1 first, as the hit report reads them
+// (the first five characters of a row); none when the grid shows its "　" row.
+std::vector<std::string> BetGridBets(const RaceSlot& slot);
+
+// The two bet types the hit report checks.
+enum class PaidBetType { kQuinella, kWide };
+
+// One payout entry that pays a bet.
+struct PaidBet {
+  std::string bet;  // the pair label, " 3-12"
+  PaidBetType type = PaidBetType::kQuinella;
+  int entry = 0;      // entry of the payout record, 1..3 quinella, 1..7 wide
+  long long yen = 0;  // above 0
+};
+
+// Every entry of `type` in the slot's payout text that pays one of `bets`:
+// bets in their order, for each its entries in record order (a dead heat
+// pays each of its entries). Entries paying nothing are left out.
+std::vector<PaidBet> PaidBetsOf(const RaceSlot& slot, const std::vector<std::string>& bets, PaidBetType type);
+
+// The hits of the race's bet grid in the order of the hit report: bet rows in
+// grid order, for each its quinella entries before its wide ones. The hit
+// report of "的中" writes one line for each.
+std::vector<PaidBet> RaceHits(const RaceSlot& slot);
+
 // The header line of the HTML fragment and the first line of a new
 // cumulative list.
 const std::string& HitReportHeaderLine();

@@ -43,7 +43,10 @@ bool HasTemporaryForm(std::basic_string_view<Char> name) {
 }  // namespace
 
 std::string TemporarySuffix() {
+  // Days of a season report load side by side, and each load may save.
+  static std::mutex m;
   static std::mt19937_64 rng{std::random_device{}()};
+  std::lock_guard<std::mutex> lock(m);
   return std::string(kMarker) + std::to_string(rng() % 1000000000ULL);
 }
 
@@ -51,10 +54,10 @@ bool IsTemporaryFileName(std::string_view name) { return HasTemporaryForm(name);
 
 void RemoveStaleTemporaryFiles(const fs::path& folder) {
   const fs::path where = folder.empty() ? fs::path(".") : folder;
-  {
-    std::lock_guard<std::mutex> lock(CleanedMutex());
-    if (!CleanedFolders().insert(where).second) return;
-  }
+  // Held through the scan: a save beside it in the same folder waits here
+  // instead of having its own temporary file taken for a stale one.
+  std::lock_guard<std::mutex> lock(CleanedMutex());
+  if (!CleanedFolders().insert(where).second) return;
   std::error_code ec;
   fs::directory_iterator it(where, ec);
   if (ec) return;

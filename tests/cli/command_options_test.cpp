@@ -31,6 +31,24 @@ TEST(CommandOptions, BothValueFormsAndFlagsInAnyOrder) {
   EXPECT_TRUE(o.Has("--from"));
 }
 
+TEST(CommandOptions, ListsTakeValuesUpToTheNextOption) {
+  const OptionSpec spec{{{"--course", nullptr, "a course name", true}, {"--to"}}, {"--json"}};
+  CommandOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseCommandOptions({"--course", "東京", "中山", "--json", "--course=阪神", "--to", "x"}, spec, o, error))
+      << error;
+  EXPECT_EQ(o.Values("--course"), (std::vector<std::string>{"東京", "中山", "阪神"}));
+  EXPECT_EQ(o.Value("--course"), "阪神");
+  EXPECT_TRUE(o.Has("--json"));
+  EXPECT_EQ(o.Values("--to"), (std::vector<std::string>{"x"}));
+  EXPECT_TRUE(o.Values("--nothing").empty());
+  // A value option that is no list takes one value; the next is an argument of its own.
+  EXPECT_FALSE(ParseCommandOptions({"--to", "a", "b"}, spec, o, error));
+  EXPECT_EQ(error, "unknown option 'b'");
+  EXPECT_FALSE(ParseCommandOptions({"--course"}, spec, o, error));
+  EXPECT_EQ(error, "--course needs a course name");
+}
+
 TEST(CommandOptions, WhatIsWrongInTheUsageWords) {
   auto errorOf = [](const std::vector<std::string>& args, const OptionSpec& spec) {
     CommandOptions o;

@@ -39,6 +39,18 @@ TEST(CourseName, EveryNameIsFourBytes) {
   EXPECT_EQ(known, 107 - 6);
 }
 
+TEST(CourseCodesNamed, NamesLeadBackToTheirCodes) {
+  EXPECT_EQ(CourseCodesNamed(Sjis("東京")), (std::vector<std::string>{"05"}));
+  // The JRA course and the local course of the same town share a name.
+  EXPECT_EQ(CourseCodesNamed(Sjis("札幌")), (std::vector<std::string>{"01", "58"}));
+  EXPECT_EQ(CourseCodesNamed(Sjis("チェ")), (std::vector<std::string>{"I4", "I6"}));
+  // The blank names of the table name no course.
+  EXPECT_TRUE(CourseCodesNamed("    ").empty());
+  EXPECT_TRUE(CourseCodesNamed("").empty());
+  EXPECT_TRUE(CourseCodesNamed(Sjis("東")).empty());
+  EXPECT_TRUE(CourseCodesNamed(Sjis("東京競馬場")).empty());
+}
+
 TEST(CourseGroupName, Groups) {
   EXPECT_EQ(Group("05"), "東京  ");
   EXPECT_EQ(Group("09"), "阪神  ");

@@ -157,6 +157,41 @@ TEST(HitLines, BetGridRowsThatCannotHit) {
   EXPECT_TRUE(Hits(empty).report.empty());
 }
 
+TEST(HitLines, PaidBetsAreTheHitsOfTheReport) {
+  RaceSlot slot = TokyoRace11();
+  SetBets(slot, {" 2- 5", " 2- 7", " 1- 9"});
+  SetQuinella(slot, 1, 2, 5, 1200);
+  SetQuinella(slot, 2, 2, 7, 3400);
+  SetWide(slot, 1, 2, 5, 400);
+  SetWide(slot, 2, 5, 7, 900);
+  SetWide(slot, 3, 2, 7, 0);  // an entry that pays nothing is no hit
+  EXPECT_EQ(BetGridBets(slot), (std::vector<std::string>{" 2- 5", " 2- 7", " 1- 9"}));
+
+  const std::vector<PaidBet> hits = RaceHits(slot);
+  ASSERT_EQ(hits.size(), 3u);
+  EXPECT_EQ(hits.size(), Hits(slot).cumulative.size());
+  EXPECT_EQ(hits[0].bet, " 2- 5");
+  EXPECT_EQ(hits[0].type, PaidBetType::kQuinella);
+  EXPECT_EQ(hits[0].entry, 1);
+  EXPECT_EQ(hits[1].type, PaidBetType::kWide);
+  EXPECT_EQ(hits[1].yen, 400);
+  EXPECT_EQ(hits[2].bet, " 2- 7");
+  EXPECT_EQ(hits[2].entry, 2);
+  EXPECT_EQ(hits[2].yen, 3400);
+
+  // Any labels, such as popular pairs, checked against one bet type.
+  const std::vector<PaidBet> wide = PaidBetsOf(slot, {" 5- 7", " 1- 2", " 2- 5"}, PaidBetType::kWide);
+  ASSERT_EQ(wide.size(), 2u);
+  EXPECT_EQ(wide[0].bet, " 5- 7");
+  EXPECT_EQ(wide[0].entry, 2);
+  EXPECT_EQ(wide[1].bet, " 2- 5");
+
+  // The grid's "　" row is no bet.
+  Put(slot.winOdds[1], 12, "2024");
+  EXPECT_TRUE(BetGridBets(slot).empty());
+  EXPECT_TRUE(RaceHits(slot).empty());
+}
+
 TEST(HitLines, RaceNameMarkupEscapedOnlyInTheFragment) {
   EXPECT_EQ(EscapeHtmlMarkup("a<b&c>\"d"), "a&lt;b&amp;c>\"d");
   std::string kanji = Sjis("東京優駿");

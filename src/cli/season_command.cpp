@@ -1,0 +1,125 @@
+#include "cli/season_command.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/command_prelude.h"
+#include "cli/season_heading.h"
+#include "cli/season_json.h"
+#include "cli/season_text.h"
+#include "codes/courses.h"
+#include "records/day_files.h"
+#include "season/season_csv.h"
+#include "season/season_report.h"
+#include "text/fields.h"
+#include "text/files.h"
+#include "text/sjis.h"
+
+namespace tw {
+namespace {
+
+// "--from yyyymmdd": empty when not given; false with a message when it is
+// no day of the calendar.
+bool DateOption(const CommandOptions& options, const std::string& name, std::string& date, std::string& error) {
+  date.clear();
+  if (!options.Has(name)) return true;
+  const std::string value = options.Value(name);
+  if (value.size() != 8 || !AllDigits(value)) {
+    error = name + " needs a date yyyymmdd: '" + value + "'";
+    return false;
+  }
+  if (!IsCalendarDate(value)) {
+    error = name + " " + value + " is no day of the calendar";
+    return false;
+  }
+  date = value;
+  return true;
+}
+
+// The course codes of the names given (UTF-8); false with a message for a
+// name of no course.
+bool CourseOption(const CommandOptions& options, std::vector<std::string>& codes, std::vector<std::string>& names,
+                  std::string& error) {
+  for (const std::string& name : options.Values("--course")) {
+    std::string sjis;
+    std::vector<std::string> named;
+    if (CommandLineToSjis(name, sjis)) named = CourseCodesNamed(sjis);
+    if (named.empty()) {
+      error = "unknown course '" + name + "' (the JRA courses:";
+      for (const char* code : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}) {
+        error += ' ';
+        error += SjisToUtf8(CourseName(code));
+      }
+      error += ")";
+      return false;
+    }
+    names.push_back(name);
+    for (const std::string& code : named) codes.push_back(code);
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) {
+  static const OptionSpec spec{{{"--data", "DIR"},
+                                {"--from", nullptr, "a date yyyymmdd"},
+                                {"--to", nullptr, "a date yyyymmdd"},
+                                {"--course", nullptr, "a course name", true},
+                                {"--csv", nullptr, "a file name"}},
+                               {"--json"}};
+  CommandPrelude prelude("season", kSeasonUsage, context);
+  CommandOptions options;
+  if (!prelude.Parse(args, spec, options)) return kExitUsage;
+
+  SeasonOptions season;
+  SeasonHeading heading;
+  std::string error;
+  if (!CommandLineToSjis(options.Value("--data"), season.dataFolder))
+    return prelude.Usage("the data folder name cannot be used: " + options.Value("--data"));
+  if (!DateOption(options, "--from", season.from, error) || !DateOption(options, "--to", season.to, error))
+    return prelude.Usage(error);
+  if (!season.from.empty() && !season.to.empty() && season.from > season.to)
+    return prelude.Usage("--from " + season.from + " is after --to " + season.to);
+  if (!CourseOption(options, season.courseCodes, heading.courses, error)) return prelude.Usage(error);
+  const bool json = options.Has("--json");
+  const bool csv = options.Has("--csv");
+  if (json && csv) return prelude.Usage("--json and --csv cannot be used together");
+  std::string csvPath;
+  if (csv && (options.Value("--csv").empty() || !CommandLineToSjis(options.Value("--csv"), csvPath)))
+    return prelude.Usage("the CSV file name cannot be used: '" + options.Value("--csv") + "'");
+
+  std::error_code ec;
+  std::filesystem::directory_iterator listing(ToFsPath(season.dataFolder), ec);
+  if (ec) return prelude.Fail("cannot read the data folder " + options.Value("--data") + ": " + ec.message());
+
+  season.workers = DefaultSeasonWorkers();
+  heading.dataFolder = options.Value("--data");
+  heading.from = season.from;
+  heading.to = season.to;
+  SeasonReport report(season);
+  SeasonCsv rows;
+  while (!report.finished()) {
+    for (const SeasonDay& day : report.Step()) {
+      if (csv) rows.AddDay(day);
+    }
+  }
+  if (report.dayCount() == 0) context.err << "turfwise-cli season: no race day in " << heading.dataFolder << '\n';
+
+  if (csv) {
+    if (SaveResult saved = rows.Save(csvPath); !saved)
+      return prelude.Fail("cannot write " + options.Value("--csv") + ": " + saved.error);
+    WriteSeasonDayLists(report.totals(), context.err);
+    context.out << "wrote " << rows.rows() << " races of " << report.totals().all().days() << " days to "
+                << options.Value("--csv") << '\n';
+  } else if (json) {
+    WriteSeasonJson(report.totals(), heading, context.out);
+  } else {
+    WriteSeasonText(report.totals(), heading, context.out);
+  }
+  context.out.flush();
+  if (!context.out) return prelude.Fail("cannot write the output");
+  return kExitOk;
+}
+
+}  // namespace tw

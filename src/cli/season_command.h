@@ -1,0 +1,27 @@
+// `turfwise-cli season --data DIR [--from yyyymmdd] [--to yyyymmdd]
+// [--course NAME…] [--json | --csv FILE]`: the season report over the days
+// of a data folder. Prints its tables, or its JSON (docs/season-json.md), or
+// writes one CSV row per race (UTF-8 with a byte-order mark) into FILE.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace tw {
+
+inline constexpr const char* kSeasonUsage =
+    "--data DIR [--from yyyymmdd] [--to yyyymmdd] [--course NAME...] [--json | --csv FILE]\n"
+    "      Counts the suggested bets of every day in the data folder DIR (or of the days from, to,\n"
+    "      at the courses named) as 100-yen quinella and wide tickets against their payouts and\n"
+    "      prints the figures; --json prints them as JSON, --csv writes one row per race to FILE.";
+
+inline constexpr int kSeasonJsonVersion = 1;
+
+// Exit status 0 when the report was made (days skipped or not), 1 when the
+// data folder cannot be read or the output cannot be written, 2 for wrong
+// arguments.
+int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context);
+
+}  // namespace tw

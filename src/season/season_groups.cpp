@@ -1,0 +1,57 @@
+#include "season/season_groups.h"
+
+#include "analysis/analysis_marks.h"
+#include "codes/courses.h"
+#include "text/format.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+const std::string& SeasonNoneLabel() {
+  static const std::string text = Sjis("なし");
+  return text;
+}
+
+std::string UpsetDegreeLabel(const std::string& upsetDegree) {
+  return upsetDegree.empty() ? SeasonNoneLabel() : upsetDegree;
+}
+
+std::string AxisRuleLabel(int axisRule) {
+  static const std::string head = Sjis("軸条件");
+  if (axisRule < 1 || axisRule > 7) return SeasonNoneLabel();
+  return head + std::to_string(axisRule);
+}
+
+std::string MonthLabel(const std::string& date) {
+  static const std::string year = Sjis("年"), month = Sjis("月");
+  if (date.size() < 6) return date;
+  return date.substr(0, 4) + year + date.substr(4, 2) + month;
+}
+
+SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) {
+  switch (dimension) {
+    case SeasonDimension::kUpsetDegree: {
+      // In the order of the rating, not of the bytes.
+      const char* key = race.upsetDegree == SmallUpsetText()    ? "1"
+                        : race.upsetDegree == MediumUpsetText() ? "2"
+                        : race.upsetDegree == LargeUpsetText()  ? "3"
+                                                                : "9";
+      return {key, UpsetDegreeLabel(race.upsetDegree)};
+    }
+    case SeasonDimension::kAxisRule: {
+      const bool none = race.axisRule < 1 || race.axisRule > 7;
+      return {none ? "9" : std::to_string(race.axisRule), AxisRuleLabel(race.axisRule)};
+    }
+    case SeasonDimension::kCourse:
+      return {race.courseCode, CourseName(race.courseCode)};
+    case SeasonDimension::kMonth:
+      return {race.date.substr(0, 6), MonthLabel(race.date)};
+    case SeasonDimension::kBetCount: {
+      static const std::string unit = Sjis("点");
+      return {Format("%02zu", race.bets.size()), std::to_string(race.bets.size()) + unit};
+    }
+  }
+  return {};
+}
+
+}  // namespace tw
