@@ -6,13 +6,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/download_line_model.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
 
@@ -28,6 +29,7 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
     ownUi_ = std::make_unique<QtUserPort>(this);
     ui = ownUi_.get();
   }
+  pacedUi_ = std::make_unique<ThrottledUserPort>(*ui, kEventMillis);
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QGridLayout;
@@ -72,8 +74,12 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   layout->addWidget(progressLabel_);
 
   layout->addWidget(new QLabel(FromUtf8("作成済みデータ")));
-  madeFiles_ = new QListWidget;
+  madeLines_ = new DownloadLineModel(this);
+  madeFiles_ = new QListView;
   madeFiles_->setObjectName("MadeFiles");
+  madeFiles_->setModel(madeLines_);
+  madeFiles_->setUniformItemSizes(true);  // no line is measured on its own
+  madeFiles_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   layout->addWidget(madeFiles_, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -96,14 +102,19 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   statusTimer_ = new QTimer(this);
   statusTimer_->setObjectName("StatusTimer");
   statusTimer_->setInterval(kStatusPollMillis);
+  flushTimer_ = new QTimer(this);
+  flushTimer_->setObjectName("FlushTimer");
+  flushTimer_->setSingleShot(true);
+  flushTimer_->setInterval(kFlushMillis);
 
   DownloadView& view = *this;
-  download_ = std::make_unique<RaceCardDownload>(jv, store, settings, clock, *ui, gate, view);
+  download_ = std::make_unique<RaceCardDownload>(jv, store, settings, clock, *pacedUi_, gate, view);
 
   connect(start, &QPushButton::clicked, this, &DownloadWindow::StartDownload);
   connect(cancel, &QPushButton::clicked, this, &DownloadWindow::CancelDownload);
   connect(settingsButton, &QPushButton::clicked, this, &DownloadWindow::OpenJVLinkSettings);
   connect(statusTimer_, &QTimer::timeout, this, &DownloadWindow::PollDownloadStatus);
+  connect(flushTimer_, &QTimer::timeout, this, &DownloadWindow::Flush);
   connect(fromPicker_, &QDateTimeEdit::dateChanged, this, [this](const QDate& d) {
     DateTime t = download_->fromTime();
     t.year = d.year();
@@ -120,19 +131,52 @@ DownloadWindow::~DownloadWindow() = default;
 void DownloadWindow::StartDownload() {
   download_->normalData = normalChoice_->isChecked();
   download_->StartDownload();
+  FlushIfEnded();
   CloseIfAsked();
 }
 
 void DownloadWindow::CancelDownload() {
   download_->CancelDownload();
+  FlushIfEnded();
   CloseIfAsked();
 }
 
-void DownloadWindow::OpenJVLinkSettings() { download_->OpenJVLinkSettings(); }
+void DownloadWindow::OpenJVLinkSettings() {
+  download_->OpenJVLinkSettings();
+  FlushIfEnded();
+}
 
 void DownloadWindow::PollDownloadStatus() {
   download_->PollDownloadStatus();
+  FlushIfEnded();
   CloseIfAsked();
+}
+
+void DownloadWindow::FlushIfEnded() {
+  if (!download_->running()) Flush();
+}
+
+void DownloadWindow::ScheduleFlush() {
+  if (!flushTimer_->isActive()) flushTimer_->start();
+}
+
+void DownloadWindow::Flush() {
+  flushTimer_->stop();
+  if (pendingText_) progressLabel_->setText(*std::exchange(pendingText_, std::nullopt));
+  if (pendingDownloadBar_) {
+    auto [position, maximum] = *std::exchange(pendingDownloadBar_, std::nullopt);
+    downloadBar_->setMaximum(std::max(maximum, 1));
+    downloadBar_->setValue(position);
+  }
+  if (pendingReadBar_) {
+    auto [position, maximum] = *std::exchange(pendingReadBar_, std::nullopt);
+    readBar_->setMaximum(std::max(maximum, 1));
+    readBar_->setValue(position);
+  }
+  if (!pendingLines_.isEmpty()) {
+    madeLines_->Append(std::exchange(pendingLines_, QStringList()), std::exchange(pendingUnseen_, 0));
+    madeFiles_->scrollToBottom();
+  }
 }
 
 bool DownloadWindow::MayCloseNow() {
@@ -161,6 +205,7 @@ void DownloadWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   statusTimer_->stop();
+  Flush();
   if (!closed_) {
     closed_ = true;
     if (onClosed) onClosed();
@@ -169,23 +214,37 @@ void DownloadWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void DownloadWindow::SetProgressText(const std::string& text) { progressLabel_->setText(ToQt(text)); }
+void DownloadWindow::SetProgressText(const std::string& text) {
+  pendingText_ = ToQt(text);
+  ScheduleFlush();
+}
 
 void DownloadWindow::SetDownloadBar(int position, int maximum) {
-  downloadBar_->setMaximum(std::max(maximum, 1));
-  downloadBar_->setValue(position);
+  pendingDownloadBar_.emplace(position, maximum);
+  ScheduleFlush();
 }
 
 void DownloadWindow::SetReadBar(int position, int maximum) {
-  readBar_->setMaximum(std::max(maximum, 1));
-  readBar_->setValue(position);
+  pendingReadBar_.emplace(position, maximum);
+  ScheduleFlush();
 }
 
-void DownloadWindow::ClearList() { madeFiles_->clear(); }
+void DownloadWindow::ClearList() {
+  pendingLines_.clear();
+  pendingUnseen_ = 0;
+  madeLines_->Clear();
+}
 
 void DownloadWindow::AddListLine(const std::string& text) {
-  madeFiles_->addItem(ToQt(text));
-  madeFiles_->scrollToBottom();
+  pendingLines_.push_back(ToQt(text));
+  // What is gathered stays bounded while no event runs: lines the list could
+  // not keep anyway are let go before they reach it.
+  constexpr qsizetype kKept = DownloadLineModel::kKeptLines;
+  if (pendingLines_.size() >= 2 * kKept) {
+    pendingLines_.remove(0, kKept);
+    pendingUnseen_ += kKept;
+  }
+  ScheduleFlush();
 }
 
 void DownloadWindow::SetStatusPolling(bool running) {

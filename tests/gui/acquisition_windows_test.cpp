@@ -7,6 +7,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPrinter>
@@ -103,8 +104,9 @@ void AcquisitionWindowsTest::downloadWindow() {
   form.normalChoice()->setChecked(true);
   QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
   QCOMPARE(QString::fromStdString(d.jv.calls.front()), QString("JVOpen(RACE,20240503102030,1)"));
-  QCOMPARE(form.madeFiles()->count(), 1);
-  QCOMPARE(form.madeFiles()->item(0)->text(), FromUtf8("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
+  QCOMPARE(form.madeFiles()->model()->rowCount(), 1);
+  QCOMPARE(form.madeFiles()->model()->index(0, 0).data().toString(),
+           FromUtf8("作成済み:09R/") + ToQt(d.day.dayName() + ".jvRA"));
   QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み完了(1/1)"));
   QCOMPARE(form.fromTimeLabel()->text(), QString("2024/05/11 18:30:00"));
   QVERIFY(!form.download().running());

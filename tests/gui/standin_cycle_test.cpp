@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,7 +65,7 @@ void StandInCycleTest::raceDayThroughTheWindows() {
     form.normalChoice()->setChecked(true);
     QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(form.progressLabel()->text().startsWith(QString::fromUtf8("データ読込み完了")), 20000);
-    QVERIFY(form.madeFiles()->count() > 0);
+    QVERIFY(form.madeFiles()->model()->rowCount() > 0);
     form.close();
   }
   const std::string dayName = DayNameOf(clock.Now());
