@@ -39,7 +39,7 @@ class SeasonFeedTest : public ::testing::Test {
       StandInOptions o;
       o.appFolder = app;
       o.settingsFile = settings;
-      o.stepMillis = 0;
+      o.paceMillis = 0;
       return std::unique_ptr<JVLink>(std::make_unique<StandInJVLink>(clock, o));
     };
     env.sleep = [this](int millis) { clock.Advance(millis >= 1000 ? millis / 1000 : 1); };
