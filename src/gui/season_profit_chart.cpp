@@ -43,7 +43,6 @@ SeasonProfitChart::SeasonProfitChart(QWidget* parent) : QChartView(parent) {
   chart->addSeries(suggested_);
   chart->addSeries(reference_);
   dates_ = new QDateTimeAxis;
-  dates_->setTickCount(4);
   yen_ = new QValueAxis;
   yen_->setLabelFormat(QStringLiteral("%d"));
   yen_->setTitleText(QString::fromUtf8("円"));
@@ -82,16 +81,21 @@ void SeasonProfitChart::Update(const SeasonProfitLine& line) {
 
 void SeasonProfitChart::FitAxes(const SeasonProfitLine& line) {
   const auto& points = line.points();
-  // Half a day on either side, so that a single day is not a line of no width.
+  // A day on either side, so that a single day is not a line of no width.
   qint64 first = QDateTime::currentDateTime().date().startOfDay().toMSecsSinceEpoch(), last = first;
   if (!points.empty()) {
     first = MillisOf(points.front().date);
     last = MillisOf(points.back().date);
   }
-  dates_->setRange(QDateTime::fromMSecsSinceEpoch(first - kDayMillis / 2),
-                   QDateTime::fromMSecsSinceEpoch(last + kDayMillis / 2));
+  first -= kDayMillis;
+  last += kDayMillis;
+  dates_->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+  // A tick on every midnight of a short season; over a longer one five,
+  // more than a day apart, so that no date is shown twice.
+  const qint64 days = (last - first) / kDayMillis;
+  dates_->setTickCount(days <= 6 ? static_cast<int>(days) + 1 : 5);
   // Days within a year; months over longer seasons, with their years.
-  const bool overAYear = last - first > 300 * kDayMillis;
+  const bool overAYear = days > 300;
   dates_->setFormat(overAYear ? QStringLiteral("yyyy/MM") : QStringLiteral("MM/dd"));
   const double low = static_cast<double>(line.lowest()), high = static_cast<double>(line.highest());
   const double margin = std::max(100.0, (high - low) * 0.05);

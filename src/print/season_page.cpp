@@ -133,7 +133,9 @@ Page BuildSeasonPage(const SeasonTotals& totals, const SeasonPageFilters& filter
   y += kLine;
   canvas.Text(kSeasonPageLeft, y, SeasonDayCountsText(totals));
   y += kLine;
-  canvas.TextClipped(kSeasonPageLeft, y, kSeasonPageRight, y + kLine, kSeasonPageLeft, y, SeasonTicketNote());
+  // The note in the tables' size, which fits it on one line.
+  canvas.SetFont(kTablePoints);
+  canvas.Text(kSeasonPageLeft, y, SeasonTicketNote());
   y += 2 * kLine;
 
   canvas.SetFont(10, true);
