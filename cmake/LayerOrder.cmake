@@ -22,7 +22,8 @@ set(TW_LAYER_reports ${_above_analysis})
 # of each checked as the hit report checks them.
 set(TW_LAYER_season ${_above_analysis} reports)
 set(TW_LAYER_import ${_above_analysis})
-set(TW_LAYER_print ${_above_analysis})
+# The printed season report draws the season's tables.
+set(TW_LAYER_print ${_above_analysis} reports season)
 # The local stand-in for JV-Link and the sample feed it serves.
 set(TW_LAYER_standin text codes base jvlink records)
 set(TW_LAYER_feedgen text codes base records)

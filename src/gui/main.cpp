@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
+#include "gui/report_commands.h"
 #include "gui/splash.h"
 #include "render/fonts.h"
 #include "shell/app_shell.h"
@@ -26,10 +28,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: turfwise [--help | --version] [Qt options such as -platform NAME]\n"
+    "usage: turfwise [--help | --version] [--season] [Qt options such as -platform NAME]\n"
     "Starts Turfwise for JRA-VAN Data Lab. Its settings file turfwise.ini, Data/ and\n"
     "ErrorLog.txt are in the application folder: the program's folder when it is writable\n"
-    "or already holds them, else the per-user data folder (--version tells which).\n\n";
+    "or already holds them, else the per-user data folder (--version tells which).\n"
+    "--season opens the season report window (成績集計) on the data folder at start.\n\n";
 
 // The application folder, chosen once before anything is read or written.
 tw::AppFolderChoice ChooseFolder(const std::string& programFolder, const std::string& exeName) {
@@ -43,7 +46,9 @@ int main(int argc, char** argv) {
   const std::string programFolder = tw::ProgramFolder(argc > 0 ? argv[0] : nullptr);
   const std::string exeName = argc > 0 ? tw::FromFsPath(std::filesystem::path(argv[0]).filename()) : "turfwise";
   // --help and --version answer without a window (or a display).
+  bool openSeason = false;
   for (const std::string& arg : tw::CommandLineArguments(argc, argv)) {
+    if (arg == "--season") openSeason = true;
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       std::fputs(tw::kExitStatusText, stdout);
@@ -97,5 +102,7 @@ int main(int argc, char** argv) {
   }
   window.show();
   splash.finish(&window);
+  // Once the main window is up, as if "成績集計" had been pressed.
+  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportCommands().OpenSeasonReport(); });
   return app.exec();
 }

@@ -86,11 +86,13 @@ void MainWindow::ConnectReportsAndImport() {
   ReportCommands::WindowHooks hooks;
   hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
   hooks.loadChosenDay = [this] { ReloadDay(); };
+  hooks.printer = &print_->sharedPrinter();
   reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
   connect(action("HitReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
   connect(action("LongShotReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kLongShots); });
+  connect(action("SeasonReport"), &QAction::triggered, reports_, &ReportCommands::OpenSeasonReport);
   connect(action("TimeSeriesFolderItem"), &QAction::triggered, reports_, &ReportCommands::ChooseTimeSeriesFolder);
   connect(action("ImportTimeSeries"), &QAction::triggered, reports_, &ReportCommands::ImportTimeSeries);
 }
@@ -144,6 +146,7 @@ void MainWindow::BuildActions() {
   AddAction("FilePrintItem", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"));
   AddAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します"));
   AddAction("ImportTimeSeries", FromUtf8("時系列ｵｯｽﾞより取得(&T)"), FromUtf8("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
+  AddAction("SeasonReport", FromUtf8("成績集計(&S)..."), FromUtf8("保存した日の買い目の成績を集計します"));
   AddAction("EraseAllRacesAll", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの３回分のｵｯｽﾞを消去します"));
   AddAction("EraseShownRaceAll", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの３回分のｵｯｽﾞを消去します"));
   AddAction("EraseAllRacesLater", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
@@ -195,6 +198,10 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(FromUtf8("ﾌｧｲﾙ(&F)"));
   file->setObjectName("FileMenu");
   file->addAction(action("ImportTimeSeries"));
+  file->addSeparator();
+  // The tool bar has no room left in the designed width: the season report
+  // is a command of the menu.
+  file->addAction(action("SeasonReport"));
   file->addSeparator();
   file->addAction(action("FilePrintItem"));
   file->addAction(action("FilePrintSetupItem"));

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/page_printing.h"
 #include "gui/qt_text.h"
 #include "gui/shared_printer.h"
 #include "print/print_command.h"
@@ -211,29 +212,12 @@ void PrintWindow::SetUpPrinter() {
 }
 
 bool PrintWindow::PrintPages(const std::vector<int>& pages) {
-  QPainter painter;
-  switch (printer_.Begin(painter, ToQt(printout_.caption))) {
-    case SharedPrinter::Start::kStarted:
-      break;
-    case SharedPrinter::Start::kNoPrinter:
-      port_.Beep();
-      port_.Inform(Sjis("プリンタが登録されていません"));
-      return false;
-    case SharedPrinter::Start::kFailed:
-      port_.Beep();
-      port_.Inform(Sjis("印刷を開始できませんでした。"));
-      return false;
-  }
-  QPrinter& printer = printer_.printer();
-  bool first = true;
+  std::vector<const Page*> chosen;
   for (int page : pages) {
-    if (page < 1 || page > static_cast<int>(printout_.pages.size())) continue;
-    if (!first) printer.newPage();
-    first = false;
-    RenderPage(painter, printout_.pages[static_cast<size_t>(page - 1)], printer.logicalDpiX(), printer.logicalDpiY());
+    if (page >= 1 && page <= static_cast<int>(printout_.pages.size()))
+      chosen.push_back(&printout_.pages[static_cast<size_t>(page - 1)]);
   }
-  painter.end();
-  return true;
+  return PrintPagesOn(printer_, chosen, ToQt(printout_.caption), port_);
 }
 
 void PrintWindow::CheckAllPages() {

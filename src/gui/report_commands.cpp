@@ -10,6 +10,7 @@
 
 #include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
+#include "gui/season_window.h"
 #include "import/timeseries_folder.h"
 #include "import/timeseries_import.h"
 #include "reports/hit_report.h"
@@ -50,6 +51,12 @@ void ReportCommands::MakeHitReport(HitReportKind kind) {
         Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました：") +
         result.reportPath);
   }
+}
+
+void ReportCommands::OpenSeasonReport() {
+  SeasonWindow window(shell_.paths().DataFolder(), shell_.paths().appFolder(), *hooks_.printer, shell_.ui(), window_);
+  if (beforeSeasonWindow) beforeSeasonWindow(window);
+  window.exec();
 }
 
 void ReportCommands::ChooseTimeSeriesFolder() {

@@ -1,5 +1,6 @@
-// The hit reports ("的中", "穴的中") and the time-series commands: choosing
-// the viewer's folder and importing its odds into the loaded day.
+// The hit reports ("的中", "穴的中"), the season report ("成績集計") and the
+// time-series commands: choosing the viewer's folder and importing its odds
+// into the loaded day.
 #pragma once
 
 #include <QObject>
@@ -18,6 +19,8 @@ class QWidget;
 namespace tw {
 
 class AppShell;
+class SeasonWindow;
+class SharedPrinter;
 
 class ReportCommands : public QObject {
   Q_OBJECT
@@ -27,6 +30,7 @@ class ReportCommands : public QObject {
   struct WindowHooks {
     std::function<void(int)> showRaceOfRow;  // a race of the list, as choosing it does
     std::function<void()> loadChosenDay;     // the day of the selector again
+    SharedPrinter* printer = nullptr;        // where the season report prints
   };
   // The references must outlive the object; `window` parents the dialogs.
   ReportCommands(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
@@ -37,9 +41,13 @@ class ReportCommands : public QObject {
   // Replaces opening the hit report with the desktop's application (tests);
   // false when it could not be opened.
   std::function<bool(const std::string&)> openReport;
+  // Called with the season window before it is shown modally (tests).
+  std::function<void(SeasonWindow&)> beforeSeasonWindow;
 
  public Q_SLOTS:
   void MakeHitReport(HitReportKind kind);
+  // The season report window on the data folder.
+  void OpenSeasonReport();
   void ChooseTimeSeriesFolder();
   void ImportTimeSeries();
 

@@ -16,4 +16,16 @@ void SeasonFigures::AddRace(const SeasonRace& race, int day) {
   reference_.AddRace(race, static_cast<int>(race.referenceBets.size()), race.referenceHits);
 }
 
+const TicketFigures& SeasonFigures::tickets(TicketKind kind) const {
+  switch (kind) {
+    case TicketKind::kQuinella:
+      return quinella_;
+    case TicketKind::kWide:
+      return wide_;
+    case TicketKind::kReference:
+      break;
+  }
+  return reference_;
+}
+
 }  // namespace tw

@@ -4,10 +4,22 @@
 // the most popular pairs).
 #pragma once
 
+#include <array>
+
 #include "season/season_race.h"
 #include "season/ticket_figures.h"
 
 namespace tw {
+
+// The three ways of buying that every set of races is counted for.
+enum class TicketKind {
+  kQuinella,   // the bets as quinella tickets
+  kWide,       // the same bets as wide tickets
+  kReference,  // as many quinella tickets on the most popular pairs
+};
+
+inline constexpr std::array<TicketKind, 3> kTicketKinds = {TicketKind::kQuinella, TicketKind::kWide,
+                                                           TicketKind::kReference};
 
 class SeasonFigures {
  public:
@@ -22,6 +34,7 @@ class SeasonFigures {
   const TicketFigures& quinella() const { return quinella_; }
   const TicketFigures& wide() const { return wide_; }
   const TicketFigures& reference() const { return reference_; }
+  const TicketFigures& tickets(TicketKind kind) const;
 
  private:
   int days_ = 0;
