@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "Starts Turfwise for JRA-VAN Data Lab. Its settings file turfwise.ini, Data/ and\n"
     "ErrorLog.txt are in the application folder: the program's folder when it is writable\n"
     "or already holds them, else the per-user data folder (--version tells which).\n"
-    "--season opens the season report window (成績集計) on the data folder at start.\n\n";
+    "--season opens the season report window (成績集計) on the data folder at start and counts every day.\n\n";
 
 // The application folder, chosen once before anything is read or written.
 tw::AppFolderChoice ChooseFolder(const std::string& programFolder, const std::string& exeName) {
@@ -103,6 +103,6 @@ int main(int argc, char** argv) {
   window.show();
   splash.finish(&window);
   // Once the main window is up, as if "成績集計" had been pressed.
-  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportCommands().OpenSeasonReport(); });
+  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportCommands().OpenSeasonReportCounting(); });
   return app.exec();
 }

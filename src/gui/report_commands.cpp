@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QUrl>
 
 #include "gui/folder_dialog.h"
@@ -53,9 +54,15 @@ void ReportCommands::MakeHitReport(HitReportKind kind) {
   }
 }
 
-void ReportCommands::OpenSeasonReport() {
+void ReportCommands::OpenSeasonReport() { ShowSeasonWindow(false); }
+
+void ReportCommands::OpenSeasonReportCounting() { ShowSeasonWindow(true); }
+
+void ReportCommands::ShowSeasonWindow(bool countAtOnce) {
   SeasonWindow window(shell_.paths().DataFolder(), shell_.paths().appFolder(), *hooks_.printer, shell_.ui(), window_);
   if (beforeSeasonWindow) beforeSeasonWindow(window);
+  // Once the window is up, so that its progress shows.
+  if (countAtOnce) QTimer::singleShot(0, &window, &SeasonWindow::Run);
   window.exec();
 }
 

@@ -48,10 +48,14 @@ class ReportCommands : public QObject {
   void MakeHitReport(HitReportKind kind);
   // The season report window on the data folder.
   void OpenSeasonReport();
+  // The same window, counting every day at once (the program started to show it).
+  void OpenSeasonReportCounting();
   void ChooseTimeSeriesFolder();
   void ImportTimeSeries();
 
  private:
+  void ShowSeasonWindow(bool countAtOnce);
+
   void StoreChosenTimeSeriesFolder(const std::string& folder);
   void ShowRaceOfRow(int row) { hooks_.showRaceOfRow(row); }
   void LoadChosenDay() { hooks_.loadChosenDay(); }

@@ -39,6 +39,7 @@ class SeasonWindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void openedFromTheMainWindowShowsTheSeason();
+  void openedAtStartCountsAtOnce();
   void headingsSortByTheFiguresAndTheKindFilters();
   void cancelStopsMidRun();
   void conditionsChooseTheDaysAndCourses();
@@ -134,6 +135,23 @@ void SeasonWindowTest::openedFromTheMainWindowShowsTheSeason() {
   QCOMPARE(main.action("SeasonReport")->text(), QString("成績集計(&S)..."));
   main.action("SeasonReport")->trigger();
   QVERIFY(seen);
+}
+
+void SeasonWindowTest::openedAtStartCountsAtOnce() {
+  test::MainWindowFixture f;
+  test::WriteHandWorkedSeason(f.shell->paths().DataFolder());
+  MainWindow& main = f.OpenWindow();
+  bool counted = false;
+  main.reportCommands().beforeSeasonWindow = [&](SeasonWindow& shown) {
+    QTimer::singleShot(0, &shown, [&] {
+      QTRY_VERIFY_WITH_TIMEOUT(shown.run().finished(), 10000);
+      counted = true;
+      QCOMPARE(Cell(shown.summaryView(), 0, kSeasonStakeColumn), QString("3800"));
+      shown.close();
+    });
+  };
+  main.reportCommands().OpenSeasonReportCounting();
+  QVERIFY(counted);
 }
 
 void SeasonWindowTest::headingsSortByTheFiguresAndTheKindFilters() {
