@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/page_query.h"
+#include "support/season_races.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -12,27 +13,11 @@ using test::TextOps;
 
 SeasonRace Race(const std::string& date, const std::string& course, int number, const std::string& upset, int bets,
                 long long quinellaYen) {
-  SeasonRace race;
-  race.date = date;
-  race.courseCode = course;
-  race.raceNumber = number;
-  race.upsetDegree = Sjis(upset);
-  race.axisRule = 1;
-  for (int k = 1; k <= bets; ++k) {
-    race.bets.push_back(" 1-" + std::to_string(10 + k));
-    race.referenceBets.push_back(" 2-" + std::to_string(10 + k));
-  }
-  if (quinellaYen > 0) race.quinellaHits.push_back({race.bets.front(), PaidBetType::kQuinella, 1, quinellaYen});
-  return race;
+  return test::MadeSeasonRace({date, course, number, upset, 1, bets, quinellaYen});
 }
 
 SeasonDay Day(const std::string& date, std::vector<SeasonRace> races) {
-  SeasonDay day;
-  day.dayName = date;
-  day.date = date;
-  day.outcome = SeasonDayOutcome::kCounted;
-  day.races = std::move(races);
-  return day;
+  return test::MadeSeasonDay(date, std::move(races));
 }
 
 int RightEdge(const DrawOp& op) { return op.x0 + SeasonTextWidth(op.text, op.font.points); }

@@ -4,6 +4,7 @@
 
 #include "season/season_report.h"
 #include "support/season_days.h"
+#include "support/season_races.h"
 #include "support/temp_dir.h"
 #include "text/sjis.h"
 
@@ -11,27 +12,12 @@ namespace tw {
 namespace {
 
 SeasonRace Race(const std::string& upset, int bets, long long quinellaYen, long long referenceYen) {
-  SeasonRace race;
-  race.date = "20240511";
-  race.courseCode = "05";
-  race.raceNumber = 1;
-  race.upsetDegree = Sjis(upset);
-  for (int k = 1; k <= bets; ++k) {
-    race.bets.push_back(" 1-" + std::to_string(10 + k));
-    race.referenceBets.push_back(" 2-" + std::to_string(10 + k));
-  }
-  if (quinellaYen > 0) race.quinellaHits.push_back({race.bets.front(), PaidBetType::kQuinella, 1, quinellaYen});
-  if (referenceYen > 0)
-    race.referenceHits.push_back({race.referenceBets.front(), PaidBetType::kQuinella, 1, referenceYen});
-  return race;
+  return test::MadeSeasonRace(
+      {.upset = upset, .axisRule = 0, .bets = bets, .quinellaYen = quinellaYen, .referenceYen = referenceYen});
 }
 
 SeasonDay Day(const std::string& date, SeasonDayOutcome outcome, std::vector<SeasonRace> races = {}) {
-  SeasonDay day;
-  day.date = date;
-  day.outcome = outcome;
-  day.races = std::move(races);
-  return day;
+  return test::MadeSeasonDay(date, std::move(races), outcome);
 }
 
 TEST(SeasonProfitLine, OnePointPerCountedDayAddingUp) {

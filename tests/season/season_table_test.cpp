@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "season/season_totals.h"
+#include "support/season_races.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -12,29 +13,11 @@ namespace {
 // the reference `referenceYen` on its first.
 SeasonRace Race(const std::string& date, const std::string& course, int number, const std::string& upset, int bets,
                 long long quinellaYen, long long referenceYen = 0) {
-  SeasonRace race;
-  race.date = date;
-  race.courseCode = course;
-  race.raceNumber = number;
-  race.upsetDegree = upset.empty() ? std::string() : Sjis(upset);
-  race.axisRule = bets > 0 ? 1 : 0;
-  for (int k = 1; k <= bets; ++k) {
-    race.bets.push_back(" 1-" + std::to_string(10 + k));
-    race.referenceBets.push_back(" 2-" + std::to_string(10 + k));
-  }
-  if (quinellaYen > 0) race.quinellaHits.push_back({race.bets.front(), PaidBetType::kQuinella, 1, quinellaYen});
-  if (referenceYen > 0)
-    race.referenceHits.push_back({race.referenceBets.front(), PaidBetType::kQuinella, 1, referenceYen});
-  return race;
+  return test::MadeSeasonRace({date, course, number, upset, bets > 0 ? 1 : 0, bets, quinellaYen, referenceYen});
 }
 
 SeasonDay Day(const std::string& date, std::vector<SeasonRace> races) {
-  SeasonDay day;
-  day.dayName = date;
-  day.date = date;
-  day.outcome = SeasonDayOutcome::kCounted;
-  day.races = std::move(races);
-  return day;
+  return test::MadeSeasonDay(date, std::move(races));
 }
 
 std::vector<std::string> Texts(const std::vector<SeasonCell>& row) {
