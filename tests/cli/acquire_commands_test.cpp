@@ -17,6 +17,7 @@
 #include "codes/jv_message.h"
 #include "feedgen/feed_gen.h"
 #include "standin/standin_jvlink.h"
+#include "support/standin_acquire_env.h"
 #include "support/temp_dir.h"
 #include "text/fields.h"
 #include "text/files.h"
@@ -37,14 +38,7 @@ class AcquireCommandsTest : public ::testing::Test {
     feed.racesPerCourse = 8;
     std::string error;
     ASSERT_TRUE(GenerateFeed(feed, nullptr, &error)) << error;
-    env.makeJVLink = [](const std::string& app, const std::string& settings, const Clock& clock) {
-      StandInOptions o;
-      o.appFolder = app;
-      o.settingsFile = settings;
-      o.paceMillis = 0;
-      return std::unique_ptr<JVLink>(std::make_unique<StandInJVLink>(clock, o));
-    };
-    env.sleep = [this](int millis) { clock.Advance(millis >= 1000 ? millis / 1000 : 1); };
+    env = StandInAcquireEnv(clock);
   }
   int Run(int (*command)(std::vector<std::string>, CliContext&, AcquireEnv&), std::vector<std::string> args) {
     out.str("");

@@ -16,6 +16,7 @@
 #include "season/season_report.h"
 #include "standin/standin_jvlink.h"
 #include "support/fake_user_port.h"
+#include "support/standin_acquire_env.h"
 #include "support/temp_dir.h"
 #include "text/files.h"
 #include "text/format.h"
@@ -35,14 +36,7 @@ class SeasonFeedTest : public ::testing::Test {
     feed.seed = 5;
     std::string error;
     ASSERT_TRUE(GenerateFeed(feed, nullptr, &error)) << error;
-    env.makeJVLink = [](const std::string& app, const std::string& settings, const Clock& clock) {
-      StandInOptions o;
-      o.appFolder = app;
-      o.settingsFile = settings;
-      o.paceMillis = 0;
-      return std::unique_ptr<JVLink>(std::make_unique<StandInJVLink>(clock, o));
-    };
-    env.sleep = [this](int millis) { clock.Advance(millis >= 1000 ? millis / 1000 : 1); };
+    env = StandInAcquireEnv(clock);
   }
 
   int Run(int (*command)(std::vector<std::string>, CliContext&, AcquireEnv&), std::vector<std::string> args) {
