@@ -12,33 +12,12 @@
 
 namespace tw {
 
-namespace {
-
-// Everything the analysis computes back to its reset value, so that analysing
-// a slot twice gives the same result; what the loader set stays.
-void ClearResults(RaceAnalysis& a) {
-  const bool present = a.present;
-  const PerSnapshot<std::string> fetchTimes = a.fetchTimes;
-  const PerSnapshot<std::string> quinellaTimes = a.quinellaSnapshotTimes;
-  const PerSnapshot<std::string> winTimes = a.winSnapshotTimes;
-  const int snapshotCount = a.snapshotCount;
-  const bool hasPayout = a.hasPayout;
-  a.Reset();
-  a.present = present;
-  a.fetchTimes = fetchTimes;
-  a.quinellaSnapshotTimes = quinellaTimes;
-  a.winSnapshotTimes = winTimes;
-  a.snapshotCount = snapshotCount;
-  a.hasPayout = hasPayout;
-}
-
-}  // namespace
-
 void AnalyseRace(RaceDayModel& model, int slot) {
   if (slot < 0 || slot >= kMaxRaces) return;
   RaceSlot& raceSlot = model.slots[static_cast<size_t>(slot)];
   RaceAnalysis& a = raceSlot.analysis;
-  ClearResults(a);
+  // Analysing a slot twice gives the same result.
+  a.ResetResults();
   const RaceOdds race = RaceOddsOf(raceSlot, model.fromYear2005);
 
   ComputeWinShares(race, a);

@@ -6,7 +6,6 @@
 #include "analysis/analysis_marks.h"
 #include "analysis/odds_texts.h"
 #include "analysis/sort_keys.h"
-#include "text/fields.h"
 
 namespace tw {
 
@@ -45,7 +44,7 @@ void AxisLongShotGaps(const RaceOdds& race, RaceAnalysis& a) {
   int candidates = 0;
   HorseKeyList keys;
   for (int h = 1; h <= race.horses; ++h) {
-    const long long v = IntValue(race.Win(s, h));
+    const long long v = race.Win(s, h).value;
     if (v <= 0 || v / 10.0 < 20.0) continue;
     ++candidates;
     Mark(a, h, 1, CandidateMarkText());
@@ -91,7 +90,7 @@ void AxisEarlyGapOutsideTopThree(const RaceOdds& race, RaceAnalysis& a) {
   const int remaining = current.Size() - std::min(3, current.Size());
   HorseKeyList early;
   for (int i = 0; i < remaining; ++i) {
-    const int h = current.Keys()[static_cast<size_t>(i)].horse;
+    const int h = current.HorseAt(i);
     // A horse without a difference at snapshot 1 is no candidate.
     if (a.shareGap[h][1] < kNoValue) early.Add(a.shareGap[h][1] + 1000, h);
   }

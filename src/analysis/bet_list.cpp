@@ -5,39 +5,46 @@
 #include <vector>
 
 #include "analysis/analysis_marks.h"
-#include "analysis/odds_texts.h"
 #include "analysis/sort_keys.h"
 #include "codes/pairs.h"
-#include "text/fields.h"
 
 namespace tw {
 
 namespace {
 
+// A bet stands for its key: the odds "%7.1f" then the label "%2d-%2d" of
+// the smaller and the larger number. Pair odds have at most six digits, so
+// the odds texts are at most seven characters and the keys sort like
+// (odds, smaller, larger).
 struct Bet {
-  std::string key;  // odds "%7.1f" then the 5-character label
-  double odds = 0.0;
-};
+  long long odds = 0;  // odds x 10
+  int low = 0;
+  int high = 0;
 
-std::string BetLabel(int a, int b) {
-  return PaddedNumber(std::min(a, b), 2, ' ') + "-" + PaddedNumber(std::max(a, b), 2, ' ');
-}
+  double Odds() const { return odds / 10.0; }
+  std::string Label() const { return PaddedNumber(low, 2, ' ') + "-" + PaddedNumber(high, 2, ' '); }
+  bool operator<(const Bet& other) const {
+    if (odds != other.odds) return odds < other.odds;
+    return low != other.low ? low < other.low : high < other.high;
+  }
+};
 
 std::vector<Bet> PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axis) {
   std::vector<Bet> bets;
+  const std::string& partner = PartnerMarkText();
   for (int j = 1; j <= race.horses; ++j) {
-    if (a.partnerMark[j] != PartnerMarkText()) continue;
-    const std::string label = BetLabel(axis, j);
+    if (a.partnerMark[j] != partner) continue;
+    const int low = std::min(axis, j);
+    const int high = std::max(axis, j);
     // A partner that is the axis horse itself gives " n- n", which is no
     // quinella pair but is the same-bracket pair in bracket mode.
-    const int index = race.quinellaMode ? QuinellaPairIndex(label) : BracketPairIndex(label);
+    const int index = race.quinellaMode ? QuinellaPairIndexOf(low, high) : BracketPairIndexOf(low, high);
     if (index == 0) continue;
-    const long long v = IntValue(race.Pair(race.latest, index));
+    const long long v = race.Pair(race.latest, index).value;
     if (v < 1) continue;
-    const double odds = v / 10.0;
-    bets.push_back({FixedText(odds, 7, 1) + label, odds});
+    bets.push_back({v, low, high});
   }
-  std::stable_sort(bets.begin(), bets.end(), [](const Bet& x, const Bet& y) { return x.key < y.key; });
+  std::stable_sort(bets.begin(), bets.end());
   return bets;
 }
 
@@ -67,14 +74,14 @@ void BuildBetList(const RaceOdds& race, RaceAnalysis& a) {
   const int axis = BetAxisHorse(race, a);
   if (axis == 0) return;
   const std::vector<Bet> bets = PricedBets(race, a, axis);
-  for (size_t i = 0; i < bets.size() && i < static_cast<size_t>(kMaxRunners); ++i)
-    a.betLabels[i + 1] = bets[i].key.substr(7, 5);
+  for (size_t i = 0; i < bets.size() && i < static_cast<size_t>(kMaxRunners); ++i) a.betLabels[i + 1] = bets[i].Label();
   if (bets.empty()) return;
-  a.upsetDegree = UpsetDegreeOf(a.axisRule, bets.front().odds);
+  a.upsetDegree = UpsetDegreeOf(a.axisRule, bets.front().Odds());
   const int last = ConfirmedConditions(a.upsetDegree);
+  const std::string& partner = PartnerMarkText();
   for (int h = 1; h <= race.horses; ++h) {
     for (int k = 1; k <= last; ++k) {
-      if (a.partnerConditionMarks[h][k] == PartnerMarkText()) a.partnerMark[h] = ConfirmedMarkText();
+      if (a.partnerConditionMarks[h][k] == partner) a.partnerMark[h] = ConfirmedMarkText();
     }
   }
 }

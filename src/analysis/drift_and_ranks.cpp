@@ -1,7 +1,6 @@
 #include "analysis/drift_and_ranks.h"
 
 #include "analysis/analysis_marks.h"
-#include "analysis/odds_texts.h"
 #include "analysis/sort_keys.h"
 
 namespace tw {
@@ -11,18 +10,19 @@ namespace {
 void RankChanges(const RaceOdds& race, const PerHorse<double>& change, PerHorse<int>& rank) {
   HorseKeyList keys;
   for (int h = 1; h <= race.horses; ++h) {
-    if (change[h] < kNoValue) keys.AddText(FixedText(change[h] + 1000, 8, 2) + PaddedNumber(h, 2, ' '), h);
+    if (change[h] < kNoValue) keys.AddFixed(change[h] + 1000, h);
   }
   keys.Sort();
-  for (int i = 0; i < keys.Size(); ++i) rank[keys.Keys()[static_cast<size_t>(i)].horse] = keys.Size() - i;
+  for (int i = 0; i < keys.Size(); ++i) rank[keys.HorseAt(i)] = keys.Size() - i;
 }
 
 }  // namespace
 
 void MarkDrift(const RaceOdds& race, RaceAnalysis& a) {
   for (int h = 1; h <= race.horses; ++h) {
-    const long long first = OddsValue(race.Win(1, h));
-    const long long latest = OddsValue(race.Win(race.latest, h));
+    // Fields without odds read as 0.
+    const long long first = race.Win(1, h).value;
+    const long long latest = race.Win(race.latest, h).value;
     if (first > 0) a.driftMark[h] = first < latest ? CandidateMarkText() : std::string();
   }
 }

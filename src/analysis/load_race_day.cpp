@@ -40,29 +40,44 @@ class RunnerFiles {
   std::vector<std::pair<std::string, std::unique_ptr<FixedRecordFile>>> files_;
 };
 
+// Every record text is written once per load, either from its file or as
+// spaces: blanking the whole model first would write all of it twice.
+void Blank(std::string& text, size_t length) { text.assign(length, ' '); }
+
+// The race's runner records, slots past the runner count blank.
 void ReadRunners(RaceSlot& slot, const FixedRecordFile& file) {
-  long long raceNumber = RaceNumber(slot.race);
-  if (raceNumber < 1 || raceNumber > kRunnerFileRaces) return;
-  int n = RunnerSlotCount(slot.race);
-  for (int k = 0; k < n; ++k) {
-    std::string_view record = file.Record(static_cast<int>((raceNumber - 1) * kMaxRunners + k));
-    if (!record.empty()) slot.runners[static_cast<size_t>(k)].assign(record);
+  const long long raceNumber = RaceNumber(slot.race);
+  const bool numbered = raceNumber >= 1 && raceNumber <= kRunnerFileRaces;
+  const int n = RunnerSlotCount(slot.race);
+  for (int k = 0; k < kMaxRunners; ++k) {
+    std::string& text = slot.runners[static_cast<size_t>(k)];
+    const std::string_view record =
+        numbered && k < n ? file.Record(static_cast<int>((raceNumber - 1) * kMaxRunners + k)) : std::string_view();
+    if (record.empty()) {
+      Blank(text, kRunnerRecordLength);
+    } else {
+      text.assign(record);
+    }
   }
 }
 
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
-// slot's race (same course code and race number); others stay blank.
+// slot's race (same course code and race number); others blank.
 void ReadSnapshots(RaceDayModel& model, const FixedRecordFile& file, bool win) {
+  const size_t length = win ? kWinOddsRecordLength : kQuinellaOddsRecordLength;
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
-    std::string course = CourseCode(slot.race);
-    std::string raceNumber = RaceNumberText(slot.race);
-    if (IsBlank(course + raceNumber)) continue;
+    const std::string course = CourseCode(slot.race);
+    const std::string raceNumber = RaceNumberText(slot.race);
+    const bool named = !IsBlank(course + raceNumber);
     for (int s = 1; s <= kSnapshots; ++s) {
-      std::string_view record = file.Record(3 * i + (s - 1));
-      if (record.empty()) continue;
-      if (CourseCode(record) != course || RaceNumberText(record) != raceNumber) continue;
-      (win ? slot.winOdds[s] : slot.quinellaOdds[s]).assign(record);
+      std::string& text = win ? slot.winOdds[s] : slot.quinellaOdds[s];
+      const std::string_view record = named ? file.Record(3 * i + (s - 1)) : std::string_view();
+      if (!record.empty() && CourseCode(record) == course && RaceNumberText(record) == raceNumber) {
+        text.assign(record);
+      } else {
+        Blank(text, length);
+      }
     }
   }
 }
@@ -99,7 +114,6 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
 
   // 3. The race file, and the odds files the day needs.
   if (!FileExists(paths.race)) return result;
-  for (auto& slot : model.slots) slot.BlankRecords();
   for (const StoreResult& created : CreateMissingOddsFiles(paths.race)) {
     if (!created.failed()) continue;
     // Without its odds files every fetch of the day would have nowhere to go.
@@ -109,6 +123,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   FixedRecordFile raceFile(paths.race, kRaceRecordLength, kRaceFileByteLimit);
   NoteReadProblem(result.problems, paths.race, raceFile.status(), raceFile.damagedRecords());
   if (!raceFile.exists()) {
+    for (auto& slot : model.slots) slot.BlankRecords();
     result.outcome = LoadOutcome::kRaceFileUnreadable;
     return result;
   }
@@ -133,9 +148,17 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     model.raceCount = i;
   }
 
+  // The slots without a race; their odds lines are blanked with the others'.
+  for (size_t k = static_cast<size_t>(model.raceCount); k < model.slots.size(); ++k) {
+    RaceSlot& slot = model.slots[k];
+    Blank(slot.race, kRaceRecordLength);
+    for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
+  }
+
   runnerFiles.NoteProblems(result.problems);
 
-  // 6. Payouts.
+  // 6. Payouts, blank without a payout file.
+  for (auto& slot : model.slots) Blank(slot.payout, kPayoutRecordLength);
   ImportPayouts(model, paths.payout, &result.problems);
 
   // 7. Odds snapshots.

@@ -1,9 +1,13 @@
-// The rules for reading odds texts, and the numbers of the pair tables.
+// The rules for reading odds, and the numbers of the pair tables.
 // Odds carry one implied decimal: "0123" is 12.3.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+
+#include "codes/pairs.h"
+#include "records/odds_number.h"
 
 namespace tw {
 
@@ -11,13 +15,15 @@ namespace tw {
 // scratched / not-sold forms of dashes or asterisks over the whole field.
 bool IsValidOddsText(std::string_view text);
 
-// The share `numerator` / (X - 1) of a valid odds text with value X. Odds of
-// 0.1 or less (X <= 1) do not occur in real data and add no share rather than
-// dividing by zero or going negative.
-double ShareOfOdds(std::string_view text, double numerator);
-
-// The integer value of an odds text; invalid texts read as 0.
-long long OddsValue(std::string_view text);
+// The share `numerator` / (X - 1) of odds with value X. Fields without odds
+// add no share, and neither do odds of 0.1 or less (X <= 1), which do not
+// occur in real data, rather than dividing by zero or going negative.
+inline double ShareOfOdds(const OddsNumber& odds, double numerator) {
+  if (!odds.HasOdds()) return 0.0;
+  const double x = static_cast<double>(odds.value);
+  if (x - 1 <= 0) return 0.0;
+  return numerator / (x - 1);
+}
 
 // The two numbers of a pair label such as " 1- 2" (characters 1-2 and 4-5).
 struct PairNumbers {
@@ -31,5 +37,8 @@ PairNumbers PairNumbersOf(std::string_view label);
 // table (1..36), looked up once.
 const std::string& PairLabelAt(bool quinellaMode, int j);
 const PairNumbers& PairNumbersAt(bool quinellaMode, int j);
+// The numbers of every pair of a table, index j as above (0 unused).
+using PairNumbersTable = std::array<PairNumbers, kQuinellaPairs + 1>;
+const PairNumbersTable& PairNumbersOfTable(bool quinellaMode);
 
 }  // namespace tw

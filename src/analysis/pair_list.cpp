@@ -1,22 +1,29 @@
 #include "analysis/pair_list.h"
 
 #include <algorithm>
-
-#include "analysis/sort_keys.h"
-#include "text/fields.h"
+#include <array>
+#include <cstdint>
 
 namespace tw {
 
 std::vector<PairKey> LatestPairList(const RaceOdds& race) {
-  std::vector<PairKey> list;
-  list.reserve(static_cast<size_t>(race.PairCount()));
+  // Odds above the pair index, so that the keys sort by odds, then index.
+  constexpr int kIndexBits = 16;
+  std::array<std::uint64_t, kQuinellaPairs> keys;
+  size_t count = 0;
   for (int j = 1; j <= race.PairCount(); ++j) {
-    const long long v = IntValue(race.Pair(race.latest, j));
-    if (v > 0) list.push_back({v, j, PairNumbersAt(race.quinellaMode, j)});
+    const std::int32_t v = race.Pair(race.latest, j).value;
+    if (v > 0) keys[count++] = static_cast<std::uint64_t>(v) << kIndexBits | static_cast<std::uint64_t>(j);
   }
   // A six-byte field holds at most 999999, so "%6d" keys sort like the numbers.
-  std::sort(list.begin(), list.end(),
-            [](const PairKey& a, const PairKey& b) { return a.odds != b.odds ? a.odds < b.odds : a.index < b.index; });
+  std::sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(count));
+  const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
+  std::vector<PairKey> list;
+  list.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    const int j = static_cast<int>(keys[i] & ((1u << kIndexBits) - 1));
+    list.push_back({static_cast<long long>(keys[i] >> kIndexBits), j, numbers[static_cast<size_t>(j)]});
+  }
   return list;
 }
 

@@ -78,9 +78,10 @@ void JudgePartners(const RaceOdds& race, RaceAnalysis& a) {
   PartnerWinShareRise(race, a);
   PartnerQuinellaShareRise(race, a);
   PartnerGapBuildUp(race, a);
+  const std::string& partner = PartnerMarkText();
   for (int h = 1; h <= race.horses; ++h) {
     for (int k = 1; k <= 5; ++k) {
-      if (HasPartnerMark(a, h, k)) a.partnerMark[h] = PartnerMarkText();
+      if (a.partnerConditionMarks[h][k] == partner) a.partnerMark[h] = partner;
     }
   }
 }

@@ -1,23 +1,39 @@
 #include "analysis/popularity.h"
 
-#include "analysis/odds_texts.h"
-#include "analysis/sort_keys.h"
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "codes/pairs.h"
-#include "text/fields.h"
 
 namespace tw {
 
+namespace {
+
+// The key of the order: the odds text, then the horse number.
+struct PopularityKey {
+  std::uint64_t textOrder = 0;
+  int horse = 0;
+};
+
+}  // namespace
+
 void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a) {
   for (int s = 1; s <= kSnapshots; ++s) {
-    HorseKeyList keys;
+    std::array<PopularityKey, kMaxRunners> keys;
+    int count = 0;
     for (int h = 1; h <= kMaxRunners; ++h) {
-      const std::string_view text = race.Win(s, h);
+      const OddsNumber& odds = race.Win(s, h);
       // Odds that add no share still count here: the order uses the text.
-      if (IsValidOddsText(text)) keys.AddText(std::string(text) + PaddedNumber(h, 2, ' '), h);
+      if (odds.HasOdds()) keys[static_cast<size_t>(count++)] = {odds.textOrder, h};
     }
-    keys.Sort();
-    for (int r = 1; r <= keys.Size(); ++r) {
-      const int h = keys.Keys()[static_cast<size_t>(r - 1)].horse;
+    // Every win-odds text has four bytes and the horse numbers are "%2d", so
+    // the keys sort like the text + number keys they stand for.
+    std::sort(keys.begin(), keys.begin() + count, [](const PopularityKey& x, const PopularityKey& y) {
+      return x.textOrder != y.textOrder ? x.textOrder < y.textOrder : x.horse < y.horse;
+    });
+    for (int r = 1; r <= count; ++r) {
+      const int h = keys[static_cast<size_t>(r - 1)].horse;
       a.winPopularityOrder[r][s] = h;
       if (s == 1) a.firstWinRank[h] = r;
     }
@@ -29,8 +45,9 @@ void CountShortQuinellas(const RaceOdds& race, RaceAnalysis& a) {
   for (int s = 1; s <= kSnapshots; ++s) {
     int count = 0;
     for (int j = 1; j <= kQuinellaPairs; ++j) {
-      const long long v = IntValue(race.Quinella(s, j));
-      if (v > 0 && v / 10.0 < 10) ++count;
+      // Under 10.0: odds x 10 below 100.
+      const std::int32_t v = race.Quinella(s, j).value;
+      if (v > 0 && v < 100) ++count;
     }
     a.shortQuinellaCount[s] = count;
   }

@@ -6,7 +6,7 @@
 
 namespace tw {
 
-// Horses with a valid win-odds text ordered by the text itself followed by
+// Horses with win odds ordered by their odds text itself followed by
 // the horse number ("%2d"): lower odds first, equal odds the lower number
 // first. Snapshot 1 also gives each horse its first popularity rank.
 void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a);

@@ -2,16 +2,32 @@
 
 namespace tw {
 
+namespace {
+
+// Emptied in place, keeping their storage: every load resets every slot
+// twice, and new empty strings would be built and freed each time.
+template <typename Texts>
+void Clear(Texts& texts) {
+  for (auto& text : texts) text.clear();
+}
+
+}  // namespace
+
 void RaceAnalysis::Reset() {
   present = false;
-  axisRule = 0;
-  fetchTimes.fill({});
-  quinellaSnapshotTimes.fill({});
-  winSnapshotTimes.fill({});
-  upsetDegree.clear();
-  axisMark.fill({});
-  partnerMark.fill({});
+  Clear(fetchTimes);
+  Clear(quinellaSnapshotTimes);
+  Clear(winSnapshotTimes);
   snapshotCount = 0;
+  hasPayout = false;
+  ResetResults();
+}
+
+void RaceAnalysis::ResetResults() {
+  axisRule = 0;
+  upsetDegree.clear();
+  Clear(axisMark);
+  Clear(partnerMark);
   shortQuinellaCount.fill(0);
   for (auto& r : winPopularityOrder) r.fill(0);
   firstWinRank.fill(0);
@@ -23,13 +39,12 @@ void RaceAnalysis::Reset() {
   quinellaShareChange.fill(kNoValue);
   shareGapChange.fill(kNoValue);
   maxShareGap.fill(kNoValue);
-  driftMark.fill({});
+  Clear(driftMark);
   winChangeRank.fill(0);
   quinellaChangeRank.fill(0);
-  for (auto& r : axisConditionMarks) r.fill({});
-  for (auto& r : partnerConditionMarks) r.fill({});
-  betLabels.fill({});
-  hasPayout = false;
+  for (auto& r : axisConditionMarks) Clear(r);
+  for (auto& r : partnerConditionMarks) Clear(r);
+  Clear(betLabels);
 }
 
 void RaceSlot::BlankRecords() {

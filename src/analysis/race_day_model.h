@@ -60,6 +60,10 @@ struct RaceAnalysis {
   RaceAnalysis() { Reset(); }
   // Every field back to its reset value.
   void Reset();
+  // What the analysis computes back to its reset value; what the loader
+  // sets (present, the fetch and snapshot times, snapshotCount, hasPayout)
+  // stays.
+  void ResetResults();
 };
 
 // One race slot: the record texts exactly as stored, each with its two

@@ -2,21 +2,20 @@
 
 #include <algorithm>
 
-#include "codes/pairs.h"
 #include "records/race_record.h"
-#include "text/fields.h"
 
 namespace tw {
 
 RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest)
-    : runnerCount(runnerCount), horses(horses), quinellaMode(quinellaMode), latest(latest) {
-  for (int s = 1; s <= kSnapshots; ++s) {
-    win_[s] = PadRight(slot.winOdds[s], kWinOddsRecordLength);
-    quinella_[s] = PadRight(slot.quinellaOdds[s], kQuinellaOddsRecordLength);
-  }
+    : runnerCount(runnerCount),
+      horses(horses),
+      quinellaMode(quinellaMode),
+      latest(latest),
+      snapshots_{SnapshotOdds(slot.winOdds[1], slot.quinellaOdds[1]),
+                 SnapshotOdds(slot.winOdds[2], slot.quinellaOdds[2]),
+                 SnapshotOdds(slot.winOdds[3], slot.quinellaOdds[3])} {
+  static_assert(kSnapshots == 3, "one reading per snapshot");
 }
-
-int RaceOdds::PairCount() const { return quinellaMode ? kQuinellaPairs : kBracketPairs; }
 
 RaceOdds RaceOddsOf(const RaceSlot& slot, bool fromYear2005) {
   const int count = StoredRunnerCount(slot.race);

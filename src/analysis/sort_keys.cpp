@@ -7,6 +7,30 @@
 
 namespace tw {
 
+namespace {
+
+// Below this size every double with a fraction is exactly its integer part
+// plus that fraction.
+constexpr double kExactFractions = 4503599627370496.0;  // 2^52
+
+// std::llround (halves away from zero) without the library call.
+long long RoundHalfAway(double y) {
+  if (!(std::fabs(y) < kExactFractions)) return std::llround(y);
+  long long n = static_cast<long long>(y);  // toward zero
+  const double rest = y - static_cast<double>(n);
+  if (rest >= 0.5) ++n;
+  if (rest <= -0.5) --n;
+  return n;
+}
+
+// std::floor without the library call, for |y| < 2^52; -0.0 gives 0.0.
+double FloorOf(double y) {
+  const double truncated = static_cast<double>(static_cast<long long>(y));
+  return truncated > y ? truncated - 1.0 : truncated;
+}
+
+}  // namespace
+
 std::string PaddedNumber(long long v, int width, char fill) {
   char buffer[24];
   const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
@@ -25,8 +49,61 @@ std::string HorseSortKey(double x, int h) {
   return key;
 }
 
+void HorseKeyList::Add(double x, int h) {
+  // Six digits of hundredths then two of the horse: the number of the text.
+  const long long v = RoundHalfAway(x * 100);
+  const bool sortsAsNumber = v >= 0 && v <= 999999 && h >= 0 && h <= 99;
+  AddKey({sortsAsNumber ? v * 100 + h : 0, h, x, Kind::kSortKey}, sortsAsNumber);
+}
+
+void HorseKeyList::AddFixed(double x, int h) {
+  // Right-aligned in eight characters, a non-negative value's text sorts like
+  // its hundredths; "-0.00" and nine characters do not.
+  const bool inRange = x >= 0.0 && !std::signbit(x) && x < 100000.0;
+  const long long v = inRange ? RoundHalfAway(RoundedTo2(x) * 100) : -1;
+  const bool sortsAsNumber = v >= 0 && v <= 9999999 && h >= 0 && h <= 99;
+  AddKey({sortsAsNumber ? v * 100 + h : 0, h, x, Kind::kFixed}, sortsAsNumber);
+}
+
+void HorseKeyList::AddKey(const Key& key, bool sortsAsNumber) {
+  // Numbers of the two kinds do not compare with each other.
+  if (!sortsAsNumber || (size_ > 0 && Data()[0].kind != key.kind)) byText_ = true;
+  if (size_ < kInlineKeys && overflow_.empty()) {
+    inline_[size_++] = key;
+    return;
+  }
+  if (overflow_.empty()) overflow_.assign(inline_.begin(), inline_.begin() + static_cast<std::ptrdiff_t>(size_));
+  overflow_.push_back(key);
+  ++size_;
+}
+
+std::string HorseKeyList::TextOf(const Key& key) const {
+  if (key.kind == Kind::kSortKey) return HorseSortKey(key.x, key.horse);
+  std::string text = FixedText(key.x, 8, 2);
+  text += PaddedNumber(key.horse, 2, ' ');
+  return text;
+}
+
 void HorseKeyList::Sort() {
-  std::sort(keys_.begin(), keys_.end(), [](const HorseKey& a, const HorseKey& b) { return a.text < b.text; });
+  Key* keys = Data();
+  if (!byText_ && size_ > kInlineKeys) {
+    std::sort(keys, keys + size_, [](const Key& a, const Key& b) { return a.number < b.number; });
+    return;
+  }
+  if (!byText_) {
+    // The numbers alone: a number ends in its horse's two digits, so equal
+    // numbers name the same horse.
+    std::array<long long, kInlineKeys> numbers;
+    for (size_t i = 0; i < size_; ++i) numbers[i] = keys[i].number;
+    std::sort(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(size_));
+    for (size_t i = 0; i < size_; ++i) keys[i] = {numbers[i], static_cast<int>(numbers[i] % 100), 0.0, keys[i].kind};
+    return;
+  }
+  std::vector<std::pair<std::string, Key>> texts;
+  texts.reserve(size_);
+  for (size_t i = 0; i < size_; ++i) texts.emplace_back(TextOf(keys[i]), keys[i]);
+  std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < size_; ++i) keys[i] = texts[i].second;
 }
 
 std::string FixedText(double value, int width, int decimals) {
@@ -45,7 +122,9 @@ double RoundedTo2(double value) {
   // the text "n/100" reads back as (the division is correctly rounded).
   const double scaled = value * 100.0;
   if (std::fabs(scaled) < 1e12) {
-    const double floor = std::floor(scaled);
+    // Zero for -0.0 where std::floor gives -0.0: the result's sign comes from
+    // `value` below.
+    const double floor = FloorOf(scaled);
     const double fraction = scaled - floor;
     if (std::fabs(fraction - 0.5) > 1e-6) {
       const double result = (fraction < 0.5 ? floor : floor + 1.0) / 100.0;

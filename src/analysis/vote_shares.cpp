@@ -10,14 +10,15 @@ namespace {
 constexpr double kWinShareNumerator = 738.0;
 constexpr double kPairShareNumerator = 369.0;
 
-// Adds the share of every valid pair text of snapshot s to both horses of the
+// Adds the share of every pair with odds in snapshot s to both horses of the
 // pair, in pair order; a pair of one bracket twice counts once.
 void SumPairShares(const RaceOdds& race, int s, PerHorseSnapshot<double>& shares) {
+  const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
   for (int j = 1; j <= race.PairCount(); ++j) {
-    const std::string_view text = race.Pair(s, j);
-    if (!IsValidOddsText(text)) continue;
-    const double share = ShareOfOdds(text, kPairShareNumerator);
-    const PairNumbers& p = PairNumbersAt(race.quinellaMode, j);
+    const OddsNumber& odds = race.Pair(s, j);
+    if (!odds.HasOdds()) continue;
+    const double share = ShareOfOdds(odds, kPairShareNumerator);
+    const PairNumbers& p = numbers[static_cast<size_t>(j)];
     shares[p.first][s] += share;
     if (p.second != p.first) shares[p.second][s] += share;
   }

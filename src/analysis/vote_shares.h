@@ -1,4 +1,4 @@
-// Vote shares estimated from the odds texts alone, and their difference
+// Vote shares estimated from the odds alone, and their difference
 // (単連差), for all 18 horse slots and the three snapshots.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 namespace tw {
 
-// Win share 738 / (X - 1) of every valid win-odds text.
+// Win share 738 / (X - 1) of every win-odds field that holds odds.
 void ComputeWinShares(const RaceOdds& race, RaceAnalysis& a);
 
 // Quinella share: the sum of 369 / (Y - 1) over the pairs that hold the horse,

@@ -20,12 +20,16 @@ std::string AnnouncementMinute(std::string_view odds);    // 34-35
 // year (12-15) tells whether it holds a snapshot.
 bool HoldsSnapshot(std::string_view odds);
 
-// Odds field positions: win odds of horse h (1..18) and bracket-quinella odds
-// of bracket pair j (1..36) in O1, quinella odds of pair j (1..153) in O2.
+// Odds field positions: win odds and the lowest and highest place odds of
+// horse h (1..18) and bracket-quinella odds of bracket pair j (1..36) in O1,
+// quinella odds of pair j (1..153) in O2.
 inline constexpr int kWinOddsWidth = 4;
+inline constexpr int kPlaceOddsWidth = 4;
 inline constexpr int kBracketOddsWidth = 5;
 inline constexpr int kQuinellaOddsWidth = 6;
 constexpr int WinOddsPosition(int h) { return 46 + 8 * (h - 1); }
+constexpr int PlaceLowestOddsPosition(int h) { return 270 + 12 * (h - 1); }
+constexpr int PlaceHighestOddsPosition(int h) { return 274 + 12 * (h - 1); }
 constexpr int BracketOddsPosition(int j) { return 606 + 9 * (j - 1); }
 constexpr int QuinellaOddsPosition(int j) { return 45 + 13 * (j - 1); }
 

@@ -28,12 +28,17 @@ void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::
 
 std::vector<StoreResult> CreateMissingOddsFiles(const std::string& raceFilePath) {
   std::vector<StoreResult> results;
+  const std::string winOdds = WithExtension(raceFilePath, ".jvO1");
+  const std::string quinellaOdds = WithExtension(raceFilePath, ".jvO2");
+  // Every day load comes here: with both files there, the race file need not
+  // be read.
+  if (FileExists(winOdds) && FileExists(quinellaOdds)) return results;
   auto raceLines = LoadLines(raceFilePath, kRaceFileByteLimit);
   if (!raceLines || raceLines->size() < kMinRaceLinesForOdds) return results;
   // A day has 36 race slots whatever the race file holds: lines past them
   // are no races and get no snapshot lines.
-  CreateBlank(WithExtension(raceFilePath, ".jvO1"), kOddsFileLines, kWinOddsLineLength, results);
-  CreateBlank(WithExtension(raceFilePath, ".jvO2"), kOddsFileLines, kQuinellaLineLength, results);
+  CreateBlank(winOdds, kOddsFileLines, kWinOddsLineLength, results);
+  CreateBlank(quinellaOdds, kOddsFileLines, kQuinellaLineLength, results);
   return results;
 }
 

@@ -135,6 +135,9 @@ ReadStatus ReadFileBounded(std::string_view sjisPath, std::uintmax_t maxBytes, s
   if (!ec && size > maxBytes) return ReadStatus::kTooLarge;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadStatus::kUnreadable;
+  // Room for the whole file at once: day files are read on every load, and
+  // growing the text step by step would copy them over and over.
+  if (!ec) bytes.reserve(static_cast<size_t>(size));
   // istream::read turns a failing read into badbit; a stream iterator would
   // let the library's exception escape instead. The limit holds for a file
   // that grows while it is read, too.

@@ -89,6 +89,60 @@ TEST_F(LoadRaceDayTest, SnapshotOfAnotherRaceIsNotLoaded) {
   EXPECT_EQ(Slot(a).winOdds[2].substr(960), "\r\n");
 }
 
+TEST_F(LoadRaceDayTest, ReloadLeavesNothingOfTheDayBefore) {
+  // A full day first: every text of the model is written.
+  for (int r = 1; r <= 12; ++r) {
+    for (const char* course : {"05", "08", "09"}) {
+      const int slot = day.AddRace(course, r, 18);
+      day.AddRunners(slot);
+      for (int s = 1; s <= 3; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 0);
+      day.AddSamplePayout(slot);
+    }
+  }
+  Load();
+  ASSERT_EQ(model->raceCount, 36);
+
+  // Then a small day in the same model: two races, a line of no race
+  // between them, fewer runners, fewer snapshots, no payouts.
+  test::TempDir otherDir;
+  DayBuilder other(otherDir.str(), 2024, 5, 13);
+  const int first = other.AddRace("05", 1, 8);
+  other.AddRunners(first);
+  other.AddSampleSnapshot(first, 1, 9, 30);
+  other.AddBlankRaceLines(1);
+  const int second = other.AddRace("05", 2, 10);
+  other.AddRunners(second);
+  other.AddSampleSnapshot(second, 2, 11, 0);
+  other.Write();
+  LoadRaceDay(*model, list, otherDir.str(), other.dayName(), 15, "");
+
+  auto fresh = std::make_unique<RaceDayModel>();
+  RaceList freshList;
+  LoadRaceDay(*fresh, freshList, otherDir.str(), other.dayName(), 15, "");
+  ASSERT_EQ(model->raceCount, 2);
+  for (int i = 0; i < kMaxRaces; ++i) {
+    const RaceSlot& reused = Slot(i);
+    const RaceSlot& clean = fresh->slots[static_cast<size_t>(i)];
+    EXPECT_EQ(reused.race, clean.race) << i;
+    EXPECT_EQ(reused.runners, clean.runners) << i;
+    EXPECT_EQ(reused.payout, clean.payout) << i;
+    EXPECT_EQ(reused.winOdds, clean.winOdds) << i;
+    EXPECT_EQ(reused.quinellaOdds, clean.quinellaOdds) << i;
+    EXPECT_EQ(reused.analysis.betLabels, clean.analysis.betLabels) << i;
+    EXPECT_EQ(reused.analysis.hasPayout, clean.analysis.hasPayout) << i;
+  }
+  EXPECT_TRUE(IsBlank(Slot(0).runners[8]));
+  EXPECT_EQ(Slot(0).runners[8].size(), 555u);
+  EXPECT_TRUE(IsBlank(Slot(0).winOdds[2]));
+  EXPECT_TRUE(IsBlank(Slot(1).winOdds[1]));
+  EXPECT_FALSE(IsBlank(Slot(1).winOdds[2]));
+  EXPECT_TRUE(IsBlank(Slot(2).race));
+  EXPECT_TRUE(IsBlank(Slot(35).quinellaOdds[3]));
+  EXPECT_EQ(Slot(35).quinellaOdds[3].size(), 2042u);
+  EXPECT_TRUE(IsBlank(Slot(0).payout));
+  EXPECT_FALSE(Slot(0).analysis.hasPayout);
+}
+
 TEST_F(LoadRaceDayTest, ThirdSnapshotCountsEvenWhenTheSecondIsMissing) {
   int a = day.AddRace("05", 7, 16);
   day.AddSampleSnapshot(a, 1, 10, 15);

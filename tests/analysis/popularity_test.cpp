@@ -36,6 +36,22 @@ TEST(WinPopularity, OddsThatAddNoShareStillTakePartByTheirText) {
   EXPECT_EQ(a.winPopularityOrder[2][1], 2);
 }
 
+TEST(WinPopularity, DamagedTextsSortByTheirBytesNotTheirValues) {
+  // All four read as 52 or less, but a space sorts before a dash before a
+  // digit: the order is the texts' own.
+  OddsBuilder race(6);
+  race.WinText(1, 1, "052 ").WinText(1, 2, "0052").WinText(1, 3, "--12").WinText(1, 4, " 052");
+  race.WinText(1, 5, "0051").WinText(1, 6, "----");
+  RaceAnalysis a = AnalyseBuilt(race);
+  EXPECT_EQ(a.winPopularityOrder[1][1], 4);
+  EXPECT_EQ(a.winPopularityOrder[2][1], 3);
+  EXPECT_EQ(a.winPopularityOrder[3][1], 5);
+  EXPECT_EQ(a.winPopularityOrder[4][1], 2);
+  EXPECT_EQ(a.winPopularityOrder[5][1], 1);
+  EXPECT_EQ(a.winPopularityOrder[6][1], 0);
+  EXPECT_EQ(a.winShare[3][1], 0.0);  // "--12" reads as 0 and adds no share
+}
+
 TEST(ShortQuinellas, UnderTenOnlyInQuinellaMode) {
   OddsBuilder race(8);
   race.QuinellaText(1, 1, 2, "000095").QuinellaText(1, 1, 3, "000100").QuinellaText(1, 1, 4, "000010");

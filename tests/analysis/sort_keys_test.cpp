@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
-#include "analysis/odds_texts.h"
 #include "text/format.h"
 
 namespace tw {
@@ -28,10 +32,64 @@ TEST(HorseKeyList, SortsByTextAndKeepsEachKeysHorse) {
   keys.Add(1002.0, 3);  // duplicates stay
   keys.Sort();
   ASSERT_EQ(keys.Size(), 4);
-  EXPECT_EQ(keys.Keys()[0].horse, 10);
-  EXPECT_EQ(keys.Keys()[1].horse, 1);
+  EXPECT_EQ(keys.HorseAt(0), 10);
+  EXPECT_EQ(keys.HorseAt(1), 1);
   EXPECT_EQ(keys.HorseFromEnd(0), 3);
   EXPECT_EQ(keys.HorseFromEnd(1), 3);
+}
+
+// The horses of `values` (horse i + 1 for value i) in the text order of
+// their keys, as the lists sorted them when they held the texts.
+std::vector<int> HorsesInTextOrder(const std::vector<double>& values, bool fixed) {
+  std::vector<std::pair<std::string, int>> keys;
+  for (size_t i = 0; i < values.size(); ++i) {
+    const int h = static_cast<int>(i) + 1;
+    keys.push_back({fixed ? FixedText(values[i], 8, 2) + PaddedNumber(h, 2, ' ') : HorseSortKey(values[i], h), h});
+  }
+  std::sort(keys.begin(), keys.end());
+  std::vector<int> horses;
+  for (const auto& key : keys) horses.push_back(key.second);
+  return horses;
+}
+
+std::vector<int> HorsesOfList(const std::vector<double>& values, bool fixed) {
+  HorseKeyList list;
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (fixed) {
+      list.AddFixed(values[i], static_cast<int>(i) + 1);
+    } else {
+      list.Add(values[i], static_cast<int>(i) + 1);
+    }
+  }
+  list.Sort();
+  std::vector<int> horses;
+  for (int i = 0; i < list.Size(); ++i) horses.push_back(list.HorseAt(i));
+  return horses;
+}
+
+TEST(HorseKeyList, OrderIsTheTextOrderOfTheKeys) {
+  std::mt19937_64 random(31);
+  // Values the analysis forms, ties of their rounded texts, and values whose
+  // texts do not sort like numbers: negative ones, "-0.00", more digits.
+  const std::vector<double> special = {0.0,       -0.0,     -0.001,   0.004,    0.005,   1000.0,
+                                       1000.004,  999.995,  9999.994, 9999.996, 10000.0, 99999.994,
+                                       99999.996, 123456.0, -1.5,     -250.0,   1e7};
+  std::uniform_real_distribution<double> usual(0.0, 9000.0);
+  std::uniform_int_distribution<size_t> pick(0, special.size() - 1);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<double> values;
+    const size_t count = 1 + round % 40;  // past the 18 keys a list holds itself
+    for (size_t i = 0; i < count; ++i) {
+      double v = usual(random);
+      if (random() % 4 == 0) v = std::round(v);  // equal rounded texts
+      if (round % 3 == 0 && random() % 6 == 0) v = special[pick(random)];
+      values.push_back(v);
+    }
+    for (bool fixed : {false, true}) {
+      ASSERT_EQ(HorsesOfList(values, fixed), HorsesInTextOrder(values, fixed))
+          << "round " << round << " fixed " << fixed;
+    }
+  }
 }
 
 TEST(RoundedTo2, ReadsBackLikeTheTwoDecimalText) {
@@ -60,27 +118,6 @@ TEST(SortKeyTexts, MatchThePrintfAndPictureFormats) {
   EXPECT_EQ(PaddedNumber(7, 2, ' '), " 7");
   EXPECT_EQ(PaddedNumber(7, 2, '0'), "07");
   EXPECT_EQ(PaddedNumber(1234567, 6, '0'), "1234567");
-}
-
-TEST(OddsTexts, ValidityRule) {
-  EXPECT_TRUE(IsValidOddsText("0123"));
-  EXPECT_TRUE(IsValidOddsText("0001"));
-  EXPECT_TRUE(IsValidOddsText(" 000"));
-  EXPECT_FALSE(IsValidOddsText("0000"));
-  EXPECT_FALSE(IsValidOddsText("    "));
-  EXPECT_FALSE(IsValidOddsText("----"));
-  EXPECT_FALSE(IsValidOddsText("****"));
-  EXPECT_TRUE(IsValidOddsText("--12"));
-  EXPECT_FALSE(IsValidOddsText("00000"));
-  EXPECT_FALSE(IsValidOddsText("-----"));
-  EXPECT_FALSE(IsValidOddsText("******"));
-  EXPECT_FALSE(IsValidOddsText("000000"));
-  EXPECT_TRUE(IsValidOddsText("00000 "));
-  EXPECT_EQ(ShareOfOdds("0011", 738), 73.8);
-  EXPECT_EQ(ShareOfOdds("0001", 738), 0.0);
-  EXPECT_EQ(ShareOfOdds("----", 738), 0.0);
-  EXPECT_EQ(OddsValue("****"), 0);
-  EXPECT_EQ(OddsValue("0052"), 52);
 }
 
 }  // namespace
