@@ -107,13 +107,18 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   model.fromYear2005 = IntValue(dayText.substr(0, 4)) >= 2005;
   const RaceDayPaths paths = RaceDayPathsOf(dataFolder, dayText);
 
-  // 2. Reset.
-  ResetRaceDay(model);
+  // 2. Reset. A load that reads the race file analyses every slot at the
+  // end, and the analysis resets its results first: here only what the
+  // loader sets, the results when no analysis follows.
+  for (auto& slot : model.slots) slot.analysis.ResetLoaderValues();
   model.raceCount = 0;
   list.Clear();
 
   // 3. The race file, and the odds files the day needs.
-  if (!FileExists(paths.race)) return result;
+  if (!FileExists(paths.race)) {
+    ResetRaceDay(model);
+    return result;
+  }
   for (const StoreResult& created : CreateMissingOddsFiles(paths.race)) {
     if (!created.failed()) continue;
     // Without its odds files every fetch of the day would have nowhere to go.
@@ -123,6 +128,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   FixedRecordFile raceFile(paths.race, kRaceRecordLength, kRaceFileByteLimit);
   NoteReadProblem(result.problems, paths.race, raceFile.status(), raceFile.damagedRecords());
   if (!raceFile.exists()) {
+    ResetRaceDay(model);
     for (auto& slot : model.slots) slot.BlankRecords();
     result.outcome = LoadOutcome::kRaceFileUnreadable;
     return result;
@@ -157,9 +163,11 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
 
   runnerFiles.NoteProblems(result.problems);
 
-  // 6. Payouts, blank without a payout file.
-  for (auto& slot : model.slots) Blank(slot.payout, kPayoutRecordLength);
-  ImportPayouts(model, paths.payout, &result.problems);
+  // 6. Payouts; the import blanks them first, so only without a payout file
+  // are they blanked here.
+  if (!ImportPayouts(model, paths.payout, &result.problems)) {
+    for (auto& slot : model.slots) Blank(slot.payout, kPayoutRecordLength);
+  }
 
   // 7. Odds snapshots.
   const FixedRecordFile winOdds(paths.winOdds, kWinOddsRecordLength, kWinOddsFileByteLimit);

@@ -46,7 +46,7 @@ void CountShortQuinellas(const RaceOdds& race, RaceAnalysis& a) {
     int count = 0;
     for (int j = 1; j <= kQuinellaPairs; ++j) {
       // Under 10.0: odds x 10 below 100.
-      const std::int32_t v = race.Quinella(s, j).value;
+      const std::int32_t v = race.Pair(s, j).value;
       if (v > 0 && v < 100) ++count;
     }
     a.shortQuinellaCount[s] = count;

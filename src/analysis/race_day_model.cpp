@@ -14,13 +14,17 @@ void Clear(Texts& texts) {
 }  // namespace
 
 void RaceAnalysis::Reset() {
+  ResetLoaderValues();
+  ResetResults();
+}
+
+void RaceAnalysis::ResetLoaderValues() {
   present = false;
   Clear(fetchTimes);
   Clear(quinellaSnapshotTimes);
   Clear(winSnapshotTimes);
   snapshotCount = 0;
   hasPayout = false;
-  ResetResults();
 }
 
 void RaceAnalysis::ResetResults() {

@@ -60,6 +60,8 @@ struct RaceAnalysis {
   RaceAnalysis() { Reset(); }
   // Every field back to its reset value.
   void Reset();
+  // What the loader sets back to its reset value; the results stay.
+  void ResetLoaderValues();
   // What the analysis computes back to its reset value; what the loader
   // sets (present, the fetch and snapshot times, snapshotCount, hasPayout)
   // stays.

@@ -13,8 +13,15 @@ namespace tw {
 std::string RaceListEntryText(const std::string& race) {
   static const std::string kMeeting = Sjis("回 ");
   static const std::string kDay = Sjis("日");
-  return CourseGroupName(CourseCode(race)) + PadNumber(MeetingNumber(race)) + kMeeting + PadNumber(MeetingDay(race)) +
-         kDay + PadNumber(RaceNumberText(race)) + "R";
+  // Built by appending: every race of the day adds one entry per load.
+  std::string text = CourseGroupName(CourseCode(race));
+  text += PadNumber(MeetingNumber(race));
+  text += kMeeting;
+  text += PadNumber(MeetingDay(race));
+  text += kDay;
+  text += PadNumber(RaceNumberText(race));
+  text += 'R';
+  return text;
 }
 
 RaceHeaderTexts RaceHeader(const std::string& race) {
@@ -67,7 +74,10 @@ std::string SnapshotTimeText(const std::string& odds) {
   static const std::string kMinute = Sjis("分");
   std::string hour = AnnouncementHour(odds);
   if (IsBlank(hour)) return {};
-  return hour + kHour + AnnouncementMinute(odds) + kMinute;
+  hour += kHour;
+  hour += AnnouncementMinute(odds);
+  hour += kMinute;
+  return hour;
 }
 
 int SnapshotCountOf(const RaceSlot& slot) {

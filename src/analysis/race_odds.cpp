@@ -6,14 +6,22 @@
 
 namespace tw {
 
+namespace {
+
+SnapshotOdds::Pairs PairsOf(bool quinellaMode) {
+  return quinellaMode ? SnapshotOdds::Pairs::kQuinella : SnapshotOdds::Pairs::kBracket;
+}
+
+}  // namespace
+
 RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest)
     : runnerCount(runnerCount),
       horses(horses),
       quinellaMode(quinellaMode),
       latest(latest),
-      snapshots_{SnapshotOdds(slot.winOdds[1], slot.quinellaOdds[1]),
-                 SnapshotOdds(slot.winOdds[2], slot.quinellaOdds[2]),
-                 SnapshotOdds(slot.winOdds[3], slot.quinellaOdds[3])} {
+      snapshots_{SnapshotOdds(slot.winOdds[1], slot.quinellaOdds[1], PairsOf(quinellaMode)),
+                 SnapshotOdds(slot.winOdds[2], slot.quinellaOdds[2], PairsOf(quinellaMode)),
+                 SnapshotOdds(slot.winOdds[3], slot.quinellaOdds[3], PairsOf(quinellaMode))} {
   static_assert(kSnapshots == 3, "one reading per snapshot");
 }
 

@@ -1,6 +1,7 @@
 // What every step of a race's analysis needs to know about the race: the
 // runner counts, which odds stand for the pairs, the latest snapshot, and the
-// odds of its O1 and O2 texts, read into numbers once per snapshot.
+// odds of its O1 and O2 texts that the analysis reads (the win odds and the
+// pair mode's table), read into numbers once per snapshot.
 #pragma once
 
 #include <array>
@@ -17,12 +18,13 @@ class RaceOdds {
 
   // Win odds of horse h (1..18) in snapshot s (1..3).
   const OddsNumber& Win(int s, int h) const { return Snapshot(s).Win(h); }
-  // Bracket-quinella odds of bracket pair j (1..36).
+  // Bracket-quinella odds of bracket pair j (1..36); not registered in
+  // quinella mode.
   const OddsNumber& Bracket(int s, int j) const { return Snapshot(s).Bracket(j); }
-  // Quinella odds of pair j (1..153).
+  // Quinella odds of pair j (1..153); not registered in bracket mode.
   const OddsNumber& Quinella(int s, int j) const { return Snapshot(s).Quinella(j); }
   // The odds of pair j in the pair mode's table.
-  const OddsNumber& Pair(int s, int j) const { return quinellaMode ? Quinella(s, j) : Bracket(s, j); }
+  const OddsNumber& Pair(int s, int j) const { return Snapshot(s).Pair(j); }
   // Number of pairs in the pair mode's table (153 or 36).
   int PairCount() const { return quinellaMode ? kQuinellaPairs : kBracketPairs; }
 

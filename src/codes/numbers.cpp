@@ -1,6 +1,7 @@
 #include "codes/numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 #include "text/fields.h"
@@ -9,10 +10,16 @@
 namespace tw {
 
 std::string PadNumber(const std::string& s) {
-  int width = static_cast<int>(s.size());
   long long v = IntValue(s);
   if (v == 0) return std::string(s.size(), ' ');
-  return Format("%*lld", width, v);
+  // What "%*lld" writes, without a format parse per field: race list and
+  // status texts pad several numbers each.
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+  const auto n = static_cast<size_t>(end - digits);
+  std::string out(n < s.size() ? s.size() - n : 0, ' ');
+  out.append(digits, n);
+  return out;
 }
 
 std::string TenthsText(const std::string& s) {

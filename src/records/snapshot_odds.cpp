@@ -70,37 +70,35 @@ ReadFieldAt(const char* p) {
 
 }  // namespace
 
-SnapshotOdds::SnapshotOdds(std::string_view winOdds, std::string_view quinellaOdds) {
-  win_[0] = placeLowest_[0] = placeHighest_[0] = bracket_[0] = quinella_[0] = OddsNumber{};
+SnapshotOdds::SnapshotOdds(std::string_view winOdds, std::string_view quinellaOdds, Pairs pairs) : pairs(pairs) {
+  win_[0] = pairs_[0] = OddsNumber{};
   // A record of its full length holds 8 readable bytes at every field; a
   // shorter one is read field by field with its missing bytes as spaces.
   if (winOdds.size() >= kWinOddsLineLength) {
     const char* o1 = winOdds.data();
-    for (int h = 1; h <= kRunnerSlots; ++h) {
-      const auto i = static_cast<size_t>(h);
-      win_[i] = ReadFieldAt<kWinOddsWidth>(o1 + WinOddsPosition(h) - 1);
-      placeLowest_[i] = ReadFieldAt<kPlaceOddsWidth>(o1 + PlaceLowestOddsPosition(h) - 1);
-      placeHighest_[i] = ReadFieldAt<kPlaceOddsWidth>(o1 + PlaceHighestOddsPosition(h) - 1);
-    }
-    for (int j = 1; j <= kBracketPairs; ++j)
-      bracket_[static_cast<size_t>(j)] = ReadFieldAt<kBracketOddsWidth>(o1 + BracketOddsPosition(j) - 1);
+    for (int h = 1; h <= kRunnerSlots; ++h)
+      win_[static_cast<size_t>(h)] = ReadFieldAt<kWinOddsWidth>(o1 + WinOddsPosition(h) - 1);
   } else {
-    for (int h = 1; h <= kRunnerSlots; ++h) {
-      const auto i = static_cast<size_t>(h);
-      win_[i] = ReadOddsNumberAt(winOdds, WinOddsPosition(h), kWinOddsWidth);
-      placeLowest_[i] = ReadOddsNumberAt(winOdds, PlaceLowestOddsPosition(h), kPlaceOddsWidth);
-      placeHighest_[i] = ReadOddsNumberAt(winOdds, PlaceHighestOddsPosition(h), kPlaceOddsWidth);
-    }
-    for (int j = 1; j <= kBracketPairs; ++j)
-      bracket_[static_cast<size_t>(j)] = ReadOddsNumberAt(winOdds, BracketOddsPosition(j), kBracketOddsWidth);
+    for (int h = 1; h <= kRunnerSlots; ++h)
+      win_[static_cast<size_t>(h)] = ReadOddsNumberAt(winOdds, WinOddsPosition(h), kWinOddsWidth);
   }
-  if (quinellaOdds.size() >= kQuinellaLineLength) {
+  if (pairs == Pairs::kBracket) {
+    if (winOdds.size() >= kWinOddsLineLength) {
+      const char* o1 = winOdds.data();
+      for (int j = 1; j <= kBracketPairs; ++j)
+        pairs_[static_cast<size_t>(j)] = ReadFieldAt<kBracketOddsWidth>(o1 + BracketOddsPosition(j) - 1);
+    } else {
+      for (int j = 1; j <= kBracketPairs; ++j)
+        pairs_[static_cast<size_t>(j)] = ReadOddsNumberAt(winOdds, BracketOddsPosition(j), kBracketOddsWidth);
+    }
+    for (size_t j = kBracketPairs + 1; j < pairs_.size(); ++j) pairs_[j] = OddsNumber{};
+  } else if (quinellaOdds.size() >= kQuinellaLineLength) {
     const char* o2 = quinellaOdds.data();
     for (int j = 1; j <= kQuinellaPairs; ++j)
-      quinella_[static_cast<size_t>(j)] = ReadFieldAt<kQuinellaOddsWidth>(o2 + QuinellaOddsPosition(j) - 1);
+      pairs_[static_cast<size_t>(j)] = ReadFieldAt<kQuinellaOddsWidth>(o2 + QuinellaOddsPosition(j) - 1);
   } else {
     for (int j = 1; j <= kQuinellaPairs; ++j)
-      quinella_[static_cast<size_t>(j)] = ReadOddsNumberAt(quinellaOdds, QuinellaOddsPosition(j), kQuinellaOddsWidth);
+      pairs_[static_cast<size_t>(j)] = ReadOddsNumberAt(quinellaOdds, QuinellaOddsPosition(j), kQuinellaOddsWidth);
   }
 }
 

@@ -1,11 +1,14 @@
-// The odds of one snapshot read into numbers once: win, place and
-// bracket-quinella odds of its O1 record and quinella odds of its O2 record,
-// every field with its state (see odds_field.h). A record shorter than its
-// layout reads as spaces past its end, so a blank or missing record gives
-// fields that are all not registered.
+// The odds of one snapshot read into numbers once: the win odds of its O1
+// record and the pair odds of one table, the bracket quinella of the O1
+// record or the quinella of the O2 record, every field with its state (see
+// odds_number.h). A race's analysis reads only the table of its pair mode,
+// so the other one is left unread. A record shorter than its layout reads as
+// spaces past its end, so a blank or missing record gives fields that are
+// all not registered.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "codes/pairs.h"
@@ -16,27 +19,31 @@ namespace tw {
 
 class SnapshotOdds {
  public:
+  enum class Pairs : std::uint8_t { kQuinella, kBracket };
+
   // Every field not registered.
-  SnapshotOdds() : win_{}, placeLowest_{}, placeHighest_{}, bracket_{}, quinella_{} {}
-  SnapshotOdds(std::string_view winOdds, std::string_view quinellaOdds);
+  SnapshotOdds() : win_{}, pairs_{} {}
+  SnapshotOdds(std::string_view winOdds, std::string_view quinellaOdds, Pairs pairs);
 
   // Horse h 1..18.
   const OddsNumber& Win(int h) const { return win_[static_cast<size_t>(h)]; }
-  const OddsNumber& PlaceLowest(int h) const { return placeLowest_[static_cast<size_t>(h)]; }
-  const OddsNumber& PlaceHighest(int h) const { return placeHighest_[static_cast<size_t>(h)]; }
-  // Bracket pair j 1..36.
-  const OddsNumber& Bracket(int j) const { return bracket_[static_cast<size_t>(j)]; }
-  // Quinella pair j 1..153.
-  const OddsNumber& Quinella(int j) const { return quinella_[static_cast<size_t>(j)]; }
+  // Pair j of the table read: 1..153 of the quinella, 1..36 of the bracket
+  // quinella.
+  const OddsNumber& Pair(int j) const { return pairs_[static_cast<size_t>(j)]; }
+  // Bracket pair j 1..36; not registered when the quinella table was read.
+  const OddsNumber& Bracket(int j) const { return pairs == Pairs::kBracket ? Pair(j) : kNotRegistered; }
+  // Quinella pair j 1..153; not registered when the bracket table was read.
+  const OddsNumber& Quinella(int j) const { return pairs == Pairs::kQuinella ? Pair(j) : kNotRegistered; }
+
+  Pairs pairs = Pairs::kQuinella;
 
  private:
+  static constexpr OddsNumber kNotRegistered{};
+
   // Index 0 unused, so that indexes read like the numbers they stand for;
   // the reading constructor writes every element.
   std::array<OddsNumber, kRunnerSlots + 1> win_;
-  std::array<OddsNumber, kRunnerSlots + 1> placeLowest_;
-  std::array<OddsNumber, kRunnerSlots + 1> placeHighest_;
-  std::array<OddsNumber, kBracketPairs + 1> bracket_;
-  std::array<OddsNumber, kQuinellaPairs + 1> quinella_;
+  std::array<OddsNumber, kQuinellaPairs + 1> pairs_;
 };
 
 }  // namespace tw

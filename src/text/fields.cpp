@@ -8,6 +8,10 @@ namespace tw {
 
 std::string Field(std::string_view record, int pos, int width) {
   if (width <= 0) return {};
+  const auto w = static_cast<size_t>(width);
+  // The usual case, a field inside its record, copied in one go.
+  if (pos >= 1 && static_cast<size_t>(pos - 1) <= record.size() && record.size() - static_cast<size_t>(pos - 1) >= w)
+    return std::string(record.substr(static_cast<size_t>(pos - 1), w));
   std::string out(static_cast<size_t>(width), ' ');
   if (pos < 1) return out;
   size_t start = static_cast<size_t>(pos - 1);

@@ -128,16 +128,22 @@ ReadStatus ReadFileBounded(std::string_view sjisPath, std::uintmax_t maxBytes, s
   bytes.clear();
   fs::path path = ToFsPath(sjisPath);
   std::error_code ec;
-  if (!fs::exists(path, ec)) return ec ? ReadStatus::kUnreadable : ReadStatus::kMissing;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::status_known(status)) return ReadStatus::kUnreadable;
+  if (!fs::exists(status)) return ReadStatus::kMissing;
   // A folder opens for reading on POSIX but fails on the first read.
-  if (!fs::is_regular_file(path, ec)) return ReadStatus::kUnreadable;
+  if (!fs::is_regular_file(status)) return ReadStatus::kUnreadable;
   std::uintmax_t size = fs::file_size(path, ec);
   if (!ec && size > maxBytes) return ReadStatus::kTooLarge;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadStatus::kUnreadable;
-  // Room for the whole file at once: day files are read on every load, and
-  // growing the text step by step would copy them over and over.
-  if (!ec) bytes.reserve(static_cast<size_t>(size));
+  // The size the file has now read straight into the text: day files are
+  // read on every load, and a copy through a buffer would cost as much again.
+  if (!ec && size > 0) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+  }
   // istream::read turns a failing read into badbit; a stream iterator would
   // let the library's exception escape instead. The limit holds for a file
   // that grows while it is read, too.

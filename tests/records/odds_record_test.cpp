@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "records/layout.h"
 #include "support/day_builder.h"
+#include "text/fields.h"
 
 namespace tw {
 namespace {
@@ -44,6 +46,17 @@ TEST(OddsRecord, OddsFieldsOfHorsesAndPairs) {
   EXPECT_EQ(QuinellaOddsOf(o2, 153), "------");
   // A short text reads as spaces.
   EXPECT_EQ(QuinellaOddsOf(o2.substr(0, 47), 1), "004   ");
+}
+
+TEST(OddsRecord, PlaceOddsStandAfterTheHorseNumberOfTheirEntry) {
+  // Place entry of horse h at 268 + 12(h - 1): horse, lowest, highest, popularity.
+  std::string o1(kWinOddsLineLength, ' ');
+  test::Put(o1, 268 + 12 * 2, "030011002501");
+  test::Put(o1, 268 + 12 * 17, "18----****  ");
+  EXPECT_EQ(Field(o1, PlaceLowestOddsPosition(3), kPlaceOddsWidth), "0011");
+  EXPECT_EQ(Field(o1, PlaceHighestOddsPosition(3), kPlaceOddsWidth), "0025");
+  EXPECT_EQ(Field(o1, PlaceLowestOddsPosition(18), kPlaceOddsWidth), "----");
+  EXPECT_EQ(Field(o1, PlaceHighestOddsPosition(18), kPlaceOddsWidth), "****");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/odds_record.h"
@@ -61,15 +62,26 @@ void ExpectSame(const OddsNumber& number, const std::string& text, const std::st
   EXPECT_EQ(number.textOrder, expected.textOrder) << where << " \"" << text << '"';
 }
 
-// Every field of the snapshot against the reading of its text.
-void ExpectFieldsOfTheTexts(const SnapshotOdds& odds, const std::string& o1, const std::string& o2) {
-  for (int h = 1; h <= kRunnerSlots; ++h) {
-    ExpectSame(odds.Win(h), WinOddsOf(o1, h), "win " + std::to_string(h));
-    ExpectSame(odds.PlaceLowest(h), Field(o1, PlaceLowestOddsPosition(h), 4), "place low " + std::to_string(h));
-    ExpectSame(odds.PlaceHighest(h), Field(o1, PlaceHighestOddsPosition(h), 4), "place high " + std::to_string(h));
+using Pairs = SnapshotOdds::Pairs;
+
+// Every field of both readings of the records against the reading of its
+// text; the table a reading leaves unread holds no odds.
+void ExpectFieldsOfTheTexts(std::string_view o1, std::string_view o2) {
+  const SnapshotOdds quinella(o1, o2, Pairs::kQuinella);
+  const SnapshotOdds bracket(o1, o2, Pairs::kBracket);
+  for (const SnapshotOdds* odds : {&quinella, &bracket}) {
+    for (int h = 1; h <= kRunnerSlots; ++h) ExpectSame(odds->Win(h), WinOddsOf(o1, h), "win " + std::to_string(h));
   }
-  for (int j = 1; j <= kBracketPairs; ++j) ExpectSame(odds.Bracket(j), BracketOddsOf(o1, j), "bracket");
-  for (int j = 1; j <= kQuinellaPairs; ++j) ExpectSame(odds.Quinella(j), QuinellaOddsOf(o2, j), "quinella");
+  for (int j = 1; j <= kBracketPairs; ++j) {
+    ExpectSame(bracket.Bracket(j), BracketOddsOf(o1, j), "bracket");
+    ExpectSame(bracket.Pair(j), BracketOddsOf(o1, j), "bracket pair");
+    EXPECT_EQ(quinella.Bracket(j).state, OddsState::kNotRegistered);
+  }
+  for (int j = 1; j <= kQuinellaPairs; ++j) {
+    ExpectSame(quinella.Quinella(j), QuinellaOddsOf(o2, j), "quinella");
+    ExpectSame(quinella.Pair(j), QuinellaOddsOf(o2, j), "quinella pair");
+    EXPECT_EQ(bracket.Quinella(j).state, OddsState::kNotRegistered);
+  }
 }
 
 TEST(SnapshotOdds, EveryFieldReadsAsItsText) {
@@ -77,9 +89,10 @@ TEST(SnapshotOdds, EveryFieldReadsAsItsText) {
   for (int round = 0; round < 40; ++round) {
     std::string o1, o2;
     RandomRecords(random, o1, o2);
-    ExpectFieldsOfTheTexts(SnapshotOdds(o1, o2), o1, o2);
+    ExpectFieldsOfTheTexts(o1, o2);
     // Stored lines without their CR LF hold every field as well.
-    ExpectFieldsOfTheTexts(SnapshotOdds(o1.substr(0, kWinOddsLineLength), o2.substr(0, kQuinellaLineLength)), o1, o2);
+    ExpectFieldsOfTheTexts(std::string_view(o1).substr(0, kWinOddsLineLength),
+                           std::string_view(o2).substr(0, kQuinellaLineLength));
     if (HasFailure()) return;
   }
 }
@@ -92,32 +105,23 @@ TEST(SnapshotOdds, ShortRecordsReadAsSpacesPastTheirEnd) {
     // Cut anywhere, also inside a field.
     o1.resize(random() % kWinOddsLineLength);
     o2.resize(random() % kQuinellaLineLength);
-    ExpectFieldsOfTheTexts(SnapshotOdds(o1, o2), o1, o2);
+    ExpectFieldsOfTheTexts(o1, o2);
     if (HasFailure()) return;
   }
 }
 
 TEST(SnapshotOdds, BlankAndMissingRecordsHoldNoOdds) {
-  const SnapshotOdds blank(std::string(kWinOddsRecordLength, ' '), std::string(kQuinellaOddsRecordLength, ' '));
-  const SnapshotOdds missing("", "");
-  for (const SnapshotOdds* odds : {&blank, &missing}) {
+  const std::string o1(kWinOddsRecordLength, ' ');
+  const std::string o2(kQuinellaOddsRecordLength, ' ');
+  const SnapshotOdds blank(o1, o2, Pairs::kQuinella);
+  const SnapshotOdds blankBrackets(o1, o2, Pairs::kBracket);
+  const SnapshotOdds missing("", "", Pairs::kQuinella);
+  for (const SnapshotOdds* odds : {&blank, &blankBrackets, &missing}) {
     for (int h = 1; h <= kRunnerSlots; ++h) EXPECT_EQ(odds->Win(h).state, OddsState::kNotRegistered);
-    for (int j = 1; j <= kQuinellaPairs; ++j) EXPECT_FALSE(odds->Quinella(j).HasOdds());
+    for (int j = 1; j <= kQuinellaPairs; ++j) EXPECT_FALSE(odds->Pair(j).HasOdds());
   }
   EXPECT_EQ(SnapshotOdds().Bracket(36).state, OddsState::kNotRegistered);
-}
-
-TEST(SnapshotOdds, PlaceOddsStandAfterTheHorseNumberOfTheirEntry) {
-  // Place entry of horse h at 268 + 12(h - 1): horse, lowest, highest, popularity.
-  std::string o1(kWinOddsLineLength, ' ');
-  test::Put(o1, 268 + 12 * 2, "030011002501");
-  test::Put(o1, 268 + 12 * 17, "18----****  ");
-  const SnapshotOdds odds(o1, "");
-  EXPECT_EQ(odds.PlaceLowest(3).value, 11);
-  EXPECT_EQ(odds.PlaceHighest(3).value, 25);
-  EXPECT_EQ(odds.PlaceLowest(18).state, OddsState::kCancelledBeforeSales);
-  EXPECT_EQ(odds.PlaceHighest(18).state, OddsState::kCancelledAfterSales);
-  EXPECT_EQ(odds.PlaceLowest(4).state, OddsState::kNotRegistered);
+  EXPECT_EQ(SnapshotOdds().Quinella(153).state, OddsState::kNotRegistered);
 }
 
 }  // namespace
