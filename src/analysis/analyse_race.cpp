@@ -31,7 +31,7 @@ void AnalyseRace(RaceDayModel& model, int slot) {
 
   MarkDrift(race, a);
   RankShareChanges(race, a);
-  const std::vector<PairKey> pairs = LatestPairList(race);
+  const std::vector<PairKey> pairs = LatestPairList(race, kCheapestPairs);
   JudgeAxis(race, pairs, a);
   JudgePartners(race, a);
   BuildBetList(race, a);

@@ -15,7 +15,7 @@ void Claim(RaceAnalysis& a, int k) {
   if (a.axisRule == 0) a.axisRule = k;
 }
 
-void Mark(RaceAnalysis& a, int h, int k, const std::string& mark) { a.axisConditionMarks[h][k] = mark; }
+void Mark(RaceAnalysis& a, int h, int k, const std::string& mark) { SetMark(a.axisConditionMarks[h][k], mark); }
 
 // Win share of 30 or more and quinella share of 25 or more at the latest snapshot.
 bool IsStrong(const RaceAnalysis& a, int h, int s) { return a.winShare[h][s] >= 30.0 && a.quinellaShare[h][s] >= 25.0; }
@@ -179,8 +179,9 @@ void JudgeAxis(const RaceOdds& race, const std::vector<PairKey>& pairs, RaceAnal
   AxisGapAgainstQuinellaFavourite(race, a);
   AxisLargestGap(race, a);
   if (a.axisRule < 1 || a.axisRule > 7) return;
+  const std::string& axis = AxisMarkText();
   for (int h = 1; h <= race.horses; ++h) {
-    if (a.axisConditionMarks[h][a.axisRule] == AxisMarkText()) a.axisMark[h] = AxisMarkText();
+    if (HasMark(a.axisConditionMarks[h][a.axisRule], axis)) SetMark(a.axisMark[h], axis);
   }
 }
 

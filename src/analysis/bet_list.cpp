@@ -1,6 +1,7 @@
 #include "analysis/bet_list.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,18 +23,36 @@ struct Bet {
   int high = 0;
 
   double Odds() const { return odds / 10.0; }
-  std::string Label() const { return PaddedNumber(low, 2, ' ') + "-" + PaddedNumber(high, 2, ' '); }
+  // "%2d-%2d"; the numbers are horse or bracket numbers 1..18.
+  void WriteLabel(std::string& label) const {
+    if (low > 99 || high > 99) {
+      label = PaddedNumber(low, 2, ' ');
+      label += '-';
+      label += PaddedNumber(high, 2, ' ');
+      return;
+    }
+    const char text[5] = {low < 10 ? ' ' : static_cast<char>('0' + low / 10), static_cast<char>('0' + low % 10), '-',
+                          high < 10 ? ' ' : static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10)};
+    label.assign(text, sizeof text);
+  }
   bool operator<(const Bet& other) const {
     if (odds != other.odds) return odds < other.odds;
     return low != other.low ? low < other.low : high < other.high;
   }
 };
 
-std::vector<Bet> PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axis) {
-  std::vector<Bet> bets;
+// At most one bet per horse, in ascending key order.
+struct Bets {
+  std::array<Bet, kMaxRunners> items;
+  size_t count = 0;
+};
+
+Bets PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axis) {
+  Bets bets;
   const std::string& partner = PartnerMarkText();
-  for (int j = 1; j <= race.horses; ++j) {
-    if (a.partnerMark[j] != partner) continue;
+  // One bet per horse 1..horses, at most 18 of them.
+  for (int j = 1; j <= std::min(race.horses, kMaxRunners); ++j) {
+    if (!HasMark(a.partnerMark[j], partner)) continue;
     const int low = std::min(axis, j);
     const int high = std::max(axis, j);
     // A partner that is the axis horse itself gives " n- n", which is no
@@ -42,9 +61,12 @@ std::vector<Bet> PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axi
     if (index == 0) continue;
     const long long v = race.Pair(race.latest, index).value;
     if (v < 1) continue;
-    bets.push_back({v, low, high});
+    // Sorted by insertion, equal keys in the order they come.
+    const Bet bet{v, low, high};
+    size_t at = bets.count++;
+    for (; at > 0 && bet < bets.items[at - 1]; --at) bets.items[at] = bets.items[at - 1];
+    bets.items[at] = bet;
   }
-  std::stable_sort(bets.begin(), bets.end());
   return bets;
 }
 
@@ -64,8 +86,9 @@ int ConfirmedConditions(const std::string& degree) {
 }  // namespace
 
 int BetAxisHorse(const RaceOdds& race, const RaceAnalysis& a) {
+  const std::string& axis = AxisMarkText();
   for (int h = race.horses; h >= 1; --h) {
-    if (a.axisMark[h] == AxisMarkText()) return h;
+    if (HasMark(a.axisMark[h], axis)) return h;
   }
   return 0;
 }
@@ -73,15 +96,16 @@ int BetAxisHorse(const RaceOdds& race, const RaceAnalysis& a) {
 void BuildBetList(const RaceOdds& race, RaceAnalysis& a) {
   const int axis = BetAxisHorse(race, a);
   if (axis == 0) return;
-  const std::vector<Bet> bets = PricedBets(race, a, axis);
-  for (size_t i = 0; i < bets.size() && i < static_cast<size_t>(kMaxRunners); ++i) a.betLabels[i + 1] = bets[i].Label();
-  if (bets.empty()) return;
-  a.upsetDegree = UpsetDegreeOf(a.axisRule, bets.front().Odds());
+  const Bets bets = PricedBets(race, a, axis);
+  for (size_t i = 0; i < bets.count; ++i) bets.items[i].WriteLabel(a.betLabels[i + 1]);
+  if (bets.count == 0) return;
+  a.upsetDegree = UpsetDegreeOf(a.axisRule, bets.items[0].Odds());
   const int last = ConfirmedConditions(a.upsetDegree);
   const std::string& partner = PartnerMarkText();
+  const std::string& confirmed = ConfirmedMarkText();
   for (int h = 1; h <= race.horses; ++h) {
     for (int k = 1; k <= last; ++k) {
-      if (a.partnerConditionMarks[h][k] == partner) a.partnerMark[h] = ConfirmedMarkText();
+      if (HasMark(a.partnerConditionMarks[h][k], partner)) SetMark(a.partnerMark[h], confirmed);
     }
   }
 }

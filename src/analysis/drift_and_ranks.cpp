@@ -23,7 +23,12 @@ void MarkDrift(const RaceOdds& race, RaceAnalysis& a) {
     // Fields without odds read as 0.
     const long long first = race.Win(1, h).value;
     const long long latest = race.Win(race.latest, h).value;
-    if (first > 0) a.driftMark[h] = first < latest ? CandidateMarkText() : std::string();
+    if (first <= 0) continue;
+    if (first < latest) {
+      SetMark(a.driftMark[h], CandidateMarkText());
+    } else {
+      a.driftMark[h].clear();
+    }
   }
 }
 

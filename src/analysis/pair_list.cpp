@@ -6,7 +6,7 @@
 
 namespace tw {
 
-std::vector<PairKey> LatestPairList(const RaceOdds& race) {
+std::vector<PairKey> LatestPairList(const RaceOdds& race, size_t limit) {
   // Odds above the pair index, so that the keys sort by odds, then index.
   constexpr int kIndexBits = 16;
   std::array<std::uint64_t, kQuinellaPairs> keys;
@@ -16,7 +16,32 @@ std::vector<PairKey> LatestPairList(const RaceOdds& race) {
     if (v > 0) keys[count++] = static_cast<std::uint64_t>(v) << kIndexBits | static_cast<std::uint64_t>(j);
   }
   // A six-byte field holds at most 999999, so "%6d" keys sort like the numbers.
-  std::sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(count));
+  // Keys are distinct (each holds its index), so the cheapest ones are the
+  // same whichever way they are found.
+  const auto first = keys.begin();
+  auto end = first + static_cast<std::ptrdiff_t>(count);
+  if (limit > 0 && limit < count && limit <= kCheapestPairs) {
+    // The few cheapest kept in order as the keys go by: most keys are dearer
+    // than the dearest kept and cost one comparison.
+    std::array<std::uint64_t, kCheapestPairs> cheapest;
+    size_t kept = 0;
+    for (size_t i = 0; i < count; ++i) {
+      const std::uint64_t key = keys[i];
+      if (kept == limit && key >= cheapest[kept - 1]) continue;
+      size_t at = kept < limit ? kept++ : kept - 1;
+      for (; at > 0 && cheapest[at - 1] > key; --at) cheapest[at] = cheapest[at - 1];
+      cheapest[at] = key;
+    }
+    std::copy(cheapest.begin(), cheapest.begin() + static_cast<std::ptrdiff_t>(kept), first);
+    count = kept;
+  } else {
+    if (limit < count) {
+      std::nth_element(first, first + static_cast<std::ptrdiff_t>(limit), end);
+      end = first + static_cast<std::ptrdiff_t>(limit);
+      count = limit;
+    }
+    std::sort(first, end);
+  }
   const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
   std::vector<PairKey> list;
   list.reserve(count);

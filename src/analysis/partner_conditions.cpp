@@ -10,9 +10,11 @@ namespace tw {
 
 namespace {
 
-void Mark(RaceAnalysis& a, int h, int k, const std::string& mark) { a.partnerConditionMarks[h][k] = mark; }
+void Mark(RaceAnalysis& a, int h, int k, const std::string& mark) { SetMark(a.partnerConditionMarks[h][k], mark); }
 
-bool HasPartnerMark(const RaceAnalysis& a, int h, int k) { return a.partnerConditionMarks[h][k] == PartnerMarkText(); }
+bool HasPartnerMark(const RaceAnalysis& a, int h, int k) {
+  return HasMark(a.partnerConditionMarks[h][k], PartnerMarkText());
+}
 
 // A partner whose current win share is this small is struck out.
 void StrikeSmallWinShares(const RaceOdds& race, RaceAnalysis& a, int k) {
@@ -26,8 +28,9 @@ void StrikeSmallWinShares(const RaceOdds& race, RaceAnalysis& a, int k) {
 
 void PartnerWinShareMovers(const RaceOdds& race, RaceAnalysis& a) {
   HorseKeyList keys;
+  const std::string& axis = AxisMarkText();
   for (int h = 1; h <= race.horses; ++h) {
-    if (a.winShareChange[h] < kNoValue && a.axisMark[h] != AxisMarkText()) keys.Add(a.winShareChange[h] + 1000, h);
+    if (a.winShareChange[h] < kNoValue && !HasMark(a.axisMark[h], axis)) keys.Add(a.winShareChange[h] + 1000, h);
   }
   keys.Sort();
   for (int i = 0; i < std::min(5, keys.Size()); ++i) Mark(a, keys.HorseFromEnd(i), 1, PartnerMarkText());
@@ -81,7 +84,7 @@ void JudgePartners(const RaceOdds& race, RaceAnalysis& a) {
   const std::string& partner = PartnerMarkText();
   for (int h = 1; h <= race.horses; ++h) {
     for (int k = 1; k <= 5; ++k) {
-      if (a.partnerConditionMarks[h][k] == partner) a.partnerMark[h] = partner;
+      if (HasMark(a.partnerConditionMarks[h][k], partner)) SetMark(a.partnerMark[h], partner);
     }
   }
 }

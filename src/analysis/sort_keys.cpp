@@ -23,12 +23,6 @@ long long RoundHalfAway(double y) {
   return n;
 }
 
-// std::floor without the library call, for |y| < 2^52; -0.0 gives 0.0.
-double FloorOf(double y) {
-  const double truncated = static_cast<double>(static_cast<long long>(y));
-  return truncated > y ? truncated - 1.0 : truncated;
-}
-
 }  // namespace
 
 std::string PaddedNumber(long long v, int width, char fill) {
@@ -49,16 +43,13 @@ std::string HorseSortKey(double x, int h) {
   return key;
 }
 
-void HorseKeyList::Add(double x, int h) {
-  // Six digits of hundredths then two of the horse: the number of the text.
+void HorseKeyList::AddAnySortKey(double x, int h) {
   const long long v = RoundHalfAway(x * 100);
   const bool sortsAsNumber = v >= 0 && v <= 999999 && h >= 0 && h <= 99;
   AddKey({sortsAsNumber ? v * 100 + h : 0, h, x, Kind::kSortKey}, sortsAsNumber);
 }
 
-void HorseKeyList::AddFixed(double x, int h) {
-  // Right-aligned in eight characters, a non-negative value's text sorts like
-  // its hundredths; "-0.00" and nine characters do not.
+void HorseKeyList::AddAnyFixedKey(double x, int h) {
   const bool inRange = x >= 0.0 && !std::signbit(x) && x < 100000.0;
   const long long v = inRange ? RoundHalfAway(RoundedTo2(x) * 100) : -1;
   const bool sortsAsNumber = v >= 0 && v <= 9999999 && h >= 0 && h <= 99;
@@ -68,7 +59,9 @@ void HorseKeyList::AddFixed(double x, int h) {
 void HorseKeyList::AddKey(const Key& key, bool sortsAsNumber) {
   // Numbers of the two kinds do not compare with each other.
   if (!sortsAsNumber || (size_ > 0 && Data()[0].kind != key.kind)) byText_ = true;
+  numbersSorted_ = false;
   if (size_ < kInlineKeys && overflow_.empty()) {
+    numbers_[size_] = key.number;
     inline_[size_++] = key;
     return;
   }
@@ -91,12 +84,9 @@ void HorseKeyList::Sort() {
     return;
   }
   if (!byText_) {
-    // The numbers alone: a number ends in its horse's two digits, so equal
-    // numbers name the same horse.
-    std::array<long long, kInlineKeys> numbers;
-    for (size_t i = 0; i < size_; ++i) numbers[i] = keys[i].number;
-    std::sort(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(size_));
-    for (size_t i = 0; i < size_; ++i) keys[i] = {numbers[i], static_cast<int>(numbers[i] % 100), 0.0, keys[i].kind};
+    // The numbers alone: equal numbers name the same horse.
+    std::sort(numbers_.begin(), numbers_.begin() + static_cast<std::ptrdiff_t>(size_));
+    numbersSorted_ = true;
     return;
   }
   std::vector<std::pair<std::string, Key>> texts;
@@ -116,21 +106,7 @@ std::string FixedText(double value, int width, int decimals) {
   return out;
 }
 
-double RoundedTo2(double value) {
-  // Fast path, away from a half-way point: the correctly rounded hundredths
-  // are the nearest integer of value * 100, and n / 100.0 is the double that
-  // the text "n/100" reads back as (the division is correctly rounded).
-  const double scaled = value * 100.0;
-  if (std::fabs(scaled) < 1e12) {
-    // Zero for -0.0 where std::floor gives -0.0: the result's sign comes from
-    // `value` below.
-    const double floor = FloorOf(scaled);
-    const double fraction = scaled - floor;
-    if (std::fabs(fraction - 0.5) > 1e-6) {
-      const double result = (fraction < 0.5 ? floor : floor + 1.0) / 100.0;
-      return result == 0.0 ? std::copysign(0.0, value) : result;  // "-0.00" reads back as -0.0
-    }
-  }
+double RoundedTo2ByText(double value) {
   // to_chars / from_chars round like "%.2f" but never depend on the locale.
   char buffer[64];
   auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);

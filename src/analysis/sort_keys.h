@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,34 @@ std::string HorseSortKey(double x, int h);
 // the thousand on every load, so this avoids printf.
 std::string PaddedNumber(long long v, int width, char fill);
 
+// The value as it reads back from its two-decimal text ("%.2f") by way of
+// that text: the general case of RoundedTo2.
+double RoundedTo2ByText(double value);
+
+// The value as it reads back from its two-decimal text ("%.2f"). The
+// analysis rounds thousands of values on every load, so the usual case is
+// worked out inline.
+inline double RoundedTo2(double value) {
+  // Away from a half-way point the correctly rounded hundredths are the
+  // nearest integer of value * 100, and n / 100.0 is the double that the
+  // text "n/100" reads back as (the division is correctly rounded).
+  const double scaled = value * 100.0;
+  if (scaled < 1e12 && scaled > -1e12) {
+    // The floor, which is 0.0 for -0.0: the result's sign comes from
+    // `value` below.
+    const double truncated = static_cast<double>(static_cast<long long>(scaled));
+    const double floor = truncated > scaled ? truncated - 1.0 : truncated;
+    const double fraction = scaled - floor;
+    const double fromHalf = fraction - 0.5;
+    if (fromHalf > 1e-6 || fromHalf < -1e-6) {
+      const double result = (fraction < 0.5 ? floor : floor + 1.0) / 100.0;
+      // "-0.00" reads back as -0.0.
+      return result == 0.0 ? std::copysign(0.0, value) : result;
+    }
+  }
+  return RoundedTo2ByText(value);
+}
+
 // A list of horse keys kept in text order (plain byte order), duplicates
 // kept. Where every key's text sorts like a number (the usual case: K keys
 // of 0 <= x < 10000, fixed keys of 0 <= x < 100000) the keys are compared as
@@ -26,17 +55,53 @@ std::string PaddedNumber(long long v, int width, char fill);
 class HorseKeyList {
  public:
   // The key K(x, h).
-  void Add(double x, int h);
+  void Add(double x, int h) {
+    // Six digits of hundredths then two of the horse: the number of the
+    // text. Lists are built by the dozen on every analysis, so the usual
+    // case, a key whose text sorts as its number, is added inline.
+    const double hundredths = x * 100;
+    if (hundredths > -0.5 && hundredths < 999999.5 && h >= 0 && h <= 99 && size_ < kInlineKeys && !byText_ &&
+        (size_ == 0 || inline_[0].kind == Kind::kSortKey)) {
+      // Rounded half away from zero, as below.
+      long long v = static_cast<long long>(hundredths);
+      if (hundredths - static_cast<double>(v) >= 0.5) ++v;
+      const long long number = v * 100 + h;
+      numbers_[size_] = number;
+      inline_[size_++] = {number, h, x, Kind::kSortKey};
+      numbersSorted_ = false;
+      return;
+    }
+    AddAnySortKey(x, h);
+  }
   // The key "%8.2f" of x followed by h as "%2d".
-  void AddFixed(double x, int h);
+  void AddFixed(double x, int h) {
+    // Right-aligned in eight characters, a non-negative value's text sorts
+    // like its hundredths; "-0.00" and nine characters do not (see below).
+    if (x >= 0.0 && !std::signbit(x) && x < 100000.0 && h >= 0 && h <= 99 && size_ < kInlineKeys && !byText_ &&
+        (size_ == 0 || inline_[0].kind == Kind::kFixed)) {
+      const double hundredths = RoundedTo2(x) * 100;
+      long long v = static_cast<long long>(hundredths);
+      if (hundredths - static_cast<double>(v) >= 0.5) ++v;
+      if (v <= 9999999) {
+        const long long number = v * 100 + h;
+        numbers_[size_] = number;
+        inline_[size_++] = {number, h, x, Kind::kFixed};
+        numbersSorted_ = false;
+        return;
+      }
+    }
+    AddAnyFixedKey(x, h);
+  }
   // Sorts the keys; call once after the last Add.
   void Sort();
   int Size() const { return static_cast<int>(size_); }
   bool Empty() const { return size_ == 0; }
   // Horse of the key at 0-based position i from the front (0 = first).
-  int HorseAt(int i) const { return Data()[i].horse; }
+  int HorseAt(int i) const {
+    return numbersSorted_ ? static_cast<int>(numbers_[static_cast<size_t>(i)] % 100) : Data()[i].horse;
+  }
   // Horse of the key at 0-based position i counted from the end (0 = last).
-  int HorseFromEnd(int i) const { return Data()[size_ - 1 - static_cast<size_t>(i)].horse; }
+  int HorseFromEnd(int i) const { return HorseAt(static_cast<int>(size_) - 1 - i); }
 
  private:
   enum class Kind : unsigned char { kSortKey, kFixed };
@@ -52,17 +117,20 @@ class HorseKeyList {
 
   const Key* Data() const { return overflow_.empty() ? inline_.data() : overflow_.data(); }
   Key* Data() { return overflow_.empty() ? inline_.data() : overflow_.data(); }
+  void AddAnySortKey(double x, int h);
+  void AddAnyFixedKey(double x, int h);
   std::string TextOf(const Key& key) const;
   void AddKey(const Key& key, bool sortsAsNumber);
 
   std::array<Key, kInlineKeys> inline_;  // keys 0 .. size_ - 1 while overflow_ is empty
   std::vector<Key> overflow_;            // every key, once there are more than kInlineKeys
+  // The numbers of inline_'s keys, sorted on their own when no key needs its
+  // text: a number ends in its horse's two digits, so it names its horse.
+  std::array<long long, kInlineKeys> numbers_;
   size_t size_ = 0;
   bool byText_ = false;
+  bool numbersSorted_ = false;
 };
-
-// The value as it reads back from its two-decimal text ("%.2f").
-double RoundedTo2(double value);
 
 // The value with `decimals` decimals right-aligned in `width` characters,
 // as "%*.*f" writes it, with a point whatever the locale.

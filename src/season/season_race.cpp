@@ -28,7 +28,7 @@ SeasonRace SeasonRaceOf(const RaceDayModel& model, int slot, const std::string& 
 
   // The pair list the analysis works on: the bets' snapshot, cheapest first.
   const RaceOdds odds = RaceOddsOf(s, model.fromYear2005);
-  const std::vector<PairKey> pairs = LatestPairList(odds);
+  const std::vector<PairKey> pairs = LatestPairList(odds, kCheapestPairs);
   for (size_t k = 0; k < pairs.size() && k < race.bets.size(); ++k)
     race.referenceBets.push_back(PairLabelAt(odds.quinellaMode, pairs[k].index));
   race.referenceHits = PaidBetsOf(s, race.referenceBets, PaidBetType::kQuinella);

@@ -4,7 +4,8 @@ namespace tw {
 
 FixedRecordFile::FixedRecordFile(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes)
     : recordLength_(recordLength) {
-  status_ = ReadFileBounded(sjisPath, maxBytes, bytes_);
+  // Room for the CR LF that a last line may lack.
+  status_ = bytes_.Read(sjisPath, maxBytes, 2);
   if (!exists() || recordLength_ <= 2) return;
   size_t length = static_cast<size_t>(recordLength_);
   size_t whole = bytes_.size() / length;
@@ -12,21 +13,24 @@ FixedRecordFile::FixedRecordFile(std::string_view sjisPath, int recordLength, st
   if (rest == length - 2) {
     // The writer left off the line end of the last line only: give the
     // record its CR LF so that it reads like every other one.
-    bytes_.append("\r\n");
+    bytes_.Append("\r\n");
     ++whole;
   } else if (rest != 0) {
     ++damaged_;
   }
   count_ = static_cast<int>(whole);
+  // One search of the whole file: a NUL byte is rare, and only then is each
+  // record searched for its own.
+  const bool anyNul = bytes_.view().find('\0') != std::string_view::npos;
   for (int n = 0; n < count_; ++n) {
     std::string_view record = Record(n);
-    if (record.substr(length - 2) != "\r\n" || record.find('\0') != std::string_view::npos) ++damaged_;
+    if (record.substr(length - 2) != "\r\n" || (anyNul && record.find('\0') != std::string_view::npos)) ++damaged_;
   }
 }
 
 std::string_view FixedRecordFile::Record(int n) const {
   if (n < 0 || n >= count_) return {};
-  return std::string_view(bytes_).substr(static_cast<size_t>(n) * recordLength_, recordLength_);
+  return bytes_.view().substr(static_cast<size_t>(n) * recordLength_, recordLength_);
 }
 
 }  // namespace tw

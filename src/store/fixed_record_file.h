@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/file_bytes.h"
 #include "text/files.h"
 
 namespace tw {
@@ -31,7 +32,7 @@ class FixedRecordFile {
   int damagedRecords() const { return damaged_; }
 
  private:
-  std::string bytes_;
+  FileBytes bytes_;
   int recordLength_;
   int count_ = 0;
   int damaged_ = 0;

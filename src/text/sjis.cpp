@@ -89,14 +89,52 @@ std::string Utf8ToSjis(std::string_view utf8) {
 
 namespace {
 
+// Both encodings keep ASCII as it is, and most texts converted (paths,
+// codes, numbers) are nothing else.
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// One conversion descriptor per direction and thread, opened on first use:
+// opening one costs more than converting a path, and every file access
+// converts its path.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (ok()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  // Back to the initial shift state, as a newly opened descriptor is.
+  iconv_t Reset() {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& ConverterOf(bool fromUtf8) {
+  thread_local Converter toUtf8("UTF-8", "CP932");
+  thread_local Converter toSjis("CP932", "UTF-8");
+  return fromUtf8 ? toSjis : toUtf8;
+}
+
 // Converts with iconv; on an invalid or unconvertible sequence it writes
 // `replacement` and skips `skip` bytes (one character's worth) of input.
-std::string Convert(std::string_view in, const char* to, const char* from, std::string_view replacement,
-                    bool fromUtf8) {
+std::string Convert(std::string_view in, std::string_view replacement, bool fromUtf8) {
   std::string out;
   if (in.empty()) return out;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+  if (IsAscii(in)) return std::string(in);
+  Converter& converter = ConverterOf(fromUtf8);
+  if (!converter.ok()) return std::string(in);
+  iconv_t cd = converter.Reset();
   out.reserve(in.size() * 2);
   char* src = const_cast<char*>(in.data());
   size_t srcLeft = in.size();
@@ -129,15 +167,14 @@ std::string Convert(std::string_view in, const char* to, const char* from, std::
     srcLeft -= skip;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
-  iconv_close(cd);
   return out;
 }
 
 }  // namespace
 
-std::string SjisToUtf8(std::string_view sjis) { return Convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD", false); }
+std::string SjisToUtf8(std::string_view sjis) { return Convert(sjis, "\xEF\xBF\xBD", false); }
 
-std::string Utf8ToSjis(std::string_view utf8) { return Convert(utf8, "CP932", "UTF-8", "?", true); }
+std::string Utf8ToSjis(std::string_view utf8) { return Convert(utf8, "?", true); }
 
 #endif
 

@@ -380,10 +380,17 @@ TEST(PairList, OrderIsTheTextOrderOfTheKeys) {
         b.BracketText(2, i, k, text);
     }
     RaceSlot slot = b.Build();
-    std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 18, 18, quinellaMode, 2});
+    const RaceOdds race{slot, 18, 18, quinellaMode, 2};
+    std::vector<PairKey> list = LatestPairList(race);
     std::vector<std::string> texts;
     for (const PairKey& p : list) texts.push_back(KeyText(p, quinellaMode));
     EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end()));
+    // The cheapest few are the front of the whole list, however many.
+    for (size_t limit : {size_t{0}, size_t{1}, size_t{5}, kCheapestPairs, size_t{40}, list.size() + 1}) {
+      std::vector<PairKey> front = LatestPairList(race, limit);
+      ASSERT_EQ(front.size(), std::min(limit, list.size())) << limit;
+      for (size_t i = 0; i < front.size(); ++i) EXPECT_EQ(front[i].index, list[i].index) << limit << " " << i;
+    }
   }
 }
 

@@ -71,9 +71,10 @@ TEST(HorseKeyList, OrderIsTheTextOrderOfTheKeys) {
   std::mt19937_64 random(31);
   // Values the analysis forms, ties of their rounded texts, and values whose
   // texts do not sort like numbers: negative ones, "-0.00", more digits.
-  const std::vector<double> special = {0.0,       -0.0,     -0.001,   0.004,    0.005,   1000.0,
-                                       1000.004,  999.995,  9999.994, 9999.996, 10000.0, 99999.994,
-                                       99999.996, 123456.0, -1.5,     -250.0,   1e7};
+  const std::vector<double> special = {0.0, -0.0, -0.001, 0.004, 0.005, 1000.0, 1000.004, 999.995, 9999.994, 9999.996,
+                                       10000.0, 99999.994, 99999.996, 123456.0, -1.5, -250.0, 1e7,
+                                       // where the hundredths round to the edges of six and seven digits
+                                       -0.005, -0.00499, 9999.99499, 9999.995, 99999.99499, 99999.995};
   std::uniform_real_distribution<double> usual(0.0, 9000.0);
   std::uniform_int_distribution<size_t> pick(0, special.size() - 1);
   for (int round = 0; round < 3000; ++round) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 namespace tw {
 namespace {
 
@@ -49,6 +52,30 @@ TEST(Sjis, TruncatedLeadByteAtTheEnd) {
   EXPECT_EQ(SjisToUtf8("ab\x93"), "ab" + kReplacement);
   EXPECT_EQ(SjisToUtf8(Sjis("東京").substr(0, 3)), "東" + kReplacement);
   EXPECT_EQ(SjisToUtf8("\x81"), kReplacement);
+}
+
+TEST(Sjis, ACutOffTextLeavesNothingForTheNextConversion) {
+  // Conversions share one descriptor per direction and thread: a text that
+  // ends inside a character must not carry its lead byte into the next one.
+  const std::string tokyo = Sjis("東京");
+  EXPECT_EQ(SjisToUtf8(tokyo.substr(0, 1)), kReplacement);
+  EXPECT_EQ(SjisToUtf8(tokyo), "東京");
+  EXPECT_EQ(Utf8ToSjis("\xE6\x9D"), "?");
+  EXPECT_EQ(Utf8ToSjis("東京"), tokyo);
+}
+
+TEST(Sjis, ThreadsConvertAlike) {
+  const std::string text = Sjis("2024年05月12日 ｵｯｽﾞ取得");
+  std::vector<std::string> results(4);
+  {
+    std::vector<std::jthread> threads;
+    for (size_t k = 0; k < results.size(); ++k) {
+      threads.emplace_back([&results, &text, k] {
+        for (int i = 0; i < 200; ++i) results[k] = Utf8ToSjis(SjisToUtf8(text));
+      });
+    }
+  }
+  for (const std::string& r : results) EXPECT_EQ(r, text);
 }
 
 TEST(Sjis, CharactersWithoutShiftJisFormBecomeQuestionMarks) {

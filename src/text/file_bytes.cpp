@@ -1,0 +1,129 @@
+#include "text/file_bytes.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#ifdef _WIN32
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads grow the buffer by at least this much when a file grows while it is
+// read.
+constexpr std::size_t kGrowStep = 1 << 16;
+
+#ifndef _WIN32
+// Closes the descriptor however the read ends.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+#endif
+
+}  // namespace
+
+void FileBytes::Clear() { size_ = 0; }
+
+void FileBytes::Reserve(std::size_t capacity) {
+  if (capacity <= capacity_) return;
+  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  if (size_ > 0) std::memcpy(grown.get(), data_.get(), size_);
+  data_ = std::move(grown);
+  capacity_ = capacity;
+}
+
+bool FileBytes::Append(std::string_view more) {
+  if (more.size() > capacity_ - size_) return false;
+  std::memcpy(data_.get() + size_, more.data(), more.size());
+  size_ += more.size();
+  return true;
+}
+
+#ifdef _WIN32
+
+ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, std::size_t spare) {
+  Clear();
+  const fs::path path = ToFsPath(sjisPath);
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::status_known(status)) return ReadStatus::kUnreadable;
+  if (!fs::exists(status)) return ReadStatus::kMissing;
+  if (!fs::is_regular_file(status)) return ReadStatus::kUnreadable;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (!ec && size > maxBytes) return ReadStatus::kTooLarge;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ReadStatus::kUnreadable;
+  Reserve(static_cast<std::size_t>(ec ? 0 : size) + spare);
+  while (in) {
+    if (capacity_ - size_ <= spare) Reserve(size_ + kGrowStep + spare);
+    in.read(data_.get() + size_, static_cast<std::streamsize>(capacity_ - spare - size_));
+    size_ += static_cast<std::size_t>(in.gcount());
+    if (size_ > maxBytes) {
+      Clear();
+      return ReadStatus::kTooLarge;
+    }
+  }
+  if (in.bad()) {
+    Clear();
+    return ReadStatus::kUnreadable;
+  }
+  return ReadStatus::kRead;
+}
+
+#else
+
+ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, std::size_t spare) {
+  Clear();
+  const fs::path path = ToFsPath(sjisPath);
+  // Not blocking, so that a FIFO in the file's place is refused below
+  // instead of waiting for a writer.
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kUnreadable;
+  struct stat info {};
+  // A folder opens for reading on POSIX but fails on the first read.
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kUnreadable;
+  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  if (size > maxBytes) return ReadStatus::kTooLarge;
+  // One byte more than the size, so that the read that finds the end needs
+  // no second buffer; the limit holds for a file that grows while it is read.
+  Reserve(static_cast<std::size_t>(size) + 1 + spare);
+  for (;;) {
+    if (capacity_ - size_ <= spare) Reserve(size_ + kGrowStep + spare);
+    const ssize_t n = ::read(fd.get(), data_.get() + size_, capacity_ - spare - size_);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      Clear();
+      return ReadStatus::kUnreadable;
+    }
+    if (n == 0) break;
+    size_ += static_cast<std::size_t>(n);
+    if (size_ > maxBytes) {
+      Clear();
+      return ReadStatus::kTooLarge;
+    }
+  }
+  return ReadStatus::kRead;
+}
+
+#endif
+
+}  // namespace tw
