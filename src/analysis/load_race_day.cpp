@@ -67,13 +67,11 @@ void ReadSnapshots(RaceDayModel& model, const FixedRecordFile& file, bool win) {
   const size_t length = win ? kWinOddsRecordLength : kQuinellaOddsRecordLength;
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
-    const std::string course = CourseCode(slot.race);
-    const std::string raceNumber = RaceNumberText(slot.race);
-    const bool named = !IsBlank(course + raceNumber);
+    const bool named = NamesCourseOrRaceNumber(slot.race);
     for (int s = 1; s <= kSnapshots; ++s) {
       std::string& text = win ? slot.winOdds[s] : slot.quinellaOdds[s];
       const std::string_view record = named ? file.Record(3 * i + (s - 1)) : std::string_view();
-      if (!record.empty() && CourseCode(record) == course && RaceNumberText(record) == raceNumber) {
+      if (!record.empty() && SameCourseAndRaceNumber(record, slot.race)) {
         text.assign(record);
       } else {
         Blank(text, length);

@@ -26,6 +26,25 @@ std::string RaceNumberText(std::string_view record) { return Field(record, 26, 2
 long long RaceNumber(std::string_view record) { return FieldInt(record, 26, 2); }
 std::string RacePlace(std::string_view record) { return Field(record, 20, 8); }
 
+namespace {
+
+constexpr size_t kCourseAt = 19;      // 0-based start of the course code
+constexpr size_t kRaceNumberAt = 25;  // 0-based start of the race number
+constexpr size_t kPlaceEnd = 27;      // both fields lie inside this many bytes
+
+}  // namespace
+
+bool SameCourseAndRaceNumber(std::string_view a, std::string_view b) {
+  if (a.size() < kPlaceEnd || b.size() < kPlaceEnd)
+    return CourseCode(a) == CourseCode(b) && RaceNumberText(a) == RaceNumberText(b);
+  return a.substr(kCourseAt, 2) == b.substr(kCourseAt, 2) && a.substr(kRaceNumberAt, 2) == b.substr(kRaceNumberAt, 2);
+}
+
+bool NamesCourseOrRaceNumber(std::string_view record) {
+  if (record.size() < kPlaceEnd) return !IsBlank(CourseCode(record) + RaceNumberText(record));
+  return !IsBlank(record.substr(kCourseAt, 2)) || !IsBlank(record.substr(kRaceNumberAt, 2));
+}
+
 std::string CourseCodeOfKey(std::string_view raceKey) { return Field(raceKey, 9, 2); }
 std::string RaceNumberOfKey(std::string_view raceKey) { return Field(raceKey, 15, 2); }
 

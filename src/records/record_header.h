@@ -27,6 +27,13 @@ std::string RaceNumberText(std::string_view record);  // 26-27
 long long RaceNumber(std::string_view record);        // 26-27 as an integer
 // 20-27: course, meeting, day and race number, the race within its day.
 std::string RacePlace(std::string_view record);
+// Whether two records name the same course code and race number, bytes past
+// the end of a short record read as spaces (as CourseCode and RaceNumberText
+// give them); without building the texts, as the day load asks it of every
+// snapshot line.
+bool SameCourseAndRaceNumber(std::string_view a, std::string_view b);
+// Whether the course code and race number are not all spaces.
+bool NamesCourseOrRaceNumber(std::string_view record);
 
 // The same fields in a race key (the 16 bytes of positions 12-27).
 std::string CourseCodeOfKey(std::string_view raceKey);  // 9-10

@@ -44,16 +44,20 @@ ReadFieldAt(const char* p) {
   const std::uint64_t x = LoadLittleEndian(p) << unused;  // the field's bytes on top, zeros below
   constexpr std::uint64_t digitBytes = (kOnes * '0') << unused;
   constexpr std::uint64_t highNibbles = (kOnes * 0xF0) << unused;
+  constexpr std::uint64_t sixes = (kOnes * 0x06) << unused;
+  constexpr std::uint64_t threes = (kOnes * 0x33) << unused;
   OddsNumber number{};
   number.textOrder = ByteSwap(x);
-  // Every byte 0x30..0x3F, and still so with 6 added: the digits 0-9.
-  if ((x & highNibbles) == digitBytes && ((x + ((kOnes * 0x06) << unused)) & highNibbles) == digitBytes) {
+  // Every byte 0x30..0x3F, and still so with 6 added: the digits 0-9. Both
+  // tests in one comparison, each byte's second high nibble moved down into
+  // its own low nibble; a carry out of a byte only follows a byte that fails.
+  if (((x & highNibbles) | (((x + sixes) & highNibbles) >> 4)) == threes) {
     // The digits as values, first digit in the lowest byte, the unused bytes
-    // as leading zeros; then pairs, fours and eights of digits combined.
+    // as leading zeros; pairs of digits combined, then all of them at once.
     std::uint64_t v = x - digitBytes;
-    v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
-    v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
-    v = (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
+    v = v * 10 + (v >> 8);
+    constexpr std::uint64_t lanes = 0x000000FF000000FFULL;
+    v = ((v & lanes) * (100 + (1000000ULL << 32)) + ((v >> 16) & lanes) * (1 + (10000ULL << 32))) >> 32;
     number.value = static_cast<std::int32_t>(v);
     number.state = v == 0 ? OddsState::kNoVotes : OddsState::kOdds;
   } else if (x == (kOnes * ' ') << unused) {

@@ -16,7 +16,10 @@ namespace {
 
 // Texts a field can hold: odds, the layout's fill forms, and damaged ones.
 std::string RandomFieldText(std::mt19937& random, int width) {
-  static const std::vector<std::string> kDamaged = {" 12", "-01", "+9", "1 2", "--1", "\x82\xa0", "0 0", "*-", "A0"};
+  // Bytes next to the digits, and high bytes that carry when 6 is added.
+  static const std::vector<std::string> kDamaged = {" 12",   "-01",       "+9",       "1 2",   "--1", "\x82\xa0",
+                                                    "0 0",   "*-",        "A0",       ":0",    "/9",  "9\xFA" "1",
+                                                    "\xFF" "9", "0\xFC\xFF", "\xF9\xF9", "12345:"};
   switch (random() % 8) {
     case 0:
       return std::string(static_cast<size_t>(width), ' ');
