@@ -10,17 +10,22 @@ namespace {
 constexpr double kWinShareNumerator = 738.0;
 constexpr double kPairShareNumerator = 369.0;
 
-// Adds the share of every pair with odds in snapshot s to both horses of the
-// pair, in pair order; a pair of one bracket twice counts once.
-void SumPairShares(const RaceOdds& race, int s, PerHorseSnapshot<double>& shares) {
+// Adds the share of every pair with odds to both horses of the pair, for
+// every snapshot, in pair order; a pair of one bracket twice counts once.
+// One pass over the table for all three snapshots: each sum still takes its
+// pairs in the same order.
+void SumPairShares(const RaceOdds& race, PerHorseSnapshot<double>& shares) {
   const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
-  for (int j = 1; j <= race.PairCount(); ++j) {
-    const OddsNumber& odds = race.Pair(s, j);
-    if (!odds.HasOdds()) continue;
-    const double share = ShareOfOdds(odds, kPairShareNumerator);
+  const int count = race.PairCount();
+  for (int j = 1; j <= count; ++j) {
     const PairNumbers& p = numbers[static_cast<size_t>(j)];
-    shares[p.first][s] += share;
-    if (p.second != p.first) shares[p.second][s] += share;
+    for (int s = 1; s <= kSnapshots; ++s) {
+      const OddsNumber& odds = race.Pair(s, j);
+      if (!odds.HasOdds()) continue;
+      const double share = ShareOfOdds(odds, kPairShareNumerator);
+      shares[p.first][s] += share;
+      if (p.second != p.first) shares[p.second][s] += share;
+    }
   }
 }
 
@@ -33,13 +38,13 @@ void ComputeWinShares(const RaceOdds& race, RaceAnalysis& a) {
 }
 
 void ComputeQuinellaShares(const RaceOdds& race, RaceAnalysis& a) {
-  for (int s = 1; s <= kSnapshots; ++s) {
-    if (race.quinellaMode) {
-      SumPairShares(race, s, a.quinellaShare);
-    } else {
-      SumPairShares(race, s, a.bracketShare);
-      for (int h = 1; h <= kMaxRunners; ++h) a.quinellaShare[h][s] = a.bracketShare[h][s];
-    }
+  if (race.quinellaMode) {
+    SumPairShares(race, a.quinellaShare);
+    return;
+  }
+  SumPairShares(race, a.bracketShare);
+  for (int h = 1; h <= kMaxRunners; ++h) {
+    for (int s = 1; s <= kSnapshots; ++s) a.quinellaShare[h][s] = a.bracketShare[h][s];
   }
 }
 
