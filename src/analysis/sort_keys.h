@@ -65,10 +65,7 @@ class HorseKeyList {
       // Rounded half away from zero, as below.
       long long v = static_cast<long long>(hundredths);
       if (hundredths - static_cast<double>(v) >= 0.5) ++v;
-      const long long number = v * 100 + h;
-      numbers_[size_] = number;
-      inline_[size_++] = {number, h, x, Kind::kSortKey};
-      numbersSorted_ = false;
+      AddInline(v * 100 + h, h, x, Kind::kSortKey);
       return;
     }
     AddAnySortKey(x, h);
@@ -83,10 +80,7 @@ class HorseKeyList {
       long long v = static_cast<long long>(hundredths);
       if (hundredths - static_cast<double>(v) >= 0.5) ++v;
       if (v <= 9999999) {
-        const long long number = v * 100 + h;
-        numbers_[size_] = number;
-        inline_[size_++] = {number, h, x, Kind::kFixed};
-        numbersSorted_ = false;
+        AddInline(v * 100 + h, h, x, Kind::kFixed);
         return;
       }
     }
@@ -117,6 +111,12 @@ class HorseKeyList {
 
   const Key* Data() const { return overflow_.empty() ? inline_.data() : overflow_.data(); }
   Key* Data() { return overflow_.empty() ? inline_.data() : overflow_.data(); }
+  // A key whose text sorts as its number, while the list holds its keys.
+  void AddInline(long long number, int h, double x, Kind kind) {
+    numbers_[size_] = number;
+    inline_[size_++] = {number, h, x, kind};
+    numbersSorted_ = false;
+  }
   void AddAnySortKey(double x, int h);
   void AddAnyFixedKey(double x, int h);
   std::string TextOf(const Key& key) const;
