@@ -78,8 +78,8 @@ const std::string& UpsetDegreeOf(int axisRule, double cheapest) {
 // The partner conditions whose "△" the rating confirms: 1-3 for a small
 // upset, 1-4 for a medium one, 1-5 for a large one.
 int ConfirmedConditions(const std::string& degree) {
-  if (degree == SmallUpsetText()) return 3;
-  if (degree == MediumUpsetText()) return 4;
+  if (HasMark(degree, SmallUpsetText())) return 3;
+  if (HasMark(degree, MediumUpsetText())) return 4;
   return 5;
 }
 
@@ -99,8 +99,9 @@ void BuildBetList(const RaceOdds& race, RaceAnalysis& a) {
   const Bets bets = PricedBets(race, a, axis);
   for (size_t i = 0; i < bets.count; ++i) bets.items[i].WriteLabel(a.betLabels[i + 1]);
   if (bets.count == 0) return;
-  a.upsetDegree = UpsetDegreeOf(a.axisRule, bets.items[0].Odds());
-  const int last = ConfirmedConditions(a.upsetDegree);
+  const std::string& degree = UpsetDegreeOf(a.axisRule, bets.items[0].Odds());
+  SetMark(a.upsetDegree, degree);
+  const int last = ConfirmedConditions(degree);
   const std::string& partner = PartnerMarkText();
   const std::string& confirmed = ConfirmedMarkText();
   for (int h = 1; h <= race.horses; ++h) {

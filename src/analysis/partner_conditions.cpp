@@ -19,8 +19,10 @@ bool HasPartnerMark(const RaceAnalysis& a, int h, int k) {
 // A partner whose current win share is this small is struck out.
 void StrikeSmallWinShares(const RaceOdds& race, RaceAnalysis& a, int k) {
   const int s = race.latest;
+  const std::string& partner = PartnerMarkText();
   for (int h = 1; h <= race.horses; ++h) {
-    if (HasPartnerMark(a, h, k) && a.winShare[h][s] > 0 && a.winShare[h][s] < 0.74) Mark(a, h, k, StruckMarkText());
+    if (HasMark(a.partnerConditionMarks[h][k], partner) && a.winShare[h][s] > 0 && a.winShare[h][s] < 0.74)
+      Mark(a, h, k, StruckMarkText());
   }
 }
 

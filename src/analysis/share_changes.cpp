@@ -19,16 +19,18 @@ struct SnapshotValues {
 // Largest minus smallest of the included values, each taken as its
 // two-decimal text of value + 1000 read back. Compared as numbers, so a
 // negative difference (998.80) stays below a positive one (1001.00).
+// The rounding never puts a larger value below a smaller one, so only the
+// extremes need rounding; a difference of zeros is 0.0 whatever their signs.
 double ChangeOf(const SnapshotValues& included) {
   if (included.count < 2) return kNoValue;
-  double low = RoundedTo2(included.values[0] + 1000);
+  double low = included.values[0] + 1000;
   double high = low;
   for (int i = 1; i < included.count; ++i) {
-    const double v = RoundedTo2(included.values[static_cast<size_t>(i)] + 1000);
+    const double v = included.values[static_cast<size_t>(i)] + 1000;
     low = std::min(low, v);
     high = std::max(high, v);
   }
-  return high - low;
+  return RoundedTo2(high) - RoundedTo2(low);
 }
 
 }  // namespace

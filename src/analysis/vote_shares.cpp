@@ -18,14 +18,17 @@ void SumPairShares(const RaceOdds& race, PerHorseSnapshot<double>& shares) {
   const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
   const int count = race.PairCount();
   for (int j = 1; j <= count; ++j) {
-    const PairNumbers& p = numbers[static_cast<size_t>(j)];
+    // A field without odds adds 0.0, which leaves every sum (never -0.0) as
+    // it is: the three shares of the pair without a branch each.
+    PerSnapshot<double> share;
     for (int s = 1; s <= kSnapshots; ++s) {
       const OddsNumber& odds = race.Pair(s, j);
-      if (!odds.HasOdds()) continue;
-      const double share = ShareOfOdds(odds, kPairShareNumerator);
-      shares[p.first][s] += share;
-      if (p.second != p.first) shares[p.second][s] += share;
+      share[s] = odds.HasOdds() ? ShareOfOdds(odds, kPairShareNumerator) : 0.0;
     }
+    const PairNumbers& p = numbers[static_cast<size_t>(j)];
+    for (int s = 1; s <= kSnapshots; ++s) shares[p.first][s] += share[s];
+    if (p.second == p.first) continue;
+    for (int s = 1; s <= kSnapshots; ++s) shares[p.second][s] += share[s];
   }
 }
 

@@ -6,6 +6,12 @@
 
 #include "records/odds_record.h"
 
+// Two fields at once in the 128-bit registers every x86-64 processor has.
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#include <emmintrin.h>
+#define TW_ODDS_TWO_AT_ONCE 1
+#endif
+
 namespace tw {
 
 namespace {
@@ -72,6 +78,58 @@ ReadFieldAt(const char* p) {
   return number;
 }
 
+// A field of digits, from its value and its bytes as ReadFieldAt loads them.
+inline OddsNumber DigitsNumber(std::uint32_t value, std::uint64_t bytes) {
+  OddsNumber number{};
+  number.value = static_cast<std::int32_t>(value);
+  number.state = value == 0 ? OddsState::kNoVotes : OddsState::kOdds;
+  number.textOrder = ByteSwap(bytes);
+  return number;
+}
+
+#ifdef TW_ODDS_TWO_AT_ONCE
+// The fields at `p` and `q` as ReadFieldAt reads them, the digits of both
+// checked and combined together, one field in each half of the register.
+template <int width>
+#if defined(__GNUC__)
+[[gnu::always_inline]]
+#endif
+inline void
+ReadFieldPair(const char* p, const char* q, OddsNumber& a, OddsNumber& b) {
+  constexpr int unused = 8 * (8 - width);
+  const std::uint64_t xa = LoadLittleEndian(p) << unused;
+  const std::uint64_t xb = LoadLittleEndian(q) << unused;
+  const __m128i x = _mm_set_epi64x(static_cast<long long>(xb), static_cast<long long>(xa));
+  // Signed comparisons: bytes from 0x80 up are below '0'.
+  const __m128i isDigit =
+      _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(x, _mm_set1_epi8('9' + 1)));
+  const int digits = _mm_movemask_epi8(isDigit);
+  constexpr int used = (0xFF << (8 - width)) & 0xFF;  // the field's bytes, on top of each half
+  // Digit values (the unused bytes stay 0, leading zeros); the first digit of
+  // each pair is the lower byte: pairs, then fours, then all eight.
+  const __m128i d = _mm_subs_epu8(x, _mm_set1_epi8('0'));
+  const __m128i pairs = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0x00FF)), _mm_set1_epi16(10)),
+                                      _mm_srli_epi16(d, 8));
+  const __m128i fours = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00010064));  // first x 100 + second
+  const __m128i eights = _mm_add_epi64(_mm_mul_epu32(fours, _mm_set1_epi32(10000)), _mm_srli_epi64(fours, 32));
+  const auto va = static_cast<std::uint32_t>(_mm_cvtsi128_si32(eights));
+  const auto vb = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(eights, eights)));
+  a = (digits & used) == used ? DigitsNumber(va, xa) : ReadFieldAt<width>(p);
+  b = ((digits >> 8) & used) == used ? DigitsNumber(vb, xb) : ReadFieldAt<width>(q);
+}
+#endif
+
+// Fields 1..count of a table whose field j starts at first + (j - 1) * stride
+// into out[1..count]; 8 bytes must be readable at every field.
+template <int width>
+void ReadTable(const char* first, int stride, int count, OddsNumber* out) {
+  int j = 1;
+#ifdef TW_ODDS_TWO_AT_ONCE
+  for (; j + 1 <= count; j += 2) ReadFieldPair<width>(first + (j - 1) * stride, first + j * stride, out[j], out[j + 1]);
+#endif
+  for (; j <= count; ++j) out[j] = ReadFieldAt<width>(first + (j - 1) * stride);
+}
+
 }  // namespace
 
 SnapshotOdds::SnapshotOdds(std::string_view winOdds, std::string_view quinellaOdds, Pairs pairs) : pairs(pairs) {
@@ -79,27 +137,24 @@ SnapshotOdds::SnapshotOdds(std::string_view winOdds, std::string_view quinellaOd
   // A record of its full length holds 8 readable bytes at every field; a
   // shorter one is read field by field with its missing bytes as spaces.
   if (winOdds.size() >= kWinOddsLineLength) {
-    const char* o1 = winOdds.data();
-    for (int h = 1; h <= kRunnerSlots; ++h)
-      win_[static_cast<size_t>(h)] = ReadFieldAt<kWinOddsWidth>(o1 + WinOddsPosition(h) - 1);
+    ReadTable<kWinOddsWidth>(winOdds.data() + WinOddsPosition(1) - 1, WinOddsPosition(2) - WinOddsPosition(1),
+                             kRunnerSlots, win_.data());
   } else {
     for (int h = 1; h <= kRunnerSlots; ++h)
       win_[static_cast<size_t>(h)] = ReadOddsNumberAt(winOdds, WinOddsPosition(h), kWinOddsWidth);
   }
   if (pairs == Pairs::kBracket) {
     if (winOdds.size() >= kWinOddsLineLength) {
-      const char* o1 = winOdds.data();
-      for (int j = 1; j <= kBracketPairs; ++j)
-        pairs_[static_cast<size_t>(j)] = ReadFieldAt<kBracketOddsWidth>(o1 + BracketOddsPosition(j) - 1);
+      ReadTable<kBracketOddsWidth>(winOdds.data() + BracketOddsPosition(1) - 1,
+                                   BracketOddsPosition(2) - BracketOddsPosition(1), kBracketPairs, pairs_.data());
     } else {
       for (int j = 1; j <= kBracketPairs; ++j)
         pairs_[static_cast<size_t>(j)] = ReadOddsNumberAt(winOdds, BracketOddsPosition(j), kBracketOddsWidth);
     }
     for (size_t j = kBracketPairs + 1; j < pairs_.size(); ++j) pairs_[j] = OddsNumber{};
   } else if (quinellaOdds.size() >= kQuinellaLineLength) {
-    const char* o2 = quinellaOdds.data();
-    for (int j = 1; j <= kQuinellaPairs; ++j)
-      pairs_[static_cast<size_t>(j)] = ReadFieldAt<kQuinellaOddsWidth>(o2 + QuinellaOddsPosition(j) - 1);
+    ReadTable<kQuinellaOddsWidth>(quinellaOdds.data() + QuinellaOddsPosition(1) - 1,
+                                  QuinellaOddsPosition(2) - QuinellaOddsPosition(1), kQuinellaPairs, pairs_.data());
   } else {
     for (int j = 1; j <= kQuinellaPairs; ++j)
       pairs_[static_cast<size_t>(j)] = ReadOddsNumberAt(quinellaOdds, QuinellaOddsPosition(j), kQuinellaOddsWidth);

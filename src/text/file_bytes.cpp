@@ -72,7 +72,8 @@ ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, s
   if (!ec && size > maxBytes) return ReadStatus::kTooLarge;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadStatus::kUnreadable;
-  Reserve(static_cast<std::size_t>(ec ? 0 : size) + spare);
+  // As below: one byte more than the size, for the read that finds the end.
+  Reserve(static_cast<std::size_t>(ec ? 0 : size) + 1 + spare);
   while (in) {
     if (capacity_ - size_ <= spare) Reserve(size_ + kGrowStep + spare);
     in.read(data_.get() + size_, static_cast<std::streamsize>(capacity_ - spare - size_));
