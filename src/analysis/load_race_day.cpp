@@ -1,5 +1,6 @@
 #include "analysis/load_race_day.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "records/record_header.h"
 #include "store/fixed_record_file.h"
 #include "store/odds_files.h"
+#include "store/record_scatter.h"
 #include "text/fields.h"
 #include "text/files.h"
 
@@ -21,61 +23,75 @@ namespace {
 
 constexpr int kRunnerFileRaces = 12;
 
-// Runner files read during one load, each once: every race of a course
-// reads from the same file.
-class RunnerFiles {
- public:
-  const FixedRecordFile& Get(const std::string& path) {
-    for (auto& [p, file] : files_) {
-      if (p == path) return *file;
-    }
-    files_.emplace_back(path, std::make_unique<FixedRecordFile>(path, kRunnerRecordLength, kRunnerFileByteLimit));
-    return *files_.back().second;
-  }
-  void NoteProblems(DayFileProblems& problems) const {
-    for (const auto& [path, file] : files_) NoteReadProblem(problems, path, file->status(), file->damagedRecords());
-  }
-
- private:
-  std::vector<std::pair<std::string, std::unique_ptr<FixedRecordFile>>> files_;
-};
-
 // Every record text is written once per load, either from its file or as
 // spaces: blanking the whole model first would write all of it twice.
 void Blank(std::string& text, size_t length) { text.assign(length, ' '); }
 
-// The race's runner records, slots past the runner count blank.
-void ReadRunners(RaceSlot& slot, const FixedRecordFile& file) {
-  const long long raceNumber = RaceNumber(slot.race);
-  const bool numbered = raceNumber >= 1 && raceNumber <= kRunnerFileRaces;
-  const int n = RunnerSlotCount(slot.race);
-  for (int k = 0; k < kMaxRunners; ++k) {
-    std::string& text = slot.runners[static_cast<size_t>(k)];
-    const std::string_view record =
-        numbered && k < n ? file.Record(static_cast<int>((raceNumber - 1) * kMaxRunners + k)) : std::string_view();
-    if (record.empty()) {
-      Blank(text, kRunnerRecordLength);
-    } else {
-      text.assign(record);
+// The lines of the race's runner slots in its course's runner file: slot k
+// at first + k for k < count; none for a race number outside 1..12.
+struct RunnerLines {
+  int first = 0;
+  int count = 0;
+  explicit RunnerLines(const std::string& race) {
+    const long long raceNumber = RaceNumber(race);
+    if (raceNumber < 1 || raceNumber > kRunnerFileRaces) return;
+    first = static_cast<int>((raceNumber - 1) * kMaxRunners);
+    count = std::min(RunnerSlotCount(race), kMaxRunners);
+  }
+};
+
+// The runner records of the races (slots) that read one runner file, slots
+// past the runner count blank; the file is read once for all of them.
+void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vector<int>& slots,
+                    DayFileProblems& problems) {
+  std::vector<std::string*> targets(kRunnerFileLines, nullptr);
+  for (const int i : slots) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    const RunnerLines lines(slot.race);
+    for (int k = 0; k < lines.count; ++k) {
+      // A second race of the same number takes its lines from the first.
+      std::string*& target = targets[static_cast<size_t>(lines.first + k)];
+      if (target == nullptr) target = &slot.runners[static_cast<size_t>(k)];
+    }
+  }
+  const ScatteredRecords read = ReadRecordsInto(path, kRunnerRecordLength, kRunnerFileByteLimit, targets);
+  NoteReadProblem(problems, path, read.status, read.damaged);
+  for (const int i : slots) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(i)];
+    const RunnerLines lines(slot.race);
+    for (int k = 0; k < kMaxRunners; ++k) {
+      std::string& text = slot.runners[static_cast<size_t>(k)];
+      const int line = lines.first + k;
+      if (k >= lines.count || line >= read.count) {
+        Blank(text, kRunnerRecordLength);
+      } else if (const std::string* first = targets[static_cast<size_t>(line)]; first != &text) {
+        text = *first;
+      }
     }
   }
 }
 
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
 // slot's race (same course code and race number); others blank.
-void ReadSnapshots(RaceDayModel& model, const FixedRecordFile& file, bool win) {
+void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFileProblems& problems) {
   const size_t length = win ? kWinOddsRecordLength : kQuinellaOddsRecordLength;
+  std::vector<std::string*> targets(kOddsFileLines, nullptr);
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
-    const bool named = NamesCourseOrRaceNumber(slot.race);
+    if (!NamesCourseOrRaceNumber(slot.race)) continue;
+    for (int s = 1; s <= kSnapshots; ++s)
+      targets[static_cast<size_t>(3 * i + s - 1)] = win ? &slot.winOdds[s] : &slot.quinellaOdds[s];
+  }
+  const ScatteredRecords read = ReadRecordsInto(path, static_cast<int>(length),
+                                                win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit, targets);
+  NoteReadProblem(problems, path, read.status, read.damaged);
+  for (int i = 0; i < kMaxRaces; ++i) {
+    RaceSlot& slot = model.slots[static_cast<size_t>(i)];
     for (int s = 1; s <= kSnapshots; ++s) {
+      const int line = 3 * i + (s - 1);
       std::string& text = win ? slot.winOdds[s] : slot.quinellaOdds[s];
-      const std::string_view record = named ? file.Record(3 * i + (s - 1)) : std::string_view();
-      if (!record.empty() && SameCourseAndRaceNumber(record, slot.race)) {
-        text.assign(record);
-      } else {
-        Blank(text, length);
-      }
+      const bool fromFile = targets[static_cast<size_t>(line)] != nullptr && line < read.count;
+      if (!fromFile || !SameCourseAndRaceNumber(text, slot.race)) Blank(text, length);
     }
   }
 }
@@ -134,7 +150,9 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   result.outcome = LoadOutcome::kLoaded;
 
   // 4. and 5. Race records with their runners; blank lines take no slot.
-  RunnerFiles runnerFiles;
+  // Each runner file, with the slots of the races that read it, in the order
+  // the races first name it.
+  std::vector<std::pair<std::string, std::vector<int>>> runnerFiles;
   int i = 0;
   for (int n = 0; n < raceFile.count() && i < kMaxRaces; ++n) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
@@ -147,7 +165,11 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     }
     slot.analysis.present = true;
     if (year != "0000") list.Add(RaceListEntryText(slot.race), i);
-    ReadRunners(slot, runnerFiles.Get(RunnerFilePath(dataFolder, dayText, slot.race)));
+    std::string runnerPath = RunnerFilePath(dataFolder, dayText, slot.race);
+    auto file = std::find_if(runnerFiles.begin(), runnerFiles.end(),
+                             [&runnerPath](const auto& known) { return known.first == runnerPath; });
+    if (file == runnerFiles.end()) file = runnerFiles.insert(file, {std::move(runnerPath), {}});
+    file->second.push_back(i);
     ++i;
     model.raceCount = i;
   }
@@ -159,7 +181,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
   }
 
-  runnerFiles.NoteProblems(result.problems);
+  for (const auto& [path, slots] : runnerFiles) ReadRunnerFile(model, path, slots, result.problems);
 
   // 6. Payouts; the import blanks them first, so only without a payout file
   // are they blanked here.
@@ -168,12 +190,8 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   }
 
   // 7. Odds snapshots.
-  const FixedRecordFile winOdds(paths.winOdds, kWinOddsRecordLength, kWinOddsFileByteLimit);
-  const FixedRecordFile quinellaOdds(paths.quinellaOdds, kQuinellaOddsRecordLength, kQuinellaOddsFileByteLimit);
-  NoteReadProblem(result.problems, paths.winOdds, winOdds.status(), winOdds.damagedRecords());
-  NoteReadProblem(result.problems, paths.quinellaOdds, quinellaOdds.status(), quinellaOdds.damagedRecords());
-  ReadSnapshots(model, winOdds, true);
-  ReadSnapshots(model, quinellaOdds, false);
+  ReadSnapshots(model, paths.winOdds, true, result.problems);
+  ReadSnapshots(model, paths.quinellaOdds, false, result.problems);
 
   // 8. to 10. Fetch times, snapshot times and count, then the analysis, for every slot.
   for (int k = 0; k < kMaxRaces; ++k) {

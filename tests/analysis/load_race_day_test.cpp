@@ -405,6 +405,27 @@ TEST_F(LoadRaceDayTest, DamagedLinesAreCountedPerFile) {
             "壊れた行があります（1行）：" + SjisToUtf8(day.FilePath(".jvO1")));
 }
 
+TEST_F(LoadRaceDayTest, ARaceNamedTwiceReadsItsRunnersTwiceAndEachRunnerFileIsToldOnce) {
+  const int first = day.AddRace("05", 3, 10);
+  day.AddRunners(first);
+  day.AddRunners(day.AddRace("08", 1, 8));
+  const int again = day.AddRace("05", 3, 10);
+  day.Write();
+  std::string runners = *ReadFileBytes(day.RunnerFilePath("05"));
+  runners[555 * (2 * 18 + 4) + 40] = '\0';  // race 3, runner slot 4
+  ASSERT_TRUE(WriteFileAtomic(day.RunnerFilePath("05"), runners));
+  const LoadRaceDayResult result = LoadDay(day.dayName());
+
+  for (int k = 0; k < kMaxRunners; ++k) {
+    EXPECT_EQ(Slot(again).runners[static_cast<size_t>(k)], Slot(first).runners[static_cast<size_t>(k)]) << k;
+    EXPECT_EQ(IsBlank(Slot(first).runners[static_cast<size_t>(k)]), k >= 10) << k;
+  }
+  EXPECT_EQ(Slot(first).runners[4], runners.substr(555 * (2 * 18 + 4), 555));
+  ASSERT_EQ(result.problems.size(), 1u);
+  EXPECT_EQ(result.problems[0].file, day.RunnerFilePath("05"));
+  EXPECT_EQ(result.problems[0].lines, 1);
+}
+
 TEST_F(LoadRaceDayTest, HostileRaceFilesNeverMakeLargeOddsFiles) {
   ASSERT_TRUE(WriteFileAtomic(day.RaceFilePath(), std::string(20000, '\n')));
   LoadRaceDayResult result = LoadDay(day.dayName());

@@ -1,0 +1,144 @@
+#include "store/record_scatter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <optional>
+
+#include "store/fixed_record_file.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <climits>
+#endif
+
+namespace tw {
+
+namespace {
+
+// The buffered reading, for every case that the scattered one leaves to it.
+ScatteredRecords ReadThroughBuffer(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes,
+                                   const std::vector<std::string*>& targets) {
+  const FixedRecordFile file(sjisPath, recordLength, maxBytes);
+  const size_t n = std::min(static_cast<size_t>(file.count()), targets.size());
+  for (size_t k = 0; k < n; ++k) {
+    if (targets[k] != nullptr) targets[k]->assign(file.Record(static_cast<int>(k)));
+  }
+  return {file.status(), file.count(), file.damagedRecords()};
+}
+
+#ifndef _WIN32
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Nothing when the file changed while it was read, or has more records than
+// one call takes: the buffered reading reads it then.
+std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes,
+                                              const std::vector<std::string*>& targets) {
+  ScatteredRecords result;
+  // Not blocking, so that a FIFO in the file's place is refused below.
+  const Descriptor fd(::open(ToFsPath(sjisPath).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) {
+    result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kUnreadable;
+    return result;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    result.status = ReadStatus::kUnreadable;
+    return result;
+  }
+  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  if (size > maxBytes) {
+    result.status = ReadStatus::kTooLarge;
+    return result;
+  }
+  const auto length = static_cast<size_t>(recordLength);
+  const size_t whole = static_cast<size_t>(size) / length;
+  const size_t rest = static_cast<size_t>(size) % length;
+  const size_t records = whole + (rest > 0 ? 1 : 0);
+  if (records > static_cast<size_t>(IOV_MAX)) return std::nullopt;
+
+  // Each record into its target, or into the scratch room; a last, partial
+  // record gets room for a whole one, so that its CR LF can be added.
+  auto targetOf = [&](size_t n) -> std::string* {
+    std::string* target = n < targets.size() ? targets[n] : nullptr;
+    if (target != nullptr && target->size() != length) target->resize(length);
+    return target;
+  };
+  size_t scratchBytes = 0;
+  for (size_t n = 0; n < records; ++n) {
+    if (targetOf(n) == nullptr) scratchBytes += length;
+  }
+  const auto scratch = std::make_unique_for_overwrite<char[]>(scratchBytes + 1);
+  std::vector<iovec> pieces(records);
+  std::vector<char*> starts(records);
+  size_t used = 0;
+  for (size_t n = 0; n < records; ++n) {
+    std::string* target = targetOf(n);
+    starts[n] = target != nullptr ? target->data() : scratch.get() + used;
+    if (target == nullptr) used += length;
+    pieces[n] = {starts[n], n < whole ? length : rest};
+  }
+  ssize_t got;
+  do {
+    got = ::readv(fd.get(), pieces.data(), static_cast<int>(records));
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) {
+    result.status = ReadStatus::kUnreadable;
+    return result;
+  }
+  char beyond;
+  ssize_t more;
+  do {
+    more = ::read(fd.get(), &beyond, 1);
+  } while (more < 0 && errno == EINTR);
+  if (static_cast<std::uintmax_t>(got) != size || more != 0) return std::nullopt;
+
+  result.status = ReadStatus::kRead;
+  result.count = static_cast<int>(whole);
+  if (rest == length - 2) {
+    // The writer left off the line end of the last line only.
+    starts[whole][rest] = '\r';
+    starts[whole][rest + 1] = '\n';
+    ++result.count;
+  } else if (rest != 0) {
+    ++result.damaged;
+  }
+  for (int n = 0; n < result.count; ++n) {
+    const std::string_view record(starts[static_cast<size_t>(n)], length);
+    if (record.substr(length - 2) != "\r\n" || record.find('\0') != std::string_view::npos) ++result.damaged;
+  }
+  return result;
+}
+
+#endif
+
+}  // namespace
+
+ScatteredRecords ReadRecordsInto(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes,
+                                 const std::vector<std::string*>& targets) {
+#ifndef _WIN32
+  if (recordLength > 2) {
+    if (std::optional<ScatteredRecords> read = ReadScattered(sjisPath, recordLength, maxBytes, targets)) return *read;
+  }
+#endif
+  return ReadThroughBuffer(sjisPath, recordLength, maxBytes, targets);
+}
+
+}  // namespace tw
