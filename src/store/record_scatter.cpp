@@ -8,12 +8,12 @@
 #include "store/fixed_record_file.h"
 
 #ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
 #include <climits>
+
+#include "text/readable_file.h"
 #endif
 
 namespace tw {
@@ -33,41 +33,15 @@ ScatteredRecords ReadThroughBuffer(std::string_view sjisPath, int recordLength, 
 
 #ifndef _WIN32
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 // Nothing when the file changed while it was read, or has more records than
 // one call takes: the buffered reading reads it then.
 std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes,
                                               const std::vector<std::string*>& targets) {
   ScatteredRecords result;
-  // Not blocking, so that a FIFO in the file's place is refused below.
-  const Descriptor fd(::open(ToFsPath(sjisPath).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0) {
-    result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kUnreadable;
-    return result;
-  }
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    result.status = ReadStatus::kUnreadable;
-    return result;
-  }
-  const auto size = static_cast<std::uintmax_t>(info.st_size);
-  if (size > maxBytes) {
-    result.status = ReadStatus::kTooLarge;
-    return result;
-  }
+  const ReadableFile file(sjisPath, maxBytes);
+  result.status = file.status();
+  if (result.status != ReadStatus::kRead) return result;
+  const std::uintmax_t size = file.size();
   const auto length = static_cast<size_t>(recordLength);
   const size_t whole = static_cast<size_t>(size) / length;
   const size_t rest = static_cast<size_t>(size) % length;
@@ -97,7 +71,7 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
   }
   ssize_t got;
   do {
-    got = ::readv(fd.get(), pieces.data(), static_cast<int>(records));
+    got = ::readv(file.descriptor(), pieces.data(), static_cast<int>(records));
   } while (got < 0 && errno == EINTR);
   if (got < 0) {
     result.status = ReadStatus::kUnreadable;
@@ -106,11 +80,10 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
   char beyond;
   ssize_t more;
   do {
-    more = ::read(fd.get(), &beyond, 1);
+    more = ::read(file.descriptor(), &beyond, 1);
   } while (more < 0 && errno == EINTR);
   if (static_cast<std::uintmax_t>(got) != size || more != 0) return std::nullopt;
 
-  result.status = ReadStatus::kRead;
   result.count = static_cast<int>(whole);
   if (rest == length - 2) {
     // The writer left off the line end of the last line only.

@@ -7,9 +7,9 @@
 #ifdef _WIN32
 #include <fstream>
 #else
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include "text/readable_file.h"
 #endif
 
 namespace tw {
@@ -21,23 +21,6 @@ namespace {
 // Reads grow the buffer by at least this much when a file grows while it is
 // read.
 constexpr std::size_t kGrowStep = 1 << 16;
-
-#ifndef _WIN32
-// Closes the descriptor however the read ends.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-#endif
 
 }  // namespace
 
@@ -94,22 +77,14 @@ ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, s
 
 ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, std::size_t spare) {
   Clear();
-  const fs::path path = ToFsPath(sjisPath);
-  // Not blocking, so that a FIFO in the file's place is refused below
-  // instead of waiting for a writer.
-  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kUnreadable;
-  struct stat info {};
-  // A folder opens for reading on POSIX but fails on the first read.
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kUnreadable;
-  const auto size = static_cast<std::uintmax_t>(info.st_size);
-  if (size > maxBytes) return ReadStatus::kTooLarge;
+  const ReadableFile file(sjisPath, maxBytes);
+  if (file.status() != ReadStatus::kRead) return file.status();
   // One byte more than the size, so that the read that finds the end needs
   // no second buffer; the limit holds for a file that grows while it is read.
-  Reserve(static_cast<std::size_t>(size) + 1 + spare);
+  Reserve(static_cast<std::size_t>(file.size()) + 1 + spare);
   for (;;) {
     if (capacity_ - size_ <= spare) Reserve(size_ + kGrowStep + spare);
-    const ssize_t n = ::read(fd.get(), data_.get() + size_, capacity_ - spare - size_);
+    const ssize_t n = ::read(file.descriptor(), data_.get() + size_, capacity_ - spare - size_);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       Clear();
