@@ -52,7 +52,7 @@ void AxisLongShotGaps(const RaceOdds& race, RaceAnalysis& a) {
     // cannot be chosen, but it still counts as a candidate.
     if (a.maxShareGap[h] < kNoValue) keys.Add(std::fabs(a.maxShareGap[h] + 1000), h);
   }
-  keys.Sort();
+  keys.SortLast(1);
   if (candidates >= 2 && !keys.Empty()) {
     Mark(a, keys.HorseFromEnd(0), 1, AxisMarkText());
     Claim(a, 1);
@@ -94,7 +94,7 @@ void AxisEarlyGapOutsideTopThree(const RaceOdds& race, RaceAnalysis& a) {
     // A horse without a difference at snapshot 1 is no candidate.
     if (a.shareGap[h][1] < kNoValue) early.Add(a.shareGap[h][1] + 1000, h);
   }
-  early.Sort();
+  early.SortLast(1);
   if (early.Empty()) return;
   const int c = early.HorseFromEnd(0);
   const double w1 = a.winShare[c][1];
@@ -132,7 +132,7 @@ void AxisSecondEarlyQuinella(const RaceOdds& race, RaceAnalysis& a) {
     if (d1 < kNoValue && a.winShare[h][2] > 0 && a.quinellaShare[h][1] > 0 && d1 > 0)
       keys.Add(a.quinellaShare[h][1] + 1000, h);
   }
-  keys.Sort();
+  keys.SortLast(2);
   if (keys.Size() < 2) return;
   const int c = keys.HorseFromEnd(1);
   if (a.winShare[c][1] >= 4.95 && a.winShare[c][1] > a.winShare[c][2] && a.shareGap[c][1] >= 1.0) {
@@ -152,8 +152,8 @@ void AxisGapAgainstQuinellaFavourite(const RaceOdds& race, RaceAnalysis& a) {
     }
     if (a.quinellaShare[h][s] > 0) quinellas.Add(a.quinellaShare[h][s] + 1000, h);
   }
-  gaps.Sort();
-  quinellas.Sort();
+  gaps.SortLast(1);
+  quinellas.SortLast(1);
   if (gaps.Empty() || quinellas.Empty() || gaps.HorseFromEnd(0) == quinellas.HorseFromEnd(0)) return;
   Mark(a, gaps.HorseFromEnd(0), 6, AxisMarkText());
   Claim(a, 6);
@@ -164,7 +164,7 @@ void AxisLargestGap(const RaceOdds& race, RaceAnalysis& a) {
   for (int h = 1; h <= race.horses; ++h) {
     if (a.maxShareGap[h] < kNoValue) keys.Add(std::fabs(a.maxShareGap[h]), h);
   }
-  keys.Sort();
+  keys.SortLast(1);
   if (!keys.Empty()) Mark(a, keys.HorseFromEnd(0), 7, AxisMarkText());
   Claim(a, 7);
 }

@@ -34,7 +34,7 @@ void PartnerWinShareMovers(const RaceOdds& race, RaceAnalysis& a) {
   for (int h = 1; h <= race.horses; ++h) {
     if (a.winShareChange[h] < kNoValue && !HasMark(a.axisMark[h], axis)) keys.Add(a.winShareChange[h] + 1000, h);
   }
-  keys.Sort();
+  keys.SortLast(5);
   for (int i = 0; i < std::min(5, keys.Size()); ++i) Mark(a, keys.HorseFromEnd(i), 1, PartnerMarkText());
   StrikeSmallWinShares(race, a, 1);
 }
@@ -46,7 +46,7 @@ void PartnerLargeGaps(const RaceOdds& race, RaceAnalysis& a) {
     const double d = a.shareGap[h][s];
     if (d < kNoValue && std::fabs(d) >= 2.0 && !HasPartnerMark(a, h, 1)) keys.Add(a.quinellaShare[h][s] + 1000, h);
   }
-  keys.Sort();
+  keys.SortLast(2);
   for (int i = 0; i < std::min(2, keys.Size()); ++i) Mark(a, keys.HorseFromEnd(i), 2, PartnerMarkText());
 }
 

@@ -60,6 +60,7 @@ void HorseKeyList::AddKey(const Key& key, bool sortsAsNumber) {
   // Numbers of the two kinds do not compare with each other.
   if (!sortsAsNumber || (size_ > 0 && Data()[0].kind != key.kind)) byText_ = true;
   numbersSorted_ = false;
+  lastInPlace_ = 0;
   if (size_ < kInlineKeys && overflow_.empty()) {
     numbers_[size_] = key.number;
     inline_[size_++] = key;
@@ -94,6 +95,23 @@ void HorseKeyList::Sort() {
   for (size_t i = 0; i < size_; ++i) texts.emplace_back(TextOf(keys[i]), keys[i]);
   std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (size_t i = 0; i < size_; ++i) keys[i] = texts[i].second;
+}
+
+void HorseKeyList::SortLast(int k) {
+  if (byText_ || !overflow_.empty() || k < 0 || static_cast<size_t>(k) * 4 > size_) {
+    Sort();
+    return;
+  }
+  // The largest of the rest moved to the end, k times; equal numbers name
+  // the same horse, so which of them moves does not matter.
+  for (size_t end = size_; end > size_ - static_cast<size_t>(k); --end) {
+    size_t largest = 0;
+    for (size_t i = 1; i < end; ++i) {
+      if (numbers_[i] > numbers_[largest]) largest = i;
+    }
+    std::swap(numbers_[largest], numbers_[end - 1]);
+  }
+  lastInPlace_ = k;
 }
 
 std::string FixedText(double value, int width, int decimals) {

@@ -88,6 +88,10 @@ class HorseKeyList {
   }
   // Sorts the keys; call once after the last Add.
   void Sort();
+  // Puts the last k keys of the sorted order in place, and only those: after
+  // it, read HorseFromEnd(i) for i < k alone. Most judgements want only the
+  // largest key or two of a list.
+  void SortLast(int k);
   int Size() const { return static_cast<int>(size_); }
   bool Empty() const { return size_ == 0; }
   // Horse of the key at 0-based position i from the front (0 = first).
@@ -95,7 +99,10 @@ class HorseKeyList {
     return numbersSorted_ ? static_cast<int>(numbers_[static_cast<size_t>(i)] % 100) : Data()[i].horse;
   }
   // Horse of the key at 0-based position i counted from the end (0 = last).
-  int HorseFromEnd(int i) const { return HorseAt(static_cast<int>(size_) - 1 - i); }
+  int HorseFromEnd(int i) const {
+    const size_t at = size_ - 1 - static_cast<size_t>(i);
+    return numbersSorted_ || i < lastInPlace_ ? static_cast<int>(numbers_[at] % 100) : Data()[at].horse;
+  }
 
  private:
   enum class Kind : unsigned char { kSortKey, kFixed };
@@ -116,6 +123,7 @@ class HorseKeyList {
     numbers_[size_] = number;
     inline_[size_++] = {number, h, x, kind};
     numbersSorted_ = false;
+    lastInPlace_ = 0;
   }
   void AddAnySortKey(double x, int h);
   void AddAnyFixedKey(double x, int h);
@@ -130,6 +138,7 @@ class HorseKeyList {
   size_t size_ = 0;
   bool byText_ = false;
   bool numbersSorted_ = false;
+  int lastInPlace_ = 0;  // the last keys in place in numbers_ after SortLast
 };
 
 // The value with `decimals` decimals right-aligned in `width` characters,

@@ -52,7 +52,8 @@ std::vector<int> HorsesInTextOrder(const std::vector<double>& values, bool fixed
   return horses;
 }
 
-std::vector<int> HorsesOfList(const std::vector<double>& values, bool fixed) {
+// The list of `values` (horse i + 1 for value i), not yet sorted.
+HorseKeyList ListOf(const std::vector<double>& values, bool fixed) {
   HorseKeyList list;
   for (size_t i = 0; i < values.size(); ++i) {
     if (fixed) {
@@ -61,6 +62,11 @@ std::vector<int> HorsesOfList(const std::vector<double>& values, bool fixed) {
       list.Add(values[i], static_cast<int>(i) + 1);
     }
   }
+  return list;
+}
+
+std::vector<int> HorsesOfList(const std::vector<double>& values, bool fixed) {
+  HorseKeyList list = ListOf(values, fixed);
   list.Sort();
   std::vector<int> horses;
   for (int i = 0; i < list.Size(); ++i) horses.push_back(list.HorseAt(i));
@@ -87,8 +93,16 @@ TEST(HorseKeyList, OrderIsTheTextOrderOfTheKeys) {
       values.push_back(v);
     }
     for (bool fixed : {false, true}) {
-      ASSERT_EQ(HorsesOfList(values, fixed), HorsesInTextOrder(values, fixed))
-          << "round " << round << " fixed " << fixed;
+      const std::vector<int> order = HorsesInTextOrder(values, fixed);
+      ASSERT_EQ(HorsesOfList(values, fixed), order) << "round " << round << " fixed " << fixed;
+      // Only the last few in place: the same last few horses.
+      for (int k : {1, 2, 5}) {
+        HorseKeyList list = ListOf(values, fixed);
+        list.SortLast(k);
+        for (int i = 0; i < std::min(k, list.Size()); ++i)
+          ASSERT_EQ(list.HorseFromEnd(i), order[order.size() - 1 - static_cast<size_t>(i)])
+              << "round " << round << " fixed " << fixed << " k " << k << " i " << i;
+      }
     }
   }
 }
