@@ -1,7 +1,6 @@
 #include "analysis/load_race_day.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "analysis/analyse_race.h"

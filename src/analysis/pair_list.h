@@ -1,8 +1,8 @@
 // The race's pairs at the latest snapshot, cheapest first: one entry per
-// pair whose odds read as an integer above 0, or only the `limit` cheapest. They are in the text order of
-// the keys odds "%6d" + pair label, which is the order of odds, then of the
-// label; since labels are two right-aligned numbers, label order is the
-// pair-table order.
+// pair whose odds read as an integer above 0, or only the `limit` cheapest.
+// They are in the text order of the keys odds "%6d" + pair label, which is
+// the order of odds, then of the label; since labels are two right-aligned
+// numbers, label order is the pair-table order.
 #pragma once
 
 #include <string>

@@ -36,6 +36,15 @@ std::uint64_t LoadLittleEndian(const char* p) {
   return x;
 }
 
+// A field of digits, from its value and its bytes as ReadFieldAt below loads them.
+inline OddsNumber DigitsNumber(std::uint32_t value, std::uint64_t bytes) {
+  OddsNumber number{};
+  number.value = static_cast<std::int32_t>(value);
+  number.state = value == 0 ? OddsState::kNoVotes : OddsState::kOdds;
+  number.textOrder = ByteSwap(bytes);
+  return number;
+}
+
 // The field of `width` (4..6) bytes at `p`, where 8 bytes may be read, all
 // bytes at once: digits (as stored odds are) and the forms of one character
 // over the whole field; anything else as ReadOddsNumber reads it.
@@ -52,8 +61,6 @@ ReadFieldAt(const char* p) {
   constexpr std::uint64_t highNibbles = (kOnes * 0xF0) << unused;
   constexpr std::uint64_t sixes = (kOnes * 0x06) << unused;
   constexpr std::uint64_t threes = (kOnes * 0x33) << unused;
-  OddsNumber number{};
-  number.textOrder = ByteSwap(x);
   // Every byte 0x30..0x3F, and still so with 6 added: the digits 0-9. Both
   // tests in one comparison, each byte's second high nibble moved down into
   // its own low nibble; a carry out of a byte only follows a byte that fails.
@@ -64,9 +71,11 @@ ReadFieldAt(const char* p) {
     v = v * 10 + (v >> 8);
     constexpr std::uint64_t lanes = 0x000000FF000000FFULL;
     v = ((v & lanes) * (100 + (1000000ULL << 32)) + ((v >> 16) & lanes) * (1 + (10000ULL << 32))) >> 32;
-    number.value = static_cast<std::int32_t>(v);
-    number.state = v == 0 ? OddsState::kNoVotes : OddsState::kOdds;
-  } else if (x == (kOnes * ' ') << unused) {
+    return DigitsNumber(static_cast<std::uint32_t>(v), x);
+  }
+  OddsNumber number{};
+  number.textOrder = ByteSwap(x);
+  if (x == (kOnes * ' ') << unused) {
     number.state = OddsState::kNotRegistered;
   } else if (x == (kOnes * '-') << unused) {
     number.state = OddsState::kCancelledBeforeSales;
@@ -75,15 +84,6 @@ ReadFieldAt(const char* p) {
   } else {
     return ReadOddsNumber(std::string_view(p, static_cast<size_t>(width)));
   }
-  return number;
-}
-
-// A field of digits, from its value and its bytes as ReadFieldAt loads them.
-inline OddsNumber DigitsNumber(std::uint32_t value, std::uint64_t bytes) {
-  OddsNumber number{};
-  number.value = static_cast<std::int32_t>(value);
-  number.state = value == 0 ? OddsState::kNoVotes : OddsState::kOdds;
-  number.textOrder = ByteSwap(bytes);
   return number;
 }
 

@@ -23,8 +23,8 @@ FixedRecordFile::FixedRecordFile(std::string_view sjisPath, int recordLength, st
   // record searched for its own.
   const bool anyNul = bytes_.view().find('\0') != std::string_view::npos;
   for (int n = 0; n < count_; ++n) {
-    std::string_view record = Record(n);
-    if (record.substr(length - 2) != "\r\n" || (anyNul && record.find('\0') != std::string_view::npos)) ++damaged_;
+    const std::string_view record = Record(n);
+    if (anyNul ? IsDamagedRecord(record) : record.substr(length - 2) != "\r\n") ++damaged_;
   }
 }
 

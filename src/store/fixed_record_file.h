@@ -11,6 +11,12 @@
 
 namespace tw {
 
+// A whole record (with its CR LF) that does not end in CR LF or holds a NUL
+// byte: a line of the wrong length, or of a file with other line ends.
+inline bool IsDamagedRecord(std::string_view record) {
+  return record.size() < 2 || record.substr(record.size() - 2) != "\r\n" || record.find('\0') != std::string_view::npos;
+}
+
 class FixedRecordFile {
  public:
   // Reads the whole file when it holds at most `maxBytes`; a missing,

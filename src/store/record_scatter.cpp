@@ -94,8 +94,7 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
     ++result.damaged;
   }
   for (int n = 0; n < result.count; ++n) {
-    const std::string_view record(starts[static_cast<size_t>(n)], length);
-    if (record.substr(length - 2) != "\r\n" || record.find('\0') != std::string_view::npos) ++result.damaged;
+    if (IsDamagedRecord(std::string_view(starts[static_cast<size_t>(n)], length))) ++result.damaged;
   }
   return result;
 }
