@@ -18,7 +18,9 @@ if(TARGET turfwise)
 endif()
 
 if(WIN32)
-  install(TARGETS ${_programs} RUNTIME DESTINATION .)
+  # The JV-Link bridge beside the programs; the released folder takes the
+  # 32-bit build of it (the control is 32-bit), see the windows workflow.
+  install(TARGETS ${_programs} turfwise-jvlink-bridge RUNTIME DESTINATION .)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/guide/ DESTINATION guide)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/analysis-json.md
                 ${CMAKE_SOURCE_DIR}/docs/season-json.md DESTINATION doc)

@@ -72,6 +72,17 @@ inline constexpr SettingKey kStandInUse{"StandIn", "use", SettingType::kBool, 0}
 // download's progress bar moves; 0 downloads at once (benchmarks, tests).
 inline constexpr SettingKey kStandInPace{"StandIn", "pace", SettingType::kInteger, 120, 0, 10000};
 
+// The command line that starts the JV-Link bridge (turfwise-jvlink-bridge),
+// for example "wine64 C:/Turfwise/turfwise-jvlink-bridge.exe" where JV-Link
+// is installed in a Wine prefix. Empty: on Windows the bridge beside the
+// program, elsewhere the stand-in.
+inline constexpr SettingKey kJVLinkBridge{"JVLink", "bridge", SettingType::kText, 0, 0, -1, ""};
+
+// Seconds a JV-Link call through the bridge may take before the user is told
+// that JV-Link is not answering. Generous: a set-up download's JVOpen and
+// JVRead can be slow.
+inline constexpr SettingKey kJVLinkTimeout{"JVLink", "timeout", SettingType::kInteger, 300, 1, 3600};
+
 }  // namespace setting
 
 // The whole table, in the order above.
@@ -84,7 +95,8 @@ inline constexpr const SettingKey* kSettingKeys[] = {
     &setting::kTimeSeriesFolder, &setting::kFetchDelay,
     &setting::kResultInterval,   &setting::kCloseDataListAfterLoad,
     &setting::kStandInFeed,      &setting::kStandInUse,
-    &setting::kStandInPace,
+    &setting::kStandInPace,      &setting::kJVLinkBridge,
+    &setting::kJVLinkTimeout,
 };
 
 }  // namespace tw

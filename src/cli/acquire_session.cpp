@@ -31,7 +31,9 @@ AcquireEnv DefaultAcquireEnv() {
     options.appFolder = appFolder;
     options.settingsFile = settingsFile;
     PlatformJVLinkFactory factory(clock, options);
-    return factory.Create();
+    auto jv = factory.Create();
+    if (!jv && !factory.failure().empty()) throw JVLinkCallError(factory.failure());
+    return jv;
   };
   env.sleep = [](int millis) { std::this_thread::sleep_for(std::chrono::milliseconds(millis)); };
   std::signal(SIGINT, OnInterrupt);
@@ -92,7 +94,12 @@ bool AcquireSession::Open(std::string& error) {
   // The window cuts the log at its start; a command keeps it as short.
   if (!log_.Trim())
     cli_.err << "turfwise-cli: " << SjisToUtf8(paths_.ErrorLogFile()) << ": " << log_.lastError() << '\n';
-  jv_ = env_.makeJVLink ? env_.makeJVLink(paths_.appFolder(), paths_.SettingsFile(), *clock_) : nullptr;
+  try {
+    jv_ = env_.makeJVLink ? env_.makeJVLink(paths_.appFolder(), paths_.SettingsFile(), *clock_) : nullptr;
+  } catch (const JVLinkCallError& e) {
+    error = "JV-Link cannot be created: " + SjisToUtf8(e.what());
+    return false;
+  }
   if (!jv_) {
     error = "JV-Link cannot be created";
     return false;

@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
   standIn.appFolder = paths.appFolder();
   standIn.settingsFile = paths.SettingsFile();
   tw::PlatformJVLinkFactory factory(clock, standIn);
+  // A call through the JV-Link bridge keeps the windows answering while it waits.
+  factory.whileWaiting = [&ui] { ui.ProcessEvents(); };
   // The stand-in's JVSetUIProperties lets the user choose its feed folder.
   factory.folderChooser = [](const std::string& current) -> std::optional<std::string> {
     tw::FolderDialog dialog(QApplication::activeWindow(), QString::fromUtf8("JV-Data フィードフォルダの指定"),

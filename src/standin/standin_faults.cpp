@@ -26,13 +26,24 @@ std::optional<FaultRule> ParseRule(const std::string& rawLine) {
   std::string rhs = Trim(line.substr(eq + 1));
   FaultRule rule;
   if (EqualsIgnoreCase(rhs, "throw")) {
-    rule.raise = true;
+    rule.action = FaultRule::Action::kThrow;
+  } else if (EqualsIgnoreCase(rhs, "hang")) {
+    rule.action = FaultRule::Action::kHang;
+  } else if (EqualsIgnoreCase(rhs, "crash")) {
+    rule.action = FaultRule::Action::kCrash;
   } else if (!ParseInt(rhs, rule.code)) {
     return std::nullopt;
   }
   size_t at = lhs.find('@');
   if (at != std::string::npos) {
-    if (!ParseInt(Trim(lhs.substr(at + 1)), rule.nth) || rule.nth < 1) return std::nullopt;
+    std::string calls = Trim(lhs.substr(at + 1));
+    size_t dash = calls.find('-');
+    if (dash != std::string::npos) {
+      if (!ParseInt(Trim(calls.substr(dash + 1)), rule.last)) return std::nullopt;
+      calls = Trim(calls.substr(0, dash));
+    }
+    if (!ParseInt(calls, rule.nth) || rule.nth < 1) return std::nullopt;
+    if (dash != std::string::npos && rule.last < rule.nth) return std::nullopt;
     lhs = Trim(lhs.substr(0, at));
   }
   size_t open = lhs.find('(');
@@ -59,7 +70,7 @@ std::optional<FaultRule> FaultPlan::Find(const std::string& call, const std::str
   for (const FaultRule& r : rules_) {
     if (!EqualsIgnoreCase(r.call, call)) continue;
     if (!r.spec.empty() && r.spec != spec) continue;
-    if (r.nth != 0 && r.nth != n) continue;
+    if (r.nth != 0 && (n < r.nth || n > (r.last != 0 ? r.last : r.nth))) continue;
     return r;
   }
   return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <thread>
 
 #include "base/settings.h"
 #include "text/fields.h"
@@ -78,7 +80,16 @@ std::optional<int> StandInJVLink::Injected(const std::string& call, const std::s
   if (faults_.empty()) return std::nullopt;
   auto rule = faults_.Find(call, spec, n);
   if (!rule) return std::nullopt;
-  if (rule->raise) throw JVLinkCallError(call + Sjis(" の呼び出しに失敗しました。（障害の注入）"));
+  switch (rule->action) {
+    case FaultRule::Action::kThrow:
+      throw JVLinkCallError(call + Sjis(" の呼び出しに失敗しました。（障害の注入）"));
+    case FaultRule::Action::kHang:
+      for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+    case FaultRule::Action::kCrash:
+      std::_Exit(kCrashExitStatus);
+    case FaultRule::Action::kCode:
+      break;
+  }
   return rule->code;
 }
 

@@ -34,6 +34,8 @@ class StandInJVLink : public JVLink {
   using FolderChooser = std::function<std::optional<std::string>(const std::string& current)>;
 
   static constexpr const char* kDownloadRecord = "StandInDownloads.txt";
+  // The exit status of a process ended by an injected "crash".
+  static constexpr int kCrashExitStatus = 70;
 
   StandInJVLink(const Clock& clock, StandInOptions options);
 

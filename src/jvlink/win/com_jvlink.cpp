@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "jvlink/com_jvlink.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -151,6 +152,9 @@ class ComJVLink : public JVLink {
     bufferSize = static_cast<int>(size);
     if (r.code > 0) {
       r.record = BstrToCp932(buff.get());
+      // A record that converts to nothing would read as the end of the data
+      // and end the download as if it were complete.
+      if (r.record.empty()) throw JVLinkCallError("JVRead: " + Sjis("レコードが空か、Shift-JISに変換できません。"));
       r.code = static_cast<int>(r.record.size());  // the length in the converted bytes
     }
     r.fileName = BstrToCp932(fileName.get());
@@ -216,28 +220,30 @@ class ComJVLink : public JVLink {
 
 }  // namespace
 
-std::unique_ptr<JVLink> CreateComJVLink() {
+std::unique_ptr<JVLink> CreateComJVLink(std::string* why) {
   HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const bool uninit = SUCCEEDED(init);  // S_OK or S_FALSE must be balanced; RPC_E_CHANGED_MODE not
-  auto fail = [&]() -> std::unique_ptr<JVLink> {
+  auto fail = [&](const char* step, HRESULT hr) -> std::unique_ptr<JVLink> {
+    if (why) *why = std::string(step) + ": " + SystemMessage(hr);
     if (uninit) CoUninitialize();
     return nullptr;
   };
   CLSID clsid;
-  if (FAILED(CLSIDFromProgID(L"JVDTLab.JVLink", &clsid))) return fail();
+  HRESULT hr = CLSIDFromProgID(L"JVDTLab.JVLink", &clsid);
+  if (FAILED(hr)) return fail("CLSIDFromProgID(JVDTLab.JVLink)", hr);
   IDispatch* dispatch = nullptr;
-  if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(&dispatch))) ||
-      dispatch == nullptr)
-    return fail();
+  hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                        reinterpret_cast<void**>(&dispatch));
+  if (FAILED(hr) || dispatch == nullptr) return fail("CoCreateInstance(JVDTLab.JVLink)", FAILED(hr) ? hr : E_POINTER);
   static const wchar_t* const kNames[] = {L"JVInit", L"JVSetUIProperties", L"JVOpen",   L"JVStatus",
                                           L"JVRead", L"JVRTOpen",          L"JVCancel", L"JVClose"};
   DISPID ids[ComJVLink::kMethods];
   for (int i = 0; i < ComJVLink::kMethods; ++i) {
     LPOLESTR name = const_cast<LPOLESTR>(kNames[i]);
-    if (FAILED(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &ids[i]))) {
+    hr = dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &ids[i]);
+    if (FAILED(hr)) {
       dispatch->Release();
-      return fail();
+      return fail("GetIDsOfNames", hr);
     }
   }
   return std::make_unique<ComJVLink>(dispatch, ids, uninit);
