@@ -10,6 +10,7 @@
 #include "base/version.h"
 #include "cli/command_day.h"
 #include "cli/command_prelude.h"
+#include "jvlink/bridge_jvlink.h"
 #include "shell/platform_jvlink.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -116,6 +117,11 @@ bool AcquireSession::Open(std::string& error) {
   // later calls report their own errors.
   if (code != 0) ui_.Inform(Sjis("JVInitエラーが発生しました。：") + std::to_string(code));
   return true;
+}
+
+bool AcquireSession::JVLinkNotAnswering() const {
+  const auto* bridge = dynamic_cast<const BridgeJVLink*>(jv_.get());
+  return bridge && bridge->notAnswering();
 }
 
 bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {

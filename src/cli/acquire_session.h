@@ -69,6 +69,9 @@ class AcquireSession : public AcquisitionHost {
   RaceDayStore& store() { return store_; }
   StreamGate& gate() { return gate_; }
   JVLink& jv() { return *jv_; }
+  // True when JV-Link, reached through the bridge, did not answer its last
+  // call in time: unattended work stops rather than wait on it again.
+  bool JVLinkNotAnswering() const;
 
   // The result timer as the last load left it.
   bool resultTimerOn() const { return resultTimerOn_; }

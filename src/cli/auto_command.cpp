@@ -68,6 +68,10 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
       starts = -1;  // the interval runs from the end of this tick
       followResultFetching();
     }
+    if (session.JVLinkNotAnswering()) {
+      session.ui().Line("auto: JV-Link is not answering; stopped");
+      break;
+    }
     long long wait = nextOdds - ToEpochSeconds(clock.Now());
     if (session.resultTimerOn()) wait = std::min(wait, nextResult - ToEpochSeconds(clock.Now()));
     env.sleep(static_cast<int>(std::clamp(wait, 0LL, 1LL) * 1000));

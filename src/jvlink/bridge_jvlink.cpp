@@ -108,13 +108,19 @@ std::string BridgeJVLink::ReadReply(const char* call, bool timed) {
     const int n = process_->ReadSome(into, static_cast<int>(want - have), kWaitSliceMillis);
     if (n < 0) Fail(EndedText(call));
     if (n == 0) {
-      if (timed && Millis() >= deadline) Fail(NotAnsweringText(call, options_.timeoutMillis));
+      if (timed && Millis() >= deadline) {
+        notAnswering_ = true;
+        Fail(NotAnsweringText(call, options_.timeoutMillis));
+      }
       if (options_.whileWaiting) options_.whileWaiting();
       continue;
     }
     have += static_cast<size_t>(n);
     if (have < want) continue;
-    if (!inHeader) return body;
+    if (!inHeader) {
+      notAnswering_ = false;
+      return body;
+    }
     auto length = bridge::BodyLength(header);
     if (!length) Fail(GarbageText(call));
     inHeader = false;

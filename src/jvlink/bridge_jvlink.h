@@ -55,6 +55,9 @@ class BridgeJVLink : public JVLink {
 
   // Whether a bridge process is running now (it is started again on demand).
   bool running() const { return process_ != nullptr; }
+  // Whether the last call ran out of time: JV-Link may be waiting for the
+  // user in a window of its own, which unattended work cannot answer.
+  bool notAnswering() const { return notAnswering_; }
 
  private:
   explicit BridgeJVLink(BridgeOptions options) : options_(std::move(options)) {}
@@ -76,6 +79,7 @@ class BridgeJVLink : public JVLink {
   std::deque<JVReadResult> readAhead_;
   int readAheadSize_ = 0;  // the buffer size the last batch left
   bool inCall_ = false;
+  bool notAnswering_ = false;
 };
 
 }  // namespace tw

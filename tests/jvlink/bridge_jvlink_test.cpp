@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "base/settings.h"
+#include "cli/auto_command.h"
 #include "cli/download_command.h"
 #include "cli/fetch_odds_command.h"
 #include "cli/results_command.h"
@@ -138,6 +139,15 @@ TEST(BridgeJVLink, FailuresAreToldAndTheNextDownloadCompletes) {
     }
     EXPECT_EQ(app.Data(), reference.Data());
   }
+}
+
+TEST(BridgeJVLink, UnattendedFetchingStopsWhenJVLinkDoesNotAnswer) {
+  App app(true);
+  ASSERT_EQ(app.Download(), kExitOk);
+  WriteBytes(app.dir.file("Feed/faults.txt"), "JVRTOpen=hang\r\n");
+  EXPECT_EQ(app.Run(&RunAuto, "09:00", {"--day", "2024年05月12日"}, 1), kExitFailure);
+  EXPECT_THAT(app.out.str(), HasSubstr("auto: JV-Link is not answering; stopped"));
+  EXPECT_THAT(app.out.str() + app.err.str(), HasSubstr("JV-Linkが応答しません（JVRTOpen、1秒）"));
 }
 
 BridgeOptions StandInBridge(const TempDir& dir) {
