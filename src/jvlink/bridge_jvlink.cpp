@@ -38,8 +38,18 @@ bool IsReplyTo(FrameReader& in, Kind request) {
 
 std::unique_ptr<BridgeJVLink> BridgeJVLink::Start(BridgeOptions options, std::string* why) {
   std::unique_ptr<BridgeJVLink> jv(new BridgeJVLink(std::move(options)));
-  bool notInstalled = false;
-  if (auto failure = jv->Launch(notInstalled)) {
+  if (auto failure = jv->Launch()) {
+    if (why) *why = *failure;
+    return nullptr;
+  }
+  return jv;
+}
+
+std::unique_ptr<BridgeJVLink> BridgeJVLink::Attach(std::unique_ptr<BridgeProcess> process, BridgeOptions options,
+                                                   std::string* why) {
+  std::unique_ptr<BridgeJVLink> jv(new BridgeJVLink(std::move(options)));
+  jv->process_ = std::move(process);
+  if (auto failure = jv->Greet()) {
     if (why) *why = *failure;
     return nullptr;
   }
@@ -58,11 +68,14 @@ long long BridgeJVLink::Millis() const {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::optional<std::string> BridgeJVLink::Launch(bool& notInstalled) {
-  notInstalled = false;
+std::optional<std::string> BridgeJVLink::Launch() {
   std::string error;
   process_ = BridgeProcess::Start(options_.command, error);
   if (!process_) return Sjis("JV-Linkの中継プログラムを起動できません：") + error;
+  return Greet();
+}
+
+std::optional<std::string> BridgeJVLink::Greet() {
   std::string body;
   try {
     if (!process_->Write(bridge::ClientHello())) Fail(EndedText("JVInit"));
@@ -83,8 +96,7 @@ std::optional<std::string> BridgeJVLink::Launch(bool& notInstalled) {
   if (version != static_cast<int32_t>(bridge::kVersion) || state != bridge::HostState::kReady) {
     process_->Finish(kFinishGraceMillis);
     process_.reset();
-    notInstalled = state == bridge::HostState::kNotInstalled;
-    if (notInstalled) return message;
+    if (state == bridge::HostState::kNotInstalled) return message;
     return Sjis("JV-Linkの中継プログラムの版が合いません（") + std::to_string(version) + Sjis("）：") + message;
   }
   return std::nullopt;
@@ -138,8 +150,7 @@ std::string BridgeJVLink::Exchange(const std::string& frame, const char* call, b
     ~Leave() { flag = false; }
   } leave{inCall_};
   if (!process_) {
-    bool notInstalled = false;
-    if (auto failure = Launch(notInstalled)) throw JVLinkCallError(*failure);
+    if (auto failure = Launch()) throw JVLinkCallError(*failure);
     // A new JV-Link knows nothing of the software id the program gave.
     if (sid_) {
       process_->Write(FrameWriter(Kind::kInit).Text(*sid_).Frame());

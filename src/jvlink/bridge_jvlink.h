@@ -42,6 +42,10 @@ class BridgeJVLink : public JVLink {
   // Starts the bridge and shakes hands. nullptr when it cannot be started or
   // JV-Link cannot be created in it (not installed); `why` says which.
   static std::unique_ptr<BridgeJVLink> Start(BridgeOptions options, std::string* why = nullptr);
+  // The same over a process already running (the fuzz target's scripted
+  // peer); a restart starts `options.command`.
+  static std::unique_ptr<BridgeJVLink> Attach(std::unique_ptr<BridgeProcess> process, BridgeOptions options,
+                                              std::string* why = nullptr);
   ~BridgeJVLink() override;
 
   int JVInit(const std::string& sid) override;
@@ -63,7 +67,9 @@ class BridgeJVLink : public JVLink {
   explicit BridgeJVLink(BridgeOptions options) : options_(std::move(options)) {}
 
   // Starts the bridge and reads its greeting; the failure's text otherwise.
-  std::optional<std::string> Launch(bool& notInstalled);
+  std::optional<std::string> Launch();
+  // Shakes hands with the running bridge; the failure's text otherwise.
+  std::optional<std::string> Greet();
   // Sends one request and returns the reply's body, starting the bridge
   // first when it is not running. Throws JVLinkCallError.
   std::string Exchange(const std::string& frame, const char* call, bool timed);
