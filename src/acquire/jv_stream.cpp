@@ -55,8 +55,10 @@ ReadEnd JVStream::Read(const ReadHandlers& handlers) {
     } else if (r.code < -3) {
       ReportCode("JVRead", r.code, "", reporting_.beepOnReadOrCloseFailure);
       return ReadEnd::kReadFailed;
+    } else {
+      // -2 and -3: the file is still being downloaded.
+      ui_.WaitProcessingEvents(kNotReadyWaitMillis);
     }
-    // -2 and -3: the data is not ready yet; read again.
   }
 }
 

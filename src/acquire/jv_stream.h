@@ -16,6 +16,11 @@ namespace tw {
 
 enum class ReportMode { kDialog, kStatusLine };
 
+// The pause before reading again while JV-Link is still downloading: short
+// enough to go on at once when the file is there, long enough not to keep a
+// core busy asking through a download of minutes.
+inline constexpr int kNotReadyWaitMillis = 50;
+
 // How one stream tells what happens, besides its mode.
 struct StreamReporting {
   ReportMode mode = ReportMode::kDialog;
@@ -71,7 +76,8 @@ class JVStream {
   JVOpenResult OpenStored(const std::string& dataSpec, const std::string& fromTime, int option);
 
   // Reads the opened stream until it ends; the pending window events run
-  // before every read; -2 and -3 (not ready) read again.
+  // before every read; after -2 and -3 (not ready) it waits
+  // kNotReadyWaitMillis, the events still running, and reads again.
   ReadEnd Read(const ReadHandlers& handlers);
 
   // JVClose; `closed` runs once the stream is closed, before anything is

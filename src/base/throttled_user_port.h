@@ -25,6 +25,7 @@ class ThrottledUserPort : public UserPort {
   // The first call, and then one once the interval has passed since the
   // last that ran; the others return at once.
   void ProcessEvents() override;
+  void WaitProcessingEvents(int millis) override { inner_.WaitProcessingEvents(millis); }
   void SetBusy(bool busy) override { inner_.SetBusy(busy); }
 
  private:

@@ -3,7 +3,9 @@
 // All texts are Shift-JIS; the GUI converts them for the screen.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace tw {
 
@@ -20,6 +22,10 @@ class UserPort {
   virtual void SetStatus(const std::string& text) = 0;
   // Lets the window process pending events (timer ticks, clicks) during long work.
   virtual void ProcessEvents() = 0;
+  // Lets the pending events run for about `millis` milliseconds, then
+  // returns: a pause in long work that keeps the window alive without
+  // keeping a core busy.
+  virtual void WaitProcessingEvents(int millis) = 0;
   // The busy cursor on or off.
   virtual void SetBusy(bool busy) = 0;
 };
@@ -32,6 +38,7 @@ class SilentUserPort : public UserPort {
   bool Confirm(const std::string&) override { return false; }
   void SetStatus(const std::string&) override {}
   void ProcessEvents() override {}
+  void WaitProcessingEvents(int millis) override { std::this_thread::sleep_for(std::chrono::milliseconds(millis)); }
   void SetBusy(bool) override {}
 };
 

@@ -1,5 +1,8 @@
 #include "cli/console_user_port.h"
 
+#include <chrono>
+#include <thread>
+
 #include "base/clock.h"
 #include "text/sjis.h"
 
@@ -25,6 +28,14 @@ bool ConsoleUserPort::Confirm(const std::string& text) {
 
 void ConsoleUserPort::SetStatus(const std::string& text) {
   if (!text.empty()) Line(text);
+}
+
+void ConsoleUserPort::WaitProcessingEvents(int millis) {
+  if (sleep_) {
+    sleep_(millis);
+  } else {
+    std::this_thread::sleep_for(std::chrono::milliseconds(millis));
+  }
 }
 
 void ConsoleUserPort::Line(const std::string& text) {

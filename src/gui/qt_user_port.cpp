@@ -1,9 +1,13 @@
 #include "gui/qt_user_port.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 
 #include "gui/qt_text.h"
 
@@ -54,6 +58,18 @@ void QtUserPort::SetStatus(const std::string& text) {
 }
 
 void QtUserPort::ProcessEvents() { QApplication::processEvents(); }
+
+void QtUserPort::WaitProcessingEvents(int millis) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QEventLoop loop;
+  QTimer::singleShot(millis, &loop, &QEventLoop::quit);
+  loop.exec();
+  // A loop started while the program quits returns at once; the rest is
+  // slept, so that a read loop still does not spin.
+  const qint64 left = millis - elapsed.elapsed();
+  if (left > 0) QThread::msleep(static_cast<unsigned long>(left));
+}
 
 void QtUserPort::SetBusy(bool busy) {
   if (busy) {

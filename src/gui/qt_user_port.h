@@ -22,6 +22,8 @@ class QtUserPort : public UserPort {
   bool Confirm(const std::string& text) override;
   void SetStatus(const std::string& text) override;
   void ProcessEvents() override;
+  // Runs the event loop for the time; no busy wait.
+  void WaitProcessingEvents(int millis) override;
   void SetBusy(bool busy) override;
 
  private:

@@ -35,7 +35,7 @@ class JVStreamTest : public ::testing::Test {
 TEST_F(JVStreamTest, ReadHandsEveryRecordOnAndCountsFilesUntilTheEnd) {
   jv.QueueRecord("RA1");
   jv.readResults.push_back({-1, "", ""});
-  jv.readResults.push_back({-3, "", ""});  // not ready: read again
+  for (int code : {-3, -2, -3}) jv.readResults.push_back({code, "", ""});  // still downloading
   jv.QueueRecord("SE1");
   std::vector<std::string> records;
   int files = 0;
@@ -49,7 +49,9 @@ TEST_F(JVStreamTest, ReadHandsEveryRecordOnAndCountsFilesUntilTheEnd) {
   EXPECT_EQ(end, ReadEnd::kEndOfData);
   EXPECT_THAT(records, ElementsAre("RA1", "SE1"));
   EXPECT_EQ(files, 1);
-  EXPECT_EQ(ui.processEventsCalls, 5) << "the window's events run before every read";
+  EXPECT_EQ(ui.processEventsCalls, 7) << "the window's events run before every read";
+  EXPECT_EQ(ui.waitedMillis, 3 * kNotReadyWaitMillis) << "a wait, the window live, before each read again";
+  EXPECT_TRUE(ui.Told().empty());
   EXPECT_EQ(stream.failures(), 0);
 }
 

@@ -47,6 +47,8 @@ TEST(ThrottledUserPort, EverythingElseIsHandedOnAtOnce) {
   port.SetStatus("d");
   port.SetBusy(true);
   port.SetBusy(false);
+  port.WaitProcessingEvents(30);
+  EXPECT_EQ(inner.waitedMillis, 30);
   EXPECT_EQ(inner.events,
             (std::vector<std::string>{"beep", "inform:a", "confirm:b", "confirm:c", "status:d", "busy:1", "busy:0"}));
 }

@@ -19,8 +19,9 @@ class FakeUserPort : public UserPort {
   std::deque<bool> answers;  // answers to Confirm; Yes when empty
   bool defaultAnswer = true;
   int processEventsCalls = 0;
-  std::string status;  // the status label's text (Shift-JIS)
-  bool busy = false;   // the cursor as the last SetBusy left it
+  long long waitedMillis = 0;  // the waits asked for, summed; nothing sleeps
+  std::string status;          // the status label's text (Shift-JIS)
+  bool busy = false;           // the cursor as the last SetBusy left it
 
   // What the person at the screen was told, in order: the events without
   // the cursor, a repeat of the same event right after it counted once.
@@ -48,6 +49,7 @@ class FakeUserPort : public UserPort {
     events.push_back("status:" + SjisToUtf8(text));
   }
   void ProcessEvents() override { ++processEventsCalls; }
+  void WaitProcessingEvents(int millis) override { waitedMillis += millis; }
   void SetBusy(bool on) override {
     busy = on;
     events.push_back(on ? "busy:1" : "busy:0");
