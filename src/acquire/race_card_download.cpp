@@ -114,10 +114,14 @@ void RaceCardDownload::StartDownload() {
     view_.SetDownloadBar(100, 100);
     ReadToEnd();
     CloseDownload();
-    store_.FillCreatedRaceFiles();
+    std::vector<StoreResult> unfilled;
+    for (StoreResult& filled : store_.FillCreatedRaceFiles())
+      if (filled.failed()) unfilled.push_back(std::move(filled));
+    TellFailedSaves(unfilled);
     // Only a complete read may move the from-time on: after a cancel or a
-    // failure the files not yet read would be skipped by the next run.
-    if (readCompleted_) RememberFromTime();
+    // failure the files not yet read would be skipped by the next run (and a
+    // race file left short is filled when the next run reads it again).
+    if (readCompleted_ && unfilled.empty()) RememberFromTime();
   } catch (const JVLinkCallError& e) {
     EndWithCallError(e);
   }

@@ -25,12 +25,31 @@ std::string ConfirmText(SnapshotErase command, int race) {
   return {};
 }
 
+std::string FailureText(const OddsFileFailure& failure) {
+  static const std::string kUnreadable = Sjis("オッズファイルを読み込めませんでした：");
+  static const std::string kTooLarge = Sjis("オッズファイルが大きすぎるため読み込みませんでした：");
+  static const std::string kNotSaved = Sjis("オッズファイルを保存できませんでした：");
+  static const std::string kKept = Sjis("このファイルのオッズは消去されていません。");
+  std::string text;
+  switch (failure.problem) {
+    case OddsFileProblem::kUnreadable:
+      text = kUnreadable + failure.path;
+      break;
+    case OddsFileProblem::kTooLarge:
+      text = kTooLarge + failure.path;
+      break;
+    case OddsFileProblem::kNotSaved:
+      text = kNotSaved + failure.path + " (" + Utf8ToSjis(failure.error) + ")";
+      break;
+  }
+  return text + "\r\n" + kKept;
+}
+
 }  // namespace
 
 EraseOutcome RunSnapshotErase(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
                               int selectedRace, UserPort& port) {
   static const std::string kNoDay = Sjis("データが読み込まれていません。");
-  static const std::string kSaveFailed = Sjis("オッズファイルを保存できませんでした：");
   EraseOutcome outcome;
   if (IsBlank(dayText)) {
     port.Beep();
@@ -43,10 +62,10 @@ EraseOutcome RunSnapshotErase(SnapshotErase command, const std::string& dataFold
   SnapshotEraseResult result = EraseSnapshots(command, dataFolder, dayText, selectedRace);
   for (const auto& failure : result.failures) {
     port.Beep();
-    port.Inform(kSaveFailed + failure.path + " (" + Utf8ToSjis(failure.error) + ")");
+    port.Inform(FailureText(failure));
   }
   outcome.erased = result.erased;
-  outcome.saveFailed = !result.failures.empty();
+  outcome.failed = !result.failures.empty();
   outcome.selectRace = command == SnapshotErase::kAllRacesAllSnapshots ? 0 : selectedRace;
   return outcome;
 }

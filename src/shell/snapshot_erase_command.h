@@ -11,17 +11,17 @@
 namespace tw {
 
 struct EraseOutcome {
-  bool erased = false;      // confirmed and carried out: the caller reloads the day
-  int selectRace = 0;       // the race to select and show after the reload
-  bool saveFailed = false;  // an odds file could not be saved (the user was told)
+  bool erased = false;  // confirmed and carried out on both files: the caller reloads the day
+  int selectRace = 0;   // the race to select and show after the reload
+  bool failed = false;  // an odds file could not be read or saved (the user was told)
 };
 
 // Runs one erase command on the day `dayText` (the day selector's text) in
 // `dataFolder`, with `selectedRace` the slot on view (0-35). A blank day text
 // beeps and informs "データが読み込まれていません。"; without a race on view
 // a race command asks nothing; otherwise the user confirms with Yes/No, and
-// No changes nothing. Each odds file that could not be saved is told with a
-// beep and a dialog.
+// No changes nothing. Each odds file that could not be read or saved is told
+// with a beep and a dialog that its snapshots were not erased.
 EraseOutcome RunSnapshotErase(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
                               int selectedRace, UserPort& port);
 

@@ -38,23 +38,33 @@ std::vector<size_t> LinesToBlank(SnapshotErase command, int race) {
   return lines;
 }
 
-// Rewrites one odds file; a failed save is added to `failures`.
-void EraseInFile(SnapshotErase command, int race, const std::string& path, size_t length,
-                 std::vector<OddsFileSaveFailure>& failures) {
+// Rewrites one odds file; a file left as it was is added to `failures`.
+void EraseInFile(SnapshotErase command, int race, const std::string& path, size_t length, std::uintmax_t maxBytes,
+                 std::vector<OddsFileFailure>& failures) {
   std::vector<std::string> lines;
   if (command == SnapshotErase::kAllRacesAllSnapshots) {
     lines.assign(kOddsFileLines, std::string(length, ' '));  // created when missing
   } else {
-    if (!FileExists(path)) return;  // nothing to erase, nothing written
-    auto loaded = LoadLines(path);
-    if (!loaded) return;
-    lines = std::move(*loaded);
+    std::string bytes;
+    switch (ReadFileBounded(path, maxBytes, bytes)) {
+      case ReadStatus::kMissing:
+        return;  // nothing to erase, nothing written
+      case ReadStatus::kUnreadable:
+        failures.push_back({path, OddsFileProblem::kUnreadable, {}});
+        return;
+      case ReadStatus::kTooLarge:
+        failures.push_back({path, OddsFileProblem::kTooLarge, {}});
+        return;
+      case ReadStatus::kRead:
+        break;
+    }
+    lines = SplitLines(bytes);
     // A short file gets the 108 lines of a full day before lines are blanked.
     NormaliseLines(lines, length, kOddsFileLines);
     for (size_t k : LinesToBlank(command, race)) lines[k].assign(length, ' ');
   }
   SaveResult saved = SaveLines(path, lines);
-  if (!saved) failures.push_back({path, saved.error});
+  if (!saved) failures.push_back({path, OddsFileProblem::kNotSaved, saved.error});
 }
 
 }  // namespace
@@ -68,9 +78,9 @@ SnapshotEraseResult EraseSnapshots(SnapshotErase command, const std::string& dat
   SnapshotEraseResult result;
   if (!EraseApplies(command, race)) return result;
   std::string base = JoinPath(dataFolder, dayText);
-  EraseInFile(command, race, base + ".jvO1", kWinOddsLineLength, result.failures);
-  EraseInFile(command, race, base + ".jvO2", kQuinellaLineLength, result.failures);
-  result.erased = true;
+  EraseInFile(command, race, base + ".jvO1", kWinOddsLineLength, kWinOddsFileByteLimit, result.failures);
+  EraseInFile(command, race, base + ".jvO2", kQuinellaLineLength, kQuinellaOddsFileByteLimit, result.failures);
+  result.erased = result.failures.empty();
   return result;
 }
 

@@ -18,23 +18,27 @@ enum class SnapshotErase {
 // slot on view) is not one of the day's 36 slots: there is nothing to erase.
 bool EraseApplies(SnapshotErase command, int race);
 
-// An odds file whose save failed.
-struct OddsFileSaveFailure {
-  std::string path;   // Shift-JIS
-  std::string error;  // the reason, UTF-8
+enum class OddsFileProblem { kUnreadable, kTooLarge, kNotSaved };
+
+// An odds file the erase left as it was: its snapshots are all still there.
+struct OddsFileFailure {
+  std::string path;  // Shift-JIS
+  OddsFileProblem problem = OddsFileProblem::kNotSaved;
+  std::string error;  // why the save failed, UTF-8
 };
 
 struct SnapshotEraseResult {
-  bool erased = false;                        // the command was carried out
-  std::vector<OddsFileSaveFailure> failures;  // win-odds file first
+  bool erased = false;                    // the command was carried out on both files
+  std::vector<OddsFileFailure> failures;  // win-odds file first
 };
 
 // Carries out one erase command on the day `dayText` in `dataFolder`, with
 // `race` the slot on view (0-35). Does nothing when the command does not
 // apply. An odds file that does not exist is created only by
 // kAllRacesAllSnapshots; a file shorter than 108 lines is padded with blank
-// lines to 108 before lines are blanked. A failed save does not stop the
-// other file.
+// lines to 108 before lines are blanked. A file that cannot be read or is
+// larger than its layout allows is not replaced (kAllRacesAllSnapshots does
+// not read it); a failure does not stop the other file.
 SnapshotEraseResult EraseSnapshots(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
                                    int race);
 

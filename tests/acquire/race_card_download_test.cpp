@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "acquire/odds_stream.h"
 #include "codes/jv_message.h"
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
@@ -20,7 +23,11 @@ class RecordingDownloadView : public DownloadView {
   std::vector<std::string> texts, list, bars;
   bool timer = false;
   DateTime shown;
-  void SetProgressText(const std::string& t) override { texts.push_back(U(t)); }
+  std::function<void(const std::string&)> onText;
+  void SetProgressText(const std::string& t) override {
+    texts.push_back(U(t));
+    if (onText) onText(texts.back());
+  }
   void SetDownloadBar(int p, int m) override { bars.push_back("dl " + std::to_string(p) + "/" + std::to_string(m)); }
   void SetReadBar(int p, int m) override { bars.push_back("rd " + std::to_string(p) + "/" + std::to_string(m)); }
   void ClearList() override { list.clear(); }
@@ -244,6 +251,28 @@ TEST_F(RaceCardDownloadTest, AFailedSaveAtTheEndKeepsTheFromTime) {
                           [](const std::string& e) { return e.rfind("inform:ファイルを保存できません：", 0) == 0; }),
             1);
   EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
+}
+
+TEST_F(RaceCardDownloadTest, AFailedFillIsToldAndKeepsTheFromTime) {
+  jv.openResults = {{0, 2, 0, "20240511183000"}};
+  QueueDay();
+  std::optional<ScopedSaveFault> fault;  // once the read saved its files: only the fill fails
+  view.onText = [&](const std::string& t) {
+    if (t.rfind("データ読込み完了", 0) == 0) fault.emplace(".jvRA");
+  };
+  download.StartDownload();
+  EXPECT_EQ(ui.Told().back().rfind("inform:ファイルを保存できません：" + U(RaceFile()), 0), 0u);
+  EXPECT_EQ(settings.ReadString(setting::kDownloadFromTime), "2024/05/03 10:20:30");
+}
+
+TEST_F(RaceCardDownloadTest, AnOpenThatFailedOrFoundNothingIsClosedSoTheNextOpens) {
+  jv.rtOpenResults = {-1};                             // an odds fetch finds no data
+  jv.openResults = {{-301, 0, 0, ""}, {0, 0, 0, ""}};  // a failed download, one with nothing to read
+  FetchTally tally;
+  FetchRaceOdds(ctx, ReportMode::kStatusLine, day.Key("05", 1), "", "", tally);
+  download.StartDownload();
+  download.StartDownload();
+  EXPECT_TRUE(StreamsNeverOverlap()) << "JV-Link refuses an open before the last one's close (-202)";
 }
 
 TEST_F(RaceCardDownloadTest, AFileThatCannotBeSavedEndsTheRunWithADialog) {

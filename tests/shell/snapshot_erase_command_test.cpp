@@ -69,7 +69,7 @@ TEST_F(EraseCommand, EachCommandAsksItsQuestionAndNamesTheRaceToShow) {
     EraseOutcome outcome = Run(c.command, c.race);
     EXPECT_EQ(port.events, std::vector<std::string>{c.question});
     EXPECT_TRUE(outcome.erased);
-    EXPECT_FALSE(outcome.saveFailed);
+    EXPECT_FALSE(outcome.failed);
     EXPECT_EQ(outcome.selectRace, c.selectRace);
   }
   EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
@@ -85,8 +85,8 @@ TEST_F(EraseCommand, EachFailedSaveIsToldWithABeep) {
   test::TempDir other;
   std::string gone = JoinPath(other.str(), "gone");
   EraseOutcome outcome = RunSnapshotErase(SnapshotErase::kAllRacesAllSnapshots, gone, kDay, 0, port);
-  EXPECT_TRUE(outcome.erased);
-  EXPECT_TRUE(outcome.saveFailed);
+  EXPECT_FALSE(outcome.erased);
+  EXPECT_TRUE(outcome.failed);
   ASSERT_EQ(port.events.size(), 5u) << "confirm, then beep and inform for each file";
   EXPECT_EQ(port.events[1], "beep");
   EXPECT_EQ(port.events[2].rfind("inform:オッズファイルを保存できませんでした：" + SjisToUtf8(gone), 0), 0u)
@@ -94,6 +94,16 @@ TEST_F(EraseCommand, EachFailedSaveIsToldWithABeep) {
   EXPECT_NE(port.events[2].find(".jvO1 ("), std::string::npos) << port.events[2];
   EXPECT_EQ(port.events[3], "beep");
   EXPECT_NE(port.events[4].find(".jvO2 ("), std::string::npos) << port.events[4];
+}
+
+TEST_F(EraseCommand, AFileThatCannotBeReadIsToldAndNothingCountsAsErased) {
+  ASSERT_TRUE(SaveLines(win, std::vector<std::string>(300, PadRight("O1", 960))));  // more than a day holds
+  EXPECT_FALSE(Run(SnapshotErase::kRaceLaterSnapshots, 2).erased);
+  EXPECT_EQ(port.Told(),
+            (std::vector<std::string>{"confirm:当レースの２，３回分のオッズを消去します。実行しますか？", "beep",
+                                      "inform:オッズファイルが大きすぎるため読み込みませんでした：" + SjisToUtf8(win) +
+                                          "\r\nこのファイルのオッズは消去されていません。"}));
+  EXPECT_EQ(FileLines(win).size(), 300u);
 }
 
 }  // namespace
