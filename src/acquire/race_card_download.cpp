@@ -139,8 +139,13 @@ void RaceCardDownload::RememberFromTime() {
 
 void RaceCardDownload::PollDownloadStatus() {
   if (!statusPolling_ || !running()) return;  // a tick left in the queue after the stop
+  // A tick while JVStatus waits for JV-Link (the window's events run then)
+  // would ask again in the middle of the call.
+  if (askingStatus_) return;
   try {
+    askingStatus_ = true;
     int s = jv_.JVStatus();
+    askingStatus_ = false;
     if (s < 0) {
       StopStatusPolling();
       outcome_ = DownloadOutcome::kFailed;
@@ -160,6 +165,7 @@ void RaceCardDownload::PollDownloadStatus() {
     ReadToEnd();
     CloseDownload();
   } catch (const JVLinkCallError& e) {
+    askingStatus_ = false;
     EndWithCallError(e);
   }
 }

@@ -97,6 +97,7 @@ class RaceCardDownload {
   std::optional<StreamHold> hold_;  // held from the open to the close
   bool cancelled_ = false;
   bool reading_ = false;
+  bool askingStatus_ = false;  // JVStatus has not returned yet
   bool statusPolling_ = false;
   bool readCompleted_ = false;
   int readCount_ = 0, downloadCount_ = 0, filesRead_ = 0;

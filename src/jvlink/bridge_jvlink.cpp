@@ -159,6 +159,12 @@ std::string BridgeJVLink::Exchange(const std::string& frame, const char* call, b
   }
   if (!process_->Write(frame)) Fail(EndedText(call));
   std::string body = ReadReply(call, timed);
+  if (cancelPending_) {
+    cancelPending_ = false;
+    readAhead_.clear();
+    if (!process_->Write(FrameWriter(Kind::kCancel).Frame())) Fail(EndedText("JVCancel"));
+    ReadReply("JVCancel", true);
+  }
   if (!body.empty() && static_cast<Kind>(body[0]) == Kind::kCallFailed) {
     FrameReader in(body);
     in.KindByte();
@@ -238,6 +244,11 @@ int BridgeJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key) 
 }
 
 int BridgeJVLink::JVCancel() {
+  // The cancel button pressed while a call waits: sent once that call is answered.
+  if (inCall_) {
+    cancelPending_ = true;
+    return 0;
+  }
   readAhead_.clear();
   if (!process_) return 0;  // nothing runs in a bridge that is gone
   return SimpleCall(FrameWriter(Kind::kCancel).Frame(), "JVCancel");

@@ -85,6 +85,7 @@ class BridgeJVLink : public JVLink {
   std::deque<JVReadResult> readAhead_;
   int readAheadSize_ = 0;  // the buffer size the last batch left
   bool inCall_ = false;
+  bool cancelPending_ = false;
   bool notAnswering_ = false;
 };
 
