@@ -1,0 +1,50 @@
+#include "jvlink_double/double_class_factory.h"
+
+#include "jvlink_double/jvlink_double.h"
+#include "jvlink_double/module_count.h"
+
+namespace tw::test {
+
+DoubleClassFactory::DoubleClassFactory() { LockModule(); }
+
+DoubleClassFactory::~DoubleClassFactory() { UnlockModule(); }
+
+HRESULT DoubleClassFactory::QueryInterface(REFIID iid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+    *out = static_cast<IClassFactory*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG DoubleClassFactory::AddRef() { return ++refs_; }
+
+ULONG DoubleClassFactory::Release() {
+  ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT DoubleClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+  auto* control = new JVLinkDouble();
+  HRESULT hr = control->QueryInterface(iid, out);
+  control->Release();
+  return hr;
+}
+
+HRESULT DoubleClassFactory::LockServer(BOOL lock) {
+  if (lock) {
+    LockModule();
+  } else {
+    UnlockModule();
+  }
+  return S_OK;
+}
+
+}  // namespace tw::test
