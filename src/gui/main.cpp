@@ -92,7 +92,11 @@ int main(int argc, char** argv) {
     if (chosen.isEmpty()) return std::nullopt;
     return tw::FromQt(chosen);
   };
-  if (!tw::CheckJVLinkPresent(factory, ui)) return 1;
+  if (!tw::CheckJVLinkPresent(factory, ui)) {
+    // Why, for whoever looks: the bridge could not start, or JV-Link not be created in it.
+    if (!factory.failure().empty()) std::fprintf(stderr, "turfwise: %s\n", tw::SjisToUtf8(factory.failure()).c_str());
+    return 1;
+  }
 
   tw::AppShell shell(paths, clock, ui, factory);
 
