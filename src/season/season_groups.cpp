@@ -48,7 +48,7 @@ SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) 
       return {race.date.substr(0, 6), MonthLabel(race.date)};
     case SeasonDimension::kBetCount: {
       static const std::string unit = Sjis("点");
-      return {Format("%02zu", race.bets.size()), std::to_string(race.bets.size()) + unit};
+      return {Format("%02d", static_cast<int>(race.bets.size())), std::to_string(race.bets.size()) + unit};
     }
   }
   return {};

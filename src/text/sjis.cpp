@@ -32,6 +32,22 @@ std::string WideToUtf8(const std::wstring& w) {
 
 }  // namespace
 
+std::wstring SjisToWide(std::string_view sjis) {
+  if (sjis.empty()) return {};
+  const int n = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), w.data(), n);
+  return w;
+}
+
+std::string WideToSjis(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?", nullptr);
+  std::string s(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, "?", nullptr);
+  return s;
+}
+
 std::string SjisToUtf8(std::string_view sjis) {
   std::wstring w;
   w.reserve(sjis.size());

@@ -18,6 +18,15 @@ std::string Utf8ToSjis(std::string_view utf8);
 // Use it once per text, e.g. `static const std::string kMsg = Sjis("…");`.
 inline std::string Sjis(std::string_view utf8) { return Utf8ToSjis(utf8); }
 
+#ifdef _WIN32
+// Code page 932 and the platform's wide texts, as JV-Link's COM control and
+// the Windows calls take them: plain conversions, the same bytes back for
+// every Shift-JIS character (a character without a code page 932 form
+// becomes '?').
+std::wstring SjisToWide(std::string_view sjis);
+std::string WideToSjis(std::wstring_view wide);
+#endif
+
 // True when the byte starts a double-byte Shift-JIS character.
 inline bool IsSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 

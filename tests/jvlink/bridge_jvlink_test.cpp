@@ -14,8 +14,6 @@
 #include "cli/fetch_odds_command.h"
 #include "cli/results_command.h"
 #include "feedgen/feed_gen.h"
-#include "jvlink/bridge_protocol.h"
-#include "jvlink/bridge_server.h"
 #include "shell/platform_jvlink.h"
 #include "support/folder_contents.h"
 #include "support/standin_acquire_env.h"
@@ -198,24 +196,6 @@ TEST(BridgeJVLink, ABridgeThatCannotServeIsNoJVLink) {
 }
 
 #endif
-
-TEST(BridgeServer, RequestsItCannotReadGetAFailureReply) {
-  BridgeServer server(nullptr, "");
-  bool done = false;
-  EXPECT_THAT(server.Handle(std::string("\0TWJX\1\0\0\0", 9), done), HasSubstr("protocol version"));
-  EXPECT_TRUE(done);
-  ManualClock clock;
-  StandInJVLink jv(clock, {});
-  BridgeServer ready(&jv, "");
-  ASSERT_EQ(ready.Handle(bridge::ClientHello().substr(4), done)[9], 0);  // ready
-  for (std::string body :
-       {std::string("\x03\x05\0\0\0RA", 7), std::string("\x06\xff\xff\xff\xff", 5), std::string("\x42", 1)}) {
-    const std::string reply = ready.Handle(body, done);
-    EXPECT_EQ(static_cast<uint8_t>(reply[4]), static_cast<uint8_t>(bridge::Kind::kCallFailed));
-  }
-  const unsigned char tooLarge[4] = {0x01, 0x00, 0x40, 0x00};
-  EXPECT_FALSE(bridge::BodyLength(tooLarge));
-}
 
 }  // namespace
 }  // namespace tw::test

@@ -1,5 +1,7 @@
 #include "jvlink_double/dispatch_args.h"
 
+#include "text/sjis.h"
+
 namespace tw::test {
 
 namespace {
@@ -26,20 +28,9 @@ bool IsOut(const VARIANT& v, VARTYPE type) {
 
 }  // namespace
 
-std::string Cp932FromWide(const wchar_t* w, int len) {
-  if (w == nullptr || len <= 0) return {};
-  int n = WideCharToMultiByte(932, 0, w, len, nullptr, 0, "?", nullptr);
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, w, len, s.data(), n, "?", nullptr);
-  return s;
-}
-
 BSTR BstrFromCp932(const std::string& text) {
-  if (text.empty()) return SysAllocStringLen(L"", 0);
-  int n = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  BSTR b = SysAllocStringLen(nullptr, static_cast<UINT>(n));
-  if (b) MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), b, n);
-  return b;
+  const std::wstring w = SjisToWide(text);
+  return SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
 }
 
 VARIANT& ArgAt(const DISPPARAMS& params, UINT i) { return params.rgvarg[RgvargIndex(params, i)]; }
@@ -49,7 +40,7 @@ UINT RgvargIndex(const DISPPARAMS& params, UINT i) { return params.cArgs - 1 - i
 bool InText(const VARIANT& v, std::string& cp932) {
   VARIANT c;
   bool ok = Convert(v, VT_BSTR, c);
-  if (ok) cp932 = Cp932FromWide(c.bstrVal, static_cast<int>(SysStringLen(c.bstrVal)));
+  if (ok) cp932 = WideToSjis({c.bstrVal, SysStringLen(c.bstrVal)});
   VariantClear(&c);
   return ok;
 }

@@ -15,8 +15,6 @@
 
 namespace tw::test {
 
-// A wide text in code page 932.
-std::string Cp932FromWide(const wchar_t* w, int len);
 // A new BSTR of a code page 932 text; the caller owns it.
 BSTR BstrFromCp932(const std::string& text);
 

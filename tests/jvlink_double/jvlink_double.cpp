@@ -6,6 +6,7 @@
 
 #include "jvlink_double/dispatch_args.h"
 #include "jvlink_double/module_count.h"
+#include "text/sjis.h"
 
 namespace tw::test {
 
@@ -38,7 +39,7 @@ std::string Cp932Environment(const wchar_t* name) {
   if (n == 0) return {};
   std::vector<wchar_t> w(n);
   n = GetEnvironmentVariableW(name, w.data(), n);
-  return Cp932FromWide(w.data(), static_cast<int>(n));
+  return WideToSjis({w.data(), n});
 }
 
 std::unique_ptr<Clock> DoubleClock() {
@@ -65,7 +66,7 @@ void RecordHost() {
   DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   const wchar_t* name = path + n;
   while (name > path && name[-1] != L'\\' && name[-1] != L'/') --name;
-  std::ofstream(hosts, std::ios::app) << Cp932FromWide(name, static_cast<int>(path + n - name)) << '\n';
+  std::ofstream(hosts, std::ios::app) << WideToSjis({name, static_cast<size_t>(path + n - name)}) << '\n';
 }
 
 }  // namespace

@@ -9,18 +9,11 @@
 #include <thread>
 
 #include "jvlink/bridge_process.h"
+#include "text/sjis.h"
 
 namespace tw {
 
 namespace {
-
-std::wstring Wide(const std::string& cp932) {
-  if (cp932.empty()) return {};
-  int n = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), w.data(), n);
-  return w;
-}
 
 // One word of a command line, quoted as CommandLineToArgvW reads it back.
 std::wstring Quoted(const std::wstring& word) {
@@ -152,7 +145,7 @@ std::unique_ptr<BridgeProcess> BridgeProcess::Start(const std::vector<std::strin
   SetHandleInformation(parentIn, HANDLE_FLAG_INHERIT, 0);
   SetHandleInformation(parentOut, HANDLE_FLAG_INHERIT, 0);
   std::wstring line;
-  for (const std::string& word : argv) line += (line.empty() ? L"" : L" ") + Quoted(Wide(word));
+  for (const std::string& word : argv) line += (line.empty() ? L"" : L" ") + Quoted(SjisToWide(word));
   STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESTDHANDLES;

@@ -20,23 +20,9 @@ namespace tw {
 
 namespace {
 
-std::string ToCp932(const wchar_t* w, int len) {
-  if (w == nullptr || len <= 0) return {};
-  int n = WideCharToMultiByte(932, 0, w, len, nullptr, 0, "?", nullptr);
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, w, len, s.data(), n, "?", nullptr);
-  return s;
-}
+std::string ToCp932(const wchar_t* w, int len) { return w && len > 0 ? WideToSjis({w, static_cast<size_t>(len)}) : ""; }
 
 std::string BstrToCp932(BSTR b) { return b ? ToCp932(b, static_cast<int>(SysStringLen(b))) : std::string(); }
-
-std::wstring FromCp932(const std::string& s) {
-  if (s.empty()) return {};
-  int n = MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
 
 // The system's text for an HRESULT, in code page 932.
 std::string SystemMessage(HRESULT hr) {
@@ -59,7 +45,7 @@ std::string SystemMessage(HRESULT hr) {
 class Bstr {
  public:
   explicit Bstr(const std::string& cp932) {
-    std::wstring w = FromCp932(cp932);
+    std::wstring w = SjisToWide(cp932);
     b_ = SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
   }
   Bstr() = default;
