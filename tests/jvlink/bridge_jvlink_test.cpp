@@ -29,7 +29,17 @@ using ::testing::HasSubstr;
 const std::string kBridge = std::string(TURFWISE_BINARY_DIR) + "/app/turfwise-jvlink-bridge";
 using Command = int (*)(std::vector<std::string>, CliContext&, AcquireEnv&);
 
-// An application folder with a one-course feed, run through the commands.
+StandInOptions StandInAt(const std::string& app, const std::string& ini = "") {
+  StandInOptions options;
+  options.appFolder = app;
+  options.settingsFile = ini;
+  return options;
+}
+
+// An application folder with a one-course feed, its commands run in-process
+// on the stand-in or through the bridge program serving it. Every feed file
+// counts as downloaded, so that a failed download and the next take the
+// path of one that did not fail.
 class App {
  public:
   explicit App(bool throughBridge) : bridge_(throughBridge) {
@@ -39,32 +49,25 @@ class App {
     feed.courses = 1;
     feed.racesPerCourse = 8;
     GenerateFeed(feed, nullptr, nullptr);
-    // Every file counts as downloaded, so that a download that failed and
-    // the one after it take the same path as one that did not.
     std::string done;
     for (const std::string& name : ListFolder(JoinPath(feed.outFolder, "RACE"), "*.jvd")) done += name + "\r\n";
     WriteBytes(dir.file(StandInJVLink::kDownloadRecord), done);
     env = StandInAcquireEnv(clock);
-    if (bridge_) {
-      env.makeJVLink = [](const std::string& app, const std::string& settings, const Clock& c) {
-        StandInOptions o;
-        o.appFolder = app;
-        o.settingsFile = settings;
-        PlatformJVLinkFactory factory(c, o);
-        return factory.Create();
+    if (bridge_)
+      env.makeJVLink = [](const std::string& app, const std::string& ini, const Clock& c) {
+        return PlatformJVLinkFactory(c, StandInAt(app, ini)).Create();
       };
-    }
   }
   // Runs `command` at `hhmm` of the race day; the bridge's stand-in starts there too.
   int Run(Command command, const char* hhmm, std::vector<std::string> args, int timeoutSeconds = 60) {
     const std::string now = std::string("2024/05/12 ") + hhmm;
-    ParseNowClock(now);
+    ParseDateTime(now, start_);
+    clock.Set(start_);
     Settings settings(dir.file("turfwise.ini"));
     settings.WriteString(setting::kStandInPace, "0");
-    if (bridge_) {
+    settings.WriteString(setting::kJVLinkTimeout, std::to_string(timeoutSeconds));
+    if (bridge_)
       settings.WriteString(setting::kJVLinkBridge, kBridge + " --standin " + dir.str() + " --now \"" + now + "\"");
-      settings.WriteString(setting::kJVLinkTimeout, std::to_string(timeoutSeconds));
-    }
     out.str("");
     err.str("");
     args.insert(args.begin(), {"--app-dir", dir.str()});
@@ -74,13 +77,8 @@ class App {
   int Download(int timeoutSeconds = 60) {
     return Run(&RunDownload, "08:00", {"--from", "2024/05/01 00:00:00"}, timeoutSeconds);
   }
-  void RaceDay() {
-    ASSERT_EQ(Download(), kExitOk) << err.str();
-    for (const char* at : {"09:20", "11:00", "14:00"})
-      ASSERT_EQ(Run(&RunFetchOdds, at, {"--day", "2024年05月12日"}), kExitOk) << err.str();
-    ASSERT_EQ(Run(&RunResults, "17:30", {"--day", "2024年05月12日"}), kExitOk) << err.str();
-  }
   std::map<std::string, std::string> Data() const { return FolderContents(JoinPath(dir.str(), "Data")); }
+  std::string Said() const { return out.str() + err.str(); }
 
   TempDir dir;
   ManualClock clock;
@@ -88,12 +86,8 @@ class App {
   std::ostringstream out, err;
 
  private:
-  void ParseNowClock(const std::string& now) {
-    DateTime t;
-    ParseDateTime(now + ":00", t);
-    clock.Set(t);
-  }
   bool bridge_;
+  DateTime start_;
 };
 
 // The bridge program's process is started the POSIX way here; under Wine
@@ -102,8 +96,12 @@ class App {
 
 TEST(BridgeJVLink, ARaceDayStoresTheSameBytesAsTheStandInInProcess) {
   App direct(false), bridged(true);
-  direct.RaceDay();
-  bridged.RaceDay();
+  for (App* app : {&direct, &bridged}) {
+    ASSERT_EQ(app->Download(), kExitOk) << app->err.str();
+    for (const char* at : {"09:20", "11:00", "14:00"})
+      ASSERT_EQ(app->Run(&RunFetchOdds, at, {"--day", "2024年05月12日"}), kExitOk) << app->err.str();
+    ASSERT_EQ(app->Run(&RunResults, "17:30", {"--day", "2024年05月12日"}), kExitOk) << app->err.str();
+  }
   EXPECT_FALSE(direct.Data().empty());
   EXPECT_EQ(bridged.Data(), direct.Data());
 }
@@ -129,7 +127,7 @@ TEST(BridgeJVLink, FailuresAreToldAndTheNextDownloadCompletes) {
     App app(true);
     WriteBytes(app.dir.file("Feed/faults.txt"), std::string(c.fault) + "\r\n");
     EXPECT_EQ(app.Download(1), c.exit);
-    EXPECT_THAT(app.out.str() + app.err.str(), HasSubstr(c.told));
+    EXPECT_THAT(app.Said(), HasSubstr(c.told));
     for (const auto& [name, bytes] : app.Data()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
     if (c.exit != kExitOk) {
       std::remove(app.dir.file("Feed/faults.txt").c_str());
@@ -145,7 +143,7 @@ TEST(BridgeJVLink, UnattendedFetchingStopsWhenJVLinkDoesNotAnswer) {
   WriteBytes(app.dir.file("Feed/faults.txt"), "JVRTOpen=hang\r\n");
   EXPECT_EQ(app.Run(&RunAuto, "09:00", {"--day", "2024年05月12日"}, 1), kExitFailure);
   EXPECT_THAT(app.out.str(), HasSubstr("auto: JV-Link is not answering; stopped"));
-  EXPECT_THAT(app.out.str() + app.err.str(), HasSubstr("JV-Linkが応答しません（JVRTOpen、1秒）"));
+  EXPECT_THAT(app.Said(), HasSubstr("JV-Linkが応答しません（JVRTOpen、1秒）"));
 }
 
 BridgeOptions StandInBridge(const TempDir& dir) {
@@ -183,16 +181,14 @@ TEST(BridgeJVLink, ABridgeThatCannotServeIsNoJVLink) {
     EXPECT_FALSE(why.empty()) << command[0];
   }
   // The settings may still choose the stand-in.
-  WriteBytes(dir.file("turfwise.ini"), "[JVLink]\r\nbridge=" + dir.file("no-such-bridge") + "\r\n");
+  const std::string bridge = "[JVLink]\r\nbridge=" + dir.file("no-such-bridge") + "\r\n";
   ManualClock clock;
-  StandInOptions options;
-  options.appFolder = dir.str();
-  PlatformJVLinkFactory factory(clock, options);
-  EXPECT_EQ(factory.Create(), nullptr);
-  EXPECT_FALSE(factory.failure().empty());
-  WriteBytes(dir.file("turfwise.ini"),
-             "[JVLink]\r\nbridge=" + dir.file("no-such-bridge") + "\r\n[StandIn]\r\nuse=1\r\n");
-  EXPECT_NE(dynamic_cast<StandInJVLink*>(factory.Create().get()), nullptr);
+  PlatformJVLinkFactory factory(clock, StandInAt(dir.str()));
+  for (bool standIn : {false, true}) {
+    WriteBytes(dir.file("turfwise.ini"), bridge + (standIn ? "[StandIn]\r\nuse=1\r\n" : ""));
+    EXPECT_EQ(dynamic_cast<StandInJVLink*>(factory.Create().get()) != nullptr, standIn);
+    EXPECT_FALSE(factory.failure().empty());  // said, whatever takes its place
+  }
 }
 
 #endif

@@ -1,13 +1,8 @@
 #include "jvlink_double/double_class_factory.h"
 
 #include "jvlink_double/jvlink_double.h"
-#include "jvlink_double/module_count.h"
 
 namespace tw::test {
-
-DoubleClassFactory::DoubleClassFactory() { LockModule(); }
-
-DoubleClassFactory::~DoubleClassFactory() { UnlockModule(); }
 
 HRESULT DoubleClassFactory::QueryInterface(REFIID iid, void** out) {
   if (out == nullptr) return E_POINTER;
@@ -20,13 +15,9 @@ HRESULT DoubleClassFactory::QueryInterface(REFIID iid, void** out) {
   return E_NOINTERFACE;
 }
 
-ULONG DoubleClassFactory::AddRef() { return ++refs_; }
+ULONG DoubleClassFactory::AddRef() { return 2; }
 
-ULONG DoubleClassFactory::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
-}
+ULONG DoubleClassFactory::Release() { return 1; }
 
 HRESULT DoubleClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
   if (out == nullptr) return E_POINTER;
@@ -36,15 +27,6 @@ HRESULT DoubleClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** o
   HRESULT hr = control->QueryInterface(iid, out);
   control->Release();
   return hr;
-}
-
-HRESULT DoubleClassFactory::LockServer(BOOL lock) {
-  if (lock) {
-    LockModule();
-  } else {
-    UnlockModule();
-  }
-  return S_OK;
 }
 
 }  // namespace tw::test

@@ -1,5 +1,6 @@
 // The class factory of the JV-Link double: every CreateInstance makes a fresh
-// control with a stand-in of its own.
+// control with a stand-in of its own. One static factory serves the process:
+// the double is never unloaded, so nothing counts references to it.
 #pragma once
 
 // windows.h must come first.
@@ -8,24 +9,16 @@
 #include <unknwn.h>
 // clang-format on
 
-#include <atomic>
-
 namespace tw::test {
 
 class DoubleClassFactory : public IClassFactory {
  public:
-  DoubleClassFactory();
-  virtual ~DoubleClassFactory();
-
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override;
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
-
- private:
-  std::atomic<ULONG> refs_{1};
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };
 
 }  // namespace tw::test

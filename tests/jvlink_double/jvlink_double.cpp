@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "jvlink_double/dispatch_args.h"
-#include "jvlink_double/module_count.h"
 #include "text/sjis.h"
 
 namespace tw::test {
@@ -73,11 +72,10 @@ void RecordHost() {
 
 JVLinkDouble::JVLinkDouble()
     : clock_(DoubleClock()), standIn_(std::make_unique<StandInJVLink>(*clock_, DoubleOptions())) {
-  LockModule();
   RecordHost();
 }
 
-JVLinkDouble::~JVLinkDouble() { UnlockModule(); }
+JVLinkDouble::~JVLinkDouble() = default;
 
 HRESULT JVLinkDouble::QueryInterface(REFIID iid, void** out) {
   if (out == nullptr) return E_POINTER;
