@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -14,6 +15,7 @@
 #include "cli/fetch_odds_command.h"
 #include "cli/results_command.h"
 #include "feedgen/feed_gen.h"
+#include "jvlink/bridge_protocol.h"
 #include "shell/platform_jvlink.h"
 #include "support/folder_contents.h"
 #include "support/standin_acquire_env.h"
@@ -89,6 +91,37 @@ class App {
   bool bridge_;
   DateTime start_;
 };
+
+// A bridge whose every answer is given in advance.
+class ScriptedBridge : public BridgeProcess {
+ public:
+  explicit ScriptedBridge(std::string answers) : answers_(std::move(answers)) {}
+  bool Write(const std::string&) override { return true; }
+  int ReadSome(char* buffer, int capacity, int) override {
+    const int n = std::min(capacity, static_cast<int>(answers_.size()));
+    answers_.copy(buffer, static_cast<size_t>(n));
+    answers_.erase(0, static_cast<size_t>(n));
+    return n > 0 ? n : -1;
+  }
+  void Kill() override {}
+  void Finish(int) override {}
+
+ private:
+  std::string answers_;
+};
+
+// A positive JVRead whose record came through empty would read as the end
+// of the data, and the download would count as complete.
+TEST(BridgeJVLink, ARecordResultWithoutItsRecordIsAFailedRead) {
+  using bridge::FrameWriter;
+  const std::string answers =
+      FrameWriter(bridge::Kind::kHello).Int(1).Int(0).Text("").Frame() +
+      FrameWriter(static_cast<bridge::Kind>(0x85)).Int(60000).Int(1).Int(1272).Text("").Text("f").Frame();
+  auto jv = BridgeJVLink::Attach(std::make_unique<ScriptedBridge>(answers), {});
+  ASSERT_NE(jv, nullptr);
+  int size = 60000;
+  EXPECT_THROW(jv->JVRead(size), JVLinkCallError);
+}
 
 // The bridge program's process is started the POSIX way here; under Wine
 // scripts/check-windows runs the Windows one.
