@@ -19,7 +19,9 @@ void EraseCommands::Connect(QAction* action, SnapshotErase command) {
 void EraseCommands::EraseCommand(SnapshotErase command) {
   const EraseOutcome outcome = RunSnapshotErase(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
                                                 model_->selectedRace, shell_.ui());
-  if (!outcome.erased) return;
+  // After a failure the other file may have been erased: the day is shown
+  // again as the files now hold it.
+  if (!outcome.erased && !outcome.failed) return;
   // The reload shows the remembered race: the one the command names.
   model_->rememberedRace = outcome.selectRace;
   reloadDay_();

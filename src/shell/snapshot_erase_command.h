@@ -10,8 +10,10 @@
 
 namespace tw {
 
+// After either, the caller reloads the day, which shows it as the files now
+// hold it (one file may be erased when the other failed).
 struct EraseOutcome {
-  bool erased = false;  // confirmed and carried out on both files: the caller reloads the day
+  bool erased = false;  // confirmed and carried out on both files
   int selectRace = 0;   // the race to select and show after the reload
   bool failed = false;  // an odds file could not be read or saved (the user was told)
 };
