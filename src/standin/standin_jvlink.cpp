@@ -44,6 +44,14 @@ StandInJVLink::StandInJVLink(const Clock& clock, StandInOptions options) : clock
   if (options_.settingsFile.empty()) options_.settingsFile = JoinPath(options_.appFolder, "turfwise.ini");
 }
 
+void StandInJVLink::RequireFeedFolder() const {
+  // Without it every open would answer "nothing newer", and a wrong setting
+  // would look like a quiet day.
+  if (!FolderExists(FeedFolder()))
+    throw JVLinkCallError(Sjis("フィードフォルダがありません：") + FeedFolder() +
+                          Sjis("（JVLink設定か設定ファイルの [StandIn] feed= で指定してください）"));
+}
+
 std::string StandInJVLink::FeedFolder() const {
   const std::string def = JoinPath(options_.appFolder, "Feed");
   std::string folder = Trim(Settings(options_.settingsFile).ReadString(setting::kStandInFeed, def));
@@ -129,6 +137,7 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
     for (const std::string& id : ids)
       if (!Contains(kThisWeekSpecs, id)) return {-116, 0, 0, ""};
 
+  RequireFeedFolder();
   const DateTime now = clock_.Now();
   const std::string nowStamp = FormatCompact(now);
   std::string weekFirst, weekLast;
@@ -228,6 +237,7 @@ int StandInJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key)
   if (auto code = Injected("JVRTOpen", dataSpec)) return *code;
   if (!initialised_) return -201;
   if (stream_ != Stream::kNone) return -202;
+  RequireFeedFolder();
   const DateTime now = clock_.Now();
   std::vector<std::string> records;
   std::string fileName;

@@ -68,6 +68,8 @@ class StandInJVLink : public JVLink {
   void RecordDownloads();
   std::set<std::string> LoadDownloadRecord() const;
   void EndStream();
+  // Throws JVLinkCallError naming the feed folder when it does not exist.
+  void RequireFeedFolder() const;
 
   const Clock& clock_;
   StandInOptions options_;

@@ -363,6 +363,14 @@ TEST_F(StandInTest, FeedFolderComesFromTheSettings) {
   EXPECT_EQ(j->FeedFolder(), "/srv/feed");
 }
 
+TEST_F(StandInTest, AFeedFolderThatDoesNotExistIsAFailedCallNotAQuietDay) {
+  auto j = Make();
+  j->JVInit("UNKNOWN");
+  Settings(JoinPath(app_.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, "Missing");
+  EXPECT_THROW(j->JVOpen("RACE", "20240501000000", 1), JVLinkCallError);
+  EXPECT_THROW(j->JVRTOpen("0B12", "20240512"), JVLinkCallError);
+}
+
 TEST_F(StandInTest, SetUIPropertiesChoosesTheFeedFolder) {
   auto j = Make();
   EXPECT_EQ(j->JVSetUIProperties(), 0);  // no dialog: nothing to do
