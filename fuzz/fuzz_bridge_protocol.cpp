@@ -1,9 +1,10 @@
-// Both sides of the JV-Link bridge protocol on hostile bytes. Part 0 is what
-// a broken or hostile bridge answers: the program shakes hands and makes a
-// run of calls, each of which must return or fail with JVLinkCallError, and
-// every record it hands out is a record. Parts 1 and on are request bodies
-// sent to the bridge's server over a JV-Link that answers every call: each
-// gets one reply frame of its own kind or the failure kind.
+// Both sides of the JV-Link bridge protocol on hostile bytes. The input's
+// first segment is what a broken or hostile bridge answers: the program shakes
+// hands and makes a run of calls, each of which must return or fail with
+// JVLinkCallError, and every record it hands out is a record. The segments
+// after it are request bodies sent to the bridge's server over a JV-Link that
+// answers every call: each gets one reply frame of its own kind or the
+// failure kind.
 #include <algorithm>
 #include <cstdint>
 #include <string>

@@ -142,7 +142,8 @@ std::string BridgeJVLink::ReadReply(const char* call, bool timed) {
   }
 }
 
-std::string BridgeJVLink::Exchange(const std::string& frame, const char* call, bool timed) {
+std::string BridgeJVLink::Exchange(const FrameWriter& request, bool timed) {
+  const char* call = bridge::CallName(request.kind());
   if (inCall_) throw JVLinkCallError(Sjis("JV-Linkは前の呼び出しを処理中です（") + call + Sjis("）。"));
   inCall_ = true;
   struct Leave {
@@ -157,7 +158,7 @@ std::string BridgeJVLink::Exchange(const std::string& frame, const char* call, b
       ReadReply("JVInit", true);
     }
   }
-  if (!process_->Write(frame)) Fail(EndedText(call));
+  if (!process_->Write(request.Frame())) Fail(EndedText(call));
   std::string body = ReadReply(call, timed);
   if (cancelPending_) {
     cancelPending_ = false;
@@ -175,30 +176,26 @@ std::string BridgeJVLink::Exchange(const std::string& frame, const char* call, b
   return body;
 }
 
-int BridgeJVLink::SimpleCall(const std::string& frame, const char* call, bool timed) {
-  const auto kind = static_cast<Kind>(static_cast<uint8_t>(frame[4]));
-  const std::string body = Exchange(frame, call, timed);
+int BridgeJVLink::SimpleCall(const FrameWriter& request, bool timed) {
+  const std::string body = Exchange(request, timed);
   FrameReader in(body);
-  const bool reply = IsReplyTo(in, kind);
+  const bool reply = IsReplyTo(in, request.kind());
   const int32_t code = in.Int();
-  if (!reply || !in.ok() || !in.AtEnd()) Fail(GarbageText(call));
+  if (!reply || !in.ok() || !in.AtEnd()) Fail(GarbageText(bridge::CallName(request.kind())));
   return code;
 }
 
 int BridgeJVLink::JVInit(const std::string& sid) {
-  const int code = SimpleCall(FrameWriter(Kind::kInit).Text(sid).Frame(), "JVInit");
+  const int code = SimpleCall(FrameWriter(Kind::kInit).Text(sid));
   sid_ = sid;
   return code;
 }
 
-int BridgeJVLink::JVSetUIProperties() {
-  return SimpleCall(FrameWriter(Kind::kSetUIProperties).Frame(), "JVSetUIProperties", false);
-}
+int BridgeJVLink::JVSetUIProperties() { return SimpleCall(FrameWriter(Kind::kSetUIProperties), false); }
 
 JVOpenResult BridgeJVLink::JVOpen(const std::string& dataSpec, const std::string& fromTime, int option) {
   readAhead_.clear();
-  const std::string body =
-      Exchange(FrameWriter(Kind::kOpen).Text(dataSpec).Text(fromTime).Int(option).Frame(), "JVOpen", true);
+  const std::string body = Exchange(FrameWriter(Kind::kOpen).Text(dataSpec).Text(fromTime).Int(option));
   FrameReader in(body);
   JVOpenResult r;
   const bool reply = IsReplyTo(in, Kind::kOpen);
@@ -210,12 +207,11 @@ JVOpenResult BridgeJVLink::JVOpen(const std::string& dataSpec, const std::string
   return r;
 }
 
-int BridgeJVLink::JVStatus() { return SimpleCall(FrameWriter(Kind::kStatus).Frame(), "JVStatus"); }
+int BridgeJVLink::JVStatus() { return SimpleCall(FrameWriter(Kind::kStatus)); }
 
 JVReadResult BridgeJVLink::JVRead(int& bufferSize) {
   if (readAhead_.empty()) {
-    const std::string body =
-        Exchange(FrameWriter(Kind::kRead).Int(bufferSize).Int(options_.readBatch).Frame(), "JVRead", true);
+    const std::string body = Exchange(FrameWriter(Kind::kRead).Int(bufferSize).Int(options_.readBatch));
     FrameReader in(body);
     const bool reply = IsReplyTo(in, Kind::kRead);
     readAheadSize_ = in.Int();
@@ -240,7 +236,7 @@ JVReadResult BridgeJVLink::JVRead(int& bufferSize) {
 
 int BridgeJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key) {
   readAhead_.clear();
-  return SimpleCall(FrameWriter(Kind::kRTOpen).Text(dataSpec).Text(key).Frame(), "JVRTOpen");
+  return SimpleCall(FrameWriter(Kind::kRTOpen).Text(dataSpec).Text(key));
 }
 
 int BridgeJVLink::JVCancel() {
@@ -251,13 +247,13 @@ int BridgeJVLink::JVCancel() {
   }
   readAhead_.clear();
   if (!process_) return 0;  // nothing runs in a bridge that is gone
-  return SimpleCall(FrameWriter(Kind::kCancel).Frame(), "JVCancel");
+  return SimpleCall(FrameWriter(Kind::kCancel));
 }
 
 int BridgeJVLink::JVClose() {
   readAhead_.clear();
   if (!process_) return 0;
-  return SimpleCall(FrameWriter(Kind::kClose).Frame(), "JVClose");
+  return SimpleCall(FrameWriter(Kind::kClose));
 }
 
 }  // namespace tw

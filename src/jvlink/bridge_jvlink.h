@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "jvlink/bridge_process.h"
+#include "jvlink/bridge_protocol.h"
 #include "jvlink/jvlink.h"
 
 namespace tw {
@@ -72,11 +73,12 @@ class BridgeJVLink : public JVLink {
   std::optional<std::string> Greet();
   // Sends one request and returns the reply's body, starting the bridge
   // first when it is not running. Throws JVLinkCallError.
-  std::string Exchange(const std::string& frame, const char* call, bool timed);
+  std::string Exchange(const bridge::FrameWriter& request, bool timed = true);
   // The reply body, or a thrown JVLinkCallError after the bridge was stopped.
   std::string ReadReply(const char* call, bool timed);
   [[noreturn]] void Fail(const std::string& message);
-  int SimpleCall(const std::string& frame, const char* call, bool timed = true);
+  // A call whose reply is its result alone.
+  int SimpleCall(const bridge::FrameWriter& request, bool timed = true);
   long long Millis() const;
 
   BridgeOptions options_;

@@ -48,7 +48,8 @@ const char* CallName(Kind kind);
 // Builds one frame's body field by field.
 class FrameWriter {
  public:
-  explicit FrameWriter(Kind kind) { body_.push_back(static_cast<char>(kind)); }
+  explicit FrameWriter(Kind kind) : kind_(kind) { body_.push_back(static_cast<char>(kind)); }
+  Kind kind() const { return kind_; }
   FrameWriter& Int(int32_t v);
   FrameWriter& Text(std::string_view s);
   FrameWriter& Bytes(std::string_view s);  // raw, no length
@@ -57,6 +58,7 @@ class FrameWriter {
   std::string Frame() const;
 
  private:
+  Kind kind_;
   std::string body_;
 };
 

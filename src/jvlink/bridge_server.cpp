@@ -16,7 +16,9 @@ namespace {
 
 std::string Failed(const std::string& message) { return FrameWriter(Kind::kCallFailed).Text(message).Frame(); }
 
-FrameWriter Reply(Kind kind) { return FrameWriter(static_cast<Kind>(static_cast<uint8_t>(kind) | 0x80)); }
+FrameWriter Reply(Kind kind) {
+  return FrameWriter(static_cast<Kind>(static_cast<uint8_t>(kind) | static_cast<uint8_t>(Kind::kReplyBit)));
+}
 
 }  // namespace
 
