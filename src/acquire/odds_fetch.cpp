@@ -95,7 +95,8 @@ FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workLis
   bool called = true;
   OddsFetchBatch batch(c_, ReportMode::kStatusLine);
   while (called && !queue.empty()) {
-    for (size_t i = 0; called && i < queue.size(); ++i) called = FetchBatchEntry(batch, queue[i], tally);
+    for (size_t i = 0; called && i < queue.size(); ++i)
+      called = FetchBatchEntry(batch, queue[i], tally) && !batch.saveFailed();
     if (called) {
       queue = std::move(pending_);  // races that fell due during this queue
       pending_.clear();

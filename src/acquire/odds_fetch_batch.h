@@ -1,12 +1,13 @@
 // The odds streams of several races, one after another, into the day's odds
 // files. Every race's stream changes the same two files, so they are kept in
 // memory and saved once when the batch ends (and before it returns however
-// it ends); a failed save is told once per file.
+// it ends). A failed save ends the batch: it is told once, with the files
+// left unsaved.
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "acquire/acquisition_context.h"
 #include "acquire/jv_stream.h"
@@ -30,13 +31,14 @@ class OddsFetchBatch {
   // longer count as stored.
   void Finish(FetchTally& tally);
 
- private:
-  void TellFailedSave(JVStream& stream, const StoreResult& result);
+  // A save failed: the caller fetches no more races in this batch.
+  bool saveFailed() const { return !failedSaves_.empty(); }
 
+ private:
   AcquisitionContext& c_;
   ReportMode mode_;
   WriteBackScope writeBack_;
-  std::set<std::string> toldFiles_;
+  std::vector<StoreResult> failedSaves_;
   std::map<std::string, int> storedPerFile_;
 };
 

@@ -110,6 +110,7 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
                          "R");
     c.ui.ProcessEvents();
     batch.FetchRace(RaceKey(race), "", "", tally);
+    if (batch.saveFailed()) break;
   }
   batch.Finish(tally);
   hold.Release();

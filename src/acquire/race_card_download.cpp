@@ -115,9 +115,13 @@ void RaceCardDownload::StartDownload() {
     ReadToEnd();
     CloseDownload();
     std::vector<StoreResult> unfilled;
-    for (StoreResult& filled : store_.FillCreatedRaceFiles())
-      if (filled.failed()) unfilled.push_back(std::move(filled));
-    TellFailedSaves(unfilled);
+    {
+      WriteBackScope fill(store_);
+      store_.FillCreatedRaceFiles();
+      unfilled = fill.Finish();
+    }
+    NoteFailedSaves(unfilled);
+    TellFailedSaves(false);
     // Only a complete read may move the from-time on: after a cancel or a
     // failure the files not yet read would be skipped by the next run (and a
     // race file left short is filled when the next run reads it again).
@@ -184,7 +188,7 @@ void RaceCardDownload::ReadToEnd() {
     return outcome_ != DownloadOutcome::kFailed;  // a failed save ends the run
   };
   handlers.nextFile = [this, &writeBack] {
-    TellFailedSaves(writeBack.FileEnded());
+    NoteFailedSaves(writeBack.FileEnded());
     ++filesRead_;
     view_.SetReadBar(filesRead_, readCount_);
     view_.SetProgressText(Counted(Sjis("データ読込み中．．．("), filesRead_, readCount_));
@@ -195,11 +199,13 @@ void RaceCardDownload::ReadToEnd() {
     end = stream_.Read(handlers);
   } catch (...) {
     reading_ = false;
-    TellFailedSaves(writeBack.Finish());
+    NoteFailedSaves(writeBack.Finish());
+    TellFailedSaves(true);
     throw;
   }
   reading_ = false;
-  TellFailedSaves(writeBack.Finish());
+  NoteFailedSaves(writeBack.Finish());
+  TellFailedSaves(true);
   if (outcome_ == DownloadOutcome::kFailed) return;  // a failed save, told
   switch (end) {
     case ReadEnd::kEndOfData:
@@ -222,14 +228,25 @@ void RaceCardDownload::ReadToEnd() {
   }
 }
 
-void RaceCardDownload::TellFailedSaves(const std::vector<StoreResult>& failed) {
-  // One dialog: the files that failed with it share its cause, and the next
-  // run reads all of them again, as the from-time stays.
-  if (!failed.empty()) TellFailedSave(failed.front());
+void RaceCardDownload::NoteFailedSaves(const std::vector<StoreResult>& failed) {
+  if (failed.empty()) return;
+  failedSaves_.insert(failedSaves_.end(), failed.begin(), failed.end());
+  outcome_ = DownloadOutcome::kFailed;
 }
 
-void RaceCardDownload::TellFailedSave(const StoreResult& result) {
-  Fail(Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）"));
+void RaceCardDownload::TellFailedSaves(bool streamOpen) {
+  if (failedSaves_.empty()) return;
+  // JV-Link learns that the stream was not taken in whole, so what it read
+  // is not counted as downloaded; the next run reads it again, as the
+  // from-time stays.
+  try {
+    if (streamOpen) jv_.JVCancel();
+  } catch (const JVLinkCallError&) {
+    // The failed save is what the user needs to hear.
+  }
+  // One dialog: the file that failed, and the files left unsaved with it.
+  Fail(SaveFailureText(failedSaves_));
+  failedSaves_.clear();
 }
 
 void RaceCardDownload::StoreRecord(const std::string& record) {
@@ -251,7 +268,7 @@ void RaceCardDownload::StoreRecord(const std::string& record) {
   }
   if (result.failed()) {
     // A file that cannot be written would lose every later record too.
-    TellFailedSave(result);
+    NoteFailedSaves({result});
     return;
   }
   if (result.stored) view_.AddListLine(line + result.name);

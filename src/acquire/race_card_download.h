@@ -76,8 +76,10 @@ class RaceCardDownload {
   // Reads the opened download to its end, a cancel or a failure.
   void ReadToEnd();
   void StoreRecord(const std::string& record);
-  void TellFailedSave(const StoreResult& result);
-  void TellFailedSaves(const std::vector<StoreResult>& failed);
+  // A failed save ends the run; the files that failed are told together once
+  // the kept files were dealt with.
+  void NoteFailedSaves(const std::vector<StoreResult>& failed);
+  void TellFailedSaves(bool streamOpen);
   void CloseDownload();
   void Fail(const std::string& text);
   void EndWithCallError(const JVLinkCallError& error);
@@ -86,6 +88,7 @@ class RaceCardDownload {
 
   JVLink& jv_;
   RaceDayStore& store_;
+  std::vector<StoreResult> failedSaves_;
   Settings& settings_;
   const Clock& clock_;
   UserPort& ui_;

@@ -29,33 +29,27 @@ std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, 
 
 }  // namespace
 
-void ResultFetcher::StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally,
-                                      std::map<std::string, int>& storedPerFile) {
+StoreResult ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tally,
+                                             std::map<std::string, int>& storedPerFile) {
   std::string type = RecordType(record);
   long long race = RaceNumber(record);
-  if (race <= 0) return;
   StoreResult result;
+  if (race <= 0) return result;
   if (type == "RA") {
     result = c_.store.UpdateRaceRecord(record);
   } else if (type == "SE") {
-    if (HorseNumber(record) <= 0) return;
+    if (HorseNumber(record) <= 0) return result;
     result = c_.store.UpdateRunnerRecord(record);
   } else if (type == "HR") {
     result = c_.store.StorePayoutRecord(record, PayoutSource::kResultFetch);
   } else {
-    return;
+    return result;
   }
-  if (result.failed()) {
-    TellFailedSave(stream, result);
-  } else if (result.stored) {
+  if (result.stored) {
     ++tally.stored;
     ++storedPerFile[result.file];
   }
-}
-
-void ResultFetcher::TellFailedSave(JVStream& stream, const StoreResult& result) {
-  std::string text = Sjis("ファイルを保存できません：") + result.name + Sjis("（") + result.error + Sjis("）");
-  stream.Report(text, text, false);  // no beep
+  return result;
 }
 
 FetchTally ResultFetcher::FetchResults() {
@@ -82,14 +76,21 @@ FetchTally ResultFetcher::FetchResults() {
     // A day's results rewrite each runner file many times: saved once, at the end.
     WriteBackScope writeBack(c_.store);
     std::map<std::string, int> storedPerFile;
+    std::vector<StoreResult> failedSaves;
     stream.RunRealTime("0B12", dateKey, Sjis("払戻データ取得中"), label + Sjis("R:払戻データ取得エラー："),
                        [&](const std::string& record) {
-                         StoreResultRecord(stream, record, tally, storedPerFile);
-                         return true;
+                         StoreResult result = StoreResultRecord(record, tally, storedPerFile);
+                         if (!result.failed()) return true;
+                         failedSaves.push_back(std::move(result));
+                         return false;  // a failed save ends the fetch
                        });
-    for (const StoreResult& failed : writeBack.Finish()) {
-      TellFailedSave(stream, failed);
+    for (StoreResult& failed : writeBack.Finish()) {
       tally.stored -= storedPerFile[failed.file];  // counted when kept, not on disk after all
+      failedSaves.push_back(std::move(failed));
+    }
+    if (!failedSaves.empty()) {
+      std::string text = SaveFailureText(failedSaves);
+      stream.Report(text, text, false);  // no beep
     }
   }
   tally.failures += stream.failures();

@@ -32,9 +32,9 @@ class ResultFetcher {
   const FetchTally& total() const { return total_; }
 
  private:
-  void StoreResultRecord(JVStream& stream, const std::string& record, FetchTally& tally,
-                         std::map<std::string, int>& storedPerFile);
-  static void TellFailedSave(JVStream& stream, const StoreResult& result);
+  // Stores one record of the results stream; the store's result.
+  StoreResult StoreResultRecord(const std::string& record, FetchTally& tally,
+                                std::map<std::string, int>& storedPerFile);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

@@ -7,6 +7,7 @@
 #include "base/paths.h"
 #include "cli/cli.h"
 #include "cli/print_pdf_command.h"
+#include "store/data_folder_lock.h"
 #include "text/command_line.h"
 #include "text/files.h"
 #ifdef TURFWISE_WITH_PDF_EXPORT
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
   tw::SetUpConsole();
   const std::vector<std::string> args = tw::CommandLineArguments(argc, argv);
+  // Another program kept out of the data folder is told which command holds it.
+  tw::DataFolderLock::SetHolderName(args.empty() ? "turfwise-cli" : "turfwise-cli " + args.front());
   tw::SystemClock clock;
 #ifdef TURFWISE_WITH_PDF_EXPORT
   tw::SetPrintPdfWriter(&tw::ExportPagesToPdf);

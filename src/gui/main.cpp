@@ -21,6 +21,7 @@
 #include "render/fonts.h"
 #include "shell/app_shell.h"
 #include "shell/platform_jvlink.h"
+#include "store/data_folder_lock.h"
 #include "text/command_line.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -43,6 +44,7 @@ tw::AppFolderChoice ChooseFolder(const std::string& programFolder, const std::st
 
 int main(int argc, char** argv) {
   tw::ReportFileSizeLimitAsWriteFailure();
+  tw::DataFolderLock::SetHolderName("Turfwise の画面");
   const std::string programFolder = tw::ProgramFolder(argc > 0 ? argv[0] : nullptr);
   const std::string exeName = argc > 0 ? tw::FromFsPath(std::filesystem::path(argv[0]).filename()) : "turfwise";
   // --help and --version answer without a window (or a display).
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
     if (arg == "--season") openSeason = true;
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
-      std::fputs(tw::kExitStatusText, stdout);
+      std::fputs(tw::kShortExitStatusText, stdout);
       return tw::kExitOk;
     }
     if (arg == "--version") {

@@ -171,13 +171,13 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
                                error)) {
           // The slots set before stay: they are saved before the failure is told.
           std::string saveError;
-          return fail(oddsFiles.SaveAll(saveError) ? error : saveError);
+          return fail(oddsFiles.SaveAll(dataFolder, saveError) ? error : saveError);
         }
         ++result.counts[type][s];
       }
     }
   }
-  if (std::string error; !oddsFiles.SaveAll(error)) return fail(error);
+  if (std::string error; !oddsFiles.SaveAll(dataFolder, error)) return fail(error);
   result.outcome = ImportOutcome::kImported;
   result.message = ImportSummaryMessage(result.counts, result.refused);
   port.Inform(result.message);

@@ -41,6 +41,8 @@ std::string FailureText(const OddsFileFailure& failure) {
     case OddsFileProblem::kNotSaved:
       text = kNotSaved + failure.path + " (" + Utf8ToSjis(failure.error) + ")";
       break;
+    case OddsFileProblem::kBusy:
+      return failure.error + Sjis("。\r\nオッズは消去されていません。しばらくしてからもう一度実行してください。");
   }
   return text + "\r\n" + kKept;
 }

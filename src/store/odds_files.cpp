@@ -1,5 +1,7 @@
 #include "store/odds_files.h"
 
+#include <system_error>
+
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "text/files.h"
@@ -14,11 +16,19 @@ constexpr size_t kMinRaceLinesForOdds = 7;
 
 void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
   if (FileExists(path)) return;
+  // Another program may load the same day now: a file it made first stays.
+  bool alreadyThere = false;
+  SaveResult saved =
+      CreateFileAtomic(path, JoinLines(std::vector<std::string>(lineCount, std::string(length, ' '))), alreadyThere);
+  if (alreadyThere) {
+    if (FileExists(path)) return;
+    saved.ok = false;  // the name is taken by something that is no file
+    saved.error = std::make_error_code(std::errc::is_a_directory).message();
+  }
   StoreResult result;
   result.file = path;
   size_t sep = path.find_last_of("/\\");
   result.name = sep == std::string::npos ? path : path.substr(sep + 1);
-  SaveResult saved = SaveLines(path, std::vector<std::string>(lineCount, std::string(length, ' ')));
   result.stored = saved.ok;
   if (!saved) result.error = Utf8ToSjis(saved.error.empty() ? "save failed" : saved.error);
   results.push_back(std::move(result));

@@ -39,50 +39,23 @@ bool LocalOrOverseas(const std::string& record) {
   return kind == "A" || kind == "B";
 }
 
-// Replaces the first line with the new line's race key, else appends it.
-void ReplaceOrAdd(std::vector<std::string>& lines, const std::string& line) {
-  std::string key = RaceKey(line);
-  for (auto& old : lines) {
-    if (RaceKey(old) == key) {
-      old = line;
-      return;
-    }
-  }
-  lines.push_back(line);
-}
-
-// Saves the lines; on failure the result says why and nothing counts as stored.
-bool Save(StoreResult& result, const std::vector<std::string>& lines) {
-  SaveResult saved = SaveLines(result.file, lines);
-  if (!saved) {
-    result.stored = false;
-    result.error = Utf8ToSjis(saved.error.empty() ? "save failed" : saved.error);
-    return false;
-  }
-  result.stored = true;
-  return true;
-}
-
 }  // namespace
 
-// The lines of the file of `result`, normalised to the layout: while writing
-// back the kept ones, else loaded into `scratch_`. A file that exists but
-// cannot be read, or is larger than its layout allows, is never replaced: the
-// result says why.
-RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::string>*& lines, size_t length,
-                                          std::uintmax_t maxBytes, size_t minLines) {
-  if (writingBack()) {
-    if (std::vector<std::string>* kept = cache_.Find(result.file)) {
-      if (kept->size() < minLines) NormaliseLines(*kept, length, minLines);
-      lines = kept;
-      return Existing::kLoaded;
-    }
+// The lines of the file of `result`, normalised to the layout of `change`:
+// the kept ones, else read from disk and kept. A file that exists but cannot
+// be read, or is larger than its layout allows, is never replaced: the result
+// says why.
+RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::string>*& lines,
+                                          const DayFileChange& change) {
+  bool exists = false;
+  if (std::vector<std::string>* kept = cache_.Find(result.file, exists)) {
+    lines = kept;
+    return exists ? Existing::kLoaded : Existing::kMissing;
   }
-  scratch_.clear();
-  lines = &scratch_;
   std::string bytes;
-  switch (ReadFileBounded(result.file, maxBytes, bytes)) {
+  switch (ReadFileBounded(result.file, ByteLimitOf(change.kind), bytes)) {
     case ReadStatus::kMissing:
+      lines = &cache_.Keep(result.file, result.name, {}, std::nullopt);
       return Existing::kMissing;
     case ReadStatus::kUnreadable:
       result.error = Sjis("ファイルを読み込めません");
@@ -93,22 +66,45 @@ RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::
     case ReadStatus::kRead:
       break;
   }
-  scratch_ = SplitLines(bytes);
-  NormaliseLines(scratch_, length, minLines);
-  if (writingBack()) lines = &cache_.Keep(result.file, result.name, std::move(scratch_));
+  lines = &cache_.Keep(result.file, result.name, DayFileLines(change, bytes), bytes);
   return Existing::kLoaded;
 }
 
-// Saves the changed lines, or keeps them while writing back. False when a
-// save failed: the result says why and nothing counts as stored.
-bool RaceDayStore::Commit(StoreResult& result, std::vector<std::string>& lines) {
-  if (!writingBack()) return Save(result, lines);
-  if (&lines == &scratch_) cache_.Keep(result.file, result.name, std::move(scratch_));
-  cache_.MarkChanged(result.file);
+StoreResult RaceDayStore::Place(const std::string& fileName, DayFileChange change) {
+  if (!writingBack()) {
+    // A record on its own is a stream of one: saved under the lock, made
+    // again on the file as it is then.
+    BeginWriteBack();
+    StoreResult result = Place(fileName, std::move(change));
+    std::vector<StoreResult> failed = EndWriteBack();
+    if (!failed.empty()) {
+      result.stored = false;
+      result.error = failed.front().error;
+      result.busy = failed.front().busy;
+    }
+    return result;
+  }
+  StoreResult result = Target(fileName);
+  if (saveFailed_) {
+    result.error = Sjis("先に保存できなかったファイルがあるため、保存しません");
+    return result;
+  }
+  std::vector<std::string>* lines = nullptr;
+  Existing existing = Load(result, lines, change);
+  if (existing == Existing::kUnreadable) return result;
+  const bool odds = change.kind == DayFileChange::Kind::kWinOdds || change.kind == DayFileChange::Kind::kQuinellaOdds;
+  if (odds && existing == Existing::kMissing) {
+    result.error = Sjis("オッズファイルがありません");
+    return result;
+  }
+  int at = ApplyDayFileChange(change, *lines, existing == Existing::kLoaded);
+  if (at < 0) return result;
+  result.line = at;
   result.stored = true;
-  if (cache_.bytes() <= writeBackLimit_) return true;
-  std::vector<StoreResult> failed = cache_.SaveAll();
-  if (failed.empty()) return true;
+  cache_.NoteChange(result.file, std::move(change));
+  if (cache_.bytes() <= writeBackLimit_) return result;
+  std::vector<StoreResult> failed = Flush();
+  if (failed.empty()) return result;
   // The record that passed the limit tells the first failure at once, so the
   // stream can stop; the others wait for the next Flush.
   unreportedFailures_.insert(unreportedFailures_.end(), failed.begin() + 1, failed.end());
@@ -116,16 +112,19 @@ bool RaceDayStore::Commit(StoreResult& result, std::vector<std::string>& lines) 
   result.file = failed.front().file;
   result.name = failed.front().name;
   result.error = failed.front().error;
-  return false;
+  return result;
 }
 
-void RaceDayStore::BeginWriteBack() { ++writeBackDepth_; }
+void RaceDayStore::BeginWriteBack() {
+  if (writeBackDepth_++ == 0) saveFailed_ = false;
+}
 
 std::vector<StoreResult> RaceDayStore::Flush() {
   std::vector<StoreResult> failed = std::move(unreportedFailures_);
   unreportedFailures_.clear();
-  std::vector<StoreResult> now = cache_.SaveAll();
+  std::vector<StoreResult> now = cache_.SaveAll(dataFolder_);
   failed.insert(failed.end(), now.begin(), now.end());
+  if (!failed.empty()) saveFailed_ = true;  // nothing more of this stream is saved
   return failed;
 }
 
@@ -177,28 +176,11 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
   if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
-  *line = WithZeroedKindAndDate(*line);
-
-  StoreResult result = Target(RaceFileName(*day));
-  std::vector<std::string>* kept = nullptr;
-  Existing existing = Load(result, kept, kRaceLineLength, kRaceFileByteLimit);
-  if (existing == Existing::kUnreadable) return result;
-  std::vector<std::string>& lines = *kept;
-  if (existing == Existing::kLoaded) {
-    ReplaceOrAdd(lines, *line);
-  } else if (rule == RaceRule::kResultFetch) {
-    return {};  // the result fetch only updates days that were downloaded
-  } else {
-    lines.push_back(*line);
-  }
-  // Record lines start with "RA000000000" and the race key, so byte order is
-  // race-key order; blank lines sort first and one of them is dropped.
-  std::stable_sort(lines.begin(), lines.end());
-  if (IsBlank(lines.front())) lines.erase(lines.begin());
-  auto at = std::find(lines.begin(), lines.end(), *line);
-  result.line = static_cast<int>(at - lines.begin());
-  if (!Commit(result, lines)) return result;
-  if (rule == RaceRule::kDownload) NoteCreatedRaceFile(result.name);
+  const bool download = rule == RaceRule::kDownload;
+  using Kind = DayFileChange::Kind;
+  StoreResult result =
+      Place(RaceFileName(*day), {download ? Kind::kRace : Kind::kRaceUpdate, WithZeroedKindAndDate(*line), 0});
+  if (result.stored && download) NoteCreatedRaceFile(result.name);
   return result;
 }
 
@@ -218,21 +200,9 @@ StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule
   if (rule == RunnerRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
-
-  StoreResult result = Target(RunnerFileName(*day, CourseCode(*line)));
-  std::vector<std::string>* kept = nullptr;
-  Existing existing = Load(result, kept, kRunnerLineLength, kRunnerFileByteLimit, kRunnerFileLines);
-  if (existing == Existing::kUnreadable) return result;
-  std::vector<std::string>& lines = *kept;
-  if (existing == Existing::kMissing) {
-    if (rule == RunnerRule::kResultFetch) return {};
-    lines.assign(kRunnerFileLines, std::string(kRunnerLineLength, ' '));
-  }
-  size_t at = static_cast<size_t>((RaceNumber(*line) - 1) * kRunnerSlots + (HorseNumber(*line) - 1));
-  lines[at] = *line;
-  result.line = static_cast<int>(at);
-  Commit(result, lines);
-  return result;
+  using Kind = DayFileChange::Kind;
+  return Place(RunnerFileName(*day, CourseCode(*line)),
+               {rule == RunnerRule::kDownload ? Kind::kRunner : Kind::kRunnerUpdate, *line, 0});
 }
 
 StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSource source) {
@@ -244,31 +214,11 @@ StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSou
   }
   auto day = DayNameOf(*line);
   if (!day) return {};
-
-  StoreResult result = Target(PayoutFileName(*day));
-  std::vector<std::string>* kept = nullptr;
-  Existing existing = Load(result, kept, kPayoutLineLength, kPayoutFileByteLimit);
-  if (existing == Existing::kUnreadable) return result;
-  std::vector<std::string>& lines = *kept;
-  if (existing == Existing::kLoaded) {
-    ReplaceOrAdd(lines, *line);
-  } else {
-    lines.push_back(*line);
-  }
-  std::stable_sort(lines.begin(), lines.end());  // no blank-line removal here
-  result.line = static_cast<int>(std::find(lines.begin(), lines.end(), *line) - lines.begin());
-  Commit(result, lines);
-  return result;
+  return Place(PayoutFileName(*day), {DayFileChange::Kind::kPayout, *line, 0});
 }
 
 StoreResult RaceDayStore::FillRaceFile(const std::string& fileName) {
-  StoreResult result = Target(fileName);
-  std::vector<std::string>* lines = nullptr;
-  if (Load(result, lines, kRaceLineLength, kRaceFileByteLimit) != Existing::kLoaded) return result;
-  if (lines->size() >= kRaceFileFullLines) return result;
-  NormaliseLines(*lines, kRaceLineLength, kRaceFileFullLines);
-  Commit(result, *lines);
-  return result;
+  return Place(fileName, {DayFileChange::Kind::kFillRaceFile, {}, 0});
 }
 
 std::vector<StoreResult> RaceDayStore::FillCreatedRaceFiles() {
@@ -280,27 +230,13 @@ std::vector<StoreResult> RaceDayStore::FillCreatedRaceFiles() {
 StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceSlot, const std::string& dayName) {
   if (raceSlot < 0 || raceSlot >= kDayRaceSlots || IsBlank(dayName)) return {};
   bool win = RecordType(record) == "O1";
-  size_t length = win ? kWinOddsLineLength : kQuinellaLineLength;
-  auto line = StoredLine(record, length, kOddsRecordMin);
+  auto line = StoredLine(record, win ? kWinOddsLineLength : kQuinellaLineLength, kOddsRecordMin);
   if (!line || !IsStorableOddsRecord(*line)) return {};
-
-  StoreResult result = Target(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName));
-  size_t first = static_cast<size_t>(raceSlot) * kSnapshotsPerRace;
   // The fetch never creates odds files (the day load does); a short file gets
   // the slot's lines.
-  std::vector<std::string>* kept = nullptr;
-  const std::uintmax_t limit = win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit;
-  Existing existing = Load(result, kept, length, limit, first + kSnapshotsPerRace);
-  if (existing == Existing::kMissing) result.error = Sjis("オッズファイルがありません");
-  if (existing != Existing::kLoaded) return result;
-  std::vector<std::string>& lines = *kept;
-  int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], *line);
-  if (snapshot < 0) return result;  // not later than what is stored
-  size_t at = first + static_cast<size_t>(snapshot);
-  lines[at] = *line;
-  result.line = static_cast<int>(at);
-  Commit(result, lines);
-  return result;
+  using Kind = DayFileChange::Kind;
+  return Place(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName),
+               {win ? Kind::kWinOdds : Kind::kQuinellaOdds, *line, raceSlot});
 }
 
 StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts) {

@@ -3,15 +3,17 @@
 //
 // Every operation takes the record as received from JV-Link, converted to
 // Shift-JIS and still carrying its CR LF. It loads the whole file, changes it
-// in memory and saves it whole; a record that fails a test is skipped
-// silently (stored = false, no error), and a failed save is reported in
-// `error` with stored = false.
+// in memory and saves it whole under the data folder's writer's lock; a
+// record that fails a test is skipped silently (stored = false, no error),
+// and a failed save is reported in `error` with stored = false.
 //
 // A stream that stores many records writes back instead (BeginWriteBack): the
 // files it changes stay in memory, changed by the same rules, and are saved
 // whole and atomically when the stream ends and before a failure or cancel
-// returns; at the end of a JV-Link file once they have grown large. The bytes
-// on disk are the same as with a save per record.
+// returns; at the end of a JV-Link file once they have grown large. A file
+// that another program saved meanwhile gets the stream's changes made again
+// to what it holds then (write_back_cache.h). After a save failed, nothing
+// more of the stream is saved.
 #pragma once
 
 #include <cstddef>
@@ -116,9 +118,10 @@ class RaceDayStore {
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
   enum class Existing { kMissing, kUnreadable, kLoaded };
-  Existing Load(StoreResult& result, std::vector<std::string>*& lines, size_t length, std::uintmax_t maxBytes,
-                size_t minLines = 0);
-  bool Commit(StoreResult& result, std::vector<std::string>& lines);
+  Existing Load(StoreResult& result, std::vector<std::string>*& lines, const DayFileChange& change);
+  // Makes the change to the file `fileName` of the data folder and keeps it
+  // (saved at once when no stream writes back).
+  StoreResult Place(const std::string& fileName, DayFileChange change);
 
   std::string dataFolder_;
   long long fromDate_ = 0;
@@ -129,7 +132,7 @@ class RaceDayStore {
   std::size_t fileEndSaveBytes_ = kFileEndSaveBytes;
   WriteBackCache cache_;
   std::vector<StoreResult> unreportedFailures_;  // of early saves
-  std::vector<std::string> scratch_;             // the lines of a file not kept
+  bool saveFailed_ = false;                      // in this write-back
 };
 
 }  // namespace tw

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "records/layout.h"
+#include "store/data_folder_lock.h"
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -77,7 +79,17 @@ SnapshotEraseResult EraseSnapshots(SnapshotErase command, const std::string& dat
                                    int race) {
   SnapshotEraseResult result;
   if (!EraseApplies(command, race)) return result;
+  DataFolderLock lock(dataFolder);
   std::string base = JoinPath(dataFolder, dayText);
+  if (lock.busy()) {
+    result.failures.push_back({dataFolder, OddsFileProblem::kBusy, lock.error()});
+    return result;
+  }
+  if (!lock.held()) {  // a folder that cannot be written: neither file is
+    for (const char* extension : {".jvO1", ".jvO2"})
+      result.failures.push_back({base + extension, OddsFileProblem::kNotSaved, SjisToUtf8(lock.error())});
+    return result;
+  }
   EraseInFile(command, race, base + ".jvO1", kWinOddsLineLength, kWinOddsFileByteLimit, result.failures);
   EraseInFile(command, race, base + ".jvO2", kQuinellaLineLength, kQuinellaOddsFileByteLimit, result.failures);
   result.erased = result.failures.empty();

@@ -18,13 +18,18 @@ enum class SnapshotErase {
 // slot on view) is not one of the day's 36 slots: there is nothing to erase.
 bool EraseApplies(SnapshotErase command, int race);
 
-enum class OddsFileProblem { kUnreadable, kTooLarge, kNotSaved };
+enum class OddsFileProblem {
+  kUnreadable,
+  kTooLarge,
+  kNotSaved,
+  kBusy,  // another program writes into the data folder: nothing was erased
+};
 
 // An odds file the erase left as it was: its snapshots are all still there.
 struct OddsFileFailure {
   std::string path;  // Shift-JIS
   OddsFileProblem problem = OddsFileProblem::kNotSaved;
-  std::string error;  // why the save failed, UTF-8
+  std::string error;  // why the save failed, UTF-8; kBusy: the message, Shift-JIS
 };
 
 struct SnapshotEraseResult {
@@ -38,7 +43,8 @@ struct SnapshotEraseResult {
 // kAllRacesAllSnapshots; a file shorter than 108 lines is padded with blank
 // lines to 108 before lines are blanked. A file that cannot be read or is
 // larger than its layout allows is not replaced (kAllRacesAllSnapshots does
-// not read it); a failure does not stop the other file.
+// not read it); a failure does not stop the other file. The files are read
+// and saved under the data folder's writer's lock.
 SnapshotEraseResult EraseSnapshots(SnapshotErase command, const std::string& dataFolder, const std::string& dayText,
                                    int race);
 

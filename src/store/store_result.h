@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tw {
 
@@ -12,8 +13,14 @@ struct StoreResult {
   std::string name;     // its name without the folder, as the download list shows it
   std::string error;    // why the save failed (Shift-JIS); empty otherwise
   int line = -1;        // 0-based line the record went to, where the layout fixes it
+  bool busy = false;    // not saved: another program was writing into the data folder
 
   bool failed() const { return !error.empty(); }
 };
+
+// The message for the failed saves of a stream, as the store lists them (the
+// file that failed first, then those not saved after it): what failed and
+// why, that the day's data is incomplete, and which files were not saved.
+std::string SaveFailureText(const std::vector<StoreResult>& failed);
 
 }  // namespace tw

@@ -13,7 +13,12 @@
 #include "text/sjis.h"
 #include "text/temp_files.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -169,7 +174,40 @@ std::optional<std::string> ReadFileBytes(std::string_view sjisPath, std::uintmax
   return bytes;
 }
 
-SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
+namespace {
+
+// Renames `from` to `to` unless `to` exists; false (and no error) when it did.
+bool RenameUnlessThere(const fs::path& from, const fs::path& to, std::error_code& ec) {
+#ifdef _WIN32
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  DWORD code = GetLastError();
+  if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) {
+    fs::remove(from, ec);
+    ec.clear();
+    return false;
+  }
+  ec = std::error_code(static_cast<int>(code), std::system_category());
+  return true;
+#else
+  // A link fails when the name is taken; file systems without links get a
+  // check and a rename.
+  fs::create_hard_link(from, to, ec);
+  const bool there = ec == std::errc::file_exists || (ec && fs::exists(to));
+  if (ec && !there) {
+    ec.clear();
+    fs::rename(from, to, ec);
+    return true;
+  }
+  std::error_code ignored;
+  fs::remove(from, ignored);
+  if (there) ec.clear();
+  return !there;
+#endif
+}
+
+// The temporary file takes the target's name: renamed over it, or linked to
+// it only when there is none (`alreadyThere` then tells that there was one).
+SaveResult WriteThroughTemporary(std::string_view sjisPath, std::string_view bytes, bool* alreadyThere) {
   SaveResult result;
   fs::path target = ToFsPath(sjisPath);
   RemoveStaleTemporaryFiles(target.parent_path());
@@ -215,8 +253,10 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
   if (ok) {
     if (failsAt(SaveFaultStage::kRename)) {
       ec = std::make_error_code(std::errc::permission_denied);
-    } else {
+    } else if (alreadyThere == nullptr) {
       fs::rename(temp, target, ec);
+    } else {
+      *alreadyThere = !RenameUnlessThere(temp, target, ec);
     }
     if (ec) {
       ok = false;
@@ -230,6 +270,17 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
     result.ok = false;
   }
   return result;
+}
+
+}  // namespace
+
+SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
+  return WriteThroughTemporary(sjisPath, bytes, nullptr);
+}
+
+SaveResult CreateFileAtomic(std::string_view sjisPath, std::string_view bytes, bool& alreadyThere) {
+  alreadyThere = false;
+  return WriteThroughTemporary(sjisPath, bytes, &alreadyThere);
 }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {

@@ -67,6 +67,10 @@ struct SaveResult {
 // is left as it was and the temporary file is removed.
 SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes);
 
+// Creates the file whole and atomically unless there is one: a file another
+// program made meanwhile is left as it is (`alreadyThere`, and ok).
+SaveResult CreateFileAtomic(std::string_view sjisPath, std::string_view bytes, bool& alreadyThere);
+
 // Splits file contents into lines. CR LF, a lone LF and a missing final line
 // end are accepted; a final line end does not start an empty last line.
 std::vector<std::string> SplitLines(std::string_view bytes);

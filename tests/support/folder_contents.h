@@ -1,9 +1,11 @@
-// Every file of a folder with its bytes, to compare two data folders whole.
+// Every file of a folder with its bytes, to compare two data folders whole;
+// the writer's lock file is no data.
 #pragma once
 
 #include <map>
 #include <string>
 
+#include "store/data_folder_lock.h"
 #include "text/files.h"
 
 namespace tw::test {
@@ -12,7 +14,7 @@ inline std::map<std::string, std::string> FolderContents(const std::string& fold
   std::map<std::string, std::string> files;
   for (const std::string& name : ListFolder(folder, "*")) {
     const std::string path = JoinPath(folder, name);
-    if (FolderExists(path)) continue;
+    if (FolderExists(path) || name == DataFolderLock::kFileName) continue;
     files[name] = ReadFileBytes(path).value_or("<unreadable>");
   }
   return files;

@@ -43,6 +43,18 @@ TEST(SaveLines, WritesCrLfAndLoadsBack) {
   EXPECT_EQ(LoadLines(path), Lines{});
 }
 
+TEST(CreateFileAtomic, NeverReplacesAFileAnotherProgramMade) {
+  test::TempDir dir;
+  std::string path = dir.file("a.jvO1");
+  bool alreadyThere = true;
+  ASSERT_TRUE(CreateFileAtomic(path, "first", alreadyThere));
+  EXPECT_FALSE(alreadyThere);
+  ASSERT_TRUE(CreateFileAtomic(path, "second", alreadyThere));
+  EXPECT_TRUE(alreadyThere);
+  EXPECT_EQ(test::ReadBytes(path), "first");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file left";
+}
+
 TEST(LoadLines, MissingOrUnreadableFile) {
   test::TempDir dir;
   EXPECT_FALSE(LoadLines(dir.file("none.txt")).has_value());
