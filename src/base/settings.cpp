@@ -6,6 +6,7 @@
 
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -50,14 +51,14 @@ const Settings::Parsed& Settings::Current() const {
   const std::uintmax_t size = fs::file_size(path, sizeError);
   const fs::file_time_type time = fs::last_write_time(path, timeError);
   const bool stated = !sizeError && !timeError;
-  const bool same = parsed_.valid && stated && parsed_.status == ReadStatus::kRead && size == parsed_.size &&
-                    time == parsed_.time;
+  const bool same =
+      parsed_.valid && stated && parsed_.status == ReadStatus::kRead && size == parsed_.size && time == parsed_.time;
   // A file changed within the last moments may have changed again within
   // the same tick of the file system's clock: its bytes are compared.
   const bool settled = same && fs::file_time_type::clock::now() - time > std::chrono::seconds(2);
   if (settled) return parsed_;
   std::string bytes;
-  const ReadStatus status = ReadFileBounded(path_, kReadLimitBytes, bytes);
+  const ReadStatus status = ReadFileBounded(path_, kSettingsByteLimit, bytes);
   if (same && status == ReadStatus::kRead && bytes == parsed_.bytes) return parsed_;
   parsed_ = Parsed{};
   parsed_.status = status;
@@ -69,6 +70,23 @@ const Settings::Parsed& Settings::Current() const {
   parsed_.size = size;
   parsed_.time = time;
   return parsed_;
+}
+
+std::string Settings::LoadProblem() const {
+  static const std::string kUnreadable =
+      Sjis("設定ファイルを読み込めないため、既定の設定で動きます。設定ファイルは書き換えません：");
+  static const std::string kTooLarge =
+      Sjis("設定ファイルが 1 MiB を超えるため読み込まず、既定の設定で動きます。設定ファイルは書き換えません：");
+  switch (Current().status) {
+    case ReadStatus::kUnreadable:
+      return kUnreadable + path_;
+    case ReadStatus::kTooLarge:
+      return kTooLarge + path_;
+    case ReadStatus::kRead:
+    case ReadStatus::kMissing:
+      break;
+  }
+  return {};
 }
 
 std::optional<std::string> Settings::ReadRaw(const SettingKey& setting) const {
@@ -96,7 +114,10 @@ bool Settings::WriteRaw(const SettingKey& setting, const std::string& value, std
   const Parsed& file = Current();
   if (file.status == ReadStatus::kUnreadable || file.status == ReadStatus::kTooLarge) {
     // Writing the one key would lose every other setting of the file.
-    if (error) *error = "the settings file cannot be read, so it is left as it is";
+    if (error)
+      *error = file.status == ReadStatus::kTooLarge
+                   ? "the settings file is larger than 1 MiB and was not read, so it is left as it is"
+                   : "the settings file cannot be read, so it is left as it is";
     return false;
   }
   std::vector<std::string> lines = file.lines;

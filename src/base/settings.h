@@ -2,10 +2,12 @@
 // by key. Every read looks at the file, so an edit made while the program
 // runs counts at once; the parsed lines are kept only while the file's size
 // and modification time stay the same. Every write rewrites the file at once
-// (atomically), keeping other sections, keys and comments as they were; a
-// file that exists but cannot be read is never replaced. Section and key names compare ASCII
-// case-insensitively; values are Shift-JIS text. Every key is one of
-// base/settings_keys.h.
+// (atomically), keeping other sections, keys and comments as they were. A
+// file that exists but cannot be read, or is larger than kSettingsByteLimit,
+// is not used: every key reads as its default, LoadProblem() says why, and
+// no write replaces the file. Section and key names compare ASCII
+// case-insensitively; values are Shift-JIS text (any bytes, NUL too, are
+// read without harm). Every key is one of base/settings_keys.h.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +21,20 @@
 
 namespace tw {
 
+// The most a settings file holds: far more than every key of
+// base/settings_keys.h with long folder names and comments.
+inline constexpr std::uintmax_t kSettingsByteLimit = 1u << 20;
+
 class Settings {
  public:
   explicit Settings(std::string sjisPath) : path_(std::move(sjisPath)) {}
 
   const std::string& path() const { return path_; }
+
+  // Why the file's settings are not in use, for the user (Shift-JIS, naming
+  // the file): it exists but cannot be read, or is too large. Empty when it
+  // was read or does not exist.
+  std::string LoadProblem() const;
 
   // The value as stored, spaces around it trimmed; nullopt when the file,
   // the section or the key is missing.

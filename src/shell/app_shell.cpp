@@ -67,6 +67,8 @@ std::string AppShell::SoftwareId() const { return std::string(kSoftwareIdPrefix)
 void AppShell::FirstShow() {
   static const std::string kInitFailed = Sjis("JVInitエラーが発生しました。：");
   versionText_ = kVersionText;
+  // A settings file that is not used is told once; the program goes on with the defaults.
+  if (const std::string problem = settings_.LoadProblem(); !problem.empty()) ui_.Inform(problem);
   int code = -1;
   if (jvlink_) {
     try {

@@ -41,7 +41,8 @@ class AppShell {
   bool Create(const std::function<std::string()>& registry = nullptr);
 
   // Step 17, on first showing: sets the version text and initialises
-  // JV-Link with the software id; a failure is shown with its code.
+  // JV-Link with the software id; a failure is shown with its code. A
+  // settings file that is not used (unreadable, too large) is told first.
   void FirstShow();
 
   // Closing: the window's edges and size go to the "locate" keys.

@@ -1,13 +1,18 @@
 #include "standin/standin_feed.h"
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <map>
+#include <system_error>
 
+#include "records/layout.h"
 #include "records/odds_record.h"
 #include "records/record_header.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/format.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -36,6 +41,12 @@ std::vector<FeedFile> ListTimedFiles(const std::string& folder) {
 
 std::string DateOf(const DateTime& t) { return FormatCompact(t).substr(0, 8); }
 
+constexpr size_t kReadChunkBytes = 64 * 1024;
+
+void NoteSkipped(const FeedRecordReader& reader, const std::string& path, std::vector<SkippedRecords>* skipped) {
+  if (skipped && reader.skipped() > 0) skipped->push_back({path, reader.skipped()});
+}
+
 }  // namespace
 
 bool IsTimestamp(const std::string& text) {
@@ -57,19 +68,74 @@ bool IsRaceKey(const std::string& key) {
 
 std::vector<FeedFile> ListStoredFiles(const std::string& feed) { return ListTimedFiles(JoinPath(feed, "RACE")); }
 
-std::vector<std::string> ReadFeedRecords(const std::string& path) {
-  std::vector<std::string> records;
-  auto bytes = ReadFileBytes(path);
-  if (!bytes) return records;
-  for (std::string& line : SplitLines(*bytes)) {
-    if (line.empty()) continue;
-    records.push_back(std::move(line) + "\r\n");
+size_t FeedRecordLimit(std::string_view line) {
+  const std::string type = RecordType(line);
+  if (type == "RA") return kRaceRecordLength;
+  if (type == "SE") return kRunnerRecordLength;
+  if (type == "HR") return kPayoutRecordLength;
+  if (type == "O1") return kWinOddsRecordLength;
+  if (type == "O2") return kQuinellaOddsRecordLength;
+  return kFeedLineByteLimit;
+}
+
+FeedRecordReader::FeedRecordReader(const std::string& path)
+    : in_(ToFsPath(path), std::ios::binary), buffer_(kReadChunkBytes) {}
+
+bool FeedRecordReader::Fill() {
+  pos_ = end_ = 0;
+  if (!in_) return false;
+  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  end_ = static_cast<size_t>(in_.gcount());
+  return end_ > 0;
+}
+
+bool FeedRecordReader::Finish(std::string& line, bool overlong) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (overlong || line.size() + kLineEndLength > FeedRecordLimit(line)) {
+    ++skipped_;
+    line.clear();
+    return false;
   }
+  if (line.empty()) return false;
+  line += "\r\n";
+  return true;
+}
+
+bool FeedRecordReader::Next(std::string& record) {
+  record.clear();
+  bool overlong = false;
+  while (pos_ < end_ || Fill()) {
+    const char* start = buffer_.data() + pos_;
+    const size_t available = end_ - pos_;
+    const char* lineEnd = static_cast<const char*>(std::memchr(start, '\n', available));
+    const size_t n = lineEnd ? static_cast<size_t>(lineEnd - start) : available;
+    // Past the longest line of any record the rest of the line is only
+    // counted through, so a huge line costs no memory.
+    if (!overlong && record.size() + n > kFeedLineByteLimit) {
+      overlong = true;
+      record.clear();
+      record.shrink_to_fit();
+    }
+    if (!overlong) record.append(start, n);
+    pos_ += lineEnd ? n + 1 : n;
+    if (!lineEnd) continue;
+    if (Finish(record, overlong)) return true;
+    overlong = false;
+  }
+  return Finish(record, overlong);  // a last line without its line end
+}
+
+std::vector<std::string> ReadFeedRecords(const std::string& path, std::vector<SkippedRecords>* skipped) {
+  std::vector<std::string> records;
+  FeedRecordReader reader(path);
+  for (std::string rec; reader.Next(rec);) records.push_back(rec);
+  NoteSkipped(reader, path, skipped);
   return records;
 }
 
 bool FileHasRaceDates(const std::string& path, const std::string& first, const std::string& last) {
-  for (const std::string& rec : ReadFeedRecords(path)) {
+  FeedRecordReader reader(path);
+  for (std::string rec; reader.Next(rec);) {
     std::string date = DateKey(rec);
     if (date >= first && date <= last) return true;
   }
@@ -85,7 +151,7 @@ void MeetingWeekOf(const DateTime& now, std::string& first, std::string& last) {
 }
 
 std::vector<std::string> OddsAt(const std::string& feed, const std::string& raceKey, const DateTime& now,
-                                std::string& fileName) {
+                                std::string& fileName, std::vector<SkippedRecords>* skipped) {
   fileName = raceKey + ".jvd";
   const std::string path = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B30"), fileName);
   const std::string nowStamp = FormatCompact(now);
@@ -95,7 +161,8 @@ std::vector<std::string> OddsAt(const std::string& feed, const std::string& race
   const std::string dayEnd = raceKey.substr(0, 8) + "235959";
 
   std::string best[2], bestStamp[2];
-  for (const std::string& rec : ReadFeedRecords(path)) {
+  FeedRecordReader reader(path);
+  for (std::string rec; reader.Next(rec);) {
     const std::string recordType = RecordType(rec);
     int type = recordType == "O1" ? 0 : recordType == "O2" ? 1 : -1;
     if (type < 0) continue;
@@ -114,13 +181,15 @@ std::vector<std::string> OddsAt(const std::string& feed, const std::string& race
       bestStamp[type] = stamp;
     }
   }
+  NoteSkipped(reader, path, skipped);
   std::vector<std::string> out;
   for (auto& rec : best)
     if (!rec.empty()) out.push_back(rec);
   return out;
 }
 
-std::vector<std::string> ResultsAt(const std::string& feed, const std::string& date, const DateTime& now) {
+std::vector<std::string> ResultsAt(const std::string& feed, const std::string& date, const DateTime& now,
+                                   std::vector<SkippedRecords>* skipped) {
   const std::string folder = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B12"), date);
   const std::string nowStamp = FormatCompact(now);
   std::map<std::string, FeedFile> latest;  // race code -> its latest stage so far
@@ -131,8 +200,21 @@ std::vector<std::string> ResultsAt(const std::string& feed, const std::string& d
   }
   std::vector<std::string> out;
   for (const auto& [code, file] : latest)
-    for (std::string& rec : ReadFeedRecords(file.path)) out.push_back(std::move(rec));
+    for (std::string& rec : ReadFeedRecords(file.path, skipped)) out.push_back(std::move(rec));
   return out;
+}
+
+bool IsUsableFolderName(const std::string& folder) {
+  for (char c : folder)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+  static const std::string kNotConverted = "\xEF\xBF\xBD";  // U+FFFD: bytes that are not Shift-JIS
+  return SjisToUtf8(folder).find(kNotConverted) == std::string::npos;
+}
+
+std::string FolderListingProblem(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::directory_iterator listing(ToFsPath(folder), ec);
+  return ec ? ec.message() : std::string();
 }
 
 }  // namespace tw

@@ -8,10 +8,14 @@
 //   <feed>/faults.txt                            injected failures (optional)
 //
 // The 14 digits of a file name are the time the file is provided; nothing is
-// served before it. Every file holds JV-Data records, each ended by CR LF.
+// served before it. Every file holds JV-Data records, each ended by CR LF; a
+// record longer than its type allows is passed over alone.
 #pragma once
 
+#include <cstddef>
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/clock.h"
@@ -28,8 +32,48 @@ struct FeedFile {
 // Files whose names are not of the form above are left out.
 std::vector<FeedFile> ListStoredFiles(const std::string& feed);
 
-// The records of a feed file, each with its CR LF; empty when missing.
-std::vector<std::string> ReadFeedRecords(const std::string& path);
+// The longest line a feed file may hold, CR LF included, for a record type
+// without a layout here: more than the longest JV-Data record.
+inline constexpr size_t kFeedLineByteLimit = 128 * 1024;
+
+// The longest record of the type `line` begins with, CR LF included: its
+// layout's length for RA, SE, HR, O1 and O2, else kFeedLineByteLimit.
+size_t FeedRecordLimit(std::string_view line);
+
+// The records of a feed file one at a time, each with its CR LF (a line may
+// end with CR LF or LF alone). A line longer than its record type allows is
+// passed over while it is read, never held whole, and counted; blank lines
+// are passed over uncounted. A missing file has no records.
+class FeedRecordReader {
+ public:
+  explicit FeedRecordReader(const std::string& path);
+
+  // The next record; false at the end of the file.
+  bool Next(std::string& record);
+  // The records passed over as too long so far.
+  int skipped() const { return skipped_; }
+
+ private:
+  bool Fill();
+  // The line as a record, or false (counted when too long).
+  bool Finish(std::string& line, bool overlong);
+
+  std::ifstream in_;
+  std::vector<char> buffer_;
+  size_t pos_ = 0;
+  size_t end_ = 0;
+  int skipped_ = 0;
+};
+
+// A feed file some of whose records were passed over as too long.
+struct SkippedRecords {
+  std::string path;
+  int count = 0;
+};
+
+// The records of a feed file, each with its CR LF; empty when missing. The
+// records passed over are added to `skipped`, when given.
+std::vector<std::string> ReadFeedRecords(const std::string& path, std::vector<SkippedRecords>* skipped = nullptr);
 
 // True when a record of the file is for a race on one of the days from
 // `first` to `last` (yyyymmdd, inclusive).
@@ -45,12 +89,21 @@ void MeetingWeekOf(const DateTime& now, std::string& first, std::string& last);
 // ("00000000") count from the end of the race day. `fileName` receives the
 // feed file's name.
 std::vector<std::string> OddsAt(const std::string& feed, const std::string& raceKey, const DateTime& now,
-                                std::string& fileName);
+                                std::string& fileName, std::vector<SkippedRecords>* skipped = nullptr);
 
 // The records of every race of the date whose results are provided at `now`:
 // for each race the latest result stage at or before `now`, races in race
 // code order.
-std::vector<std::string> ResultsAt(const std::string& feed, const std::string& date, const DateTime& now);
+std::vector<std::string> ResultsAt(const std::string& feed, const std::string& date, const DateTime& now,
+                                   std::vector<SkippedRecords>* skipped = nullptr);
+
+// False when the name cannot name a folder: it holds a control character
+// such as NUL (a setting read from a damaged file), or bytes that are not
+// Shift-JIS. The file system would see another name than the one shown.
+bool IsUsableFolderName(const std::string& folder);
+// Why the folder cannot be listed (UTF-8, the platform's message); empty
+// when it can.
+std::string FolderListingProblem(const std::string& folder);
 
 // Checks of the keys of the real-time streams.
 bool IsRaceKey(const std::string& key);  // yyyymmdd + course (2) + meeting, day, race (2 digits each)

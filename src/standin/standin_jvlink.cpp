@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
+#include "base/error_log.h"
+#include "base/paths.h"
 #include "base/settings.h"
 #include "text/fields.h"
 #include "text/files.h"
@@ -44,12 +47,47 @@ StandInJVLink::StandInJVLink(const Clock& clock, StandInOptions options) : clock
   if (options_.settingsFile.empty()) options_.settingsFile = JoinPath(options_.appFolder, "turfwise.ini");
 }
 
+namespace {
+
+const char* const kChooseFeed = "（JVLink設定か設定ファイルの [StandIn] feed= で指定してください）";
+
+// The folder's name as it can be shown: control characters as '?'.
+std::string Shown(std::string folder) {
+  for (char& c : folder)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return folder;
+}
+
+}  // namespace
+
 void StandInJVLink::RequireFeedFolder() const {
   // Without it every open would answer "nothing newer", and a wrong setting
   // would look like a quiet day.
-  if (!FolderExists(FeedFolder()))
-    throw JVLinkCallError(Sjis("フィードフォルダがありません：") + FeedFolder() +
-                          Sjis("（JVLink設定か設定ファイルの [StandIn] feed= で指定してください）"));
+  const std::string folder = FeedFolder();
+  if (!IsUsableFolderName(folder))
+    throw JVLinkCallError(Sjis("フィードフォルダの名前に使えない文字があります：") + Shown(folder) + Sjis(kChooseFeed));
+  if (!FolderExists(folder)) throw JVLinkCallError(Sjis("フィードフォルダがありません：") + folder + Sjis(kChooseFeed));
+  RequireListable(folder);
+}
+
+void StandInJVLink::RequireListable(const std::string& folder) const {
+  const std::string why = FolderListingProblem(folder);
+  if (!why.empty())
+    throw JVLinkCallError(Sjis("フィードフォルダを読めません：") + folder + Sjis("（") + Utf8ToSjis(why) + Sjis("）"));
+}
+
+void StandInJVLink::ReportSkipped(const std::vector<SkippedRecords>& skipped) {
+  for (const SkippedRecords& s : skipped) {
+    const std::string message =
+        Sjis("フィードの長すぎるレコード ") + std::to_string(s.count) + Sjis(" 件を読み飛ばしました：") + s.path;
+    if (options_.report) {
+      options_.report(message);
+      continue;
+    }
+    std::fprintf(stderr, "JV-Link stand-in: %s\n", SjisToUtf8(message).c_str());
+    SilentUserPort silent;
+    ErrorLog(AppPaths(options_.appFolder, "turfwise").ErrorLogFile(), clock_, silent).Append(message);
+  }
 }
 
 std::string StandInJVLink::FeedFolder() const {
@@ -146,6 +184,8 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
 
   std::vector<FeedFile> files;
   if (std::find(ids.begin(), ids.end(), "RACE") != ids.end()) {
+    const std::string stored = JoinPath(FeedFolder(), "RACE");
+    if (FolderExists(stored)) RequireListable(stored);
     for (FeedFile& f : ListStoredFiles(FeedFolder())) {
       if (f.timestamp > nowStamp) continue;  // not provided yet
       if (!setup && f.timestamp <= fromTime) continue;
@@ -167,9 +207,9 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
   streamSpec_ = dataSpec;
   downloadStart_ = Millis();
   paceMillis_ = PaceMillis();
-  frozenProgress_ = -1;
+  readToEnd_ = false;
   fileIndex_ = 0;
-  fileLoaded_ = false;
+  reader_.reset();
   records_.clear();
   recordIndex_ = 0;
   std::erase_if(callCounts_, [](const auto& c) { return c.first == "JVRead" || c.first == "JVStatus"; });
@@ -179,7 +219,6 @@ JVOpenResult StandInJVLink::JVOpen(const std::string& dataSpec, const std::strin
 }
 
 int StandInJVLink::Downloaded() const {
-  if (frozenProgress_ >= 0) return frozenProgress_;
   if (paceMillis_ <= 0) return downloadCount_;
   long long elapsed = Millis() - downloadStart_;
   if (elapsed < 0) elapsed = 0;
@@ -190,9 +229,9 @@ int StandInJVLink::JVStatus() {
   if (auto code = Injected("JVStatus", streamSpec_)) return *code;
   if (!initialised_) return -201;
   if (stream_ != Stream::kStored) return -203;
-  // The downloads are recorded when the stream is closed, after the program
-  // saved what it read: a run that dies before that downloads them again,
-  // just as it reads them again.
+  // The downloads are recorded when a stream read to its end is closed,
+  // after the program saved what it read: a run that dies, fails to save or
+  // cancels before that downloads them again, just as it reads them again.
   return Downloaded();
 }
 
@@ -208,27 +247,29 @@ JVReadResult StandInJVLink::JVRead(int& bufferSize) {
     return {static_cast<int>(rec.size()), rec, fileName_};
   }
 
-  if (fileIndex_ >= files_.size()) return {0, "", ""};
-  if (!fileLoaded_) {
+  if (fileIndex_ >= files_.size()) {
+    readToEnd_ = true;
+    return {0, "", ""};
+  }
+  const FeedFile& file = files_[fileIndex_];
+  if (!reader_) {
     if (needsDownload_[fileIndex_]) {
       // The file's turn in the download: it can be read once that many files are done.
       int ordinal = static_cast<int>(std::count(needsDownload_.begin(), needsDownload_.begin() + fileIndex_ + 1, true));
-      if (ordinal > Downloaded()) return {-3, "", files_[fileIndex_].name};
+      if (ordinal > Downloaded()) return {-3, "", file.name};
     }
-    if (!FileExists(files_[fileIndex_].path)) return {-503, "", files_[fileIndex_].name};
-    records_ = ReadFeedRecords(files_[fileIndex_].path);
-    recordIndex_ = 0;
-    fileLoaded_ = true;
-    fileName_ = files_[fileIndex_].name;
+    if (!FileExists(file.path)) return {-503, "", file.name};
+    reader_ = std::make_unique<FeedRecordReader>(file.path);
+    fileName_ = file.name;
   }
-  if (recordIndex_ < records_.size()) {
-    const std::string& rec = records_[recordIndex_++];
-    return {static_cast<int>(rec.size()), rec, fileName_};
-  }
+  std::string rec;
+  if (reader_->Next(rec)) return {static_cast<int>(rec.size()), std::move(rec), fileName_};
   // The file is done: -1 when another follows, 0 after the last.
-  fileLoaded_ = false;
+  if (reader_->skipped() > 0) ReportSkipped({{file.path, reader_->skipped()}});
+  reader_.reset();
   ++fileIndex_;
   if (fileIndex_ < files_.size()) return {-1, "", fileName_};
+  readToEnd_ = true;
   return {0, "", ""};
 }
 
@@ -240,19 +281,21 @@ int StandInJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key)
   RequireFeedFolder();
   const DateTime now = clock_.Now();
   std::vector<std::string> records;
+  std::vector<SkippedRecords> skipped;
   std::string fileName;
   if (dataSpec == "0B30") {
     if (!IsRaceKey(key)) return -114;
-    records = OddsAt(FeedFolder(), key, now, fileName);
+    records = OddsAt(FeedFolder(), key, now, fileName, &skipped);
   } else if (dataSpec == "0B12") {
     if (!IsDateKey(key)) return -114;
-    records = ResultsAt(FeedFolder(), key, now);
+    records = ResultsAt(FeedFolder(), key, now, &skipped);
     fileName = key;
   } else if (dataSpec.size() == 4 && dataSpec.compare(0, 2, "0B") == 0 && AllDigits(dataSpec.substr(2))) {
     return -1;  // a real-time spec the feed has no data for
   } else {
     return -111;
   }
+  ReportSkipped(skipped);
   if (records.empty()) return -1;
   stream_ = Stream::kRealTime;
   streamSpec_ = dataSpec;
@@ -264,18 +307,16 @@ int StandInJVLink::JVRTOpen(const std::string& dataSpec, const std::string& key)
 }
 
 int StandInJVLink::JVCancel() {
+  // Nothing of the stream is recorded: the program cancels what it did not
+  // save, so its files download again next time.
   auto code = Injected("JVCancel", streamSpec_);
-  if (stream_ == Stream::kStored) {
-    frozenProgress_ = Downloaded();
-    RecordDownloads();
-  }
   EndStream();
   return code.value_or(0);
 }
 
 int StandInJVLink::JVClose() {
   auto code = Injected("JVClose", streamSpec_);
-  if (stream_ == Stream::kStored) RecordDownloads();
+  if (stream_ == Stream::kStored && readToEnd_) RecordDownloads();
   EndStream();
   return code.value_or(0);
 }
@@ -289,8 +330,8 @@ void StandInJVLink::EndStream() {
   records_.clear();
   recordIndex_ = 0;
   fileIndex_ = 0;
-  fileLoaded_ = false;
-  frozenProgress_ = -1;
+  reader_.reset();
+  readToEnd_ = false;
 }
 
 std::set<std::string> StandInJVLink::LoadDownloadRecord() const {
@@ -304,12 +345,9 @@ std::set<std::string> StandInJVLink::LoadDownloadRecord() const {
 void StandInJVLink::RecordDownloads() {
   std::set<std::string> names = LoadDownloadRecord();
   size_t before = names.size();
-  int done = Downloaded();
-  for (size_t i = 0; i < files_.size() && done > 0; ++i) {
-    if (!needsDownload_[i]) continue;
-    names.insert(files_[i].name);
-    --done;
-  }
+  // Read to its end, every file of the stream was downloaded.
+  for (size_t i = 0; i < files_.size(); ++i)
+    if (needsDownload_[i]) names.insert(files_[i].name);
   if (names.size() == before) return;
   // The record only spares repeated "downloads"; failing to save it is harmless.
   SaveLines(JoinPath(options_.appFolder, kDownloadRecord), std::vector<std::string>(names.begin(), names.end()));

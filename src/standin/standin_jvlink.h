@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,6 +27,10 @@ struct StandInOptions {
   std::optional<int> paceMillis;
   // Monotonic milliseconds; empty: the steady clock. Tests drive it by hand.
   std::function<long long()> millis;
+  // Hears of feed records passed over as too long, one Shift-JIS line a
+  // feed file; empty: the line goes to standard error and to the error log
+  // of the application folder.
+  std::function<void(const std::string& message)> report;
 };
 
 class StandInJVLink : public JVLink {
@@ -68,8 +73,11 @@ class StandInJVLink : public JVLink {
   void RecordDownloads();
   std::set<std::string> LoadDownloadRecord() const;
   void EndStream();
-  // Throws JVLinkCallError naming the feed folder when it does not exist.
+  // Throws JVLinkCallError naming the feed folder when its name cannot be
+  // used, or it does not exist or cannot be listed.
   void RequireFeedFolder() const;
+  void RequireListable(const std::string& folder) const;
+  void ReportSkipped(const std::vector<SkippedRecords>& skipped);
 
   const Clock& clock_;
   StandInOptions options_;
@@ -85,11 +93,12 @@ class StandInJVLink : public JVLink {
   std::vector<bool> needsDownload_;
   int downloadCount_ = 0;
   long long downloadStart_ = 0;
-  int paceMillis_ = 0;       // of the open download
-  int frozenProgress_ = -1;  // progress at a cancel; -1 while running
+  int paceMillis_ = 0;  // of the open download
+  // JVRead gave the end of the download: its files are recorded at the close.
+  bool readToEnd_ = false;
   size_t fileIndex_ = 0;
-  bool fileLoaded_ = false;
-  std::vector<std::string> records_;
+  std::unique_ptr<FeedRecordReader> reader_;  // of the stored file being read
+  std::vector<std::string> records_;          // of a real-time stream
   size_t recordIndex_ = 0;
   std::string fileName_;
 };

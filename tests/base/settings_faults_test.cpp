@@ -68,6 +68,7 @@ TEST_F(UnreadableSettings, ReadsGiveTheDefaults) {
   EXPECT_EQ(settings.ReadInteger(setting::kMainWindowTop), 10);
   EXPECT_EQ(settings.ReadInteger(setting::kResultInterval), 15);
   EXPECT_EQ(settings.ReadString(setting::kTimeSeriesFolder, "d"), "d");
+  EXPECT_NE(settings.LoadProblem(), "");
   EXPECT_TRUE(Kept());
 }
 
@@ -79,6 +80,35 @@ TEST_F(UnreadableSettings, WriteIsRefusedAndTheFileKept) {
   EXPECT_FALSE(settings.WriteInteger(setting::kMainWindowTop, 40));
   EXPECT_FALSE(settings.WriteBool(setting::kCloseDataListAfterLoad, true));
   EXPECT_TRUE(Kept());
+}
+
+// A file past the limit is not read: the defaults count, the caller hears
+// why, and no write replaces it. One at the limit is read as usual.
+TEST(OversizedSettings, AreRefusedAndKept) {
+  test::TempDir dir;
+  const std::string path = dir.file("turfwise.ini");
+  const std::string atLimit = kStored + std::string(kSettingsByteLimit - kStored.size(), ';');
+  for (const std::string& stored : {atLimit, atLimit + ";"}) {
+    test::WriteBytes(path, stored);
+    Settings settings(path);
+    const bool refused = stored.size() > kSettingsByteLimit;
+    EXPECT_EQ(settings.ReadInteger(setting::kMainWindowTop), refused ? 10 : 120);
+    EXPECT_EQ(settings.LoadProblem().empty(), !refused);
+    EXPECT_EQ(settings.WriteInteger(setting::kMainWindowLeft, 30), !refused);
+    EXPECT_EQ(test::ReadBytes(path) == stored, refused);
+  }
+}
+
+// Binary bytes in a value are read as they are, NUL too; nothing is refused.
+TEST(BinarySettings, AreReadWithoutHarm) {
+  test::TempDir dir;
+  const std::string path = dir.file("turfwise.ini");
+  const char binary[] = "[locate]\0\r\ntop=\0\xFF\r\n\0\0\n[StandIn]\r\nfeed=F\0x\r\n";
+  test::WriteBytes(path, std::string(binary, sizeof binary - 1));
+  Settings settings(path);
+  EXPECT_EQ(settings.ReadInteger(setting::kMainWindowTop), 10);
+  EXPECT_EQ(settings.ReadString(setting::kStandInFeed), std::string("F\0x", 3));
+  EXPECT_EQ(settings.LoadProblem(), "");
 }
 
 class OutOfRangeSettings : public ::testing::Test {

@@ -36,6 +36,7 @@ class StandInTest : public ::testing::Test {
     o.appFolder = app_.str();
     o.paceMillis = pace;
     o.millis = [this] { return millis_; };
+    o.report = [this](const std::string& message) { told_.push_back(message); };
     auto j = std::make_unique<StandInJVLink>(clock_, o);
     return j;
   }
@@ -53,6 +54,7 @@ class StandInTest : public ::testing::Test {
   std::string feed_;
   ManualClock clock_;
   long long millis_ = 1000;
+  std::vector<std::string> told_;  // what the stand-in reported
 };
 
 TEST_F(StandInTest, InitChecksTheSoftwareId) {
@@ -195,7 +197,7 @@ TEST_F(StandInTest, PaceZeroDownloadsEverythingAtOnce) {
   j->JVClose();
 }
 
-TEST_F(StandInTest, CancelDuringDownloadKeepsOnlyWhatWasDownloaded) {
+TEST_F(StandInTest, OnlyAStreamReadToItsEndAndClosedIsRecorded) {
   Stored("20240509170000-A.jvd", Rec("RA", "20240512", 1));
   Stored("20240510170000-B.jvd", Rec("RA", "20240512", 2));
   auto j = Make(100);
@@ -207,9 +209,37 @@ TEST_F(StandInTest, CancelDuringDownloadKeepsOnlyWhatWasDownloaded) {
   int size = 60000;
   EXPECT_EQ(j->JVRead(size).code, -203);  // the download is gone
   EXPECT_EQ(j->JVClose(), 0);
-  JVOpenResult again = j->JVOpen("RACE", "20240501000000", 1);
-  EXPECT_EQ(again.readCount, 2);
-  EXPECT_EQ(again.downloadCount, 1);
+  EXPECT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 2);  // the cancel recorded nothing
+  millis_ += 1000;
+  EXPECT_GT(j->JVRead(size).code, 0);
+  EXPECT_EQ(j->JVClose(), 0);  // not read to its end
+  EXPECT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 2);
+  millis_ += 1000;
+  int code = 0;
+  do code = j->JVRead(size).code;
+  while (code > 0 || code == -1);
+  ASSERT_EQ(code, 0);
+  EXPECT_EQ(j->JVCancel(), 0);  // read to its end, but not saved
+  EXPECT_EQ(j->JVClose(), 0);
+  EXPECT_EQ(j->JVOpen("RACE", "20240501000000", 1).downloadCount, 2);
+  j->JVClose();
+}
+
+// A record longer than its type allows is passed over alone, even one far
+// longer than the largest file read whole, and told with the file's count.
+TEST_F(StandInTest, OverlongRecordsArePassedOverAloneAndTold) {
+  const std::string ra = Rec("RA", "20240512", 1, 1272), se = Rec("SE", "20240512", 1, 555);
+  const std::string huge = "XX" + std::string(kFeedLineByteLimit, 'x');
+  Stored("20240509170000-A.jvd", Rec("RA", "20240512", 2, 1273) + ra + huge + "\n" + se.substr(0, 553) + "\n" + huge);
+  auto j = Make();
+  ASSERT_EQ(j->JVInit("UNKNOWN"), 0);
+  ASSERT_EQ(j->JVOpen("RACE", "20240501000000", 1).code, 0);
+  int size = 60000;
+  std::vector<std::string> served;
+  for (JVReadResult r = j->JVRead(size); r.code > 0; r = j->JVRead(size)) served.push_back(r.record);
+  EXPECT_EQ(served, (std::vector<std::string>{ra, se}));
+  ASSERT_EQ(told_.size(), 1u);
+  EXPECT_NE(told_[0].find(" 3 "), std::string::npos) << told_[0];
   j->JVClose();
 }
 
@@ -363,12 +393,28 @@ TEST_F(StandInTest, FeedFolderComesFromTheSettings) {
   EXPECT_EQ(j->FeedFolder(), "/srv/feed");
 }
 
-TEST_F(StandInTest, AFeedFolderThatDoesNotExistIsAFailedCallNotAQuietDay) {
+// Missing, or named with a NUL byte or bytes that are not Shift-JIS (a
+// damaged settings file); "Feed" itself exists.
+TEST_F(StandInTest, AFeedFolderThatCannotBeUsedIsAFailedCallNotAQuietDay) {
   auto j = Make();
   j->JVInit("UNKNOWN");
-  Settings(JoinPath(app_.str(), "turfwise.ini")).WriteString(setting::kStandInFeed, "Missing");
+  for (const std::string& folder : {std::string("Missing"), std::string("Feed\0x", 6), std::string("Feed\x81")}) {
+    WriteBytes(JoinPath(app_.str(), "turfwise.ini"), "[StandIn]\r\nfeed=" + folder + "\r\n");
+    EXPECT_THROW(j->JVOpen("RACE", "20240501000000", 1), JVLinkCallError) << folder;
+    EXPECT_THROW(j->JVRTOpen("0B12", "20240512"), JVLinkCallError) << folder;
+  }
+}
+
+TEST_F(StandInTest, AFeedFolderThatCannotBeListedIsAFailedCall) {
+  namespace fs = std::filesystem;
+  fs::permissions(feed_, fs::perms::none);
+  std::error_code ec;
+  fs::directory_iterator listing(feed_, ec);
+  auto j = Make();
+  j->JVInit("UNKNOWN");
+  if (!ec) GTEST_SKIP() << "this user lists every folder";
   EXPECT_THROW(j->JVOpen("RACE", "20240501000000", 1), JVLinkCallError);
-  EXPECT_THROW(j->JVRTOpen("0B12", "20240512"), JVLinkCallError);
+  fs::permissions(feed_, fs::perms::owner_all);
 }
 
 TEST_F(StandInTest, SetUIPropertiesChoosesTheFeedFolder) {
