@@ -57,11 +57,13 @@ class AcquisitionHost {
 struct FetchTally {
   int stored = 0;
   int failures = 0;
+  int noNewData = 0;      // fetches that found no newer data: no failure
   bool heldBack = false;  // not run because another fetch held the stream
 
   FetchTally& operator+=(const FetchTally& o) {
     stored += o.stored;
     failures += o.failures;
+    noNewData += o.noNewData;
     heldBack = heldBack || o.heldBack;
     return *this;
   }

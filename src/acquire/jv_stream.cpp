@@ -8,6 +8,7 @@ namespace tw {
 namespace {
 
 constexpr int kReadBufferSize = 60000;
+constexpr int kNoNewerData = -1;
 
 }  // namespace
 
@@ -31,6 +32,10 @@ bool JVStream::OpenRealTime(const std::string& dataSpec, const std::string& key,
   int code = jv_.JVRTOpen(dataSpec, key);
   if (code == 0) return true;
   ReportCode("JVRTOpen", code, statusPrefix);
+  if (code == kNoNewerData) {
+    --failures_;
+    ++noNewData_;
+  }
   return false;
 }
 

@@ -103,6 +103,10 @@ class JVStream {
 
   // The failures reported so far.
   int failures() const { return failures_; }
+  // The real-time opens that found no newer data (-1): told like a failed
+  // open, but no failure (results asked for before a race has finished, odds
+  // before they are announced).
+  int noNewData() const { return noNewData_; }
 
  private:
   bool statusLine() const { return reporting_.mode == ReportMode::kStatusLine; }
@@ -112,6 +116,7 @@ class JVStream {
   ErrorLog* log_;
   StreamReporting reporting_;
   int failures_ = 0;
+  int noNewData_ = 0;
 };
 
 }  // namespace tw

@@ -26,6 +26,7 @@ bool OddsFetchBatch::FetchRace(const std::string& raceKey, const std::string& st
     return true;
   });
   tally.failures += stream.failures();
+  tally.noNewData += stream.noNewData();
   return called;
 }
 

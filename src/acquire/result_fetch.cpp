@@ -94,6 +94,7 @@ FetchTally ResultFetcher::FetchResults() {
     }
   }
   tally.failures += stream.failures();
+  tally.noNewData += stream.noNewData();
   hold.Release();
   total_ += tally;
   host_.ImportPayouts();

@@ -1,10 +1,20 @@
 #include "analysis/day_file_problems.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "text/sjis.h"
 
 namespace tw {
 
-void NoteReadProblem(DayFileProblems& problems, const std::string& file, ReadStatus status, int damagedLines) {
+bool IsNonRegularFile(const std::string& file) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(ToFsPath(file), ec);
+  return !ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
+void NoteReadProblem(DayFileProblems& problems, const std::string& file, ReadStatus status, int records,
+                     int damagedLines) {
   DayFileProblem problem;
   problem.file = file;
   switch (status) {
@@ -14,9 +24,13 @@ void NoteReadProblem(DayFileProblems& problems, const std::string& file, ReadSta
       problem.kind = DayFileProblem::Kind::kTooLarge;
       break;
     case ReadStatus::kUnreadable:
-      problem.kind = DayFileProblem::Kind::kUnreadable;
+      problem.kind = IsNonRegularFile(file) ? DayFileProblem::Kind::kNotRegular : DayFileProblem::Kind::kUnreadable;
       break;
     case ReadStatus::kRead:
+      if (records == 0 && damagedLines == 0) {
+        problem.kind = DayFileProblem::Kind::kEmpty;
+        break;
+      }
       if (damagedLines == 0) return;
       problem.kind = DayFileProblem::Kind::kDamagedLines;
       problem.lines = damagedLines;
@@ -35,6 +49,12 @@ std::string DayFileProblemText(const DayFileProblem& problem) {
       return Sjis("ファイルを読み込めません：") + problem.file;
     case DayFileProblem::Kind::kNotCreated:
       return Sjis("オッズファイルを作成できませんでした：") + problem.file + Sjis("（") + problem.reason + Sjis("）");
+    case DayFileProblem::Kind::kMissing:
+      return Sjis("ファイルがありません：") + problem.file;
+    case DayFileProblem::Kind::kEmpty:
+      return Sjis("ファイルが空です（0バイト）：") + problem.file;
+    case DayFileProblem::Kind::kNotRegular:
+      return Sjis("通常のファイルではないため読み込みませんでした：") + problem.file;
   }
   return problem.file;
 }

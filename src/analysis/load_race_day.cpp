@@ -54,7 +54,10 @@ void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vec
     }
   }
   const ScatteredRecords read = ReadRecordsInto(path, kRunnerRecordLength, kRunnerFileByteLimit, targets);
-  NoteReadProblem(problems, path, read.status, read.damaged);
+  // The races of the race file stand on their runners: without the file
+  // they would show no horse at all.
+  if (read.status == ReadStatus::kMissing) problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
+  NoteReadProblem(problems, path, read.status, read.count, read.damaged);
   for (const int i : slots) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
     const RunnerLines lines(slot.race);
@@ -83,7 +86,7 @@ void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFi
   }
   const ScatteredRecords read = ReadRecordsInto(path, static_cast<int>(length),
                                                 win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit, targets);
-  NoteReadProblem(problems, path, read.status, read.damaged);
+  NoteReadProblem(problems, path, read.status, read.count, read.damaged);
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
     for (int s = 1; s <= kSnapshots; ++s) {
@@ -127,8 +130,9 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   model.raceCount = 0;
   list.Clear();
 
-  // 3. The race file, and the odds files the day needs.
-  if (!FileExists(paths.race)) {
+  // 3. The race file, and the odds files the day needs. A folder or a FIFO
+  // in its place is a race file that cannot be read, not a missing one.
+  if (!FileExists(paths.race) && !IsNonRegularFile(paths.race)) {
     ResetRaceDay(model);
     return result;
   }
@@ -139,7 +143,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     result.problems.push_back(std::move(problem));
   }
   FixedRecordFile raceFile(paths.race, kRaceRecordLength, kRaceFileByteLimit);
-  NoteReadProblem(result.problems, paths.race, raceFile.status(), raceFile.damagedRecords());
+  NoteReadProblem(result.problems, paths.race, raceFile.status(), raceFile.count(), raceFile.damagedRecords());
   if (!raceFile.exists()) {
     ResetRaceDay(model);
     for (auto& slot : model.slots) slot.BlankRecords();

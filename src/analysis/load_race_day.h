@@ -40,8 +40,9 @@ struct LoadRaceDayResult {
   std::optional<long long> resultIntervalMillis;
   // The result timer runs again: the day was read and it is today.
   bool resultTimerRuns = false;
-  // Files read damaged or not at all, odds files that could not be created:
-  // the caller tells each once.
+  // Files read damaged, empty or not at all, runner files missing for races
+  // of the race file, odds files that could not be created: the caller tells
+  // each once. A missing payout file is none: a day has none before results.
   DayFileProblems problems;
   int shownRow = -1;   // the row to select and show; -1 when none
   int shownSlot = -1;  // the slot that row shows (the model's selectedRace)

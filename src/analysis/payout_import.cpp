@@ -9,7 +9,7 @@ namespace tw {
 
 bool ImportPayouts(RaceDayModel& model, const std::string& payoutFilePath, DayFileProblems* problems) {
   FixedRecordFile file(payoutFilePath, kPayoutRecordLength, kPayoutFileByteLimit);
-  if (problems) NoteReadProblem(*problems, payoutFilePath, file.status(), file.damagedRecords());
+  if (problems) NoteReadProblem(*problems, payoutFilePath, file.status(), file.count(), file.damagedRecords());
   if (!file.exists()) return false;
 
   for (auto& slot : model.slots) slot.payout.assign(kPayoutRecordLength, ' ');

@@ -1,5 +1,6 @@
 #include "cli/acquire_session.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -95,16 +96,21 @@ bool AcquireSession::Open(std::string& error) {
   // The window cuts the log at its start; a command keeps it as short.
   if (!log_.Trim())
     cli_.err << "turfwise-cli: " << SjisToUtf8(paths_.ErrorLogFile()) << ": " << log_.lastError() << '\n';
+  // A settings file that is not used is told; the work goes on with the defaults.
+  if (const std::string problem = settings_.LoadProblem(); !problem.empty())
+    cli_.err << "turfwise-cli: " << SjisToUtf8(problem) << '\n';
+  std::unique_ptr<JVLink> created;
   try {
-    jv_ = env_.makeJVLink ? env_.makeJVLink(paths_.appFolder(), paths_.SettingsFile(), *clock_) : nullptr;
+    created = env_.makeJVLink ? env_.makeJVLink(paths_.appFolder(), paths_.SettingsFile(), *clock_) : nullptr;
   } catch (const JVLinkCallError& e) {
     error = "JV-Link cannot be created: " + SjisToUtf8(e.what());
     return false;
   }
-  if (!jv_) {
+  if (!created) {
     error = "JV-Link cannot be created";
     return false;
   }
+  jv_ = std::move(created);
   context_.emplace(AcquisitionContext{*jv_, store_, settings_, log_, *clock_, ui_, *model_, gate_});
   int code = 0;
   try {
@@ -120,7 +126,7 @@ bool AcquireSession::Open(std::string& error) {
 }
 
 bool AcquireSession::JVLinkNotAnswering() const {
-  const auto* bridge = dynamic_cast<const BridgeJVLink*>(jv_.get());
+  const auto* bridge = jv_ ? dynamic_cast<const BridgeJVLink*>(jv_.get()) : nullptr;
   return bridge && bridge->notAnswering();
 }
 
@@ -130,7 +136,18 @@ bool AcquireSession::LoadDay(const std::string& dayName, std::string& error) {
   bool loaded = LoadCommandDay({paths_.DataFolder(), dayName, false, &cli_.err}, settings_, *clock_, *model_, list_,
                                error, &result);
   ArmResultTimer(result);
+  dayFileProblems_ = !result.problems.empty();
   return loaded;
+}
+
+std::string AcquireSession::FailuresText(const FetchTally& tally) {
+  std::string text = std::to_string(tally.failures) + " failures";
+  if (tally.noNewData > 0) text += ", " + std::to_string(tally.noNewData) + " found no newer data";
+  return text;
+}
+
+int AcquireSession::ExitStatus(const FetchTally& tally) const {
+  return tally.failures > 0 ? kExitFailure : DoneExitStatus(dayFileProblems_);
 }
 
 void AcquireSession::ArmResultTimer(const LoadRaceDayResult& result) {

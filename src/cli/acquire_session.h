@@ -57,8 +57,13 @@ class AcquireSession : public AcquisitionHost {
   // Creates the data folder when missing, creates JV-Link and initialises it.
   bool Open(std::string& error);
   // Loads the day (as choosing it in the day selector does); false when it
-  // has no race file.
+  // has no race file. The problems of its files go to standard error.
   bool LoadDay(const std::string& dayName, std::string& error);
+  // "N failures", and ", M found no newer data" when there were such fetches.
+  static std::string FailuresText(const FetchTally& tally);
+  // kExitFailure after a failure, else the status of work done (3 when the
+  // load of LoadDay told problems of the day's files).
+  int ExitStatus(const FetchTally& tally) const;
 
   const Clock& clock() const { return *clock_; }
   AcquisitionContext& context() { return *context_; }
@@ -106,6 +111,7 @@ class AcquireSession : public AcquisitionHost {
   RaceList list_;
   std::string dayText_;
   std::optional<AcquisitionContext> context_;
+  bool dayFileProblems_ = false;
   bool resultTimerOn_ = false;
   long long resultTimerMillis_ = 0;
   int resultTimerStarts_ = 0;

@@ -154,7 +154,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context)
   }
   context.out.flush();
   if (!context.out) return prelude.Fail("cannot write the output");
-  return kExitOk;
+  return DoneExitStatus(loaded.dayFileProblems);
 }
 
 void WriteDayJson(const RaceDayModel& model, const std::string& dayName, std::ostream& out) {

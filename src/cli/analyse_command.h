@@ -24,7 +24,8 @@ inline constexpr const char* kAnalyseUsage =
 inline constexpr int kAnalysisJsonVersion = 1;
 
 // The entry of the command table: usage errors give kExitUsage, a day that
-// cannot be named or loaded kExitFailure.
+// cannot be named or loaded kExitFailure, a day written with problems of its
+// files kExitDayFileProblems.
 int RunAnalyseCommand(const std::vector<std::string>& args, CliContext& context);
 
 // The loaded and analysed day as JSON (one line); `dayName` is Shift-JIS.

@@ -76,11 +76,12 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
     if (session.resultTimerOn()) wait = std::min(wait, nextResult - ToEpochSeconds(clock.Now()));
     env.sleep(static_cast<int>(std::clamp(wait, 0LL, 1LL) * 1000));
   }
-  int failures = odds.total().failures + results.total().failures;
+  FetchTally total = odds.total();
+  total += results.total();
   session.ui().Line("auto: " + std::to_string(odds.total().stored) + " snapshot lines and " +
-                    std::to_string(results.total().stored) + " result records stored, " + std::to_string(failures) +
-                    " failures");
-  return failures > 0 ? kExitFailure : kExitOk;
+                    std::to_string(results.total().stored) + " result records stored, " +
+                    AcquireSession::FailuresText(total));
+  return session.ExitStatus(total);
 }
 
 int RunAutoCommand(const std::vector<std::string>& args, CliContext& context) {

@@ -44,7 +44,7 @@ void TellDayFileProblems(const DayFileProblems& problems, std::ostream& out) {
 bool LoadCommandDay(const CommandDay& day, const Settings& settings, const Clock& clock, RaceDayModel& model,
                     RaceList& list, std::string& error, LoadRaceDayResult* loaded) {
   const RaceDayPaths files = RaceDayPathsOf(day.dataFolder, day.dayName);
-  if (!FileExists(files.race)) {
+  if (!FileExists(files.race) && !IsNonRegularFile(files.race)) {
     error = "no race day " + SjisToUtf8(day.dayName) + " in " + SjisToUtf8(day.dataFolder);
     if (day.nameMissingFile) error += " (no file " + SjisToUtf8(day.dayName + ".jvRA") + ")";
     return false;

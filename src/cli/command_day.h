@@ -26,8 +26,8 @@ struct CommandDay {
   std::string dayName;     // Shift-JIS
   // The fetch commands have always left the missing file out of the message.
   bool nameMissingFile = true;
-  // Where the load tells damaged, oversized or uncreatable day files, one
-  // line each; nowhere when null.
+  // Where the load tells damaged, empty, oversized, missing, unreadable or
+  // uncreatable day files, one line each; nowhere when null.
   std::ostream* problems = nullptr;
 };
 

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "analysis/load_race_day.h"
 #include "base/paths.h"
 #include "base/settings.h"
 #include "text/files.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -48,7 +50,12 @@ bool LoadDataFolderDay(const CommandOptions& options, const CliContext& context,
   if (!DataFolderDayOf(options, loaded.day, error)) return false;
   loaded.day.problems = &context.err;
   const Settings settings(context.settingsPath);
-  return LoadCommandDay(loaded.day, settings, clock, *loaded.model, loaded.list, error);
+  if (const std::string problem = settings.LoadProblem(); !problem.empty())
+    context.err << "turfwise-cli: " << SjisToUtf8(problem) << '\n';
+  LoadRaceDayResult result;
+  const bool read = LoadCommandDay(loaded.day, settings, clock, *loaded.model, loaded.list, error, &result);
+  loaded.dayFileProblems = !result.problems.empty();
+  return read;
 }
 
 bool AppFolderOf(const CommandOptions& options, std::string& appFolder, std::string& error) {

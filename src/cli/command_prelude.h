@@ -48,10 +48,11 @@ struct LoadedCommandDay {
   CommandDay day;
   std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
   RaceList list;
+  bool dayFileProblems = false;  // the load told problems of the day's files
 };
 
-// "--data DIR --day DAYNAME" loaded with the settings of the context; false
-// with a message.
+// "--data DIR --day DAYNAME" loaded with the settings of the context, the
+// problems of the day's files told on its error stream; false with a message.
 bool LoadDataFolderDay(const CommandOptions& options, const CliContext& context, const Clock& clock,
                        LoadedCommandDay& loaded, std::string& error);
 

@@ -31,7 +31,7 @@ static_assert(tw::kMaxFeedWeeks == 520, "the usage text names the longest season
 
 void WriteUsage(std::FILE* to) {
   std::fputs(kUsage, to);
-  std::fputs(tw::kExitStatusText, to);
+  std::fputs(tw::kShortExitStatusText, to);
 }
 
 // The usage text on standard error; returns the exit status of a usage error.

@@ -55,8 +55,8 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
   if (oneRace && keys.empty()) return prelude.Fail("the day has no race " + race);
   FetchTally tally = fetcher.FetchQueuedRaces(keys);
   session.ui().Line("odds: " + std::to_string(keys.size()) + " races, " + std::to_string(tally.stored) +
-                    " snapshot lines stored, " + std::to_string(tally.failures) + " failures");
-  return tally.failures > 0 ? kExitFailure : kExitOk;
+                    " snapshot lines stored, " + AcquireSession::FailuresText(tally));
+  return session.ExitStatus(tally);
 }
 
 int RunFetchOddsCommand(const std::vector<std::string>& args, CliContext& context) {

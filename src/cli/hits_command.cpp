@@ -26,19 +26,21 @@ int RunHitsCommand(const std::vector<std::string>& args, CliContext& context) {
   RaceList list;
   const Settings settings(paths.SettingsFile());
   day.problems = &context.err;
-  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) return prelude.Fail(error);
+  LoadRaceDayResult loaded;
+  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error, &loaded)) return prelude.Fail(error);
+  const int done = DoneExitStatus(!loaded.problems.empty());
   const HitReportKind kind = options.Has("--ana") ? HitReportKind::kLongShots : HitReportKind::kAllHits;
   ConsoleUserPort port(context.out, context.err, prelude.clock());
   HitReportResult result = RunHitReport(*model, list.slots, kind, paths.UploadFolder(), port);
   if (result.hits == 0) {
     context.err << "turfwise-cli hits: no hits; nothing written\n";
-    return kExitOk;
+    return done;
   }
   if (result.reportSaved) {
     for (const std::string& line : result.reportLines) context.out << ConsoleText(line) << '\n';
     context.out.flush();
   }
-  return result.complete ? kExitOk : kExitFailure;
+  return result.complete ? done : kExitFailure;
 }
 
 }  // namespace tw

@@ -17,8 +17,9 @@ inline constexpr const char* kHitsUsage =
     "      Writes the hit report of the day (with --ana only the long-shot hits) into DIR/HPupload\n"
     "      and prints it; a day without hits writes nothing.";
 
-// Exit status 0 when the report ran (with or without hits), 1 when the day
-// cannot be loaded or a file cannot be written, 2 for wrong arguments.
+// Exit status 0 when the report ran (with or without hits), 3 when it ran on
+// a day with problems of its files, 1 when the day cannot be loaded or a file
+// cannot be written, 2 for wrong arguments.
 int RunHitsCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

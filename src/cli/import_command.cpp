@@ -31,7 +31,8 @@ int RunImportTimeSeriesCommand(const std::vector<std::string>& args, CliContext&
   auto model = std::make_unique<RaceDayModel>();
   RaceList list;
   day.problems = &context.err;
-  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error)) {
+  LoadRaceDayResult loaded;
+  if (!LoadCommandDay(day, settings, prelude.clock(), *model, list, error, &loaded)) {
     // No such day is the second check's case: no day to read odds for.
     context.err << ConsoleText(NoRaceDayLoadedMessage()) << '\n';
     return prelude.Fail(error);
@@ -46,7 +47,7 @@ int RunImportTimeSeriesCommand(const std::vector<std::string>& args, CliContext&
   context.out << ConsoleText(result.message) << '\n';
   context.out.flush();
   // The window reloads the day now to show it; there is nothing to show here.
-  return kExitOk;
+  return DoneExitStatus(!loaded.problems.empty());
 }
 
 }  // namespace tw

@@ -35,7 +35,7 @@ constexpr const char* kUsage =
 int Usage(const std::string& why) {
   std::fprintf(stderr, "turfwise-jvlink-bridge: %s\n", why.c_str());
   std::fputs(kUsage, stderr);
-  std::fputs(tw::kExitStatusText, stderr);
+  std::fputs(tw::kShortExitStatusText, stderr);
   return tw::kExitUsage;
 }
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     const std::string& a = args[i];
     if (a == "--help") {
       std::fputs(kUsage, stdout);
-      std::fputs(tw::kExitStatusText, stdout);
+      std::fputs(tw::kShortExitStatusText, stdout);
       return tw::kExitOk;
     }
     if (a == "--version") {

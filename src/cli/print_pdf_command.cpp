@@ -40,7 +40,7 @@ int RunPrintCommand(const std::vector<std::string>& args, CliContext& context) {
   const std::string pdfFile = options.Value("--pdf");
   if (!writer(printout.pages, pdfFile, error)) return prelude.Fail("cannot write " + pdfFile + ": " + error);
   context.out << "wrote " << printout.pages.size() << " pages to " << pdfFile << '\n';
-  return kExitOk;
+  return DoneExitStatus(loaded.dayFileProblems);
 }
 
 }  // namespace tw

@@ -21,8 +21,8 @@ int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& e
   int payouts = 0;
   for (const auto& slot : session.model().slots) payouts += slot.analysis.hasPayout ? 1 : 0;
   session.ui().Line("results: " + std::to_string(tally.stored) + " records stored, " + std::to_string(payouts) +
-                    " races with payouts, " + std::to_string(tally.failures) + " failures");
-  return tally.failures > 0 ? kExitFailure : kExitOk;
+                    " races with payouts, " + AcquireSession::FailuresText(tally));
+  return session.ExitStatus(tally);
 }
 
 int RunResultsCommand(const std::vector<std::string>& args, CliContext& context) {

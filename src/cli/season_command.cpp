@@ -112,14 +112,21 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
     WriteSeasonDayLists(report.totals(), context.err);
     context.out << "wrote " << rows.rows() << " races of " << report.totals().all().days() << " days to "
                 << options.Value("--csv") << '\n';
-  } else if (json) {
-    WriteSeasonJson(report.totals(), heading, context.out);
   } else {
-    WriteSeasonText(report.totals(), heading, context.out);
+    // The skipped days are part of the report; each problem goes to
+    // standard error too, as with every command that reads day files.
+    for (const SkippedSeasonDay& day : report.totals().skippedDays()) {
+      for (const std::string& reason : day.reasons) context.err << "turfwise-cli: " << SjisToUtf8(reason) << '\n';
+    }
+    if (json) {
+      WriteSeasonJson(report.totals(), heading, context.out);
+    } else {
+      WriteSeasonText(report.totals(), heading, context.out);
+    }
   }
   context.out.flush();
   if (!context.out) return prelude.Fail("cannot write the output");
-  return kExitOk;
+  return DoneExitStatus(!report.totals().skippedDays().empty());
 }
 
 }  // namespace tw

@@ -19,8 +19,9 @@ inline constexpr const char* kSeasonUsage =
 
 inline constexpr int kSeasonJsonVersion = 1;
 
-// Exit status 0 when the report was made (days skipped or not), 1 when the
-// data folder cannot be read or the output cannot be written, 2 for wrong
+// Exit status 0 when the report was made, 3 when it was made with days
+// skipped for problems of their files (each told on standard error), 1 when
+// the data folder cannot be read or the output cannot be written, 2 for wrong
 // arguments.
 int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context);
 

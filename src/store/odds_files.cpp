@@ -1,5 +1,6 @@
 #include "store/odds_files.h"
 
+#include <filesystem>
 #include <system_error>
 
 #include "records/day_files.h"
@@ -15,16 +16,15 @@ namespace {
 constexpr size_t kMinRaceLinesForOdds = 7;
 
 void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
-  if (FileExists(path)) return;
+  // Whatever has the name already (a file, or a folder the day load reports)
+  // is left as it is.
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::symlink_status(ToFsPath(path), ec))) return;
   // Another program may load the same day now: a file it made first stays.
   bool alreadyThere = false;
   SaveResult saved =
       CreateFileAtomic(path, JoinLines(std::vector<std::string>(lineCount, std::string(length, ' '))), alreadyThere);
-  if (alreadyThere) {
-    if (FileExists(path)) return;
-    saved.ok = false;  // the name is taken by something that is no file
-    saved.error = std::make_error_code(std::errc::is_a_directory).message();
-  }
+  if (alreadyThere) return;
   StoreResult result;
   result.file = path;
   size_t sep = path.find_last_of("/\\");

@@ -28,9 +28,9 @@ class SeasonCommandTest : public ::testing::Test {
     args.insert(args.begin(), "season");
     return RunCli(args, context);
   }
-  JsonValue Json(std::vector<std::string> args) {
+  JsonValue Json(std::vector<std::string> args, int status = kExitDayFileProblems) {
     args.insert(args.begin(), {"--data", data, "--json"});
-    EXPECT_EQ(Run(args), kExitOk) << err.str();
+    EXPECT_EQ(Run(args), status) << err.str();
     return test::ParseJson(out.str());
   }
   // The first line of a text section's group (the quinella line) and the
@@ -91,7 +91,7 @@ TEST_F(SeasonCommandTest, TextJsonAndCsvAgree) {
   EXPECT_EQ(json["days"]["skipped"].size(), 2u);
   EXPECT_NE(json["days"]["skipped"][1]["reasons"][0].text.find("壊れた行があります"), std::string::npos);
 
-  ASSERT_EQ(Run({"--data", data}), kExitOk) << err.str();
+  ASSERT_EQ(Run({"--data", data}), kExitDayFileProblems) << err.str();
   const std::string text = out.str();
   ExpectSameFigures(TextGroup(text, "全体", "全体"), season, "season");
   for (const JsonValue& group : json["breakdowns"]["course"].items)
@@ -101,7 +101,7 @@ TEST_F(SeasonCommandTest, TextJsonAndCsvAgree) {
   EXPECT_NE(text.find("結果未取得の日（払戻がまだないので数えていません）\n  2024年05月12日\n"), std::string::npos);
 
   const std::string csvPath = dir.file("season.csv");
-  ASSERT_EQ(Run({"--data", data, "--csv", csvPath}), kExitOk) << err.str();
+  ASSERT_EQ(Run({"--data", data, "--csv", csvPath}), kExitDayFileProblems) << err.str();
   EXPECT_EQ(out.str(), "wrote 7 races of 2 days to " + csvPath + "\n");
   EXPECT_NE(err.str().find("2024年05月18日"), std::string::npos);
   const std::string bytes = test::ReadBytes(csvPath);
@@ -144,7 +144,7 @@ TEST_F(SeasonCommandTest, TextJsonAndCsvAgree) {
 }
 
 TEST_F(SeasonCommandTest, DatesAndCoursesFromTheCommandLine) {
-  JsonValue june = Json({"--from", "20240601", "--to", "20240630"});
+  JsonValue june = Json({"--from", "20240601", "--to", "20240630"}, kExitOk);
   EXPECT_EQ(june["from"].text, "20240601");
   EXPECT_EQ(june["days"]["lookedAt"].number, 1);
   EXPECT_EQ(june["season"]["races"].number, 2);

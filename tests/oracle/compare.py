@@ -71,7 +71,8 @@ def run_one(cli, folder, day, stats, examples, raw_examples):
     expected = oracle.day_json(folder, day)  # before the program creates missing files
     before = {e: os.path.isfile(os.path.join(folder, day + e)) for e in (".jvO1", ".jvO2")}
     proc = subprocess.run([cli, "analyse", "--data", folder, "--day", day], capture_output=True)
-    if proc.returncode != 0:
+    # 3: analysed, with damaged day files (the random days damage some on purpose).
+    if proc.returncode not in (0, 3):
         stats["cli failures"] += 1
         examples.setdefault("cli failure", []).append((folder, proc.stderr.decode("utf-8", "replace")))
         return False

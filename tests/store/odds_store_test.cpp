@@ -109,7 +109,7 @@ TEST_F(OddsFiles, ExistingFilesAreKeptAndBlankRaceLinesCount) {
 
 TEST_F(OddsFiles, FailedCreationIsReported) {
   RaceLines(7);
-  std::filesystem::create_directory(ToFsPath(quinella));  // the name is taken by a folder
+  ScopedSaveFault full(".jvO2");
   auto results = CreateMissingOddsFiles(raceFile);
   ASSERT_EQ(results.size(), 2u);
   EXPECT_TRUE(results[0].stored);
