@@ -150,12 +150,16 @@ TEST_F(AxisConditionTest, EarlyGapCandidateIsOutsideTheTopThree) {
   EXPECT_EQ(a_.axisRule, 3);
 }
 
-TEST_F(AxisConditionTest, EarlyGapCandidateThatFailsGetsOnlyACircle) {
+TEST_F(AxisConditionTest, EarlyGapCandidateOnEachSideOfEveryEdge) {
   struct Case {
     double w1, w2, d1;
+    bool axis;
   };
-  for (Case c :
-       {Case{3.99, 3.0, 2.0}, Case{12.5, 10.0, 2.0}, Case{9.0, 9.0, 2.0}, Case{9.0, 8.0, 0.99}, Case{9.0, 8.0, 10.0}}) {
+  // The win share at snapshot 1 from 4.0 to under 12.5 and falling; the
+  // difference at snapshot 1 from 1.0 to under 10.0. Outside: only a circle.
+  for (Case c : {Case{3.99, 3.0, 2.0, false}, Case{4.0, 3.0, 2.0, true}, Case{12.49, 10.0, 2.0, true},
+                 Case{12.5, 10.0, 2.0, false}, Case{9.0, 9.0, 2.0, false}, Case{9.0, 8.0, 0.99, false},
+                 Case{9.0, 8.0, 1.0, true}, Case{9.0, 8.0, 9.99, true}, Case{9.0, 8.0, 10.0, false}}) {
     RaceAnalysis a;
     for (int h = 1; h <= 4; ++h) {
       a.quinellaShare[h][2] = 10.0 - h;
@@ -165,8 +169,8 @@ TEST_F(AxisConditionTest, EarlyGapCandidateThatFailsGetsOnlyACircle) {
     a.winShare[4][2] = c.w2;
     a.shareGap[4][1] = c.d1;
     AxisEarlyGapOutsideTopThree(Race(), a);
-    EXPECT_EQ(a.axisConditionMarks[4][3], Candidate()) << c.w1 << " " << c.w2 << " " << c.d1;
-    EXPECT_EQ(a.axisRule, 0);
+    EXPECT_EQ(a.axisConditionMarks[4][3], c.axis ? Axis() : Candidate()) << c.w1 << " " << c.w2 << " " << c.d1;
+    EXPECT_EQ(a.axisRule, c.axis ? 3 : 0);
   }
 }
 
