@@ -87,7 +87,13 @@ void AcquisitionActions::CommandEnded() {
   if (closeAsked_ && !gate_.busy() && w_.window) w_.window->close();
 }
 
-int AcquisitionActions::Failures() const { return odds_->total().failures + results_->total().failures; }
+int AcquisitionActions::Failures() const {
+  // A fetch that found no newer data is no failure, but its message is told
+  // like one and stays in view the same way.
+  const FetchTally& odds = odds_->total();
+  const FetchTally& results = results_->total();
+  return odds.failures + odds.noNewData + results.failures + results.noNewData;
+}
 
 void AcquisitionActions::ShowFailures(int failuresBefore, bool ran) {
   if (w_.lastFailure) {
