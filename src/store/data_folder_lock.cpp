@@ -8,6 +8,7 @@
 
 #include "text/files.h"
 #include "text/sjis.h"
+#include "text/temp_files.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -55,14 +56,6 @@ std::map<std::string, std::pair<Handle, int>>& Held() {
 std::string& HolderName() {
   static std::string name = "Turfwise";
   return name;
-}
-
-unsigned long ThisProcess() {
-#ifdef _WIN32
-  return GetCurrentProcessId();
-#else
-  return static_cast<unsigned long>(::getpid());
-#endif
 }
 
 // Opens (creating) the lock file; kNoHandle with `why` (UTF-8) on failure.
@@ -165,7 +158,7 @@ DataFolderLock::DataFolderLock(const std::string& dataFolder) : path_(JoinPath(d
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(kRetryMillis));
   }
-  WriteHolder(h, HolderName() + "\xE3\x80\x81pid " + std::to_string(ThisProcess()));
+  WriteHolder(h, HolderName() + "\xE3\x80\x81pid " + std::to_string(CurrentProcessId()));
   Held()[path_] = {h, 1};
   held_ = true;
 }

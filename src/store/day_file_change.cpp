@@ -78,42 +78,23 @@ int PlaceOdds(std::vector<std::string>& lines, bool exists, const DayFileChange&
 
 }  // namespace
 
-std::size_t LineLengthOf(Kind kind) {
+DayFileLayout LayoutOf(Kind kind) {
   switch (kind) {
     case Kind::kRace:
     case Kind::kRaceUpdate:
     case Kind::kFillRaceFile:
-      return kRaceLineLength;
+      return {kRaceLineLength, kRaceFileByteLimit};
     case Kind::kRunner:
     case Kind::kRunnerUpdate:
-      return kRunnerLineLength;
+      return {kRunnerLineLength, kRunnerFileByteLimit};
     case Kind::kPayout:
-      return kPayoutLineLength;
+      return {kPayoutLineLength, kPayoutFileByteLimit};
     case Kind::kWinOdds:
-      return kWinOddsLineLength;
+      return {kWinOddsLineLength, kWinOddsFileByteLimit};
     case Kind::kQuinellaOdds:
-      return kQuinellaLineLength;
+      return {kQuinellaLineLength, kQuinellaOddsFileByteLimit};
   }
-  return kRaceLineLength;
-}
-
-std::uintmax_t ByteLimitOf(Kind kind) {
-  switch (kind) {
-    case Kind::kRace:
-    case Kind::kRaceUpdate:
-    case Kind::kFillRaceFile:
-      return kRaceFileByteLimit;
-    case Kind::kRunner:
-    case Kind::kRunnerUpdate:
-      return kRunnerFileByteLimit;
-    case Kind::kPayout:
-      return kPayoutFileByteLimit;
-    case Kind::kWinOdds:
-      return kWinOddsFileByteLimit;
-    case Kind::kQuinellaOdds:
-      return kQuinellaOddsFileByteLimit;
-  }
-  return kRaceFileByteLimit;
+  return {kRaceLineLength, kRaceFileByteLimit};
 }
 
 std::size_t MinLinesOf(const DayFileChange& change) {
@@ -130,7 +111,8 @@ std::size_t MinLinesOf(const DayFileChange& change) {
 }
 
 int ApplyDayFileChange(const DayFileChange& change, std::vector<std::string>& lines, bool exists) {
-  if (exists && lines.size() < MinLinesOf(change)) NormaliseLines(lines, LineLengthOf(change.kind), MinLinesOf(change));
+  if (exists && lines.size() < MinLinesOf(change))
+    NormaliseLines(lines, LayoutOf(change.kind).lineLength, MinLinesOf(change));
   switch (change.kind) {
     case Kind::kRace:
     case Kind::kRaceUpdate:
@@ -153,7 +135,7 @@ int ApplyDayFileChange(const DayFileChange& change, std::vector<std::string>& li
 
 std::vector<std::string> DayFileLines(const DayFileChange& first, std::string_view bytes) {
   std::vector<std::string> lines = SplitLines(bytes);
-  NormaliseLines(lines, LineLengthOf(first.kind), MinLinesOf(first));
+  NormaliseLines(lines, LayoutOf(first.kind).lineLength, MinLinesOf(first));
   return lines;
 }
 

@@ -28,9 +28,13 @@ struct DayFileChange {
   int raceSlot = 0;  // odds: the race slot 0-35
 };
 
-// The layout of the file a change goes to.
-std::size_t LineLengthOf(DayFileChange::Kind kind);
-std::uintmax_t ByteLimitOf(DayFileChange::Kind kind);
+// The layout of the file a change goes to: its line length, and the most
+// bytes a reader takes in of it.
+struct DayFileLayout {
+  std::size_t lineLength = 0;
+  std::uintmax_t byteLimit = 0;
+};
+DayFileLayout LayoutOf(DayFileChange::Kind kind);
 // The fewest lines the file has before the change is made.
 std::size_t MinLinesOf(const DayFileChange& change);
 

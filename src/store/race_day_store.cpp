@@ -53,7 +53,7 @@ RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::
     return exists ? Existing::kLoaded : Existing::kMissing;
   }
   std::string bytes;
-  switch (ReadFileBounded(result.file, ByteLimitOf(change.kind), bytes)) {
+  switch (ReadFileBounded(result.file, LayoutOf(change.kind).byteLimit, bytes)) {
     case ReadStatus::kMissing:
       lines = &cache_.Keep(result.file, result.name, {}, std::nullopt);
       return Existing::kMissing;

@@ -64,7 +64,7 @@ std::string WriteBackCache::SaveEntry(const std::string& path, Entry& entry) {
   const DayFileChange& first = entry.changes.front();
   std::string bytes;
   bool exists = false;
-  switch (ReadFileBounded(path, ByteLimitOf(first.kind), bytes)) {
+  switch (ReadFileBounded(path, LayoutOf(first.kind).byteLimit, bytes)) {
     case ReadStatus::kMissing:
       if (!entry.existed) {
         SaveResult created = SaveLines(path, entry.lines);

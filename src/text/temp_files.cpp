@@ -41,14 +41,6 @@ std::mutex& CleanedMutex() {
   return m;
 }
 
-unsigned long ThisProcess() {
-#ifdef _WIN32
-  return GetCurrentProcessId();
-#else
-  return static_cast<unsigned long>(::getpid());
-#endif
-}
-
 // Reads the digits ending at `end` backwards; their value, or nothing.
 template <typename Char>
 bool DigitsBefore(std::basic_string_view<Char> name, size_t& end, unsigned long long& value) {
@@ -98,15 +90,24 @@ bool IsStale(const fs::directory_entry& entry, unsigned long owner) {
 std::string TemporarySuffix() {
   // Days of a season report load side by side, and each load may save.
   static std::atomic<unsigned long long> counter{0};
-  return std::string(kPrefix) + std::to_string(ThisProcess()) + "-" + std::to_string(++counter) + std::string(kEnd);
+  return std::string(kPrefix) + std::to_string(CurrentProcessId()) + "-" + std::to_string(++counter) +
+         std::string(kEnd);
 }
 
 bool IsTemporaryFileName(std::string_view name) { return OwnerOf(name) != 0; }
 
 unsigned long TemporaryFileOwner(std::string_view name) { return OwnerOf(name); }
 
+unsigned long CurrentProcessId() {
+#ifdef _WIN32
+  return GetCurrentProcessId();
+#else
+  return static_cast<unsigned long>(::getpid());
+#endif
+}
+
 bool ProcessIsRunning(unsigned long pid) {
-  if (pid == ThisProcess()) return true;
+  if (pid == CurrentProcessId()) return true;
 #ifdef _WIN32
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
   if (process == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;

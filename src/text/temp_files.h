@@ -20,6 +20,9 @@ bool IsTemporaryFileName(std::string_view name);
 // The process id in a temporary file's name; 0 when it has none.
 unsigned long TemporaryFileOwner(std::string_view name);
 
+// This process's id.
+unsigned long CurrentProcessId();
+
 // True while the process `pid` runs (this one included).
 bool ProcessIsRunning(unsigned long pid);
 
