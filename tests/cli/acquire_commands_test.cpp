@@ -156,7 +156,9 @@ TEST_F(AcquireCommandsTest, AutoFetchesAtThePlannedTimesUntilInterrupted) {
   EXPECT_THAT(text, HasSubstr("払戻データ取得中"));
   EXPECT_THAT(text, HasSubstr("R:払戻データ取得エラー："));
   EXPECT_THAT(text, HasSubstr("auto: interrupted"));
-  EXPECT_THAT(text, ::testing::ContainsRegex("stored, 0 failures, \\d+ found no newer data\n"));
+  // (No regular expression: the POSIX and the Windows test builds read them differently.)
+  EXPECT_THAT(text, HasSubstr("stored, 0 failures, "));
+  EXPECT_THAT(text, ::testing::EndsWith(" found no newer data\n"));
   auto model = LoadDay();
   EXPECT_EQ(model->slots[0].analysis.snapshotCount, 2);  // 09:15 and 09:30 (+5)
   EXPECT_EQ(model->slots[7].analysis.snapshotCount, 1);  // 10:15 (+5)
