@@ -8,6 +8,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "store/data_folder_lock.h"
+
 namespace tw::fuzz {
 
 const std::string& FuzzInput::Part(size_t index) const {
@@ -87,6 +89,8 @@ Tree ReadTree(const std::filesystem::path& root) {
   for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
        !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
     if (!it->is_regular_file()) continue;
+    // The writer's lock file is the store's own bookkeeping, not data.
+    if (it->path().filename() == tw::DataFolderLock::kFileName) continue;
     std::ifstream in(it->path(), std::ios::binary | std::ios::ate);
     std::string bytes(static_cast<size_t>(in.tellg()), '\0');
     in.seekg(0);
