@@ -13,6 +13,9 @@ std::string AnnouncementMinute(std::string_view odds) { return Field(odds, 34, 2
 bool HoldsSnapshot(std::string_view odds) { return !IsBlank(Field(odds, 12, 4)); }
 
 std::string WinOddsOf(std::string_view winOdds, int h) { return Field(winOdds, WinOddsPosition(h), kWinOddsWidth); }
+std::string WinPopularityOf(std::string_view winOdds, int h) {
+  return Field(winOdds, WinOddsPosition(h) + kWinOddsWidth, 2);
+}
 std::string BracketOddsOf(std::string_view winOdds, int j) {
   return Field(winOdds, BracketOddsPosition(j), kBracketOddsWidth);
 }

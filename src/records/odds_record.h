@@ -34,6 +34,8 @@ constexpr int BracketOddsPosition(int j) { return 606 + 9 * (j - 1); }
 constexpr int QuinellaOddsPosition(int j) { return 45 + 13 * (j - 1); }
 
 std::string WinOddsOf(std::string_view winOdds, int h);
+// The win popularity of horse h, 2 bytes after its odds.
+std::string WinPopularityOf(std::string_view winOdds, int h);
 std::string BracketOddsOf(std::string_view winOdds, int j);
 std::string QuinellaOddsOf(std::string_view quinellaOdds, int j);
 

@@ -10,6 +10,10 @@ namespace tw {
 std::string RaceName(std::string_view race) { return Field(race, 33, 60); }
 std::string ShortRaceName(std::string_view race) { return Field(race, 593, 12); }
 std::string PostTime(std::string_view race) { return Field(race, 874, 4); }
+std::string RaceTypeCode(std::string_view race) { return Field(race, 617, 2); }
+std::string YoungestConditionCode(std::string_view race) { return Field(race, 635, 3); }
+long long DistanceMetres(std::string_view race) { return FieldInt(race, 698, 4); }
+std::string TrackCode(std::string_view race) { return Field(race, 706, 2); }
 std::string PostHour(std::string_view race) { return Field(race, 874, 2); }
 std::string PostMinute(std::string_view race) { return Field(race, 876, 2); }
 

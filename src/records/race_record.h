@@ -9,8 +9,15 @@ namespace tw {
 std::string RaceName(std::string_view race);       // 33-92: the race name, 30 full-width characters
 std::string ShortRaceName(std::string_view race);  // 593-604: the short name of 6 characters
 std::string PostTime(std::string_view race);       // 874-877: hhmm
-std::string PostHour(std::string_view race);       // 874-875
-std::string PostMinute(std::string_view race);     // 876-877
+// The race card's conditions: race type (617-618: age group, flat or
+// steeplechase), the condition of the youngest age (635-637: class), the
+// distance in metres (698-701) and the track (706-707: surface).
+std::string RaceTypeCode(std::string_view race);
+std::string YoungestConditionCode(std::string_view race);
+long long DistanceMetres(std::string_view race);
+std::string TrackCode(std::string_view race);
+std::string PostHour(std::string_view race);    // 874-875
+std::string PostMinute(std::string_view race);  // 876-877
 
 // The registered runners (登録頭数, 882-883).
 //
