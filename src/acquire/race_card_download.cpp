@@ -1,5 +1,7 @@
 #include "acquire/race_card_download.h"
 
+#include <algorithm>
+
 #include "codes/jv_message.h"
 #include "records/record_header.h"
 #include "records/runner_record.h"
@@ -210,6 +212,8 @@ void RaceCardDownload::ReadToEnd() {
   switch (end) {
     case ReadEnd::kEndOfData:
       view_.SetProgressText("JVRead EndOfFile :0");
+      // The last file ends with the end of the data, not with a file switch.
+      filesRead_ = std::min(filesRead_ + 1, readCount_);
       view_.SetProgressText(Counted(Sjis("データ読込み完了("), filesRead_, readCount_));
       view_.SetDownloadBar(0, downloadCount_ > 0 ? downloadCount_ : 100);
       view_.SetReadBar(0, readCount_);
