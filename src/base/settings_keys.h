@@ -56,6 +56,11 @@ inline constexpr SettingKey kTimeSeriesFolder{"Dir", "jikeiretu", SettingType::k
 inline constexpr SettingKey kFetchDelay{"Time", "delay", SettingType::kInteger, 5, 0, 15};
 inline constexpr SettingKey kResultInterval{"Time", "AutoRdataGet", SettingType::kInteger, 15, 5, 59};
 
+// The share of quinella and wide stakes the organiser pays back on average,
+// in tenths of a percent: the season report's return-rate chart draws it as
+// the line a way of betting has to beat.
+inline constexpr SettingKey kTakeoutLine{"Season", "takeout", SettingType::kInteger, 775, 0, 1000};
+
 // Whether the data list closes after a day is loaded.
 inline constexpr SettingKey kCloseDataListAfterLoad{"datalist", "close", SettingType::kBool, 0};
 

@@ -59,6 +59,34 @@ bool CourseOption(const CommandOptions& options, std::vector<std::string>& codes
   return true;
 }
 
+// --rating, --axis-rule and --max-bets; false with a message for a value
+// that names no rating, condition or count.
+bool FilterOptions(const CommandOptions& options, SeasonFilter& filter, std::string& error) {
+  for (const std::string& rating : options.Values("--rating")) {
+    if (rating != "小" && rating != "中" && rating != "大") {
+      error = "--rating needs 小, 中 or 大: '" + rating + "'";
+      return false;
+    }
+    filter.upsetDegrees.push_back(Utf8ToSjis(rating));
+  }
+  for (const std::string& rule : options.Values("--axis-rule")) {
+    if (rule.size() != 1 || rule[0] < '1' || rule[0] > '7') {
+      error = "--axis-rule needs a condition 1 to 7: '" + rule + "'";
+      return false;
+    }
+    filter.axisRules.push_back(rule[0] - '0');
+  }
+  if (options.Has("--max-bets")) {
+    const std::string value = options.Value("--max-bets");
+    if (value.empty() || value.size() > 2 || !AllDigits(value)) {
+      error = "--max-bets needs a number of bets 0 to 18: '" + value + "'";
+      return false;
+    }
+    filter.maxBets = static_cast<int>(IntValue(value));
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) {
@@ -66,6 +94,9 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
                                 {"--from", nullptr, "a date yyyymmdd"},
                                 {"--to", nullptr, "a date yyyymmdd"},
                                 {"--course", nullptr, "a course name", true},
+                                {"--rating", nullptr, "小, 中 or 大", true},
+                                {"--axis-rule", nullptr, "an axis condition 1-7", true},
+                                {"--max-bets", nullptr, "a number of bets"},
                                 {"--csv", nullptr, "a file name"}},
                                {"--json"}};
   CommandPrelude prelude("season", kSeasonUsage, context);
@@ -82,6 +113,8 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
   if (!season.from.empty() && !season.to.empty() && season.from > season.to)
     return prelude.Usage("--from " + season.from + " is after --to " + season.to);
   if (!CourseOption(options, season.courseCodes, heading.courses, error)) return prelude.Usage(error);
+  if (!FilterOptions(options, season.filter, error)) return prelude.Usage(error);
+  heading.filter = season.filter.Text();
   const bool json = options.Has("--json");
   const bool csv = options.Has("--csv");
   if (json && csv) return prelude.Usage("--json and --csv cannot be used together");

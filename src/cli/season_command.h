@@ -12,10 +12,13 @@
 namespace tw {
 
 inline constexpr const char* kSeasonUsage =
-    "--data DIR [--from yyyymmdd] [--to yyyymmdd] [--course NAME...] [--json | --csv FILE]\n"
+    "--data DIR [--from yyyymmdd] [--to yyyymmdd] [--course NAME...] [--rating 小|中|大...]\n"
+    "      [--axis-rule 1-7...] [--max-bets N] [--json | --csv FILE]\n"
     "      Counts the suggested bets of every day in the data folder DIR (or of the days from, to,\n"
     "      at the courses named) as 100-yen quinella and wide tickets against their payouts and\n"
-    "      prints the figures; --json prints them as JSON, --csv writes one row per race to FILE.";
+    "      prints the figures; --json prints them as JSON, --csv writes one row per race to FILE.\n"
+    "      --rating, --axis-rule and --max-bets count only the races with that upset rating, axis\n"
+    "      condition or at most N bets.";
 
 inline constexpr int kSeasonJsonVersion = 1;
 

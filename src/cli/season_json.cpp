@@ -29,6 +29,26 @@ void WriteTickets(JsonWriter& json, const TicketFigures& t) {
   } else {
     json.Key("returnRate").Null();
   }
+  if (auto rate = t.HitRate()) {
+    json.Key("hitRate").Double(*rate);
+  } else {
+    json.Key("hitRate").Null();
+  }
+  json.Key("returnRateInterval");
+  if (auto range = t.ReturnRateRange()) {
+    json.BeginObject();
+    json.Key("low").Double(range->low);
+    json.Key("high").Double(range->high);
+    json.EndObject();
+  } else {
+    json.Null();
+  }
+  const DrawdownSpan drawdown = t.LargestDrawdown();
+  json.Key("maxDrawdown").BeginObject();
+  json.Key("yen").Int(drawdown.yen);
+  TextOrNull(json.Key("from"), drawdown.from);
+  TextOrNull(json.Key("to"), drawdown.to);
+  json.EndObject();
   json.Key("longestLosingRun").Int(t.longestLosingRun());
   json.Key("biggestHit");
   if (const auto& hit = t.biggestHit()) {
@@ -65,6 +85,8 @@ const char* BreakdownKey(SeasonDimension dimension) {
       return "axisRule";
     case SeasonDimension::kCourse:
       return "course";
+    case SeasonDimension::kYear:
+      return "year";
     case SeasonDimension::kMonth:
       return "month";
     case SeasonDimension::kBetCount:
@@ -88,6 +110,7 @@ void WriteGroupValue(JsonWriter& json, SeasonDimension dimension, const SeasonGr
       json.Int(IntValue(group.key));
       return;
     case SeasonDimension::kCourse:
+    case SeasonDimension::kYear:
     case SeasonDimension::kMonth:
       json.String(group.key);
       return;
@@ -106,6 +129,7 @@ void WriteSeasonJson(const SeasonTotals& totals, const SeasonHeading& heading, s
   json.Key("courses").BeginArray();
   for (const std::string& name : heading.courses) json.String(name);
   json.EndArray();
+  TextOrNull(json.Key("filter"), SjisToUtf8(heading.filter));
 
   json.Key("days").BeginObject();
   json.Key("lookedAt").Int(totals.daysLookedAt());

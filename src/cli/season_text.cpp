@@ -18,7 +18,7 @@ std::string Padded(const std::string& utf8, int width, bool right) {
 }
 
 // The terminal columns of the figures table (season/season_table.h).
-constexpr int kWidths[kSeasonFigureColumns] = {12, 5, 7, 9, 7, 7, 6, 6, 10, 10, 9, 9, 9};
+constexpr int kWidths[kSeasonFigureColumns] = {12, 5, 7, 9, 7, 7, 6, 6, 7, 10, 10, 9, 14, 9, 9, 9};
 
 void WriteRow(std::ostream& out, const std::vector<std::string>& cells) {
   std::string line;
@@ -81,6 +81,7 @@ void WriteSeasonText(const SeasonTotals& totals, const SeasonHeading& heading, s
   for (const std::string& name : heading.courses) courses.push_back(Utf8ToSjis(name));
   out << "シーズン集計  " << SjisToUtf8(SeasonRangeText(heading.from, heading.to)) << "  "
       << SjisToUtf8(SeasonCoursesText(courses)) << '\n';
+  if (!heading.filter.empty()) out << "絞り込み  " << SjisToUtf8(heading.filter) << '\n';
   out << "データフォルダ  " << heading.dataFolder << '\n';
   out << SjisToUtf8(SeasonDayCountsText(totals)) << '\n';
   out << SjisToUtf8(SeasonTicketNote()) << '\n';
@@ -90,6 +91,10 @@ void WriteSeasonText(const SeasonTotals& totals, const SeasonHeading& heading, s
   WriteRows(out, SeasonFigureRows(Sjis("全体"), 0, totals.all()));
   out << "\n最高配当\n";
   for (TicketKind kind : kTicketKinds) WriteBiggestHit(out, kind, totals.all().tickets(kind));
+  out << "\n最大ドローダウン\n";
+  for (TicketKind kind : kTicketKinds)
+    out << "  " << Padded(SjisToUtf8(TicketKindName(kind)), 6, false) << ' '
+        << SjisToUtf8(DrawdownText(totals.all().tickets(kind))) << '\n';
 
   for (const SeasonBreakdown& breakdown : totals.breakdowns()) {
     out << '\n' << SjisToUtf8(SeasonBreakdownTitle(breakdown.dimension())) << '\n';

@@ -31,12 +31,28 @@ const PageTexts& Texts() {
   return texts;
 }
 
-// Draws the table from `top` and returns the y below it. The group's own
-// figures stand on the first of its three rows only, as in the text.
-int DrawTable(PageCanvas& canvas, const SeasonTable& table, int top) {
+// A page is too narrow for every column at once: each table is drawn twice,
+// first its money, then how sure and how risky that was.
+std::vector<size_t> MoneyColumns() {
+  std::vector<size_t> columns;
+  for (size_t c = 0; c <= kSeasonReturnRateColumn; ++c) columns.push_back(c);
+  return columns;
+}
+std::vector<size_t> RiskColumns() {
+  return {kSeasonGroupColumn,     kSeasonKindColumn,     kSeasonRateRangeColumn,
+          kSeasonLosingRunColumn, kSeasonDrawdownColumn, kSeasonBiggestHitColumn};
+}
+
+// Draws the `columns` of the table from `top` and returns the y below it.
+// The group's own figures stand on the first of its three rows only, as in
+// the text.
+int DrawColumns(PageCanvas& canvas, const SeasonTable& table, const std::vector<size_t>& columns, int top) {
   canvas.SetFont(kTablePoints);
   std::vector<int> widths;
-  for (size_t c = 0; c < table.columns.size(); ++c) {
+  size_t firstKindColumn = columns.size();  // the first column ruled within a group
+  for (size_t i = 0; i < columns.size(); ++i) {
+    const size_t c = columns[i];
+    if (c >= kSeasonKindColumn && firstKindColumn == columns.size()) firstKindColumn = i;
     int width = SeasonTextWidth(table.columns[c].heading, kTablePoints);
     for (const auto& row : table.rows) width = std::max(width, SeasonTextWidth(row[c].text, kTablePoints));
     widths.push_back(width + 2 * kPad);
@@ -56,27 +72,32 @@ int DrawTable(PageCanvas& canvas, const SeasonTable& table, int top) {
     canvas.SetPenWidth(groupStart ? 10 : 5);
     const int y = top + kRow * static_cast<int>(r);
     // Within a group only the ticket columns are ruled.
-    canvas.Line(groupStart ? kSeasonPageLeft : lefts[kSeasonKindColumn], y, right, y);
+    canvas.Line(groupStart ? kSeasonPageLeft : lefts[firstKindColumn], y, right, y);
   }
   canvas.SetPenWidth(5);
-  for (size_t c = 1; c < widths.size(); ++c) canvas.Line(lefts[c], top, lefts[c], bottom);
+  for (size_t i = 1; i < widths.size(); ++i) canvas.Line(lefts[i], top, lefts[i], bottom);
   canvas.SetPenWidth(10);
   canvas.Rectangle(kSeasonPageLeft, top, right, bottom);
 
-  auto cellText = [&](size_t c, int y, const std::string& text) {
-    const int x =
-        table.columns[c].alignRight ? lefts[c + 1] - kPad - SeasonTextWidth(text, kTablePoints) : lefts[c] + kPad;
+  auto cellText = [&](size_t i, int y, const std::string& text) {
+    const int x = table.columns[columns[i]].alignRight ? lefts[i + 1] - kPad - SeasonTextWidth(text, kTablePoints)
+                                                       : lefts[i] + kPad;
     canvas.Text(x, y + kTextDrop, text);
   };
-  for (size_t c = 0; c < table.columns.size(); ++c) cellText(c, top, table.columns[c].heading);
+  for (size_t i = 0; i < columns.size(); ++i) cellText(i, top, table.columns[columns[i]].heading);
   for (size_t r = 0; r < table.rows.size(); ++r) {
     const bool groupStart = r % kTicketKinds.size() == 0;
-    for (size_t c = 0; c < table.columns.size(); ++c) {
-      if (!groupStart && c < kSeasonKindColumn) continue;
-      cellText(c, top + kRow * static_cast<int>(r + 1), table.rows[r][c].text);
+    for (size_t i = 0; i < columns.size(); ++i) {
+      if (!groupStart && columns[i] < kSeasonKindColumn) continue;
+      cellText(i, top + kRow * static_cast<int>(r + 1), table.rows[r][columns[i]].text);
     }
   }
   return bottom;
+}
+
+int DrawTable(PageCanvas& canvas, const SeasonTable& table, int top) {
+  const int middle = DrawColumns(canvas, table, MoneyColumns(), top) + kRow / 2;
+  return DrawColumns(canvas, table, RiskColumns(), middle);
 }
 
 int DrawBiggestHits(PageCanvas& canvas, const SeasonFigures& all, int y) {

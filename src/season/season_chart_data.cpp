@@ -13,8 +13,10 @@ void SeasonProfitLine::AddDay(const SeasonDay& day) {
     suggested_ += ReturnOf(race.quinellaHits) - kTicketYen * static_cast<long long>(race.bets.size());
     reference_ += ReturnOf(race.referenceHits) - kTicketYen * static_cast<long long>(race.referenceBets.size());
   }
-  points_.push_back({day.date, suggested_, reference_});
-  lowest_ = std::min({lowest_, suggested_, reference_});
+  suggestedPeak_ = std::max(suggestedPeak_, suggested_);
+  const long long drawdown = suggested_ - suggestedPeak_;
+  points_.push_back({day.date, suggested_, reference_, drawdown});
+  lowest_ = std::min({lowest_, suggested_, reference_, drawdown});
   highest_ = std::max({highest_, suggested_, reference_});
 }
 
@@ -26,6 +28,7 @@ std::vector<UpsetReturnRate> UpsetReturnRates(const SeasonTotals& totals) {
     for (const SeasonGroup& group : totals.breakdown(SeasonDimension::kUpsetDegree).groups()) {
       if (group.label != *label) continue;
       rate.suggested = group.figures.quinella().ReturnRate();
+      rate.wide = group.figures.wide().ReturnRate();
       rate.reference = group.figures.reference().ReturnRate();
     }
     rates.push_back(std::move(rate));

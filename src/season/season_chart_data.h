@@ -17,6 +17,7 @@ struct SeasonProfitPoint {
   std::string date;         // yyyymmdd
   long long suggested = 0;  // the bets as quinella tickets
   long long reference = 0;  // the reference on the most popular pairs
+  long long drawdown = 0;   // how far `suggested` stands below its highest so far, 0 or less
 };
 
 class SeasonProfitLine {
@@ -33,6 +34,7 @@ class SeasonProfitLine {
  private:
   std::vector<SeasonProfitPoint> points_;
   long long suggested_ = 0;
+  long long suggestedPeak_ = 0;
   long long reference_ = 0;
   long long lowest_ = 0;
   long long highest_ = 0;
@@ -40,8 +42,9 @@ class SeasonProfitLine {
 
 // The return rate of one upset rating, in percent; none without a stake.
 struct UpsetReturnRate {
-  std::string label;  // "小", "中", "大" (Shift-JIS)
-  std::optional<double> suggested;
+  std::string label;                // "小", "中", "大" (Shift-JIS)
+  std::optional<double> suggested;  // the bets as quinella tickets
+  std::optional<double> wide;       // the same bets as wide tickets
   std::optional<double> reference;
 };
 

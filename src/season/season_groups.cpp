@@ -28,6 +28,12 @@ std::string MonthLabel(const std::string& date) {
   return date.substr(0, 4) + year + date.substr(4, 2) + month;
 }
 
+std::string YearLabel(const std::string& date) {
+  static const std::string year = Sjis("年");
+  if (date.size() < 4) return date;
+  return date.substr(0, 4) + year;
+}
+
 SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) {
   switch (dimension) {
     case SeasonDimension::kUpsetDegree: {
@@ -44,6 +50,8 @@ SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) 
     }
     case SeasonDimension::kCourse:
       return {race.courseCode, CourseName(race.courseCode)};
+    case SeasonDimension::kYear:
+      return {race.date.substr(0, 4), YearLabel(race.date)};
     case SeasonDimension::kMonth:
       return {race.date.substr(0, 6), MonthLabel(race.date)};
     case SeasonDimension::kBetCount: {

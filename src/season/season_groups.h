@@ -13,13 +13,14 @@ enum class SeasonDimension {
   kUpsetDegree,  // 小, 中, 大, then races without a rating
   kAxisRule,     // 軸条件1..7, then races without an axis condition
   kCourse,       // by course code
+  kYear,         // yyyy年
   kMonth,        // yyyy年mm月
   kBetCount,     // 0点, 1点, …
 };
 
-inline constexpr std::array<SeasonDimension, 5> kSeasonDimensions = {
-    SeasonDimension::kUpsetDegree, SeasonDimension::kAxisRule, SeasonDimension::kCourse, SeasonDimension::kMonth,
-    SeasonDimension::kBetCount};
+inline constexpr std::array<SeasonDimension, 6> kSeasonDimensions = {
+    SeasonDimension::kUpsetDegree, SeasonDimension::kAxisRule, SeasonDimension::kCourse,
+    SeasonDimension::kYear,        SeasonDimension::kMonth,    SeasonDimension::kBetCount};
 
 struct SeasonGroupKey {
   std::string key;    // groups are listed in the byte order of their keys
@@ -35,5 +36,6 @@ const std::string& SeasonNoneLabel();
 std::string UpsetDegreeLabel(const std::string& upsetDegree);
 std::string AxisRuleLabel(int axisRule);
 std::string MonthLabel(const std::string& date);
+std::string YearLabel(const std::string& date);
 
 }  // namespace tw

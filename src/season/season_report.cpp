@@ -54,7 +54,10 @@ SeasonReport::~SeasonReport() = default;
 SeasonDay SeasonReport::LoadDay(int index, Workspace& workspace) const {
   const std::string& name = dayNames_[static_cast<size_t>(index)];
   try {
-    return LoadSeasonDay(options_.dataFolder, name, options_.courseCodes, *workspace.model, workspace.list);
+    SeasonDay day = LoadSeasonDay(options_.dataFolder, name, options_.courseCodes, *workspace.model, workspace.list);
+    if (!options_.filter.empty())
+      std::erase_if(day.races, [this](const SeasonRace& race) { return !options_.filter.Passes(race); });
+    return day;
   } catch (const std::exception& e) {
     // Out of memory, say: the day is skipped and the season goes on.
     SeasonDay day;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "season/season_day.h"
+#include "season/season_filter.h"
 #include "season/season_totals.h"
 
 namespace tw {
@@ -20,6 +21,7 @@ struct SeasonOptions {
   // names no day are taken (and skipped with a reason) only when both are open.
   std::string from, to;
   std::vector<std::string> courseCodes;  // the courses that count; empty: all
+  SeasonFilter filter;                   // the races that count among those
   // Days loaded at once. Each is loaded on its own and all are added in date
   // order, so the result does not depend on it.
   int workers = 1;

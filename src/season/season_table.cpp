@@ -13,6 +13,17 @@ SeasonCell Rate(const TicketFigures& tickets) {
   return {ReturnRateText(tickets), rate ? *rate : -1.0};
 }
 
+SeasonCell HitRate(const TicketFigures& tickets) {
+  const auto rate = tickets.HitRate();
+  return {HitRateText(tickets), rate ? *rate : -1.0};
+}
+
+// Sorted by the low end, which says how bad the figure may be.
+SeasonCell RateRange(const TicketFigures& tickets) {
+  const auto range = tickets.ReturnRateRange();
+  return {ReturnRateRangeText(tickets), range ? range->low : -1.0};
+}
+
 SeasonCell Biggest(const TicketFigures& tickets) {
   return {BiggestHitText(tickets), tickets.biggestHit() ? static_cast<double>(tickets.biggestHit()->yen) : 0.0};
 }
@@ -21,10 +32,10 @@ SeasonCell Biggest(const TicketFigures& tickets) {
 
 const std::vector<SeasonColumn>& SeasonFigureColumns() {
   static const std::vector<SeasonColumn> columns = {
-      {Sjis("区分"), false},    {Sjis("日数"), true},   {Sjis("レース"), true}, {Sjis("買い目有"), true},
-      {Sjis("買い目"), true},   {Sjis("券種"), false},  {Sjis("的中"), true},   {Sjis("的中R"), true},
-      {Sjis("購入額"), true},   {Sjis("払戻額"), true}, {Sjis("回収率"), true}, {Sjis("最長連敗"), true},
-      {Sjis("最高配当"), true},
+      {Sjis("区分"), false},   {Sjis("日数"), true},     {Sjis("レース"), true}, {Sjis("買い目有"), true},
+      {Sjis("買い目"), true},  {Sjis("券種"), false},    {Sjis("的中"), true},   {Sjis("的中R"), true},
+      {Sjis("的中率"), true},  {Sjis("購入額"), true},   {Sjis("払戻額"), true}, {Sjis("回収率"), true},
+      {Sjis("95%区間"), true}, {Sjis("最長連敗"), true}, {Sjis("最大DD"), true}, {Sjis("最高配当"), true},
   };
   return columns;
 }
@@ -43,10 +54,13 @@ std::vector<std::vector<SeasonCell>> SeasonFigureRows(const std::string& label, 
         {TicketKindName(kind), static_cast<double>(static_cast<int>(kind))},
         Number(t.hits()),
         Number(t.hitRaces()),
+        HitRate(t),
         Number(t.stake()),
         Number(t.returned()),
         Rate(t),
+        RateRange(t),
         Number(t.longestLosingRun()),
+        Number(t.LargestDrawdown().yen),
         Biggest(t),
     });
   }

@@ -31,7 +31,8 @@ struct SeasonTable {
 };
 
 // The columns of a figures table, in this order:
-// 区分 日数 レース 買い目有 買い目 券種 的中 的中R 購入額 払戻額 回収率 最長連敗 最高配当
+// 区分 日数 レース 買い目有 買い目 券種 的中 的中R 的中率 購入額 払戻額 回収率
+// 95%区間 最長連敗 最大DD 最高配当
 enum SeasonFigureColumn : int {
   kSeasonGroupColumn,
   kSeasonDaysColumn,
@@ -41,10 +42,13 @@ enum SeasonFigureColumn : int {
   kSeasonKindColumn,
   kSeasonHitsColumn,
   kSeasonHitRacesColumn,
+  kSeasonHitRateColumn,
   kSeasonStakeColumn,
   kSeasonReturnColumn,
   kSeasonReturnRateColumn,
+  kSeasonRateRangeColumn,
   kSeasonLosingRunColumn,
+  kSeasonDrawdownColumn,
   kSeasonBiggestHitColumn,
   kSeasonFigureColumns,
 };

@@ -24,6 +24,28 @@ std::string ReturnRateText(const TicketFigures& tickets) {
   return rate ? Format("%.1f%%", *rate) : "-";
 }
 
+std::string HitRateText(const TicketFigures& tickets) {
+  const auto rate = tickets.HitRate();
+  return rate ? Format("%.1f%%", *rate) : "-";
+}
+
+std::string ReturnRateRangeText(const TicketFigures& tickets) {
+  const auto range = tickets.ReturnRateRange();
+  return range ? Format("%.1f-%.1f%%", range->low, range->high) : "-";
+}
+
+std::string DrawdownText(const TicketFigures& tickets) {
+  static const std::string yen = Sjis("円"), until = Sjis("～");
+  const DrawdownSpan span = tickets.LargestDrawdown();
+  std::string text = std::to_string(span.yen) + yen;
+  if (span.from.empty()) return text;
+  text += ' ';
+  text += SeasonDayText(span.from);
+  text += until;
+  text += SeasonDayText(span.to);
+  return text;
+}
+
 std::string BiggestHitText(const TicketFigures& tickets) {
   return tickets.biggestHit() ? std::to_string(tickets.biggestHit()->yen) : "-";
 }
@@ -52,7 +74,7 @@ std::string SeasonDayText(const std::string& date) {
 
 const std::string& SeasonBreakdownTitle(SeasonDimension dimension) {
   static const std::string upset = Sjis("波乱度別"), axis = Sjis("軸条件別"), course = Sjis("競馬場別"),
-                           month = Sjis("月別"), bets = Sjis("買い目数別");
+                           year = Sjis("年別"), month = Sjis("月別"), bets = Sjis("買い目数別");
   switch (dimension) {
     case SeasonDimension::kUpsetDegree:
       return upset;
@@ -60,6 +82,8 @@ const std::string& SeasonBreakdownTitle(SeasonDimension dimension) {
       return axis;
     case SeasonDimension::kCourse:
       return course;
+    case SeasonDimension::kYear:
+      return year;
     case SeasonDimension::kMonth:
       return month;
     case SeasonDimension::kBetCount:

@@ -16,6 +16,13 @@ const std::string& TicketKindName(TicketKind kind);
 
 // The return rate with one decimal, "612.6%"; "-" without a stake.
 std::string ReturnRateText(const TicketFigures& tickets);
+// The hit rate with one decimal, "23.5%"; "-" without a race with tickets.
+std::string HitRateText(const TicketFigures& tickets);
+// The 95 % interval of the return rate, "61.2-133.0%"; "-" without a stake.
+std::string ReturnRateRangeText(const TicketFigures& tickets);
+// The largest fall of the running profit and its days,
+// "12300円 2024年05月04日～2024年06月01日"; "0円" when it never fell.
+std::string DrawdownText(const TicketFigures& tickets);
 // The biggest single payout in yen, "15230"; "-" without a hit.
 std::string BiggestHitText(const TicketFigures& tickets);
 // Where the biggest hit was: "2024年06月01日 東京 2R   6-10".
@@ -24,7 +31,7 @@ std::string SeasonHitPlace(const SeasonHit& hit);
 // yyyymmdd as the day name "yyyy年mm月dd日"; other texts as they are.
 std::string SeasonDayText(const std::string& date);
 
-// "波乱度別", "軸条件別", "競馬場別", "月別", "買い目数別".
+// "波乱度別", "軸条件別", "競馬場別", "年別", "月別", "買い目数別".
 const std::string& SeasonBreakdownTitle(SeasonDimension dimension);
 
 // The dates asked for: "全期間" when both are open, else

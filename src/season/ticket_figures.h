@@ -1,12 +1,15 @@
 // The figures of one kind of ticket over a set of races: how many were
-// bought, how many paid, stake and return, the longest run of races without
-// a return and the biggest single payout.
+// bought, how many paid, stake and return, the hit rate, the longest run of
+// races without a return, the largest fall of the running profit, how sure
+// the return rate is and the biggest single payout.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "season/drawdown.h"
+#include "season/return_rate_interval.h"
 #include "season/season_race.h"
 
 namespace tw {
@@ -31,8 +34,14 @@ class TicketFigures {
   int hitRaces() const { return hitRaces_; }
   long long stake() const { return kTicketYen * tickets_; }
   long long returned() const { return returned_; }
+  int racesWithTickets() const { return racesWithTickets_; }
   // Return ÷ stake in percent; none without a stake.
   std::optional<double> ReturnRate() const;
+  // Races with a return ÷ races with tickets, in percent; none without one.
+  std::optional<double> HitRate() const;
+  DrawdownSpan LargestDrawdown() const { return drawdown_.Largest(); }
+  // A 95 % interval of ReturnRate(); none without a stake.
+  std::optional<RateInterval> ReturnRateRange() const { return interval_.Interval(); }
   // The most races with tickets in a row, in season order, that paid nothing.
   int longestLosingRun() const { return longestLosingRun_; }
   // The largest single payout; the first of equal ones.
@@ -42,7 +51,10 @@ class TicketFigures {
   int tickets_ = 0;
   int hits_ = 0;
   int hitRaces_ = 0;
+  int racesWithTickets_ = 0;
   long long returned_ = 0;
+  Drawdown drawdown_;
+  ReturnRateInterval interval_;
   int losingRun_ = 0;
   int longestLosingRun_ = 0;
   std::optional<SeasonHit> biggestHit_;

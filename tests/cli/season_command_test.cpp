@@ -12,6 +12,7 @@
 #include "support/json_reader.h"
 #include "support/season_days.h"
 #include "support/temp_dir.h"
+#include "text/format.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -61,7 +62,7 @@ class SeasonCommandTest : public ::testing::Test {
 // Checks the figures of a text group against the JSON's.
 void ExpectSameFigures(const std::vector<std::vector<std::string>>& text, const JsonValue& f, const std::string& what) {
   ASSERT_EQ(text.size(), 3u) << what;
-  ASSERT_EQ(text[0].size(), 13u) << what;
+  ASSERT_EQ(text[0].size(), 16u) << what;
   EXPECT_EQ(text[0][1], f["days"].numberText) << what;
   EXPECT_EQ(text[0][2], f["races"].numberText) << what;
   EXPECT_EQ(text[0][3], f["racesWithBets"].numberText) << what;
@@ -69,14 +70,19 @@ void ExpectSameFigures(const std::vector<std::vector<std::string>>& text, const 
   const char* kinds[] = {"quinella", "wide", "reference"};
   for (int k = 0; k < 3; ++k) {
     const std::vector<std::string>& row = text[static_cast<size_t>(k)];
-    const std::vector<std::string> tickets(row.end() - 8, row.end());
+    const std::vector<std::string> tickets(row.end() - 11, row.end());
     const JsonValue& t = f[kinds[k]];
     EXPECT_EQ(tickets[1], t["hits"].numberText) << what << kinds[k];
     EXPECT_EQ(tickets[2], t["hitRaces"].numberText) << what << kinds[k];
-    EXPECT_EQ(tickets[3], t["stake"].numberText) << what << kinds[k];
-    EXPECT_EQ(tickets[4], t["return"].numberText) << what << kinds[k];
-    EXPECT_EQ(tickets[6], t["longestLosingRun"].numberText) << what << kinds[k];
-    EXPECT_EQ(tickets[7], t["biggestHit"].isNull() ? "-" : t["biggestHit"]["yen"].numberText) << what << kinds[k];
+    EXPECT_EQ(tickets[3], t["hitRate"].isNull() ? "-" : Format("%.1f%%", t["hitRate"].number)) << what << kinds[k];
+    EXPECT_EQ(tickets[4], t["stake"].numberText) << what << kinds[k];
+    EXPECT_EQ(tickets[5], t["return"].numberText) << what << kinds[k];
+    const JsonValue& range = t["returnRateInterval"];
+    EXPECT_EQ(tickets[7], range.isNull() ? "-" : Format("%.1f-%.1f%%", range["low"].number, range["high"].number))
+        << what << kinds[k];
+    EXPECT_EQ(tickets[8], t["longestLosingRun"].numberText) << what << kinds[k];
+    EXPECT_EQ(tickets[9], t["maxDrawdown"]["yen"].numberText) << what << kinds[k];
+    EXPECT_EQ(tickets[10], t["biggestHit"].isNull() ? "-" : t["biggestHit"]["yen"].numberText) << what << kinds[k];
   }
 }
 
@@ -180,6 +186,9 @@ TEST_F(SeasonCommandTest, ClearTextsForWrongArguments) {
        "unknown course 'Tokyo' (the JRA courses: 札幌 函館 福島 新潟 東京 中山 中京 京都 阪神 小倉)"},
       {{"--data", data, "--course"}, "--course needs a course name"},
       {{"--data", data, "--text"}, "unknown option '--text'"},
+      {{"--data", data, "--rating", "特大"}, "--rating needs 小, 中 or 大: '特大'"},
+      {{"--data", data, "--axis-rule", "8"}, "--axis-rule needs a condition 1 to 7: '8'"},
+      {{"--data", data, "--max-bets", "-1"}, "--max-bets needs a number of bets 0 to 18: '-1'"},
   };
   for (const auto& [args, message] : usage) {
     EXPECT_EQ(Run(args), kExitUsage) << message;

@@ -141,6 +141,27 @@ TEST_F(SeasonFeedTest, TheSeasonHitsAreTheHitReportsHits) {
   EXPECT_EQ(static_cast<size_t>(all.quinella().hits()), quinellaHits);
   EXPECT_EQ(static_cast<size_t>(all.wide().hits()), wideHits);
   EXPECT_EQ(static_cast<size_t>(all.bets()), bets);
+
+  // A report filtered to one rating is that rating's group of the whole.
+  for (const SeasonGroup& group : report.totals().breakdown(SeasonDimension::kUpsetDegree).groups()) {
+    SeasonOptions filtered = options;
+    filtered.filter.upsetDegrees = {group.key == "9" ? std::string() : group.label};
+    SeasonReport narrow(filtered);
+    while (!narrow.finished()) narrow.Step();
+    const SeasonFigures& f = narrow.totals().all();
+    SCOPED_TRACE(SjisToUtf8(group.label));
+    EXPECT_EQ(f.races(), group.figures.races());
+    for (TicketKind kind : kTicketKinds) {
+      const TicketFigures &got = f.tickets(kind), &want = group.figures.tickets(kind);
+      EXPECT_EQ(got.returned(), want.returned());
+      EXPECT_EQ(got.stake(), want.stake());
+      EXPECT_EQ(got.LargestDrawdown().yen, want.LargestDrawdown().yen);
+      EXPECT_EQ(got.ReturnRateRange().has_value(), want.ReturnRateRange().has_value());
+      if (got.ReturnRateRange()) {
+        EXPECT_EQ(got.ReturnRateRange()->low, want.ReturnRateRange()->low);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -45,13 +45,15 @@ TEST_F(SeasonTableTest, TheSummaryHasEveryFigureOfEachKindOfTicket) {
   EXPECT_FALSE(table.columns[kSeasonKindColumn].alignRight);
   EXPECT_TRUE(table.columns[kSeasonStakeColumn].alignRight);
   ASSERT_EQ(table.rows.size(), 3u);
-  // 9 bets over 3 races with bets out of 4; two quinella hits.
+  // 9 bets over 3 races with bets out of 4; two quinella hits, the running
+  // profit never below its high.
   EXPECT_EQ(Texts(table.rows[0]),
-            (std::vector<std::string>{"全体", "2", "4", "3", "9", "馬連", "2", "2", "900", "14690", "1632.2%", "1",
-                                      "12340", "2024年06月02日 阪神11R   1-11"}));
-  // Wide tickets paid nothing: 0.0%, a run of three, no biggest hit.
-  EXPECT_EQ(Texts(table.rows[1]), (std::vector<std::string>{"全体", "2", "4", "3", "9", "ワイド", "0", "0", "900", "0",
-                                                            "0.0%", "3", "-", "-"}));
+            (std::vector<std::string>{"全体", "2", "4", "3", "9", "馬連", "2", "2", "66.7%", "900", "14690", "1632.2%",
+                                      "0.0-4113.3%", "1", "0", "12340", "2024年06月02日 阪神11R   1-11"}));
+  // Wide tickets paid nothing: 0.0%, a run of three, the whole stake lost,
+  // no biggest hit.
+  EXPECT_EQ(Texts(table.rows[1]), (std::vector<std::string>{"全体", "2", "4", "3", "9", "ワイド", "0", "0", "0.0%",
+                                                            "900", "0", "0.0%", "0.0-0.0%", "3", "900", "-", "-"}));
   EXPECT_EQ(Texts(table.rows[2])[kSeasonReturnColumn], "480");
   EXPECT_EQ(Texts(table.rows[2])[kSeasonHitPlaceColumn], "2024年05月11日 東京 2R   2-11");
 

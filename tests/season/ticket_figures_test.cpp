@@ -30,6 +30,50 @@ TEST(TicketFigures, LosingRunsCountRacesWithTicketsOnly) {
   EXPECT_EQ(f.longestLosingRun(), 2);
   ASSERT_TRUE(f.ReturnRate());
   EXPECT_DOUBLE_EQ(*f.ReturnRate(), 50.0);
+  EXPECT_DOUBLE_EQ(*f.HitRate(), 25.0);  // 1 of the 4 races with tickets
+  // Day totals -400, -500: the fall starts at the season's 0.
+  const DrawdownSpan fall = f.LargestDrawdown();
+  EXPECT_EQ(fall.yen, 500);
+  EXPECT_EQ(fall.from, "20240511");
+  EXPECT_EQ(fall.to, "20240512");
+}
+
+TEST(TicketFigures, DrawdownIsTheLargestFallFromAPeakAtDayEnds) {
+  TicketFigures f;
+  const struct {
+    const char* date;
+    long long yen;  // one ticket a race
+  } races[] = {{"20240504", 900},  {"20240504", 0},    {"20240505", 0}, {"20240505", 0}, {"20240511", 0},
+               {"20240511", 1000}, {"20240512", 0},    {"20240518", 0}, {"20240518", 0}, {"20240519", 0},
+               {"20240519", 0},    {"20240525", 2000}, {"20240526", 0}};
+  for (const auto& race : races)
+    f.AddRace(Race(race.date, 1), 1, race.yen ? std::vector{Paid(" 1- 2", race.yen)} : std::vector<PaidBet>{});
+  // Day totals 700, 500, 1300, 1200, 1000, 800, 2700, 2600: the largest
+  // fall is 1300 -> 800, from the 12th to the 19th.
+  const DrawdownSpan fall = f.LargestDrawdown();
+  EXPECT_EQ(fall.yen, 500);
+  EXPECT_EQ(fall.from, "20240512");
+  EXPECT_EQ(fall.to, "20240519");
+  EXPECT_EQ(TicketFigures().LargestDrawdown().from, "");
+}
+
+TEST(TicketFigures, ReturnRateRangeIsReproducibleAndNarrowsWithMoreRaces) {
+  auto figures = [](int races) {
+    TicketFigures f;
+    for (int k = 0; k < races; ++k)
+      f.AddRace(Race("20240511", 1), 2, k % 4 == 0 ? std::vector{Paid(" 1- 2", 600)} : std::vector<PaidBet>{});
+    return f;
+  };
+  const TicketFigures few = figures(40), many = figures(400);
+  ASSERT_TRUE(few.ReturnRateRange() && many.ReturnRateRange());
+  EXPECT_EQ(few.ReturnRateRange()->low, figures(40).ReturnRateRange()->low);
+  for (const TicketFigures* f : {&few, &many}) {
+    EXPECT_LT(f->ReturnRateRange()->low, *f->ReturnRate());
+    EXPECT_GT(f->ReturnRateRange()->high, *f->ReturnRate());
+  }
+  EXPECT_LT(many.ReturnRateRange()->high - many.ReturnRateRange()->low,
+            few.ReturnRateRange()->high - few.ReturnRateRange()->low);
+  EXPECT_FALSE(TicketFigures().ReturnRateRange());
 }
 
 TEST(TicketFigures, BiggestHitIsTheFirstOfTheLargestEntries) {

@@ -1,0 +1,77 @@
+#include "season/return_rate_interval.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "season/season_race.h"
+
+namespace tw {
+namespace {
+
+// xoshiro256** seeded through splitmix64: the same numbers from every
+// compiler and standard library, which std::mt19937's distributions do not
+// promise.
+class Generator {
+ public:
+  explicit Generator(std::uint64_t seed) {
+    for (std::uint64_t& s : state_) {
+      seed += 0x9E3779B97F4A7C15ULL;
+      std::uint64_t z = seed;
+      z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+      z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+      s = z ^ (z >> 31);
+    }
+  }
+  std::uint64_t Next() {
+    const std::uint64_t result = Rotate(state_[1] * 5, 7) * 9;
+    const std::uint64_t t = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= t;
+    state_[3] = Rotate(state_[3], 45);
+    return result;
+  }
+  // 0..n-1, from the high bits of a 64 x 32 bit product.
+  std::uint32_t Below(std::uint32_t n) { return static_cast<std::uint32_t>(((Next() >> 32) * n) >> 32); }
+
+ private:
+  static std::uint64_t Rotate(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+  std::uint64_t state_[4];
+};
+
+constexpr std::uint64_t kSeed = 20241231;
+
+}  // namespace
+
+void ReturnRateInterval::AddRace(int tickets, long long yen) {
+  tickets_.push_back(static_cast<std::uint8_t>(std::clamp(tickets, 1, 255)));
+  yen_.push_back(static_cast<std::uint32_t>(std::clamp<long long>(yen, 0, std::numeric_limits<std::uint32_t>::max())));
+  stale_ = true;
+}
+
+std::optional<RateInterval> ReturnRateInterval::Interval() const {
+  if (!stale_) return cached_;
+  stale_ = false;
+  const auto races = static_cast<std::uint32_t>(tickets_.size());
+  if (races == 0) return cached_ = std::nullopt;
+  Generator generator(kSeed);
+  std::vector<double> rates(kResamples);
+  for (double& rate : rates) {
+    std::uint64_t tickets = 0, yen = 0;
+    for (std::uint32_t k = 0; k < races; ++k) {
+      const std::uint32_t race = generator.Below(races);
+      tickets += tickets_[race];
+      yen += yen_[race];
+    }
+    rate = 100.0 * static_cast<double>(yen) / static_cast<double>(tickets * kTicketYen);
+  }
+  std::sort(rates.begin(), rates.end());
+  // The nearest ranks of the 2.5th and the 97.5th percentile.
+  const auto at = [&](double q) { return rates[static_cast<size_t>(q * (kResamples - 1) + 0.5)]; };
+  return cached_ = RateInterval{at(0.025), at(0.975)};
+}
+
+}  // namespace tw
