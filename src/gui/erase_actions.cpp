@@ -1,4 +1,4 @@
-#include "gui/erase_commands.h"
+#include "gui/erase_actions.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -16,7 +16,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/report_commands.h"
+#include "gui/report_actions.h"
 #include "gui/splash.h"
 #include "render/fonts.h"
 #include "shell/app_shell.h"

@@ -1,4 +1,4 @@
-#include "gui/report_commands.h"
+#include "gui/report_actions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,7 @@
 
 #include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
-#include "gui/season_window.h"
+#include "gui/season/season_window.h"
 #include "import/timeseries_folder.h"
 #include "import/timeseries_import.h"
 #include "reports/hit_report.h"

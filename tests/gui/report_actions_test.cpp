@@ -1,4 +1,6 @@
 // The hit-report buttons and the time-series commands of the main window.
+#include "gui/report_actions.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +12,7 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
-#include "gui/report_commands.h"
+#include "gui/raceview/race_view_cells.h"
 #include "main_window_fixture.h"
 #include "support/day_builder.h"
 #include "text/files.h"

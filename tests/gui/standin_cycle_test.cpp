@@ -14,7 +14,7 @@
 
 #include "acquire/stream_gate.h"
 #include "feedgen/feed_gen.h"
-#include "gui/download_window.h"
+#include "gui/acquisition/download_window.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "shell/app_shell.h"

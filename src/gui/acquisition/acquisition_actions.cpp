@@ -1,4 +1,4 @@
-#include "gui/acquisition_actions.h"
+#include "gui/acquisition/acquisition_actions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,12 +9,12 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "gui/download_window.h"
-#include "gui/minutes_dialog.h"
-#include "gui/odds_fetch_window.h"
+#include "gui/acquisition/download_window.h"
+#include "gui/acquisition/minutes_dialog.h"
+#include "gui/acquisition/odds_fetch_window.h"
+#include "gui/acquisition/shell_jvlink.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/shell_jvlink.h"
 #include "shell/app_shell.h"
 #include "text/files.h"
 #include "text/sjis.h"

@@ -1,4 +1,4 @@
-#include "gui/download_line_model.h"
+#include "gui/acquisition/download_line_model.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "gui/download_window.h"
+#include "gui/acquisition/download_window.h"
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>
@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "gui/download_line_model.h"
+#include "gui/acquisition/download_line_model.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
 

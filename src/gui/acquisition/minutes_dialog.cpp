@@ -1,4 +1,4 @@
-#include "gui/minutes_dialog.h"
+#include "gui/acquisition/minutes_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

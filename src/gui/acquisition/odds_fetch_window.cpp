@@ -1,4 +1,4 @@
-#include "gui/odds_fetch_window.h"
+#include "gui/acquisition/odds_fetch_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/shared_printer.h"
 #include "print/analysis_page.h"
 #include "print/schedule_print.h"
 #include "render/page_renderer.h"

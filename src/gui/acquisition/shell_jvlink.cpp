@@ -1,4 +1,4 @@
-#include "gui/shell_jvlink.h"
+#include "gui/acquisition/shell_jvlink.h"
 
 #include "shell/app_shell.h"
 #include "text/sjis.h"

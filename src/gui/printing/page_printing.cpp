@@ -1,9 +1,9 @@
-#include "gui/page_printing.h"
+#include "gui/printing/page_printing.h"
 
 #include <QPainter>
 #include <QPrinter>
 
-#include "gui/shared_printer.h"
+#include "gui/printing/shared_printer.h"
 #include "render/page_renderer.h"
 #include "text/sjis.h"
 

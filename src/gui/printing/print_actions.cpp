@@ -1,10 +1,10 @@
-#include "gui/print_commands.h"
+#include "gui/printing/print_actions.h"
 
 #include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "gui/print_window.h"
+#include "gui/printing/print_window.h"
 #include "gui/qt_text.h"
 #include "print/print_command.h"
 #include "shell/app_shell.h"

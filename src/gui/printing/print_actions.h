@@ -8,7 +8,7 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
-#include "gui/shared_printer.h"
+#include "gui/printing/shared_printer.h"
 
 class QComboBox;
 class QPrinter;

@@ -1,4 +1,4 @@
-#include "gui/print_window.h"
+#include "gui/printing/print_window.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -19,9 +19,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/page_printing.h"
+#include "gui/printing/page_printing.h"
+#include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
-#include "gui/shared_printer.h"
 #include "print/print_command.h"
 #include "render/fonts.h"
 #include "render/page_renderer.h"

@@ -1,4 +1,4 @@
-#include "gui/shared_printer.h"
+#include "gui/printing/shared_printer.h"
 
 #include <QPageLayout>
 #include <QPageSize>

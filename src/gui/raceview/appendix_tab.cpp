@@ -1,10 +1,10 @@
-#include "gui/appendix_tab.h"
+#include "gui/raceview/appendix_tab.h"
 
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

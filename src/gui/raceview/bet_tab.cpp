@@ -1,4 +1,4 @@
-#include "gui/bet_tab.h"
+#include "gui/raceview/bet_tab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "gui/grid_cell_delegate.h"
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/grid_cell_delegate.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

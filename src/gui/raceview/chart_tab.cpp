@@ -1,13 +1,13 @@
-#include "gui/chart_tab.h"
+#include "gui/raceview/chart_tab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
-#include "gui/share_chart_view.h"
-#include "gui/snapshot_button_row.h"
+#include "gui/raceview/race_view_cells.h"
+#include "gui/raceview/share_chart_view.h"
+#include "gui/raceview/snapshot_button_row.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "gui/grid_cell_delegate.h"
+#include "gui/raceview/grid_cell_delegate.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "gui/pair_odds_tab.h"
+#include "gui/raceview/pair_odds_tab.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
-#include "gui/snapshot_button_row.h"
+#include "gui/raceview/race_view_cells.h"
+#include "gui/raceview/snapshot_button_row.h"
 #include "view/colours.h"
 
 namespace tw {

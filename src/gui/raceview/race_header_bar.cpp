@@ -1,11 +1,11 @@
-#include "gui/race_header_bar.h"
+#include "gui/raceview/race_header_bar.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

@@ -1,12 +1,12 @@
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
-#include "gui/grid_cell_delegate.h"
 #include "gui/qt_text.h"
+#include "gui/raceview/grid_cell_delegate.h"
 
 namespace tw {
 

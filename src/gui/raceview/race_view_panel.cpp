@@ -1,21 +1,21 @@
-#include "gui/race_view_panel.h"
+#include "gui/raceview/race_view_panel.h"
 
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/appendix_tab.h"
-#include "gui/bet_tab.h"
-#include "gui/chart_tab.h"
-#include "gui/pair_odds_tab.h"
 #include "gui/qt_text.h"
-#include "gui/race_header_bar.h"
-#include "gui/results_tab.h"
-#include "gui/share_chart_view.h"
-#include "gui/share_gap_tab.h"
-#include "gui/share_tab.h"
-#include "gui/win_odds_tab.h"
+#include "gui/raceview/appendix_tab.h"
+#include "gui/raceview/bet_tab.h"
+#include "gui/raceview/chart_tab.h"
+#include "gui/raceview/pair_odds_tab.h"
+#include "gui/raceview/race_header_bar.h"
+#include "gui/raceview/results_tab.h"
+#include "gui/raceview/share_chart_view.h"
+#include "gui/raceview/share_gap_tab.h"
+#include "gui/raceview/share_tab.h"
+#include "gui/raceview/win_odds_tab.h"
 
 namespace tw {
 

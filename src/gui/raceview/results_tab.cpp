@@ -1,4 +1,4 @@
-#include "gui/results_tab.h"
+#include "gui/raceview/results_tab.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "gui/share_chart_view.h"
+#include "gui/raceview/share_chart_view.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,4 +1,4 @@
-#include "gui/share_gap_tab.h"
+#include "gui/raceview/share_gap_tab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

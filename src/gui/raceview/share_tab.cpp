@@ -1,11 +1,11 @@
-#include "gui/share_tab.h"
+#include "gui/raceview/share_tab.h"
 
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
+#include "gui/raceview/race_view_cells.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "gui/snapshot_button_row.h"
+#include "gui/raceview/snapshot_button_row.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

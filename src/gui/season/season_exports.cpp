@@ -1,12 +1,12 @@
-#include "gui/season_exports.h"
+#include "gui/season/season_exports.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 
-#include "gui/page_printing.h"
+#include "gui/printing/page_printing.h"
+#include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
-#include "gui/shared_printer.h"
 #include "print/season_page.h"
 #include "render/page_renderer.h"
 #include "text/sjis.h"

@@ -1,4 +1,4 @@
-#include "gui/season_filter_panel.h"
+#include "gui/season/season_filter_panel.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

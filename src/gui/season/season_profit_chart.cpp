@@ -1,4 +1,4 @@
-#include "gui/season_profit_chart.h"
+#include "gui/season/season_profit_chart.h"
 
 #include <QChart>
 #include <QDateTime>

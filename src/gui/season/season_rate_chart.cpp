@@ -1,4 +1,4 @@
-#include "gui/season_rate_chart.h"
+#include "gui/season/season_rate_chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

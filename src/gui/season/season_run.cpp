@@ -1,4 +1,4 @@
-#include "gui/season_run.h"
+#include "gui/season/season_run.h"
 
 #include <QTimer>
 

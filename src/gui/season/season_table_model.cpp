@@ -1,4 +1,4 @@
-#include "gui/season_table_model.h"
+#include "gui/season/season_table_model.h"
 
 #include "gui/qt_text.h"
 

@@ -1,4 +1,4 @@
-#include "gui/season_window.h"
+#include "gui/season/season_window.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -17,12 +17,12 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/season_exports.h"
-#include "gui/season_filter_panel.h"
-#include "gui/season_profit_chart.h"
-#include "gui/season_rate_chart.h"
-#include "gui/season_run.h"
-#include "gui/season_table_model.h"
+#include "gui/season/season_exports.h"
+#include "gui/season/season_filter_panel.h"
+#include "gui/season/season_profit_chart.h"
+#include "gui/season/season_rate_chart.h"
+#include "gui/season/season_run.h"
+#include "gui/season/season_table_model.h"
 #include "season/season_courses.h"
 #include "season/season_figures.h"
 #include "season/season_texts.h"

@@ -1,7 +1,7 @@
 // The download window at set-up scale: its list keeps the last lines and
 // counts the others, what a download shows reaches the screen in batches,
 // the pending events are paced, and the texts stay what they were.
-#include "gui/download_window.h"
+#include "gui/acquisition/download_window.h"
 
 #include <QLabel>
 #include <QListView>
@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "gui/download_line_model.h"
+#include "gui/acquisition/download_line_model.h"
 #include "gui/qt_text.h"
 #include "support/day_builder.h"
 #include "support/fake_user_port.h"

@@ -1,6 +1,6 @@
 // The print window: preview at each zoom, the page list, and printing the
 // checked pages into a PDF file skips pages of races without odds.
-#include "gui/print_window.h"
+#include "gui/printing/print_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -20,8 +20,8 @@
 #include <functional>
 
 #include "gui/main_window.h"
-#include "gui/print_commands.h"
-#include "main_window_fixture.h"
+#include "gui/main_window_fixture.h"
+#include "gui/printing/print_actions.h"
 #include "support/day_builder.h"
 #include "text/files.h"
 

@@ -19,11 +19,11 @@
 
 #include "codes/pairs.h"
 #include "gui/main_window.h"
+#include "gui/main_window_fixture.h"
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
-#include "gui/race_view_panel.h"
-#include "gui/share_chart_view.h"
-#include "main_window_fixture.h"
+#include "gui/raceview/race_view_cells.h"
+#include "gui/raceview/race_view_panel.h"
+#include "gui/raceview/share_chart_view.h"
 #include "support/day_builder.h"
 
 using namespace tw;

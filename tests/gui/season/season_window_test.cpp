@@ -1,7 +1,7 @@
 // The season report window on the hand-worked season of tests/support:
 // opened by "成績集計" of the main window, its figures, sorting, the kind
 // filter, stopping a run, the conditions and the CSV, PDF and print.
-#include "gui/season_window.h"
+#include "gui/season/season_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,13 +22,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "gui/report_commands.h"
-#include "gui/season_exports.h"
-#include "gui/season_filter_panel.h"
-#include "gui/season_profit_chart.h"
-#include "gui/season_run.h"
-#include "gui/shared_printer.h"
-#include "main_window_fixture.h"
+#include "gui/main_window_fixture.h"
+#include "gui/printing/shared_printer.h"
+#include "gui/report_actions.h"
+#include "gui/season/season_exports.h"
+#include "gui/season/season_filter_panel.h"
+#include "gui/season/season_profit_chart.h"
+#include "gui/season/season_run.h"
 #include "season/season_table.h"
 #include "support/season_days.h"
 #include "text/files.h"
