@@ -8,21 +8,21 @@
 
 namespace tw {
 
-EraseCommands::EraseCommands(AppShell& shell, RaceDayModel& model, QComboBox* dateCombo,
-                             std::function<void()> reloadDay, QObject* parent)
+EraseActions::EraseActions(AppShell& shell, RaceDayModel& model, QComboBox* dateCombo, std::function<void()> reloadDay,
+                           QObject* parent)
     : QObject(parent), shell_(shell), model_(&model), dateCombo_(dateCombo), reloadDay_(std::move(reloadDay)) {}
 
-void EraseCommands::Connect(QAction* action, SnapshotErase command) {
-  connect(action, &QAction::triggered, this, [this, command] { EraseCommand(command); });
+void EraseActions::Connect(QAction* action, SnapshotErase erase) {
+  connect(action, &QAction::triggered, this, [this, erase] { Erase(erase); });
 }
 
-void EraseCommands::EraseCommand(SnapshotErase command) {
-  const EraseOutcome outcome = RunSnapshotErase(command, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
+void EraseActions::Erase(SnapshotErase erase) {
+  const EraseOutcome outcome = RunSnapshotErase(erase, shell_.paths().DataFolder(), FromQt(dateCombo_->currentText()),
                                                 model_->selectedRace, shell_.ui());
   // After a failure the other file may have been erased: the day is shown
   // again as the files now hold it.
   if (!outcome.erased && !outcome.failed) return;
-  // The reload shows the remembered race: the one the command names.
+  // The reload shows the remembered race: the one the action names.
   model_->rememberedRace = outcome.selectRace;
   reloadDay_();
 }

@@ -1,6 +1,6 @@
-// The file menu's "ｵｯｽﾞを消去" commands: the three snapshots or the later two,
+// The file menu's "ｵｯｽﾞを消去" actions: the three snapshots or the later two,
 // of every race or of the race on view. Each asks first, erases the stored
-// snapshots and reloads the day on the race the command names.
+// snapshots and reloads the day on the race the action names.
 #pragma once
 
 #include <QObject>
@@ -16,20 +16,20 @@ namespace tw {
 
 class AppShell;
 
-class EraseCommands : public QObject {
+class EraseActions : public QObject {
   Q_OBJECT
 
  public:
   // `shell` and `model` must outlive the object; `reloadDay` loads the day of
   // the selector again.
-  EraseCommands(AppShell& shell, RaceDayModel& model, QComboBox* dateCombo, std::function<void()> reloadDay,
-                QObject* parent = nullptr);
+  EraseActions(AppShell& shell, RaceDayModel& model, QComboBox* dateCombo, std::function<void()> reloadDay,
+               QObject* parent = nullptr);
 
-  // Runs `command` when `action` is triggered.
-  void Connect(QAction* action, SnapshotErase command);
+  // Runs `erase` when `action` is triggered.
+  void Connect(QAction* action, SnapshotErase erase);
 
  public Q_SLOTS:
-  void EraseCommand(SnapshotErase command);
+  void Erase(SnapshotErase erase);
 
  private:
   AppShell& shell_;

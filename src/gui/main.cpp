@@ -111,6 +111,6 @@ int main(int argc, char** argv) {
   window.show();
   splash.finish(&window);
   // Once the main window is up, as if "成績集計" had been pressed.
-  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportCommands().OpenSeasonReportCounting(); });
+  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportActions().OpenSeasonReportCounting(); });
   return app.exec();
 }

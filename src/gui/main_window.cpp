@@ -77,24 +77,24 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   WriteGridHeadings();
   ConnectAcquisition();
   ConnectReportsAndImport();
-  connect(action("PrintDay"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
-  connect(action("FilePrintItem"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
+  connect(action("PrintDay"), &QAction::triggered, print_, &PrintActions::OpenPrintWindow);
+  connect(action("FilePrintItem"), &QAction::triggered, print_, &PrintActions::OpenPrintWindow);
   FillDaySelector();
 }
 
 void MainWindow::ConnectReportsAndImport() {
-  ReportCommands::WindowHooks hooks;
+  ReportActions::WindowHooks hooks;
   hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
   hooks.loadChosenDay = [this] { ReloadDay(); };
   hooks.printer = &print_->sharedPrinter();
-  reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
+  reports_ = new ReportActions(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
   connect(action("HitReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
   connect(action("LongShotReport"), &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kLongShots); });
-  connect(action("SeasonReport"), &QAction::triggered, reports_, &ReportCommands::OpenSeasonReport);
-  connect(action("TimeSeriesFolderItem"), &QAction::triggered, reports_, &ReportCommands::ChooseTimeSeriesFolder);
-  connect(action("ImportTimeSeries"), &QAction::triggered, reports_, &ReportCommands::ImportTimeSeries);
+  connect(action("SeasonReport"), &QAction::triggered, reports_, &ReportActions::OpenSeasonReport);
+  connect(action("TimeSeriesFolderItem"), &QAction::triggered, reports_, &ReportActions::ChooseTimeSeriesFolder);
+  connect(action("ImportTimeSeries"), &QAction::triggered, reports_, &ReportActions::ImportTimeSeries);
 }
 
 void MainWindow::ConnectAcquisition() {
@@ -128,8 +128,8 @@ void MainWindow::ConnectAcquisition() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectPrinting() {
-  print_ = new PrintCommands(shell_, *model_, raceList_, dateCombo_, this);
-  connect(action("FilePrintSetupItem"), &QAction::triggered, print_, &PrintCommands::SetUpPrinter);
+  print_ = new PrintActions(shell_, *model_, raceList_, dateCombo_, this);
+  connect(action("FilePrintSetupItem"), &QAction::triggered, print_, &PrintActions::SetUpPrinter);
 }
 
 QAction* MainWindow::AddAction(const QString& name, const QString& caption, const QString& hint) {
@@ -329,7 +329,7 @@ void MainWindow::BuildSidePanel() {
 void MainWindow::BuildRaceView() {
   connect(dateCombo_, &QComboBox::activated, this, [this] { LoadChosenDay(); });
   connect(raceListBox_, &QListWidget::currentRowChanged, this, &MainWindow::ShowRaceOfRow);
-  erase_ = new EraseCommands(
+  erase_ = new EraseActions(
       shell_, *model_, dateCombo_, [this] { ReloadDay(); }, this);
   erase_->Connect(action("EraseAllRacesAll"), SnapshotErase::kAllRacesAllSnapshots);
   erase_->Connect(action("EraseShownRaceAll"), SnapshotErase::kRaceAllSnapshots);

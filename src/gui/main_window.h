@@ -28,9 +28,9 @@ class QWidget;
 namespace tw {
 
 class AcquisitionActions;
-class EraseCommands;
-class PrintCommands;
-class ReportCommands;
+class EraseActions;
+class PrintActions;
+class ReportActions;
 
 class RaceViewPanel;
 
@@ -46,8 +46,8 @@ class MainWindow : public QMainWindow {
   bool created() const { return created_; }
 
   // The commands of the menus and the tool bar that live in their own classes.
-  ReportCommands& reportCommands() const { return *reports_; }
-  PrintCommands& printCommands() const { return *print_; }
+  ReportActions& reportActions() const { return *reports_; }
+  PrintActions& printActions() const { return *print_; }
   AcquisitionActions& acquisition() const { return *acquisition_; }
   const RaceList& raceList() const { return raceList_; }
   QLabel* lastFailureLabel() const { return lastFailureLabel_; }
@@ -121,9 +121,9 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   RaceViewPanel* raceView_ = nullptr;
   AcquisitionActions* acquisition_ = nullptr;
-  EraseCommands* erase_ = nullptr;
-  ReportCommands* reports_ = nullptr;
-  PrintCommands* print_ = nullptr;
+  EraseActions* erase_ = nullptr;
+  ReportActions* reports_ = nullptr;
+  PrintActions* print_ = nullptr;
   QTimer* resultTimer_ = nullptr;  // result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
   std::string toldProblemsDay_;

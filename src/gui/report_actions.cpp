@@ -20,8 +20,8 @@
 
 namespace tw {
 
-ReportCommands::ReportCommands(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
-                               QListWidget* raceListBox, WindowHooks hooks, QWidget* window)
+ReportActions::ReportActions(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                             QListWidget* raceListBox, WindowHooks hooks, QWidget* window)
     : QObject(window),
       shell_(shell),
       model_(&model),
@@ -31,7 +31,7 @@ ReportCommands::ReportCommands(AppShell& shell, RaceDayModel& model, const RaceL
       hooks_(std::move(hooks)),
       window_(window) {}
 
-void ReportCommands::MakeHitReport(HitReportKind kind) {
+void ReportActions::MakeHitReport(HitReportKind kind) {
   // Every race of the list is shown in turn while its bets are read.
   const HitReportResult result =
       RunHitReport(*model_, raceList_.slots, kind, shell_.paths().UploadFolder(), shell_.ui(), [this](int row) {
@@ -54,11 +54,11 @@ void ReportCommands::MakeHitReport(HitReportKind kind) {
   }
 }
 
-void ReportCommands::OpenSeasonReport() { ShowSeasonWindow(false); }
+void ReportActions::OpenSeasonReport() { ShowSeasonWindow(false); }
 
-void ReportCommands::OpenSeasonReportCounting() { ShowSeasonWindow(true); }
+void ReportActions::OpenSeasonReportCounting() { ShowSeasonWindow(true); }
 
-void ReportCommands::ShowSeasonWindow(bool countAtOnce) {
+void ReportActions::ShowSeasonWindow(bool countAtOnce) {
   SeasonWindow window(shell_.paths().DataFolder(), shell_.paths().appFolder(), *hooks_.printer, shell_.ui(), window_);
   if (beforeSeasonWindow) beforeSeasonWindow(window);
   // Once the window is up, so that its progress shows.
@@ -66,7 +66,7 @@ void ReportCommands::ShowSeasonWindow(bool countAtOnce) {
   window.exec();
 }
 
-void ReportCommands::ChooseTimeSeriesFolder() {
+void ReportActions::ChooseTimeSeriesFolder() {
   if (folderChooser) {
     const std::optional<std::string> chosen = folderChooser();
     if (chosen) StoreChosenTimeSeriesFolder(*chosen);
@@ -80,14 +80,14 @@ void ReportCommands::ChooseTimeSeriesFolder() {
   if (!chosen.isEmpty()) StoreChosenTimeSeriesFolder(FromQt(chosen));
 }
 
-void ReportCommands::StoreChosenTimeSeriesFolder(const std::string& folder) {
+void ReportActions::StoreChosenTimeSeriesFolder(const std::string& folder) {
   if (!StoreTimeSeriesFolder(shell_.settings(), folder)) {
     shell_.ui().Beep();
     shell_.ui().Inform(Sjis("設定ファイルに保存できませんでした：") + shell_.paths().SettingsFile());
   }
 }
 
-void ReportCommands::ImportTimeSeries() {
+void ReportActions::ImportTimeSeries() {
   const ImportResult result = ImportTimeSeriesOdds(*model_, FromQt(dateCombo_->currentText()),
                                                    shell_.paths().appFolder(), shell_.settings(), shell_.ui());
   // After a failed write the window keeps what it showed: the files are not what the import meant.

@@ -1,5 +1,5 @@
 // The hit reports ("的中", "穴的中"), the season report ("成績集計") and the
-// time-series commands: choosing the viewer's folder and importing its odds
+// time-series actions: choosing the viewer's folder and importing its odds
 // into the loaded day.
 #pragma once
 
@@ -22,19 +22,19 @@ class AppShell;
 class SeasonWindow;
 class SharedPrinter;
 
-class ReportCommands : public QObject {
+class ReportActions : public QObject {
   Q_OBJECT
 
  public:
-  // What the commands ask of the main window.
+  // What the actions ask of the main window.
   struct WindowHooks {
     std::function<void(int)> showRaceOfRow;  // a race of the list, as choosing it does
     std::function<void()> loadChosenDay;     // the day of the selector again
     SharedPrinter* printer = nullptr;        // where the season report prints
   };
   // The references must outlive the object; `window` parents the dialogs.
-  ReportCommands(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
-                 QListWidget* raceListBox, WindowHooks hooks, QWidget* window);
+  ReportActions(AppShell& shell, RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                QListWidget* raceListBox, WindowHooks hooks, QWidget* window);
 
   // Replaces the folder picker (tests).
   std::function<std::optional<std::string>()> folderChooser;

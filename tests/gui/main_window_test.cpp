@@ -1,5 +1,5 @@
 // The main window as a user first sees it: caption, menus, tool bar, grid
-// headings, every command enabled.
+// headings, every action enabled.
 #include "gui/main_window.h"
 
 #include <QAction>
@@ -43,7 +43,7 @@ void MainWindowTest::captionMenusAndHeadings() {
   QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
   QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
   QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
-  // Every command is built and enabled.
+  // Every action is built and enabled.
   QVERIFY(w.action("PrintDay")->isEnabled());
   QVERIFY(w.action("Download")->isEnabled());
   QVERIFY(w.action("HelpAboutItem")->isEnabled());

@@ -1,4 +1,4 @@
-// The hit-report buttons and the time-series commands of the main window.
+// The hit-report buttons and the time-series actions of the main window.
 #include "gui/report_actions.h"
 
 #include <QAction>
@@ -57,7 +57,7 @@ bool HasInform(const test::FakeUserPort& port, const std::string& start) {
 void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   Fixture f;
   std::string opened;
-  f.window->reportCommands().openReport = [&](const std::string& path) {
+  f.window->reportActions().openReport = [&](const std::string& path) {
     opened = path;
     return true;
   };
@@ -98,7 +98,7 @@ void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
   f.window->LoadChosenDay();
 
   // A desktop that cannot open it: the user is told where the report is.
-  f.window->reportCommands().openReport = [&](const std::string&) { return false; };
+  f.window->reportActions().openReport = [&](const std::string&) { return false; };
   f.port.events.clear();
   f.window->action("HitReport")->trigger();
   const std::string report = JoinPath(f.shell->paths().UploadFolder(), "TK20240512.txt");
@@ -119,9 +119,7 @@ void ReportActionsTest::timeSeriesFolderAndImport() {
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
-  f.window->reportCommands().folderChooser = [&]() -> std::optional<std::string> {
-    return viewer.path().toStdString();
-  };
+  f.window->reportActions().folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
   f.window->action("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString(setting::kTimeSeriesFolder)), viewer.path());
 

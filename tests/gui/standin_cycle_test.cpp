@@ -1,7 +1,7 @@
 // A whole race day through the windows against the local stand-in and a
 // generated feed: the download window fills Data, choosing the day loads it,
 // flash odds at two times give two snapshots in order, and the results
-// command brings the payouts.
+// action brings the payouts.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

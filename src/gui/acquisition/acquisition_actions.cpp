@@ -83,7 +83,7 @@ bool AcquisitionActions::MayCloseWindow() {
   return false;
 }
 
-void AcquisitionActions::CommandEnded() {
+void AcquisitionActions::ActionEnded() {
   if (closeAsked_ && !gate_.busy() && w_.window) w_.window->close();
 }
 
@@ -106,7 +106,7 @@ void AcquisitionActions::ShowFailures(int failuresBefore, bool ran) {
       w_.lastFailure->clear();
     }
   }
-  CommandEnded();
+  ActionEnded();
 }
 
 void AcquisitionActions::OpenDownloadWindow() {
@@ -119,7 +119,7 @@ void AcquisitionActions::OpenDownloadWindow() {
     form.onClosed = callbacks_.makeDayList;
     form.exec();
   }
-  CommandEnded();
+  ActionEnded();
 }
 
 void AcquisitionActions::OpenOddsFetchWindow() { odds_->OpenOddsFetchWindow(); }

@@ -108,8 +108,8 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   // After unattended work: a new failure stays shown in the status bar, a
   // run without one clears it.
   void ShowFailures(int failuresBefore, bool ran);
-  // Closes the window asked to close during the command that has ended.
-  void CommandEnded();
+  // Closes the window asked to close during the action that has ended.
+  void ActionEnded();
 
   AppShell& shell_;
   QtUserPort& ui_;

@@ -11,13 +11,13 @@
 
 namespace tw {
 
-PrintCommands::PrintCommands(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
-                             QWidget* window)
+PrintActions::PrintActions(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+                           QWidget* window)
     : QObject(window), shell_(shell), model_(&model), raceList_(raceList), dateCombo_(dateCombo), window_(window) {}
 
-PrintCommands::~PrintCommands() = default;
+PrintActions::~PrintActions() = default;
 
-void PrintCommands::OpenPrintWindow() {
+void PrintActions::OpenPrintWindow() {
   std::optional<AnalysisPrintout> printout =
       tw::PrepareDayPrintout(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
   if (!printout) return;
@@ -26,7 +26,7 @@ void PrintCommands::OpenPrintWindow() {
   form.exec();
 }
 
-void PrintCommands::SetUpPrinter() {
+void PrintActions::SetUpPrinter() {
   QPrintDialog dialog(&printer(), window_);
   dialog.setWindowTitle(FromUtf8("ﾌﾟﾘﾝﾀの設定"));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);

@@ -1,4 +1,4 @@
-// The print commands of the main window: the day's analysis print-out in the
+// The print actions of the main window: the day's analysis print-out in the
 // print window, and the printer every print goes to with its set-up dialog.
 #pragma once
 
@@ -19,14 +19,14 @@ namespace tw {
 class AppShell;
 class PrintWindow;
 
-class PrintCommands : public QObject {
+class PrintActions : public QObject {
   Q_OBJECT
 
  public:
   // The references must outlive the object; `window` parents the dialogs.
-  PrintCommands(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
-                QWidget* window);
-  ~PrintCommands() override;
+  PrintActions(AppShell& shell, const RaceDayModel& model, const RaceList& raceList, QComboBox* dateCombo,
+               QWidget* window);
+  ~PrintActions() override;
 
   // The printer every print goes to, set up by the printer dialog: A4 upright
   // until changed. A failed start replaces it, so ask again after printing.

@@ -1,5 +1,5 @@
 // The acquisition windows offscreen: the race-card download window, the
-// odds fetch window, the two setting dialogs, and the main window's commands
+// odds fetch window, the two setting dialogs, and the main window's actions
 // wired by AcquisitionActions, all against the scripted JV-Link.
 #include <QAction>
 #include <QCheckBox>
@@ -51,7 +51,7 @@ class AcquisitionWindowsTest : public QObject {
   void oddsWindow();
   void oddsWindowShowsADayOf24Races();
   void settingDialogs();
-  void mainWindowCommands();
+  void mainWindowActions();
   void closingDuringAFetchCancelsItFirst();
 };
 
@@ -234,7 +234,7 @@ void AcquisitionWindowsTest::settingDialogs() {
   QCOMPARE(d.settings.ReadInteger(setting::kResultInterval), 5);
 }
 
-void AcquisitionWindowsTest::mainWindowCommands() {
+void AcquisitionWindowsTest::mainWindowActions() {
   test::MainWindowFixture f(true);
   AppShell& shell = *f.shell;
   MainWindow& w = f.OpenWindow();
@@ -243,7 +243,7 @@ void AcquisitionWindowsTest::mainWindowCommands() {
   for (int r = 1; r <= 8; ++r) day.AddRace("05", r, 10, "1400");
   day.Write();
   w.FillDaySelector();
-  // The window's own commands, as it wired them.
+  // The window's own actions, as it wired them.
   AcquisitionActions& acquisition = w.acquisition();
   QVERIFY(w.action("FetchOdds")->isEnabled());
   QVERIFY(w.action("FlashOdds")->isEnabled());

@@ -57,7 +57,7 @@ void LoadThreeRaces(test::MainWindowFixture& f) {
 // Runs `check` on the print window once it is shown modally, then closes it.
 bool WithPrintWindow(test::MainWindowFixture& f, const std::function<void(PrintWindow&)>& check) {
   bool seen = false;
-  f.w().printCommands().beforePrintWindow = [&](PrintWindow& shown) {
+  f.w().printActions().beforePrintWindow = [&](PrintWindow& shown) {
     QTimer::singleShot(0, &shown, [&] {
       seen = true;
       check(shown);
@@ -89,7 +89,7 @@ void PrintWindowTest::previewAndPrintCheckedPages() {
 
   const QString pdf = f.dir.path() + "/print.pdf";
   bool seen = false;
-  window.printCommands().beforePrintWindow = [&](PrintWindow& shown) {
+  window.printActions().beforePrintWindow = [&](PrintWindow& shown) {
     // Runs once the window is shown modally.
     QTimer::singleShot(0, &shown, [&] {
       PrintWindow& form = shown;
@@ -104,8 +104,8 @@ void PrintWindowTest::previewAndPrintCheckedPages() {
       form.pageSelector()->setValue(3);
       QCOMPARE(form.pageInView(), 3);
 
-      window.printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
-      window.printCommands().printer().setOutputFileName(pdf);
+      window.printActions().printer().setOutputFormat(QPrinter::PdfFormat);
+      window.printActions().printer().setOutputFileName(pdf);
       form.findChild<QPushButton*>("CheckAllButton")->click();  // check every page
       form.findChild<QPushButton*>("PrintCheckedButton")->click();
       form.close();
@@ -127,21 +127,21 @@ void PrintWindowTest::failedStartLeavesPrinterUsable() {
   const QString pdf = f.dir.path() + "/after-failure.pdf";
   QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
     auto* print = form.findChild<QPushButton*>("PrintPageButton");
-    QPrinter& printer = f.w().printCommands().printer();
+    QPrinter& printer = f.w().printActions().printer();
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
       // No printer installed and no file chosen: nothing to print on.
       print->click();
       QCOMPARE(f.port.events.back(), std::string("inform:プリンタが登録されていません"));
     }
     // A start that fails (a file that cannot be written)...
-    f.w().printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
-    f.w().printCommands().printer().setOutputFileName(f.dir.path() + "/no-such-folder/x.pdf");
+    f.w().printActions().printer().setOutputFormat(QPrinter::PdfFormat);
+    f.w().printActions().printer().setOutputFileName(f.dir.path() + "/no-such-folder/x.pdf");
     print->click();
     QCOMPARE(f.port.events.back(), std::string("inform:印刷を開始できませんでした。"));
     // ...and then print-to-file chosen: the page is written.
-    f.w().printCommands().printer().setOutputFormat(QPrinter::PdfFormat);
-    f.w().printCommands().printer().setOutputFileName(pdf);
-    QCOMPARE(f.w().printCommands().printer().outputFileName(), pdf);
+    f.w().printActions().printer().setOutputFormat(QPrinter::PdfFormat);
+    f.w().printActions().printer().setOutputFileName(pdf);
+    QCOMPARE(f.w().printActions().printer().outputFileName(), pdf);
     print->click();
   }));
   const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");
@@ -153,8 +153,8 @@ void PrintWindowTest::escapeSavesPlaceAndResetsPaper() {
   f.OpenWindow();
   LoadThreeRaces(f);
   QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
-    f.w().printCommands().printer().setPageSize(QPageSize(QPageSize::A3));
-    f.w().printCommands().printer().setPageOrientation(QPageLayout::Landscape);
+    f.w().printActions().printer().setPageSize(QPageSize(QPageSize::A3));
+    f.w().printActions().printer().setPageOrientation(QPageLayout::Landscape);
     form.move(40, 50);
     QTest::keyClick(&form, Qt::Key_Escape);
     QVERIFY(!form.isVisible());
@@ -162,7 +162,7 @@ void PrintWindowTest::escapeSavesPlaceAndResetsPaper() {
   QCOMPARE(f.shell->settings().ReadInteger(setting::kPrintWindowLeft), 40);
   QCOMPARE(f.shell->settings().ReadInteger(setting::kPrintWindowTop), 50);
   QVERIFY(f.shell->settings().ReadRaw(setting::kPrintWindowHeight).has_value());
-  QPrinter& printer = f.w().printCommands().printer();
+  QPrinter& printer = f.w().printActions().printer();
   QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
   QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }

@@ -34,7 +34,7 @@ class RaceViewTest : public QObject {
  private Q_SLOTS:
   void chooseDayAndWalkRaces();
   void snapshotButtonsRefillTablesAndChart();
-  void deletionCommands();
+  void deletionActions();
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
   void chartsShowHorseNumbersAndEmptyChartsAreBlank();
@@ -195,7 +195,7 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
            static_cast<int>(f.panel().view().charts.winChange.series[0].points.size()));
 }
 
-void RaceViewTest::deletionCommands() {
+void RaceViewTest::deletionActions() {
   Fixture f;
   // Without a chosen day: a beep and the message, nothing asked.
   f.w().action("EraseAllRacesAll")->trigger();

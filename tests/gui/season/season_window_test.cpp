@@ -88,7 +88,7 @@ void SeasonWindowTest::openedFromTheMainWindowShowsTheSeason() {
   test::WriteHandWorkedSeason(f.shell->paths().DataFolder());
   MainWindow& main = f.OpenWindow();
   bool seen = false;
-  main.reportCommands().beforeSeasonWindow = [&](SeasonWindow& shown) {
+  main.reportActions().beforeSeasonWindow = [&](SeasonWindow& shown) {
     QTimer::singleShot(0, &shown, [&] {
       seen = true;
       QListWidget* courses = shown.filters()->courseList();
@@ -130,7 +130,7 @@ void SeasonWindowTest::openedFromTheMainWindowShowsTheSeason() {
       shown.close();
     });
   };
-  // A command of the file menu.
+  // An action of the file menu.
   QVERIFY(main.menuBar()->findChild<QMenu*>("FileMenu")->actions().contains(main.action("SeasonReport")));
   QCOMPARE(main.action("SeasonReport")->text(), QString("成績集計(&S)..."));
   main.action("SeasonReport")->trigger();
@@ -142,7 +142,7 @@ void SeasonWindowTest::openedAtStartCountsAtOnce() {
   test::WriteHandWorkedSeason(f.shell->paths().DataFolder());
   MainWindow& main = f.OpenWindow();
   bool counted = false;
-  main.reportCommands().beforeSeasonWindow = [&](SeasonWindow& shown) {
+  main.reportActions().beforeSeasonWindow = [&](SeasonWindow& shown) {
     QTimer::singleShot(0, &shown, [&] {
       QTRY_VERIFY_WITH_TIMEOUT(shown.run().finished(), 10000);
       counted = true;
@@ -150,7 +150,7 @@ void SeasonWindowTest::openedAtStartCountsAtOnce() {
       shown.close();
     });
   };
-  main.reportCommands().OpenSeasonReportCounting();
+  main.reportActions().OpenSeasonReportCounting();
   QVERIFY(counted);
 }
 
