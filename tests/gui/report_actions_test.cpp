@@ -62,7 +62,7 @@ void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
     return true;
   };
   QApplication::clipboard()->clear();
-  f.window->action("HitReport")->trigger();
+  f.window->findChild<QAction*>("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
   QCOMPARE(f.window->raceListBox()->currentRow(), 3);
   const std::vector<std::string> reports = ListFolder(f.shell->paths().UploadFolder(), "TK*.txt");
@@ -100,7 +100,7 @@ void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
   // A desktop that cannot open it: the user is told where the report is.
   f.window->reportActions().openReport = [&](const std::string&) { return false; };
   f.port.events.clear();
-  f.window->action("HitReport")->trigger();
+  f.window->findChild<QAction*>("HitReport")->trigger();
   const std::string report = JoinPath(f.shell->paths().UploadFolder(), "TK20240512.txt");
   QVERIFY(FileExists(report));
   QCOMPARE(
@@ -114,19 +114,19 @@ void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
 void ReportActionsTest::timeSeriesFolderAndImport() {
   Fixture f;
   // Without a chosen folder the import stops at its first check.
-  f.window->action("ImportTimeSeries")->trigger();
+  f.window->findChild<QAction*>("ImportTimeSeries")->trigger();
   QVERIFY(f.port.events.size() >= 2);
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
   f.window->reportActions().folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
-  f.window->action("TimeSeriesFolderItem")->trigger();
+  f.window->findChild<QAction*>("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString(setting::kTimeSeriesFolder)), viewer.path());
 
   // With an empty viewer folder the import runs, shows its summary and the
   // day is loaded again.
   f.port.events.clear();
-  f.window->action("ImportTimeSeries")->trigger();
+  f.window->findChild<QAction*>("ImportTimeSeries")->trigger();
   QVERIFY(!f.port.events.empty());
   QVERIFY(!HasInform(f.port, "beep"));
   QCOMPARE(f.window->raceListBox()->count(), 4);

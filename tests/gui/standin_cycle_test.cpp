@@ -80,16 +80,16 @@ void StandInCycleTest::raceDayThroughTheWindows() {
   window.raceListBox()->setCurrentRow(7);  // race 8
 
   clock.Set({2026, 12, 6, 10, 20, 0});
-  window.action("FlashOdds")->trigger();
+  window.findChild<QAction*>("FlashOdds")->trigger();
   clock.Set({2026, 12, 6, 12, 20, 0});
-  window.action("FlashOdds")->trigger();
+  window.findChild<QAction*>("FlashOdds")->trigger();
   const RaceAnalysis& a = window.model().slots[7].analysis;
   QCOMPARE(a.snapshotCount, 2);
   QVERIFY(IntValue(Field(window.model().slots[7].winOdds[1], 28, 8)) <
           IntValue(Field(window.model().slots[7].winOdds[2], 28, 8)));
 
   clock.Set({2026, 12, 6, 17, 30, 0});
-  window.action("FetchResults")->trigger();
+  window.findChild<QAction*>("FetchResults")->trigger();
   QVERIFY(window.model().slots[7].analysis.hasPayout);
   window.close();
 }

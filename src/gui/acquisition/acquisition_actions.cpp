@@ -57,12 +57,10 @@ AcquisitionActions::AcquisitionActions(AppShell& shell, QtUserPort& ui, const Ra
   };
   hook(w_.download, &AcquisitionActions::OpenDownloadWindow);
   hook(w_.fetchOdds, &AcquisitionActions::OpenOddsFetchWindow);
-  hook(w_.fetchQueuedRaces, &AcquisitionActions::FetchQueuedRaces);
   hook(w_.flashOdds, &AcquisitionActions::FetchFlashOdds);
   hook(w_.fetchResults, &AcquisitionActions::FetchResults);
   hook(w_.fetchDelay, &AcquisitionActions::OpenFetchDelayDialog);
   hook(w_.resultInterval, &AcquisitionActions::OpenResultIntervalDialog);
-  if (w_.fetchQueuedRaces) w_.fetchQueuedRaces->setVisible(false);  // only the timer presses it
   if (w_.autoFetchCheck) {
     w_.autoFetchCheck->setEnabled(true);
     // `clicked` comes from the user only, so clearing the box after a failed
@@ -161,12 +159,6 @@ void AcquisitionActions::FetchFlashOdds() {
 void AcquisitionActions::FetchResults() {
   const int before = Failures();
   const FetchTally tally = results_->FetchResults();
-  ShowFailures(before, !tally.heldBack);
-}
-
-void AcquisitionActions::FetchQueuedRaces() {
-  const int before = Failures();
-  const FetchTally tally = odds_->FetchQueuedRaces({});
   ShowFailures(before, !tally.heldBack);
 }
 

@@ -1,9 +1,8 @@
 // The main window's data acquisition: the race-card download window, the
 // odds fetch window (after its checks), automatic odds fetching on the
 // schedule tick every 40 s, automatic results on the result timer, flash
-// odds, results, the hidden batch of queued races, and the delay and
-// result-interval dialogs. It connects the window's actions to the fetch
-// controllers and plays the host they need.
+// odds, results, and the delay and result-interval dialogs. It connects the
+// window's actions to the fetch controllers and plays the host they need.
 #pragma once
 
 #include <QObject>
@@ -42,7 +41,6 @@ struct AcquisitionWidgets {
   QTimer* resultTimer = nullptr;
   QAction* download = nullptr;
   QAction* fetchOdds = nullptr;
-  QAction* fetchQueuedRaces = nullptr;
   QAction* flashOdds = nullptr;
   QAction* fetchResults = nullptr;
   QAction* fetchDelay = nullptr;
@@ -88,7 +86,6 @@ class AcquisitionActions : public QObject, private AcquisitionHost {
   void OnResultTimerTick();
   void FetchFlashOdds();
   void FetchResults();
-  void FetchQueuedRaces();
   void OpenFetchDelayDialog();
   void OpenResultIntervalDialog();
 

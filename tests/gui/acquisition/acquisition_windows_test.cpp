@@ -245,43 +245,43 @@ void AcquisitionWindowsTest::mainWindowActions() {
   w.FillDaySelector();
   // The window's own actions, as it wired them.
   AcquisitionActions& acquisition = w.acquisition();
-  QVERIFY(w.action("FetchOdds")->isEnabled());
-  QVERIFY(w.action("FlashOdds")->isEnabled());
+  QVERIFY(w.findChild<QAction*>("FetchOdds")->isEnabled());
+  QVERIFY(w.findChild<QAction*>("FlashOdds")->isEnabled());
   QVERIFY(w.autoFetchCheck()->isEnabled());
   QCOMPARE(acquisition.scheduleTimer()->interval(), 40000);
   QVERIFY(!acquisition.scheduleTimer()->isActive());
 
   // "読込後ﾃﾞｰﾀﾘｽﾄを消す": choosing the day hides the side panel.
-  w.action("CloseListAfterLoadItem")->trigger();
+  w.findChild<QAction*>("CloseListAfterLoadItem")->trigger();
   w.show();
   w.dateCombo()->setCurrentIndex(0);
   Q_EMIT w.dateCombo()->activated(0);
   QVERIFY(w.raceListBox()->count() == 8);
   QVERIFY(w.sidePanel()->isHidden());
-  w.action("ToggleRaceList")->trigger();
+  w.findChild<QAction*>("ToggleRaceList")->trigger();
   QVERIFY(!w.sidePanel()->isHidden());
   QVERIFY(w.resultTimer()->isActive());  // today's day arms the result timer
 
   w.autoFetchCheck()->click();  // today, final card: automatic fetching goes on
   QVERIFY(w.autoFetchCheck()->isChecked());
   QVERIFY(acquisition.scheduleTimer()->isActive());
-  QVERIFY(!w.action("FetchOdds")->isEnabled());
+  QVERIFY(!w.findChild<QAction*>("FetchOdds")->isEnabled());
   w.autoFetchCheck()->click();
   QVERIFY(!acquisition.scheduleTimer()->isActive());
-  QVERIFY(w.action("FetchOdds")->isEnabled());
+  QVERIFY(w.findChild<QAction*>("FetchOdds")->isEnabled());
 
   auto* jv = dynamic_cast<ScriptedJVLink*>(shell.jvlink());
   QVERIFY(jv);
   // A failed flash-odds fetch stays in the status bar with its time...
   w.raceListBox()->setCurrentRow(4);
   jv->rtOpenResults = {-1};
-  w.action("FlashOdds")->trigger();
+  w.findChild<QAction*>("FlashOdds")->trigger();
   QCOMPARE(w.statusLabel()->text(), QString());
   QVERIFY(w.lastFailureLabel()->text().startsWith(FromUtf8("【エラー】09:00:00：")));
   // ...until a fetch succeeds; the reload keeps the side panel in view.
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
-  w.action("FlashOdds")->trigger();
+  w.findChild<QAction*>("FlashOdds")->trigger();
   QCOMPARE(w.lastFailureLabel()->text(), QString());
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
   QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
@@ -322,7 +322,7 @@ void AcquisitionWindowsTest::closingDuringAFetchCancelsItFirst() {
     w.close();
     QVERIFY(w.isVisible());  // ...and waits for the loop to end
   });
-  w.action("FlashOdds")->trigger();
+  w.findChild<QAction*>("FlashOdds")->trigger();
   QVERIFY(asked);
   QVERIFY(!w.isVisible());
   QVERIFY(jv->readResults.size() > 19000);

@@ -64,7 +64,7 @@ bool WithPrintWindow(test::MainWindowFixture& f, const std::function<void(PrintW
       if (shown.isVisible()) shown.close();
     });
   };
-  f.w().action("PrintDay")->trigger();
+  f.w().findChild<QAction*>("PrintDay")->trigger();
   return seen;
 }
 
@@ -111,7 +111,7 @@ void PrintWindowTest::previewAndPrintCheckedPages() {
       form.close();
     });
   };
-  window.action("PrintDay")->trigger();
+  window.findChild<QAction*>("PrintDay")->trigger();
   QVERIFY(seen);
   // Pages 1 and 3: the page of the race without odds is skipped.
   const std::string bytes = ReadFileBytes(pdf.toStdString()).value_or("");

@@ -198,22 +198,22 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
 void RaceViewTest::deletionActions() {
   Fixture f;
   // Without a chosen day: a beep and the message, nothing asked.
-  f.w().action("EraseAllRacesAll")->trigger();
+  f.w().findChild<QAction*>("EraseAllRacesAll")->trigger();
   QCOMPARE(f.port.events, (std::vector<std::string>{"beep", "inform:データが読み込まれていません。"}));
   f.port.events.clear();
 
   f.ChooseDay();
-  QVERIFY(f.w().action("EraseShownRaceLater")->isEnabled());
+  QVERIFY(f.w().findChild<QAction*>("EraseShownRaceLater")->isEnabled());
   // Race 1 on view; No changes nothing.
   f.port.answers = {false};
-  f.w().action("EraseShownRaceLater")->trigger();
+  f.w().findChild<QAction*>("EraseShownRaceLater")->trigger();
   QCOMPARE(f.port.events,
            (std::vector<std::string>{"confirm:当レースの２，３回分のオッズを消去します。実行しますか？"}));
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 3);
   // Yes keeps only snapshot 1 of the race on view and reloads the day.
   f.port.events.clear();
   f.port.answers = {true};
-  f.w().action("EraseShownRaceLater")->trigger();
+  f.w().findChild<QAction*>("EraseShownRaceLater")->trigger();
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
   QCOMPARE(f.w().model().slots[1].analysis.snapshotCount, 2);
   QCOMPARE(f.label("FetchCountLabel")->text(), FromUtf8("１回"));
@@ -223,7 +223,7 @@ void RaceViewTest::deletionActions() {
   f.w().raceListBox()->setCurrentRow(1);
   f.port.events.clear();
   f.port.answers = {true};
-  f.w().action("EraseShownRaceAll")->trigger();
+  f.w().findChild<QAction*>("EraseShownRaceAll")->trigger();
   QCOMPARE(f.port.events, (std::vector<std::string>{"confirm:1当レースの全回分のオッズを消去します。実行しますか？"}));
   QCOMPARE(f.w().model().slots[1].analysis.snapshotCount, 0);
   QCOMPARE(f.w().raceListBox()->currentRow(), 1);
@@ -232,14 +232,14 @@ void RaceViewTest::deletionActions() {
   // A2 keeps the first snapshot of every race and stays on the race on view.
   f.w().raceListBox()->setCurrentRow(3);
   f.port.answers = {true};
-  f.w().action("EraseAllRacesLater")->trigger();
+  f.w().findChild<QAction*>("EraseAllRacesLater")->trigger();
   QCOMPARE(f.w().raceListBox()->currentRow(), 3);
   QCOMPARE(f.w().model().slots[0].analysis.snapshotCount, 1);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 1);
 
   // A1 empties every race and shows the first.
   f.port.answers = {true};
-  f.w().action("EraseAllRacesAll")->trigger();
+  f.w().findChild<QAction*>("EraseAllRacesAll")->trigger();
   QCOMPARE(f.w().raceListBox()->currentRow(), 0);
   QCOMPARE(f.w().model().slots[3].analysis.snapshotCount, 0);
 }
@@ -248,16 +248,16 @@ void RaceViewTest::dataListClosesAfterLoadWhenTicked() {
   Fixture f;
   f.ChooseDay();
   QVERIFY(!f.w().sidePanel()->isHidden());
-  f.w().action("CloseListAfterLoadItem")->trigger();
-  QVERIFY(f.w().action("CloseListAfterLoadItem")->isChecked());
+  f.w().findChild<QAction*>("CloseListAfterLoadItem")->trigger();
+  QVERIFY(f.w().findChild<QAction*>("CloseListAfterLoadItem")->isChecked());
   QVERIFY(f.shell->settings().ReadBool(setting::kCloseDataListAfterLoad));
   f.ChooseDay();
   QVERIFY(f.w().sidePanel()->isHidden());
   // A reload by a deletion leaves the panel as it is; "F" brings it back.
-  f.w().action("ToggleRaceList")->trigger();
+  f.w().findChild<QAction*>("ToggleRaceList")->trigger();
   QVERIFY(!f.w().sidePanel()->isHidden());
   f.port.answers = {true};
-  f.w().action("EraseShownRaceLater")->trigger();
+  f.w().findChild<QAction*>("EraseShownRaceLater")->trigger();
   QVERIFY(!f.w().sidePanel()->isHidden());
 }
 

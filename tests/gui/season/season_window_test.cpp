@@ -131,9 +131,9 @@ void SeasonWindowTest::openedFromTheMainWindowShowsTheSeason() {
     });
   };
   // An action of the file menu.
-  QVERIFY(main.menuBar()->findChild<QMenu*>("FileMenu")->actions().contains(main.action("SeasonReport")));
-  QCOMPARE(main.action("SeasonReport")->text(), QString("成績集計(&S)..."));
-  main.action("SeasonReport")->trigger();
+  QVERIFY(main.menuBar()->findChild<QMenu*>("FileMenu")->actions().contains(main.findChild<QAction*>("SeasonReport")));
+  QCOMPARE(main.findChild<QAction*>("SeasonReport")->text(), QString("成績集計(&S)..."));
+  main.findChild<QAction*>("SeasonReport")->trigger();
   QVERIFY(seen);
 }
 
