@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "codes/pairs.h"
 #include "gui/qt_text.h"
 #include "gui/raceview/race_view_cells.h"
 #include "gui/raceview/snapshot_button_row.h"
@@ -18,6 +19,20 @@ namespace tw {
 namespace {
 
 const QColor kUnusedCell(48, 48, 48);
+
+// Calls `visit(index, row, column)` for every pair of the triangle: the row
+// of a and the column of b hold the pair a-b, and `index` is its place in the
+// core's tables.
+template <class Visit>
+void ForEachPair(PairKind kind, Visit visit) {
+  const bool quinella = kind == PairKind::kQuinella;
+  const int last = quinella ? kMaxRunners : 8;
+  for (int a = 1; a <= last; ++a)
+    for (int b = quinella ? a + 1 : a; b <= last; ++b) {
+      const int index = quinella ? QuinellaPairIndexOf(a, b) : BracketPairIndexOf(a, b);
+      visit(static_cast<size_t>(index), a - 1, quinella ? b - 2 : b - 1);
+    }
+}
 
 }  // namespace
 
@@ -111,28 +126,28 @@ void PairOddsTab::Show(const RaceView& v) {
 }
 
 void PairOddsTab::ShowTable(const PairOddsTable& table) {
-  const bool quinella = kind_ == PairKind::kQuinella;
+  shown_ = table;
   tableTime_->setText(ToQt(table.time));
-  for (size_t j = 1; j < table.labels.size(); ++j) {
-    const std::string& label = table.labels[j];
-    const int a = std::stoi(label.substr(0, 2)), b = std::stoi(label.substr(3, 2));
-    const int row = a - 1, column = quinella ? b - 2 : b - 1;
+  ForEachPair(kind_, [this](size_t index, int row, int column) {
+    if (index >= shown_.labels.size()) return;
     // The odds are right-aligned texts; the cells centre them without the padding.
-    SetField(grid_, row, column, j < table.fields.size() ? ToQt(table.fields[j].text).trimmed() : QString());
-  }
+    SetField(grid_, row, column, index < shown_.fields.size() ? ToQt(shown_.fields[index].text).trimmed() : QString());
+  });
   // Each fill ends with its colour coding.
   ColourOdds();
 }
 
 void PairOddsTab::ColourOdds() {
-  // OddsFieldColour on every field of the table that holds odds.
+  // The colour the view gave each field of the table shown; the default for
+  // every other cell.
   for (int r = 0; r < grid_->rowCount(); ++r)
-    for (int c = 0; c < grid_->columnCount(); ++c) {
-      QTableWidgetItem* item = grid_->item(r, c);
-      if (!item) continue;
-      const std::optional<Rgb> colour = OddsFieldColour(FromQt(item->text()));
-      item->setForeground(colour ? ToColor(*colour) : kLightText);
-    }
+    for (int c = 0; c < grid_->columnCount(); ++c)
+      if (QTableWidgetItem* item = grid_->item(r, c)) item->setForeground(kLightText);
+  ForEachPair(kind_, [this](size_t index, int row, int column) {
+    QTableWidgetItem* item = grid_->item(row, column);
+    if (item && index < shown_.fields.size() && shown_.fields[index].colour)
+      item->setForeground(ToColor(*shown_.fields[index].colour));
+  });
 }
 
 }  // namespace tw

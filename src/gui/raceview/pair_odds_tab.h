@@ -49,6 +49,7 @@ class PairOddsTab : public QTabWidget {
   QTableWidget* grid_ = nullptr;
   std::array<QListWidget*, kSnapshots + 1> popularityLists_{};  // [1..3]
   std::array<QLabel*, kSnapshots + 1> popularityTimes_{};       // [1..3]
+  PairOddsTable shown_;                                         // the table in the triangle
 };
 
 }  // namespace tw
