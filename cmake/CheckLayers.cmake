@@ -1,7 +1,9 @@
 cmake_policy(VERSION 3.25)
 # Fails when a file under SRC_DIR includes from a folder that its own folder
 # may not include from (see LayerOrder.cmake), or when a folder is not placed
-# in the order. Run at configuration and as the test layer_order:
+# in the order. The files of a sub-folder (src/gui/season/...) belong to the
+# layer of their folder directly under src/. Run at configuration and as the
+# test layer_order:
 #   cmake -DSRC_DIR=<src> -P CheckLayers.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/LayerOrder.cmake)
 if(NOT SRC_DIR)

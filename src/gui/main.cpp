@@ -16,7 +16,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
-#include "gui/report_commands.h"
+#include "gui/report_actions.h"
 #include "gui/splash.h"
 #include "render/fonts.h"
 #include "shell/app_shell.h"
@@ -111,6 +111,6 @@ int main(int argc, char** argv) {
   window.show();
   splash.finish(&window);
   // Once the main window is up, as if "成績集計" had been pressed.
-  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportCommands().OpenSeasonReportCounting(); });
+  if (openSeason) QTimer::singleShot(0, &window, [&window] { window.reportActions().OpenSeasonReportCounting(); });
   return app.exec();
 }

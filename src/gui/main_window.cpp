@@ -29,12 +29,12 @@
 #include "analysis/payout_import.h"
 #include "base/app_folder.h"
 #include "gui/about_box.h"
-#include "gui/acquisition_actions.h"
-#include "gui/erase_commands.h"
-#include "gui/print_commands.h"
+#include "gui/acquisition/acquisition_actions.h"
+#include "gui/erase_actions.h"
+#include "gui/printing/print_actions.h"
 #include "gui/qt_text.h"
-#include "gui/race_view_panel.h"
-#include "gui/report_commands.h"
+#include "gui/raceview/race_view_panel.h"
+#include "gui/report_actions.h"
 #include "store/day_list.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -73,46 +73,44 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   const WindowPosition pos = shell_.position();
   resize(kDesignedWidth, kDesignedHeight);
   move(pos.left, pos.top);
-  action("CloseListAfterLoadItem")->setChecked(shell_.closeDataListAfterLoad());
+  closeListAfterLoadAction_->setChecked(shell_.closeDataListAfterLoad());
   WriteGridHeadings();
   ConnectAcquisition();
   ConnectReportsAndImport();
-  connect(action("PrintDay"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
-  connect(action("FilePrintItem"), &QAction::triggered, print_, &PrintCommands::OpenPrintWindow);
+  connect(printDayAction_, &QAction::triggered, print_, &PrintActions::OpenPrintWindow);
   FillDaySelector();
 }
 
 void MainWindow::ConnectReportsAndImport() {
-  ReportCommands::WindowHooks hooks;
+  ReportActions::WindowHooks hooks;
   hooks.showRaceOfRow = [this](int row) { ShowRaceOfRow(row); };
   hooks.loadChosenDay = [this] { ReloadDay(); };
   hooks.printer = &print_->sharedPrinter();
-  reports_ = new ReportCommands(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
-  connect(action("HitReport"), &QAction::triggered, reports_,
+  reports_ = new ReportActions(shell_, *model_, raceList_, dateCombo_, raceListBox_, std::move(hooks), this);
+  connect(hitReportAction_, &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kAllHits); });
-  connect(action("LongShotReport"), &QAction::triggered, reports_,
+  connect(longShotReportAction_, &QAction::triggered, reports_,
           [this] { reports_->MakeHitReport(HitReportKind::kLongShots); });
-  connect(action("SeasonReport"), &QAction::triggered, reports_, &ReportCommands::OpenSeasonReport);
-  connect(action("TimeSeriesFolderItem"), &QAction::triggered, reports_, &ReportCommands::ChooseTimeSeriesFolder);
-  connect(action("ImportTimeSeries"), &QAction::triggered, reports_, &ReportCommands::ImportTimeSeries);
+  connect(seasonReportAction_, &QAction::triggered, reports_, &ReportActions::OpenSeasonReport);
+  connect(timeSeriesFolderAction_, &QAction::triggered, reports_, &ReportActions::ChooseTimeSeriesFolder);
+  connect(importTimeSeriesAction_, &QAction::triggered, reports_, &ReportActions::ImportTimeSeries);
 }
 
 void MainWindow::ConnectAcquisition() {
   // Downloads, odds fetches, results and the two timers; the glue enables its
-  // commands itself.
+  // actions itself.
   AcquisitionWidgets w;
   w.window = this;
   w.dateCombo = dateCombo_;
   w.raceListBox = raceListBox_;
   w.autoFetchCheck = autoFetchCheck_;
   w.resultTimer = resultTimer_;
-  w.download = action("Download");
-  w.fetchOdds = action("FetchOdds");
-  w.fetchQueuedRaces = action("FetchQueuedRaces");
-  w.flashOdds = action("FlashOdds");
-  w.fetchResults = action("FetchResults");
-  w.fetchDelay = action("FetchDelayItem");
-  w.resultInterval = action("ResultIntervalItem");
+  w.download = downloadAction_;
+  w.fetchOdds = fetchOddsAction_;
+  w.flashOdds = flashOddsAction_;
+  w.fetchResults = fetchResultsAction_;
+  w.fetchDelay = fetchDelayAction_;
+  w.resultInterval = resultIntervalAction_;
   w.printer = &print_->sharedPrinter();
   w.lastFailure = lastFailureLabel_;
   AcquisitionCallbacks cb;
@@ -128,110 +126,112 @@ void MainWindow::ConnectAcquisition() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectPrinting() {
-  print_ = new PrintCommands(shell_, *model_, raceList_, dateCombo_, this);
-  connect(action("FilePrintSetupItem"), &QAction::triggered, print_, &PrintCommands::SetUpPrinter);
+  print_ = new PrintActions(shell_, *model_, raceList_, dateCombo_, this);
+  connect(printerSetupAction_, &QAction::triggered, print_, &PrintActions::SetUpPrinter);
 }
 
-QAction* MainWindow::AddAction(const QString& name, const QString& caption, const QString& hint) {
-  auto* a = new QAction(caption, this);
-  a->setObjectName(name);
+QAction* MainWindow::NewAction(const char* objectName, const QString& text, const QString& hint) {
+  auto* a = new QAction(text, this);
+  a->setObjectName(objectName);
   a->setStatusTip(hint);
-  a->setToolTip(hint.isEmpty() ? caption : hint);
-  actions_.insert(name, a);
+  a->setToolTip(hint.isEmpty() ? text : hint);
   return a;
 }
 
 void MainWindow::BuildActions() {
   // File menu
-  AddAction("FilePrintItem", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"));
-  AddAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します"));
-  AddAction("ImportTimeSeries", FromUtf8("時系列ｵｯｽﾞより取得(&T)"), FromUtf8("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
-  AddAction("SeasonReport", FromUtf8("成績集計(&S)..."), FromUtf8("保存した日の買い目の成績を集計します"));
-  AddAction("EraseAllRacesAll", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの３回分のｵｯｽﾞを消去します"));
-  AddAction("EraseShownRaceAll", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの３回分のｵｯｽﾞを消去します"));
-  AddAction("EraseAllRacesLater", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
-  AddAction("EraseShownRaceLater", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
-  connect(AddAction("FileExitItem", FromUtf8("終了(&X)"), FromUtf8("ﾌﾟﾛｸﾞﾗﾑを終了します")), &QAction::triggered, this,
-          &QWidget::close);
+  importTimeSeriesAction_ = NewAction("ImportTimeSeries", FromUtf8("時系列ｵｯｽﾞより取得(&T)"),
+                                      FromUtf8("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
+  seasonReportAction_ =
+      NewAction("SeasonReport", FromUtf8("成績集計(&S)..."), FromUtf8("保存した日の買い目の成績を集計します"));
+  printDayAction_ = NewAction("PrintDay", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"));
+  printDayAction_->setIconText(FromUtf8("印刷"));
+  printDayAction_->setToolTip(FromUtf8("印刷"));
+  printDayAction_->setMenuRole(QAction::NoRole);
+  printerSetupAction_ =
+      NewAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します"));
+  eraseAllRacesAllSnapshotsAction_ =
+      NewAction("EraseAllRacesAll", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの３回分のｵｯｽﾞを消去します"));
+  eraseShownRaceAllSnapshotsAction_ =
+      NewAction("EraseShownRaceAll", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの３回分のｵｯｽﾞを消去します"));
+  eraseAllRacesLaterSnapshotsAction_ =
+      NewAction("EraseAllRacesLater", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
+  eraseShownRaceLaterSnapshotsAction_ =
+      NewAction("EraseShownRaceLater", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
+  exitAction_ = NewAction("Exit", FromUtf8("終了(&X)"), FromUtf8("ﾌﾟﾛｸﾞﾗﾑを終了します"));
+  exitAction_->setIconText(FromUtf8("終了"));
+  connect(exitAction_, &QAction::triggered, this, &QWidget::close);
   // Options menu
-  AddAction("ResultIntervalItem", FromUtf8("結果ﾃﾞｰﾀ取得時刻指定"), FromUtf8("結果データ取得時刻を指定します"));
-  AddAction("FetchDelayItem", FromUtf8("オッズ取得時刻調整"), FromUtf8("オッズ取得時刻を調整します"));
-  QAction* dd1 = AddAction("CloseListAfterLoadItem", FromUtf8("読込後ﾃﾞｰﾀﾘｽﾄを消す(&D)"),
-                           FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
-  dd1->setCheckable(true);
-  connect(dd1, &QAction::triggered, this, &MainWindow::StoreCloseListAfterLoad);
+  resultIntervalAction_ =
+      NewAction("ResultIntervalItem", FromUtf8("結果ﾃﾞｰﾀ取得時刻指定"), FromUtf8("結果データ取得時刻を指定します"));
+  fetchDelayAction_ =
+      NewAction("FetchDelayItem", FromUtf8("オッズ取得時刻調整"), FromUtf8("オッズ取得時刻を調整します"));
+  closeListAfterLoadAction_ = NewAction("CloseListAfterLoadItem", FromUtf8("読込後ﾃﾞｰﾀﾘｽﾄを消す(&D)"),
+                                        FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  closeListAfterLoadAction_->setCheckable(true);
+  connect(closeListAfterLoadAction_, &QAction::triggered, this, &MainWindow::StoreCloseListAfterLoad);
   // Folder menu
-  AddAction("TimeSeriesFolderItem", FromUtf8("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&J)"), FromUtf8("時系列ｵｯｽﾞのﾌｫﾙﾀﾞを指定します"));
+  timeSeriesFolderAction_ =
+      NewAction("TimeSeriesFolderItem", FromUtf8("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&J)"), FromUtf8("時系列ｵｯｽﾞのﾌｫﾙﾀﾞを指定します"));
   // Help menu
-  connect(AddAction("HelpContentsItem", FromUtf8("目次(&C)"), FromUtf8("ﾍﾙﾌﾟの目次を表示します")), &QAction::triggered,
-          this, &MainWindow::ShowHelp);
-  action("HelpContentsItem")->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(AddAction("HelpAboutItem", FromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報を表示します")),
-          &QAction::triggered, this, &MainWindow::ShowAbout);
+  helpAction_ = NewAction("Help", FromUtf8("目次(&C)"), FromUtf8("ﾍﾙﾌﾟの目次を表示します"));
+  helpAction_->setIconText(FromUtf8("ヘルプ"));
+  helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(helpAction_, &QAction::triggered, this, &MainWindow::ShowHelp);
+  aboutAction_ = NewAction("About", FromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報を表示します"));
+  aboutAction_->setIconText(FromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+  connect(aboutAction_, &QAction::triggered, this, &MainWindow::ShowAbout);
 
-  // Tool bar buttons
-  AddAction("Download", FromUtf8("JVデータ取得"), FromUtf8("JV-Linkより出走表データを取得します"));
-  AddAction("FetchOdds", FromUtf8("ｵｯｽﾞ手動取得"), FromUtf8("ｵｯｽﾞを手動で取得します"));
-  AddAction("FlashOdds", FromUtf8("速報ｵｯｽﾞ"), FromUtf8("表示ﾚｰｽの速報ｵｯｽﾞを取得します"));
-  AddAction("FetchResults", FromUtf8("結果情報"), FromUtf8("結果情報と払戻を取得します"));
-  AddAction("PrintDay", FromUtf8("印刷"), FromUtf8("印刷"));
-  AddAction("ImportPayouts", FromUtf8("払戻取込"), FromUtf8("払戻を取り込みます"));
-  AddAction("HitReport", FromUtf8("的中"), FromUtf8("買い目の的中レポートを作成します"));
-  AddAction("LongShotReport", FromUtf8("穴的中"), FromUtf8("買い目の穴的中レポートを作成します"));
-  connect(AddAction("ToggleRaceList", FromUtf8("F"), FromUtf8("ﾚｰｽﾘｽﾄを表示／非表示にします")), &QAction::triggered,
-          this, &MainWindow::ToggleRaceList);
-  connect(AddAction("Help", FromUtf8("ヘルプ"), FromUtf8("ﾍﾙﾌﾟの目次を表示します")), &QAction::triggered, this,
-          &MainWindow::ShowHelp);
-  connect(AddAction("About", FromUtf8("ﾊﾞｰｼﾞｮﾝ情報"), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報を表示します")), &QAction::triggered, this,
-          &MainWindow::ShowAbout);
-  connect(AddAction("Exit", FromUtf8("終了"), FromUtf8("ﾌﾟﾛｸﾞﾗﾑを終了します")), &QAction::triggered, this,
-          &QWidget::close);
-  // Invisible buttons: pressed by the program itself, never shown.
-  AddAction("FetchQueuedRaces", FromUtf8("ｵｯｽﾞ取得（自動）"), QString());
-  connect(AddAction("MakeDayList", FromUtf8("リスト作成"), QString()), &QAction::triggered, this,
-          &MainWindow::FillDaySelector);
-  AddAction("ResetDay", FromUtf8("初期化"), QString());
-  action("FilePrintItem")->setMenuRole(QAction::NoRole);
+  // Tool bar
+  downloadAction_ = NewAction("Download", FromUtf8("JVデータ取得"), FromUtf8("JV-Linkより出走表データを取得します"));
+  fetchOddsAction_ = NewAction("FetchOdds", FromUtf8("ｵｯｽﾞ手動取得"), FromUtf8("ｵｯｽﾞを手動で取得します"));
+  flashOddsAction_ = NewAction("FlashOdds", FromUtf8("速報ｵｯｽﾞ"), FromUtf8("表示ﾚｰｽの速報ｵｯｽﾞを取得します"));
+  fetchResultsAction_ = NewAction("FetchResults", FromUtf8("結果情報"), FromUtf8("結果情報と払戻を取得します"));
+  hitReportAction_ = NewAction("HitReport", FromUtf8("的中"), FromUtf8("買い目の的中レポートを作成します"));
+  longShotReportAction_ =
+      NewAction("LongShotReport", FromUtf8("穴的中"), FromUtf8("買い目の穴的中レポートを作成します"));
+  toggleRaceListAction_ = NewAction("ToggleRaceList", FromUtf8("F"), FromUtf8("ﾚｰｽﾘｽﾄを表示／非表示にします"));
+  connect(toggleRaceListAction_, &QAction::triggered, this, &MainWindow::ToggleRaceList);
 }
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(FromUtf8("ﾌｧｲﾙ(&F)"));
   file->setObjectName("FileMenu");
-  file->addAction(action("ImportTimeSeries"));
+  file->addAction(importTimeSeriesAction_);
   file->addSeparator();
   // The tool bar has no room left in the designed width: the season report
-  // is a command of the menu.
-  file->addAction(action("SeasonReport"));
+  // is an action of the menu.
+  file->addAction(seasonReportAction_);
   file->addSeparator();
-  file->addAction(action("FilePrintItem"));
-  file->addAction(action("FilePrintSetupItem"));
+  file->addAction(printDayAction_);
+  file->addAction(printerSetupAction_);
   file->addSeparator();
   QMenu* erase = file->addMenu(FromUtf8("ｵｯｽﾞを消去(&E)"));
   erase->setObjectName("EraseMenu");
   QMenu* all3 = erase->addMenu(FromUtf8("３回分消去(&T)"));
-  all3->addAction(action("EraseAllRacesAll"));
-  all3->addAction(action("EraseShownRaceAll"));
+  all3->addAction(eraseAllRacesAllSnapshotsAction_);
+  all3->addAction(eraseShownRaceAllSnapshotsAction_);
   QMenu* keep1 = erase->addMenu(FromUtf8("１回目を残し消去(&O)"));
-  keep1->addAction(action("EraseAllRacesLater"));
-  keep1->addAction(action("EraseShownRaceLater"));
+  keep1->addAction(eraseAllRacesLaterSnapshotsAction_);
+  keep1->addAction(eraseShownRaceLaterSnapshotsAction_);
   file->addSeparator();
-  file->addAction(action("FileExitItem"));
+  file->addAction(exitAction_);
 
   QMenu* options = menuBar()->addMenu(FromUtf8("ｵﾌﾟｼｮﾝ(&O)"));
   options->setObjectName("OptionMenu");
-  options->addAction(action("ResultIntervalItem"));
-  options->addAction(action("FetchDelayItem"));
+  options->addAction(resultIntervalAction_);
+  options->addAction(fetchDelayAction_);
   options->addSeparator();
-  options->addAction(action("CloseListAfterLoadItem"));
+  options->addAction(closeListAfterLoadAction_);
 
   QMenu* folders = menuBar()->addMenu(FromUtf8("ﾌｫﾙﾀﾞ指定(&D)"));
   folders->setObjectName("FolderMenu");
-  folders->addAction(action("TimeSeriesFolderItem"));
+  folders->addAction(timeSeriesFolderAction_);
 
   QMenu* help = menuBar()->addMenu(FromUtf8("ﾍﾙﾌﾟ(&H)"));
   help->setObjectName("HelpMenu");
-  help->addAction(action("HelpContentsItem"));
-  help->addAction(action("HelpAboutItem"));
+  help->addAction(helpAction_);
+  help->addAction(aboutAction_);
 }
 
 void MainWindow::BuildToolBar() {
@@ -240,21 +240,23 @@ void MainWindow::BuildToolBar() {
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   bar->setStyleSheet("QToolButton { padding: 1px 3px; }");
-  bar->addAction(action("Download"));
+  bar->addAction(downloadAction_);
   bar->addSeparator();
-  bar->addAction(action("FetchOdds"));
+  bar->addAction(fetchOddsAction_);
   autoFetchCheck_ = new QCheckBox(FromUtf8("ｵｯｽﾞ自動取得"), bar);
   autoFetchCheck_->setObjectName("AutoFetchCheck");
   autoFetchCheck_->setStatusTip(FromUtf8("ｵｯｽﾞを指定時刻に自動で取得します"));
   bar->addWidget(autoFetchCheck_);
-  bar->addAction(action("FlashOdds"));
-  bar->addAction(action("FetchResults"));
+  bar->addAction(flashOddsAction_);
+  bar->addAction(fetchResultsAction_);
   bar->addSeparator();
-  bar->addAction(action("PrintDay"));
-  bar->addAction(action("HitReport"));
-  bar->addAction(action("LongShotReport"));
+  bar->addAction(printDayAction_);
+  // The button's hint in the status bar is shorter than the menu item's.
+  bar->widgetForAction(printDayAction_)->setStatusTip(FromUtf8("印刷"));
+  bar->addAction(hitReportAction_);
+  bar->addAction(longShotReportAction_);
   bar->addSeparator();
-  bar->addAction(action("ToggleRaceList"));
+  bar->addAction(toggleRaceListAction_);
   postTimeLabel_ = new QLabel(bar);
   postTimeLabel_->setObjectName("PostTimeLabel");
   postTimeLabel_->setStatusTip(FromUtf8("ﾃﾞｰﾀ取得時間"));
@@ -267,9 +269,9 @@ void MainWindow::BuildToolBar() {
   corner->setObjectName("CornerToolBar");
   corner->setToolButtonStyle(Qt::ToolButtonTextOnly);
   corner->setStyleSheet("QToolButton { padding: 0px 3px; }");
-  corner->addAction(action("Help"));
-  corner->addAction(action("About"));
-  corner->addAction(action("Exit"));
+  corner->addAction(helpAction_);
+  corner->addAction(aboutAction_);
+  corner->addAction(exitAction_);
   menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
@@ -329,13 +331,12 @@ void MainWindow::BuildSidePanel() {
 void MainWindow::BuildRaceView() {
   connect(dateCombo_, &QComboBox::activated, this, [this] { LoadChosenDay(); });
   connect(raceListBox_, &QListWidget::currentRowChanged, this, &MainWindow::ShowRaceOfRow);
-  erase_ = new EraseCommands(
+  erase_ = new EraseActions(
       shell_, *model_, dateCombo_, [this] { ReloadDay(); }, this);
-  erase_->Connect(action("EraseAllRacesAll"), SnapshotErase::kAllRacesAllSnapshots);
-  erase_->Connect(action("EraseShownRaceAll"), SnapshotErase::kRaceAllSnapshots);
-  erase_->Connect(action("EraseAllRacesLater"), SnapshotErase::kAllRacesLaterSnapshots);
-  erase_->Connect(action("EraseShownRaceLater"), SnapshotErase::kRaceLaterSnapshots);
-  connect(action("ResetDay"), &QAction::triggered, this, [this] { ResetRaceDay(*model_); });
+  erase_->Connect(eraseAllRacesAllSnapshotsAction_, SnapshotErase::kAllRacesAllSnapshots);
+  erase_->Connect(eraseShownRaceAllSnapshotsAction_, SnapshotErase::kRaceAllSnapshots);
+  erase_->Connect(eraseAllRacesLaterSnapshotsAction_, SnapshotErase::kAllRacesLaterSnapshots);
+  erase_->Connect(eraseShownRaceLaterSnapshotsAction_, SnapshotErase::kRaceLaterSnapshots);
 }
 
 QTableWidget* MainWindow::judgementGrid(JudgementGridKind kind) const { return raceView_->judgementGrid(kind); }
@@ -359,7 +360,7 @@ void MainWindow::LoadChosenDay() {
   ReloadDay();
   // "読込後ﾃﾞｰﾀﾘｽﾄを消す": after a day chosen in the selector the side panel
   // gives the room to the race view; "F" brings it back.
-  if (action("CloseListAfterLoadItem")->isChecked() && raceListBox_->count() > 0) sidePanel_->hide();
+  if (closeListAfterLoadAction_->isChecked() && raceListBox_->count() > 0) sidePanel_->hide();
 }
 
 void MainWindow::ReloadDay() {
@@ -432,9 +433,7 @@ void MainWindow::SelectRaceAndShow(int row, int slot) {
 
 void MainWindow::ToggleRaceList() { sidePanel_->setVisible(!sidePanel_->isVisible()); }
 
-void MainWindow::StoreCloseListAfterLoad() {
-  shell_.setCloseDataListAfterLoad(action("CloseListAfterLoadItem")->isChecked());
-}
+void MainWindow::StoreCloseListAfterLoad() { shell_.setCloseDataListAfterLoad(closeListAfterLoadAction_->isChecked()); }
 
 void MainWindow::ShowHelp() {
   // The compiled help beside the program where there is one (Windows), else

@@ -2,7 +2,6 @@
 // the race list, and the tabs of the race view.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -28,9 +27,9 @@ class QWidget;
 namespace tw {
 
 class AcquisitionActions;
-class EraseCommands;
-class PrintCommands;
-class ReportCommands;
+class EraseActions;
+class PrintActions;
+class ReportActions;
 
 class RaceViewPanel;
 
@@ -45,16 +44,14 @@ class MainWindow : public QMainWindow {
 
   bool created() const { return created_; }
 
-  // The commands of the menus and the tool bar that live in their own classes.
-  ReportCommands& reportCommands() const { return *reports_; }
-  PrintCommands& printCommands() const { return *print_; }
+  // The actions of the menus and the tool bar that live in their own classes.
+  ReportActions& reportActions() const { return *reports_; }
+  PrintActions& printActions() const { return *print_; }
   AcquisitionActions& acquisition() const { return *acquisition_; }
   const RaceList& raceList() const { return raceList_; }
   QLabel* lastFailureLabel() const { return lastFailureLabel_; }
 
-  // Widgets and commands by their object names (used by tests and by the
-  // parts of the window that are filled later).
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  // Widgets the tests look at; the actions they find by their object names.
   QComboBox* dateCombo() const { return dateCombo_; }
   QListWidget* raceListBox() const { return raceListBox_; }
   QLabel* statusLabel() const { return statusLabel_; }
@@ -83,7 +80,9 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddAction(const QString& name, const QString& caption, const QString& hint);
+  // An action of the window with its object name, its text and its hint in
+  // the status bar and the tool tip.
+  QAction* NewAction(const char* objectName, const QString& text, const QString& hint);
   void BuildActions();
   void BuildMenus();
   void BuildToolBar();
@@ -111,7 +110,6 @@ class MainWindow : public QMainWindow {
   QtUserPort& ui_;
   bool created_ = false;
   bool shown_ = false;
-  QHash<QString, QAction*> actions_;
   QComboBox* dateCombo_ = nullptr;
   QListWidget* raceListBox_ = nullptr;
   int stepPosition_ = 0;  // the race stepper: rows 0..35
@@ -121,9 +119,33 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   RaceViewPanel* raceView_ = nullptr;
   AcquisitionActions* acquisition_ = nullptr;
-  EraseCommands* erase_ = nullptr;
-  ReportCommands* reports_ = nullptr;
-  PrintCommands* print_ = nullptr;
+  // One action per command; a command both in a menu and on a tool bar
+  // shows its menu text there and its icon text here.
+  QAction* importTimeSeriesAction_ = nullptr;
+  QAction* seasonReportAction_ = nullptr;
+  QAction* printDayAction_ = nullptr;
+  QAction* printerSetupAction_ = nullptr;
+  QAction* eraseAllRacesAllSnapshotsAction_ = nullptr;
+  QAction* eraseShownRaceAllSnapshotsAction_ = nullptr;
+  QAction* eraseAllRacesLaterSnapshotsAction_ = nullptr;
+  QAction* eraseShownRaceLaterSnapshotsAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QAction* resultIntervalAction_ = nullptr;
+  QAction* fetchDelayAction_ = nullptr;
+  QAction* closeListAfterLoadAction_ = nullptr;
+  QAction* timeSeriesFolderAction_ = nullptr;
+  QAction* helpAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
+  QAction* downloadAction_ = nullptr;
+  QAction* fetchOddsAction_ = nullptr;
+  QAction* flashOddsAction_ = nullptr;
+  QAction* fetchResultsAction_ = nullptr;
+  QAction* hitReportAction_ = nullptr;
+  QAction* longShotReportAction_ = nullptr;
+  QAction* toggleRaceListAction_ = nullptr;
+  EraseActions* erase_ = nullptr;
+  ReportActions* reports_ = nullptr;
+  PrintActions* print_ = nullptr;
   QTimer* resultTimer_ = nullptr;  // result fetching on the race day
   std::unique_ptr<RaceDayModel> model_;
   std::string toldProblemsDay_;

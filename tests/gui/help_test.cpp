@@ -43,8 +43,8 @@ void HelpTest::helpOpensTheCompiledHelpBesideTheProgram() {
   QFile file(chm);
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.close();
-  QCOMPARE(w.action("HelpContentsItem")->shortcut(), QKeySequence(Qt::Key_F1));
-  w.action("HelpContentsItem")->trigger();
+  QCOMPARE(w.findChild<QAction*>("Help")->shortcut(), QKeySequence(Qt::Key_F1));
+  w.findChild<QAction*>("Help")->trigger();
   QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(chm)});
 }
 
@@ -60,12 +60,9 @@ void HelpTest::helpOpensTheGuideWithoutIt() {
   }
   test::MainWindowFixture f;
   MainWindow& w = f.OpenWindow();
-  w.action("HelpContentsItem")->trigger();
-  w.action("Help")->trigger();
+  w.findChild<QAction*>("Help")->trigger();
   QDir(folder).removeRecursively();
-  QCOMPARE(opened.size(), 2);
-  QCOMPARE(opened[0], QUrl::fromLocalFile(QDir::cleanPath(guide)));
-  QCOMPARE(opened[1], opened[0]);
+  QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QDir::cleanPath(guide))});
 }
 
 void HelpTest::versionWindowTellsTheFolder() {

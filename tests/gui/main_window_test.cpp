@@ -1,5 +1,5 @@
 // The main window as a user first sees it: caption, menus, tool bar, grid
-// headings, every command enabled.
+// headings, every action enabled.
 #include "gui/main_window.h"
 
 #include <QAction>
@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "gui/qt_text.h"
@@ -40,13 +42,26 @@ void MainWindowTest::captionMenusAndHeadings() {
   QMenu* file = w.menuBar()->findChild<QMenu*>("FileMenu");
   QVERIFY(file);
   QCOMPARE(file->actions().first()->text(), FromUtf8("時系列ｵｯｽﾞより取得(&T)"));
-  QCOMPARE(w.action("CloseListAfterLoadItem")->statusTip(), FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
-  QCOMPARE(w.action("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
+  QCOMPARE(w.findChild<QAction*>("CloseListAfterLoadItem")->statusTip(),
+           FromUtf8("分析ﾃﾞｰﾀ読込後ﾃﾞｰﾀﾘｽﾄを消すかどうか指定します"));
+  QCOMPARE(w.findChild<QAction*>("FilePrintSetupItem")->text(), FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."));
   QCOMPARE(w.autoFetchCheck()->text(), FromUtf8("ｵｯｽﾞ自動取得"));
-  // Every command is built and enabled.
-  QVERIFY(w.action("PrintDay")->isEnabled());
-  QVERIFY(w.action("Download")->isEnabled());
-  QVERIFY(w.action("HelpAboutItem")->isEnabled());
+  // Every action is built and enabled.
+  QVERIFY(w.findChild<QAction*>("PrintDay")->isEnabled());
+  QVERIFY(w.findChild<QAction*>("Download")->isEnabled());
+  QVERIFY(w.findChild<QAction*>("About")->isEnabled());
+  // One action per command: the menu shows its text, the tool bars' buttons
+  // their shorter icon texts.
+  QAction* print = w.findChild<QAction*>("PrintDay");
+  QCOMPARE(print->text(), FromUtf8("印刷(&P)..."));
+  QVERIFY(file->actions().contains(print));
+  auto buttonText = [&](const char* bar, QAction* action) {
+    return qobject_cast<QToolButton*>(w.findChild<QToolBar*>(bar)->widgetForAction(action))->text();
+  };
+  QCOMPARE(buttonText("ToolBar", print), FromUtf8("印刷"));
+  QCOMPARE(buttonText("CornerToolBar", w.findChild<QAction*>("Help")), FromUtf8("ヘルプ"));
+  QCOMPARE(buttonText("CornerToolBar", w.findChild<QAction*>("About")), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+  QCOMPARE(buttonText("CornerToolBar", w.findChild<QAction*>("Exit")), FromUtf8("終了"));
 
   // The heading rows stand in the grids' fixed headers.
   auto heading = [&](JudgementGridKind kind, int column) {
@@ -63,9 +78,9 @@ void MainWindowTest::captionMenusAndHeadings() {
   // The "F" button hides and shows the side panel.
   w.show();
   QVERIFY(w.sidePanel()->isVisible());
-  w.action("ToggleRaceList")->trigger();
+  w.findChild<QAction*>("ToggleRaceList")->trigger();
   QVERIFY(!w.sidePanel()->isVisible());
-  w.action("ToggleRaceList")->trigger();
+  w.findChild<QAction*>("ToggleRaceList")->trigger();
   QVERIFY(w.sidePanel()->isVisible());
   w.close();
 }

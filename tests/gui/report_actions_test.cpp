@@ -1,4 +1,6 @@
-// The hit-report buttons and the time-series commands of the main window.
+// The hit-report buttons and the time-series actions of the main window.
+#include "gui/report_actions.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +12,7 @@
 
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
-#include "gui/race_view_cells.h"
-#include "gui/report_commands.h"
+#include "gui/raceview/race_view_cells.h"
 #include "main_window_fixture.h"
 #include "support/day_builder.h"
 #include "text/files.h"
@@ -56,12 +57,12 @@ bool HasInform(const test::FakeUserPort& port, const std::string& start) {
 void ReportActionsTest::hitReportWalksTheRacesAndCopiesTheReport() {
   Fixture f;
   std::string opened;
-  f.window->reportCommands().openReport = [&](const std::string& path) {
+  f.window->reportActions().openReport = [&](const std::string& path) {
     opened = path;
     return true;
   };
   QApplication::clipboard()->clear();
-  f.window->action("HitReport")->trigger();
+  f.window->findChild<QAction*>("HitReport")->trigger();
   // Every race was shown in turn; the last one stays on view.
   QCOMPARE(f.window->raceListBox()->currentRow(), 3);
   const std::vector<std::string> reports = ListFolder(f.shell->paths().UploadFolder(), "TK*.txt");
@@ -97,9 +98,9 @@ void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
   f.window->LoadChosenDay();
 
   // A desktop that cannot open it: the user is told where the report is.
-  f.window->reportCommands().openReport = [&](const std::string&) { return false; };
+  f.window->reportActions().openReport = [&](const std::string&) { return false; };
   f.port.events.clear();
-  f.window->action("HitReport")->trigger();
+  f.window->findChild<QAction*>("HitReport")->trigger();
   const std::string report = JoinPath(f.shell->paths().UploadFolder(), "TK20240512.txt");
   QVERIFY(FileExists(report));
   QCOMPARE(
@@ -113,21 +114,19 @@ void ReportActionsTest::reportThatCannotBeOpenedSaysWhereItIs() {
 void ReportActionsTest::timeSeriesFolderAndImport() {
   Fixture f;
   // Without a chosen folder the import stops at its first check.
-  f.window->action("ImportTimeSeries")->trigger();
+  f.window->findChild<QAction*>("ImportTimeSeries")->trigger();
   QVERIFY(f.port.events.size() >= 2);
   QCOMPARE(QString::fromStdString(f.port.events[f.port.events.size() - 2]), QString("beep"));
 
   QTemporaryDir viewer;
-  f.window->reportCommands().folderChooser = [&]() -> std::optional<std::string> {
-    return viewer.path().toStdString();
-  };
-  f.window->action("TimeSeriesFolderItem")->trigger();
+  f.window->reportActions().folderChooser = [&]() -> std::optional<std::string> { return viewer.path().toStdString(); };
+  f.window->findChild<QAction*>("TimeSeriesFolderItem")->trigger();
   QCOMPARE(QString::fromStdString(f.shell->settings().ReadString(setting::kTimeSeriesFolder)), viewer.path());
 
   // With an empty viewer folder the import runs, shows its summary and the
   // day is loaded again.
   f.port.events.clear();
-  f.window->action("ImportTimeSeries")->trigger();
+  f.window->findChild<QAction*>("ImportTimeSeries")->trigger();
   QVERIFY(!f.port.events.empty());
   QVERIFY(!HasInform(f.port, "beep"));
   QCOMPARE(f.window->raceListBox()->count(), 4);

@@ -1,7 +1,7 @@
 // A whole race day through the windows against the local stand-in and a
 // generated feed: the download window fills Data, choosing the day loads it,
 // flash odds at two times give two snapshots in order, and the results
-// command brings the payouts.
+// action brings the payouts.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -14,7 +14,7 @@
 
 #include "acquire/stream_gate.h"
 #include "feedgen/feed_gen.h"
-#include "gui/download_window.h"
+#include "gui/acquisition/download_window.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "shell/app_shell.h"
@@ -80,16 +80,16 @@ void StandInCycleTest::raceDayThroughTheWindows() {
   window.raceListBox()->setCurrentRow(7);  // race 8
 
   clock.Set({2026, 12, 6, 10, 20, 0});
-  window.action("FlashOdds")->trigger();
+  window.findChild<QAction*>("FlashOdds")->trigger();
   clock.Set({2026, 12, 6, 12, 20, 0});
-  window.action("FlashOdds")->trigger();
+  window.findChild<QAction*>("FlashOdds")->trigger();
   const RaceAnalysis& a = window.model().slots[7].analysis;
   QCOMPARE(a.snapshotCount, 2);
   QVERIFY(IntValue(Field(window.model().slots[7].winOdds[1], 28, 8)) <
           IntValue(Field(window.model().slots[7].winOdds[2], 28, 8)));
 
   clock.Set({2026, 12, 6, 17, 30, 0});
-  window.action("FetchResults")->trigger();
+  window.findChild<QAction*>("FetchResults")->trigger();
   QVERIFY(window.model().slots[7].analysis.hasPayout);
   window.close();
 }

@@ -1,0 +1,65 @@
+#include "gui/season/season_exports.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+
+#include "gui/printing/page_printing.h"
+#include "gui/printing/shared_printer.h"
+#include "gui/qt_text.h"
+#include "print/season_page.h"
+#include "render/page_renderer.h"
+#include "text/sjis.h"
+
+namespace tw {
+
+SeasonExports::SeasonExports(SharedPrinter& printer, UserPort& port, std::string folder, QWidget* window)
+    : QObject(window), printer_(printer), port_(port), folder_(std::move(folder)), window_(window) {}
+
+QString SeasonExports::ChooseFile(const QString& caption, const QString& fileName, const QString& filter) {
+  const QString suggested = QDir(ToQt(folder_)).filePath(fileName);
+  if (chooseFile) return chooseFile(caption, suggested);
+  // Qt's own dialog, the same on every platform, as the folder picker.
+  return QFileDialog::getSaveFileName(window_, caption, suggested, filter, nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+QString SeasonExports::SaveCsv(const SeasonCsv& csv) {
+  const QString file = ChooseFile(FromUtf8("CSV出力"), FromUtf8("成績集計.csv"), FromUtf8("CSVファイル (*.csv)"));
+  if (file.isEmpty()) return {};
+  const SaveResult saved = csv.Save(FromQt(file));
+  if (!saved) {
+    port_.Beep();
+    port_.Inform(Sjis("CSVファイルを保存できませんでした：") + FromQt(file) + Sjis("（") + Utf8ToSjis(saved.error) +
+                 Sjis("）"));
+    return {};
+  }
+  return FromUtf8("CSVファイルに%1レースを保存しました：%2").arg(csv.rows()).arg(file);
+}
+
+QString SeasonExports::SavePdf(const Page& page) {
+  const QString file = ChooseFile(FromUtf8("PDF出力"), FromUtf8("成績集計.pdf"), FromUtf8("PDFファイル (*.pdf)"));
+  if (file.isEmpty()) return {};
+  QString error;
+  if (!WritePagesToPdf({page}, file, ToQt(SeasonPageCaption()), &error)) {
+    port_.Beep();
+    port_.Inform(Sjis("PDFファイルを書き込めませんでした：") + FromQt(file));
+    return {};
+  }
+  return FromUtf8("PDFファイルに保存しました：%1").arg(file);
+}
+
+QString SeasonExports::Print(const Page& page) {
+  if (confirmPrinter) {
+    if (!confirmPrinter()) return {};
+  } else {
+    QPrintDialog dialog(&printer_.printer(), window_);
+    dialog.setWindowTitle(FromUtf8("印刷"));
+    if (dialog.exec() != QDialog::Accepted) return {};
+  }
+  const bool printed = PrintPagesOn(printer_, {&page}, ToQt(SeasonPageCaption()), port_);
+  // The print window leaves the printer at A4 upright; so does this.
+  printer_.ResetPaper();
+  return printed ? FromUtf8("印刷しました") : QString();
+}
+
+}  // namespace tw
