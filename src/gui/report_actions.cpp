@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "base/settings_keys.h"
 #include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/season/season_window.h"
@@ -60,6 +61,7 @@ void ReportActions::OpenSeasonReportCounting() { ShowSeasonWindow(true); }
 
 void ReportActions::ShowSeasonWindow(bool countAtOnce) {
   SeasonWindow window(shell_.paths().DataFolder(), shell_.paths().appFolder(), *hooks_.printer, shell_.ui(), window_);
+  window.SetTakeoutLine(shell_.settings().ReadInteger(setting::kTakeoutLine) / 10.0);
   if (beforeSeasonWindow) beforeSeasonWindow(window);
   // Once the window is up, so that its progress shows.
   if (countAtOnce) QTimer::singleShot(0, &window, &SeasonWindow::Run);

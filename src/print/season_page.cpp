@@ -1,8 +1,6 @@
 #include "print/season_page.h"
 
-#include <algorithm>
-
-#include "print/analysis_page.h"
+#include "print/season_chart_print.h"
 #include "season/season_texts.h"
 #include "text/sjis.h"
 
@@ -11,18 +9,18 @@ namespace {
 
 constexpr int kTablePoints = 8;
 constexpr int kTextPoints = 9;
-constexpr int kRow = 45;      // a table row, 4.5 mm
-constexpr int kLine = 50;     // a line of text
-constexpr int kPad = 15;      // between a cell's rule and its text
-constexpr int kTextDrop = 8;  // from a row's top rule to its text
+constexpr int kLine = 50;  // a line of text
 
 struct PageTexts {
   std::string title = Sjis("成績集計");
   std::string range = Sjis("期間：");
   std::string courses = Sjis("競馬場：");
+  std::string filter = Sjis("絞り込み：");
   std::string folder = Sjis("データフォルダ：");
   std::string whole = Sjis("全体");
   std::string biggest = Sjis("最高配当");
+  std::string drawdown = Sjis("最大ドローダウン");
+  std::string charts = Sjis("グラフ");
   std::string yen = Sjis("円");
 };
 
@@ -31,95 +29,75 @@ const PageTexts& Texts() {
   return texts;
 }
 
-// A page is too narrow for every column at once: each table is drawn twice,
-// first its money, then how sure and how risky that was.
-std::vector<size_t> MoneyColumns() {
-  std::vector<size_t> columns;
-  for (size_t c = 0; c <= kSeasonReturnRateColumn; ++c) columns.push_back(c);
-  return columns;
-}
-std::vector<size_t> RiskColumns() {
-  return {kSeasonGroupColumn,     kSeasonKindColumn,     kSeasonRateRangeColumn,
-          kSeasonLosingRunColumn, kSeasonDrawdownColumn, kSeasonBiggestHitColumn};
+// A section's title, on a new page unless the title and a group fit.
+void SectionTitle(SeasonPageFlow& flow, const std::string& title) {
+  flow.Need(kLine + 10 + 4 * 45);
+  flow.canvas().SetFont(10, true);
+  flow.canvas().Text(kSeasonPageLeft, flow.y, title);
+  flow.y += kLine + 10;
 }
 
-// Draws the `columns` of the table from `top` and returns the y below it.
-// The group's own figures stand on the first of its three rows only, as in
-// the text.
-int DrawColumns(PageCanvas& canvas, const SeasonTable& table, const std::vector<size_t>& columns, int top) {
-  canvas.SetFont(kTablePoints);
-  std::vector<int> widths;
-  size_t firstKindColumn = columns.size();  // the first column ruled within a group
-  for (size_t i = 0; i < columns.size(); ++i) {
-    const size_t c = columns[i];
-    if (c >= kSeasonKindColumn && firstKindColumn == columns.size()) firstKindColumn = i;
-    int width = SeasonTextWidth(table.columns[c].heading, kTablePoints);
-    for (const auto& row : table.rows) width = std::max(width, SeasonTextWidth(row[c].text, kTablePoints));
-    widths.push_back(width + 2 * kPad);
+// One line per kind of ticket: its name, then what `text` says of it.
+void KindLines(SeasonPageFlow& flow, const SeasonFigures& all, std::string (*text)(const TicketFigures&)) {
+  PageCanvas& canvas = flow.canvas();
+  canvas.SetFont(kTextPoints);
+  for (TicketKind kind : kTicketKinds) {
+    const int x = kSeasonPageLeft + 40;
+    canvas.Text(x, flow.y, TicketKindName(kind));
+    canvas.Text(x + 150, flow.y, text(all.tickets(kind)));
+    flow.y += kLine;
   }
-  std::vector<int> lefts = {kSeasonPageLeft};
-  for (int w : widths) lefts.push_back(lefts.back() + w);
-  const int right = lefts.back();
-  const int bottom = top + kRow * static_cast<int>(table.rows.size() + 1);
-
-  canvas.SetPenStyle(PenStyle::Solid);
-  canvas.SetPenWidth(5);
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
-  canvas.Rectangle(kSeasonPageLeft, top, right, top + kRow);
-  canvas.SetBrushStyle(BrushStyle::Clear);
-  for (size_t r = 1; r <= table.rows.size(); ++r) {
-    const bool groupStart = (r - 1) % kTicketKinds.size() == 0;
-    canvas.SetPenWidth(groupStart ? 10 : 5);
-    const int y = top + kRow * static_cast<int>(r);
-    // Within a group only the ticket columns are ruled.
-    canvas.Line(groupStart ? kSeasonPageLeft : lefts[firstKindColumn], y, right, y);
-  }
-  canvas.SetPenWidth(5);
-  for (size_t i = 1; i < widths.size(); ++i) canvas.Line(lefts[i], top, lefts[i], bottom);
-  canvas.SetPenWidth(10);
-  canvas.Rectangle(kSeasonPageLeft, top, right, bottom);
-
-  auto cellText = [&](size_t i, int y, const std::string& text) {
-    const int x = table.columns[columns[i]].alignRight ? lefts[i + 1] - kPad - SeasonTextWidth(text, kTablePoints)
-                                                       : lefts[i] + kPad;
-    canvas.Text(x, y + kTextDrop, text);
-  };
-  for (size_t i = 0; i < columns.size(); ++i) cellText(i, top, table.columns[columns[i]].heading);
-  for (size_t r = 0; r < table.rows.size(); ++r) {
-    const bool groupStart = r % kTicketKinds.size() == 0;
-    for (size_t i = 0; i < columns.size(); ++i) {
-      if (!groupStart && columns[i] < kSeasonKindColumn) continue;
-      cellText(i, top + kRow * static_cast<int>(r + 1), table.rows[r][columns[i]].text);
-    }
-  }
-  return bottom;
+  flow.y += kLine;
 }
 
-int DrawTable(PageCanvas& canvas, const SeasonTable& table, int top) {
-  const int middle = DrawColumns(canvas, table, MoneyColumns(), top) + kRow / 2;
-  return DrawColumns(canvas, table, RiskColumns(), middle);
-}
-
-int DrawBiggestHits(PageCanvas& canvas, const SeasonFigures& all, int y) {
+void DrawBiggestHits(SeasonPageFlow& flow, const SeasonFigures& all) {
   const PageTexts& t = Texts();
+  PageCanvas& canvas = flow.canvas();
   canvas.SetFont(kTextPoints);
   for (TicketKind kind : kTicketKinds) {
     const TicketFigures& tickets = all.tickets(kind);
     const int x = kSeasonPageLeft + 40;
-    canvas.Text(x, y, TicketKindName(kind));
+    canvas.Text(x, flow.y, TicketKindName(kind));
     if (!tickets.biggestHit()) {
-      canvas.Text(x + 150, y, "-");
+      canvas.Text(x + 150, flow.y, "-");
     } else {
       const SeasonHit& hit = *tickets.biggestHit();
       const std::string yen = std::to_string(hit.yen) + t.yen;
       // The yen right-aligned at 10 half-width characters, as in the text.
       const int yenRight = x + 150 + SeasonTextWidth(std::string(10, ' '), kTextPoints);
-      canvas.Text(yenRight - SeasonTextWidth(yen, kTextPoints), y, yen);
-      canvas.Text(yenRight + SeasonTextWidth("  ", kTextPoints), y, SeasonHitPlace(hit));
+      canvas.Text(yenRight - SeasonTextWidth(yen, kTextPoints), flow.y, yen);
+      canvas.Text(yenRight + SeasonTextWidth("  ", kTextPoints), flow.y, SeasonHitPlace(hit));
     }
-    y += kLine;
+    flow.y += kLine;
   }
-  return y;
+  flow.y += kLine;
+}
+
+void DrawHeading(SeasonPageFlow& flow, const SeasonTotals& totals, const SeasonPageFilters& filters) {
+  const PageTexts& t = Texts();
+  PageCanvas& canvas = flow.canvas();
+  canvas.SetFont(16, true, true);
+  canvas.Text(kSeasonPageLeft, 60, t.title);
+  canvas.SetFont(kTextPoints);
+  flow.y = 190;
+  canvas.Text(kSeasonPageLeft, flow.y, t.range + SeasonRangeText(filters.from, filters.to));
+  flow.y += kLine;
+  canvas.Text(kSeasonPageLeft, flow.y, t.courses + SeasonCoursesText(filters.courses));
+  flow.y += kLine;
+  if (!filters.filter.empty()) {
+    canvas.Text(kSeasonPageLeft, flow.y, t.filter + filters.filter);
+    flow.y += kLine;
+  }
+  // A long folder name is cut off at the right edge rather than run off the page.
+  canvas.TextClipped(kSeasonPageLeft, flow.y, kSeasonPageRight, flow.y + kLine, kSeasonPageLeft, flow.y,
+                     t.folder + filters.dataFolder);
+  flow.y += kLine;
+  canvas.Text(kSeasonPageLeft, flow.y, SeasonDayCountsText(totals));
+  flow.y += kLine;
+  // The note in the tables' size, which fits it on one line.
+  canvas.SetFont(kTablePoints);
+  canvas.Text(kSeasonPageLeft, flow.y, SeasonTicketNote());
+  flow.y += 2 * kLine;
 }
 
 }  // namespace
@@ -129,54 +107,35 @@ const std::string& SeasonPageCaption() {
   return caption;
 }
 
-int SeasonTextWidth(const std::string& sjis, int points) {
-  // Half an em is points × 254 / 72 / 2 tenths of a millimetre.
-  return static_cast<int>(sjis.size()) * points * 254 / 144;
-}
-
-Page BuildSeasonPage(const SeasonTotals& totals, const SeasonPageFilters& filters) {
+std::vector<Page> BuildSeasonPages(const SeasonTotals& totals, const SeasonPageFilters& filters,
+                                   const SeasonProfitLine& profit, double takeoutPercent) {
   const PageTexts& t = Texts();
-  Page page;
-  PageCanvas canvas(page);
-  canvas.SetFontName(PrintFontName());
+  SeasonPageFlow flow;
+  DrawHeading(flow, totals, filters);
 
-  canvas.SetFont(16, true, true);
-  canvas.Text(kSeasonPageLeft, 60, t.title);
-  canvas.SetFont(kTextPoints);
-  int y = 190;
-  canvas.Text(kSeasonPageLeft, y, t.range + SeasonRangeText(filters.from, filters.to));
-  y += kLine;
-  canvas.Text(kSeasonPageLeft, y, t.courses + SeasonCoursesText(filters.courses));
-  y += kLine;
-  // A long folder name is cut off at the right edge rather than run off the page.
-  canvas.TextClipped(kSeasonPageLeft, y, kSeasonPageRight, y + kLine, kSeasonPageLeft, y,
-                     t.folder + filters.dataFolder);
-  y += kLine;
-  canvas.Text(kSeasonPageLeft, y, SeasonDayCountsText(totals));
-  y += kLine;
-  // The note in the tables' size, which fits it on one line.
-  canvas.SetFont(kTablePoints);
-  canvas.Text(kSeasonPageLeft, y, SeasonTicketNote());
-  y += 2 * kLine;
-
-  canvas.SetFont(10, true);
-  canvas.Text(kSeasonPageLeft, y, t.whole);
-  y += kLine + 10;
+  SectionTitle(flow, t.whole);
   SeasonTable whole;
   whole.columns = SeasonFigureColumns();
   whole.rows = SeasonFigureRows(t.whole, 0, totals.all());
-  y = DrawTable(canvas, whole, y) + kLine;
+  DrawSeasonTable(flow, whole);
+  flow.y += kLine;
+  SectionTitle(flow, t.biggest);
+  DrawBiggestHits(flow, totals.all());
+  SectionTitle(flow, t.drawdown);
+  KindLines(flow, totals.all(), &DrawdownText);
 
-  canvas.SetFont(10, true);
-  canvas.Text(kSeasonPageLeft, y, t.biggest);
-  y += kLine + 10;
-  y = DrawBiggestHits(canvas, totals.all(), y) + kLine;
+  for (const SeasonBreakdown& breakdown : totals.breakdowns()) {
+    SectionTitle(flow, SeasonBreakdownTitle(breakdown.dimension()));
+    DrawSeasonTable(flow, SeasonBreakdownTable(breakdown));
+    flow.y += kLine;
+  }
 
-  canvas.SetFont(10, true);
-  canvas.Text(kSeasonPageLeft, y, SeasonBreakdownTitle(SeasonDimension::kUpsetDegree));
-  y += kLine + 10;
-  DrawTable(canvas, SeasonBreakdownTable(totals.breakdown(SeasonDimension::kUpsetDegree)), y);
-  return page;
+  flow.NewPage();
+  flow.canvas().SetFont(16, true, true);
+  flow.canvas().Text(kSeasonPageLeft, 60, t.charts);
+  DrawSeasonProfitChart(flow.canvas(), profit, 200, 1350);
+  DrawSeasonRateChart(flow.canvas(), UpsetReturnRates(totals), takeoutPercent, 1450, 2600);
+  return flow.Finish();
 }
 
 }  // namespace tw

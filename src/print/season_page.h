@@ -1,13 +1,15 @@
-// The printed season report: one A4 page with the title "成績集計", what
-// was asked for (dates, courses, data folder), the day counts, the figures
-// of the whole season with its biggest hits and the table by upset rating.
+// The printed season report, A4 pages: the title "成績集計", what was asked
+// for (dates, courses, filters, data folder), the day counts, the figures of
+// the whole season with its biggest hits and largest falls, every breakdown
+// (as many pages as they take), and both charts on a page of their own.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "print/page.h"
-#include "season/season_table.h"
+#include "print/season_table_print.h"
+#include "season/season_chart_data.h"
 #include "season/season_totals.h"
 
 namespace tw {
@@ -17,19 +19,15 @@ struct SeasonPageFilters {
   std::string dataFolder;            // Shift-JIS
   std::string from, to;              // yyyymmdd; empty: open
   std::vector<std::string> courses;  // names, Shift-JIS; empty: every course
+  std::string filter;                // the races counted, Shift-JIS (SeasonFilter::Text); empty: all
 };
 
-// The page is laid out in tenths of a millimetre within this width.
-inline constexpr int kSeasonPageLeft = 150;
-inline constexpr int kSeasonPageRight = 1900;
-
-Page BuildSeasonPage(const SeasonTotals& totals, const SeasonPageFilters& filters);
+// `profit` is the running profit the report drew day by day;
+// `takeoutPercent` the share of stakes paid back on average (77.5).
+std::vector<Page> BuildSeasonPages(const SeasonTotals& totals, const SeasonPageFilters& filters,
+                                   const SeasonProfitLine& profit, double takeoutPercent);
 
 // The name of the print job and of the PDF's title.
 const std::string& SeasonPageCaption();
-
-// The width of a Shift-JIS text in the monospaced print font: half an em a
-// byte, so a double-byte character takes a whole one.
-int SeasonTextWidth(const std::string& sjis, int points);
 
 }  // namespace tw

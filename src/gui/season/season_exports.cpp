@@ -36,11 +36,11 @@ QString SeasonExports::SaveCsv(const SeasonCsv& csv) {
   return FromUtf8("CSVファイルに%1レースを保存しました：%2").arg(csv.rows()).arg(file);
 }
 
-QString SeasonExports::SavePdf(const Page& page) {
+QString SeasonExports::SavePdf(const std::vector<Page>& pages) {
   const QString file = ChooseFile(FromUtf8("PDF出力"), FromUtf8("成績集計.pdf"), FromUtf8("PDFファイル (*.pdf)"));
   if (file.isEmpty()) return {};
   QString error;
-  if (!WritePagesToPdf({page}, file, ToQt(SeasonPageCaption()), &error)) {
+  if (!WritePagesToPdf(pages, file, ToQt(SeasonPageCaption()), &error)) {
     port_.Beep();
     port_.Inform(Sjis("PDFファイルを書き込めませんでした：") + FromQt(file));
     return {};
@@ -48,7 +48,7 @@ QString SeasonExports::SavePdf(const Page& page) {
   return FromUtf8("PDFファイルに保存しました：%1").arg(file);
 }
 
-QString SeasonExports::Print(const Page& page) {
+QString SeasonExports::Print(const std::vector<Page>& pages) {
   if (confirmPrinter) {
     if (!confirmPrinter()) return {};
   } else {
@@ -56,7 +56,9 @@ QString SeasonExports::Print(const Page& page) {
     dialog.setWindowTitle(FromUtf8("印刷"));
     if (dialog.exec() != QDialog::Accepted) return {};
   }
-  const bool printed = PrintPagesOn(printer_, {&page}, ToQt(SeasonPageCaption()), port_);
+  std::vector<const Page*> each;
+  for (const Page& page : pages) each.push_back(&page);
+  const bool printed = PrintPagesOn(printer_, each, ToQt(SeasonPageCaption()), port_);
   // The print window leaves the printer at A4 upright; so does this.
   printer_.ResetPaper();
   return printed ? FromUtf8("印刷しました") : QString();

@@ -27,8 +27,8 @@ class SeasonExports : public QObject {
   // Each gives the text for the window's status line; empty when nothing
   // was written (cancelled, or told why).
   QString SaveCsv(const SeasonCsv& csv);
-  QString SavePdf(const Page& page);
-  QString Print(const Page& page);
+  QString SavePdf(const std::vector<Page>& pages);
+  QString Print(const std::vector<Page>& pages);
 
   // Replaces the save dialog (tests): the file chosen, empty for none.
   std::function<QString(const QString& caption, const QString& suggested)> chooseFile;

@@ -1,14 +1,17 @@
 #include "gui/season/season_filter_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "analysis/analysis_marks.h"
 #include "gui/qt_text.h"
 #include "season/season_day.h"
 
@@ -88,6 +91,34 @@ SeasonFilterPanel::SeasonFilterPanel(const std::vector<SeasonCourse>& courses, c
   buttons->addStretch();
   grid->addLayout(buttons, 0, 4, 3, 1);
   grid->setColumnStretch(3, 1);
+
+  // The narrower rule: every rating ticked, no condition, no limit counts
+  // every race.
+  auto* rule = new QHBoxLayout;
+  rule->addWidget(new QLabel(FromUtf8("波乱度"), this));
+  const std::string* ratings[] = {&SmallUpsetText(), &MediumUpsetText(), &LargeUpsetText()};
+  for (size_t k = 0; k < ratingChecks_.size(); ++k) {
+    ratingChecks_[k] = new QCheckBox(ToQt(*ratings[k]), this);
+    ratingChecks_[k]->setObjectName(QStringLiteral("SeasonRating%1").arg(k + 1));
+    ratingChecks_[k]->setChecked(true);
+    rule->addWidget(ratingChecks_[k]);
+  }
+  rule->addSpacing(12);
+  rule->addWidget(new QLabel(FromUtf8("軸条件"), this));
+  axisRuleChoice_ = new QComboBox(this);
+  axisRuleChoice_->setObjectName("SeasonAxisRule");
+  axisRuleChoice_->addItem(FromUtf8("すべて"));
+  for (int r = 1; r <= 7; ++r) axisRuleChoice_->addItem(FromUtf8("軸条件%1").arg(r));
+  rule->addWidget(axisRuleChoice_);
+  rule->addSpacing(12);
+  rule->addWidget(new QLabel(FromUtf8("買い目"), this));
+  maxBetsChoice_ = new QComboBox(this);
+  maxBetsChoice_->setObjectName("SeasonMaxBets");
+  maxBetsChoice_->addItem(FromUtf8("制限なし"));
+  for (int n = 1; n <= 18; ++n) maxBetsChoice_->addItem(FromUtf8("%1点以下").arg(n));
+  rule->addWidget(maxBetsChoice_);
+  rule->addStretch();
+  grid->addLayout(rule, 3, 0, 1, 5);
   connect(all, &QPushButton::clicked, this, &SeasonFilterPanel::CheckAllCourses);
   connect(none, &QPushButton::clicked, this, &SeasonFilterPanel::UncheckAllCourses);
 }
@@ -125,6 +156,24 @@ std::vector<std::string> SeasonFilterPanel::courseNames() const {
     if (courseList_->item(k)->checkState() == Qt::Checked) names.push_back(courses_[static_cast<size_t>(k)].name);
   }
   return names;
+}
+
+SeasonFilter SeasonFilterPanel::raceFilter() const {
+  static const std::string* const ratings[] = {&SmallUpsetText(), &MediumUpsetText(), &LargeUpsetText()};
+  SeasonFilter filter;
+  bool all = true;
+  for (size_t k = 0; k < ratingChecks_.size(); ++k) {
+    if (ratingChecks_[k]->isChecked()) {
+      filter.upsetDegrees.push_back(*ratings[k]);
+    } else {
+      all = false;
+    }
+  }
+  // Every rating ticked counts the races without one too.
+  if (all) filter.upsetDegrees.clear();
+  if (axisRuleChoice_->currentIndex() > 0) filter.axisRules.push_back(axisRuleChoice_->currentIndex());
+  if (maxBetsChoice_->currentIndex() > 0) filter.maxBets = maxBetsChoice_->currentIndex();
+  return filter;
 }
 
 void SeasonFilterPanel::CheckAllCourses() {

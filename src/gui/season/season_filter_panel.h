@@ -1,14 +1,19 @@
 // What the season report counts: the first and the last day (each may be
-// left open) and the courses, a checkable list of those the data folder has.
+// left open), the courses, a checkable list of those the data folder has,
+// and a narrower rule to test: upset ratings, an axis condition, at most so
+// many bets.
 #pragma once
 
 #include <QGroupBox>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "season/season_courses.h"
+#include "season/season_filter.h"
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QListWidget;
 
@@ -31,12 +36,18 @@ class SeasonFilterPanel : public QGroupBox {
   std::vector<std::string> courseCodes() const;
   std::vector<std::string> courseNames() const;
   int checkedCourses() const;
+  // The races that count among those; empty when every rating is ticked and
+  // neither an axis condition nor a number of bets is chosen.
+  SeasonFilter raceFilter() const;
 
   QCheckBox* fromCheck() const { return fromCheck_; }
   QCheckBox* toCheck() const { return toCheck_; }
   QDateEdit* fromEdit() const { return fromEdit_; }
   QDateEdit* toEdit() const { return toEdit_; }
   QListWidget* courseList() const { return courseList_; }
+  QCheckBox* ratingCheck(int k) const { return ratingChecks_[static_cast<size_t>(k)]; }  // 小, 中, 大
+  QComboBox* axisRuleChoice() const { return axisRuleChoice_; }
+  QComboBox* maxBetsChoice() const { return maxBetsChoice_; }
 
  public Q_SLOTS:
   void CheckAllCourses();
@@ -51,6 +62,9 @@ class SeasonFilterPanel : public QGroupBox {
   QDateEdit* fromEdit_ = nullptr;
   QDateEdit* toEdit_ = nullptr;
   QListWidget* courseList_ = nullptr;
+  std::array<QCheckBox*, 3> ratingChecks_{};
+  QComboBox* axisRuleChoice_ = nullptr;
+  QComboBox* maxBetsChoice_ = nullptr;
 };
 
 }  // namespace tw

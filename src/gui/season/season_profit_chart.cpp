@@ -6,6 +6,9 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
+#include <algorithm>
+
+#include "codes/axis_ticks.h"
 
 namespace tw {
 namespace {
@@ -40,15 +43,19 @@ SeasonProfitChart::SeasonProfitChart(QWidget* parent) : QChartView(parent) {
   chart->legend()->setAlignment(Qt::AlignBottom);
   suggested_ = MakeSeries(QString::fromUtf8("買い目（馬連）"), "SuggestedProfit", QColor(0, 90, 200));
   reference_ = MakeSeries(QString::fromUtf8("参考（人気順）"), "ReferenceProfit", QColor(230, 120, 0));
+  // How far the bets' profit stands below its highest so far.
+  drawdown_ = MakeSeries(QString::fromUtf8("ドローダウン"), "ProfitDrawdown", QColor(200, 40, 40));
+  drawdown_->setPointsVisible(false);
   chart->addSeries(suggested_);
   chart->addSeries(reference_);
+  chart->addSeries(drawdown_);
   dates_ = new QDateTimeAxis;
   yen_ = new QValueAxis;
   yen_->setLabelFormat(QStringLiteral("%d"));
   yen_->setTitleText(QString::fromUtf8("円"));
   chart->addAxis(dates_, Qt::AlignBottom);
   chart->addAxis(yen_, Qt::AlignLeft);
-  for (QLineSeries* s : {suggested_, reference_}) {
+  for (QLineSeries* s : {suggested_, reference_, drawdown_}) {
     s->attachAxis(dates_);
     s->attachAxis(yen_);
   }
@@ -59,6 +66,7 @@ SeasonProfitChart::SeasonProfitChart(QWidget* parent) : QChartView(parent) {
 void SeasonProfitChart::Clear() {
   suggested_->clear();
   reference_->clear();
+  drawdown_->clear();
   shown_ = 0;
   FitAxes(SeasonProfitLine());
 }
@@ -66,15 +74,17 @@ void SeasonProfitChart::Clear() {
 void SeasonProfitChart::Update(const SeasonProfitLine& line) {
   const auto& points = line.points();
   if (points.size() == shown_) return;
-  QList<QPointF> suggested, reference;
+  QList<QPointF> suggested, reference, drawdown;
   for (size_t k = shown_; k < points.size(); ++k) {
     const double x = static_cast<double>(MillisOf(points[k].date));
     suggested << QPointF(x, static_cast<double>(points[k].suggested));
     reference << QPointF(x, static_cast<double>(points[k].reference));
+    drawdown << QPointF(x, static_cast<double>(points[k].drawdown));
   }
   // Appended as a list: the chart lays itself out once, not once a point.
   suggested_->append(suggested);
   reference_->append(reference);
+  drawdown_->append(drawdown);
   shown_ = points.size();
   FitAxes(line);
 }
@@ -97,10 +107,11 @@ void SeasonProfitChart::FitAxes(const SeasonProfitLine& line) {
   // Days within a year; months over longer seasons, with their years.
   const bool overAYear = days > 300;
   dates_->setFormat(overAYear ? QStringLiteral("yyyy/MM") : QStringLiteral("MM/dd"));
-  const double low = static_cast<double>(line.lowest()), high = static_cast<double>(line.highest());
-  const double margin = std::max(100.0, (high - low) * 0.05);
-  yen_->setRange(low - margin, high + margin);
-  yen_->applyNiceNumbers();
+  // Round ticks, the top above the highest point.
+  const AxisTicks axis =
+      RoundAxis(static_cast<double>(line.lowest()), static_cast<double>(std::max(line.highest(), 100LL)), 8);
+  yen_->setRange(axis.low, axis.high);
+  yen_->setTickCount(axis.Count());
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 // The season window's line chart: the running profit (return less stake)
-// of the suggested bets and of the reference, a point per counted day, with
-// the dates along the bottom. Points are added as the report counts days.
+// of the suggested bets and of the reference, a point per counted day, and
+// how far the bets' profit stands below its highest so far, with the dates
+// along the bottom. Points are added as the report counts days.
 #pragma once
 
 #include <QChartView>
@@ -32,6 +33,7 @@ class SeasonProfitChart : public QChartView {
 
   QLineSeries* suggested_ = nullptr;
   QLineSeries* reference_ = nullptr;
+  QLineSeries* drawdown_ = nullptr;
   QDateTimeAxis* dates_ = nullptr;
   QValueAxis* yen_ = nullptr;
   size_t shown_ = 0;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codes/axis_ticks.h"
 #include "gui/qt_text.h"
 
 namespace tw {
@@ -25,9 +26,11 @@ SeasonRateChart::SeasonRateChart(QWidget* parent) : QChartView(parent) {
   auto* bars = new QBarSeries;
   suggested_ = new QBarSet(FromUtf8("買い目（馬連）"));
   suggested_->setColor(QColor(0, 90, 200));
+  wide_ = new QBarSet(FromUtf8("買い目（ワイド）"));
+  wide_->setColor(QColor(60, 160, 90));
   reference_ = new QBarSet(FromUtf8("参考（人気順）"));
   reference_->setColor(QColor(230, 120, 0));
-  for (QBarSet* set : {suggested_, reference_}) {
+  for (QBarSet* set : {suggested_, wide_, reference_}) {
     set->setLabelColor(Qt::black);  // above the bars, on the chart's white
     bars->append(set);
   }
@@ -45,6 +48,12 @@ SeasonRateChart::SeasonRateChart(QWidget* parent) : QChartView(parent) {
   even->append(-0.5, 100.0);
   even->append(2.5, 100.0);
   chart->addSeries(even);
+  takeout_ = new QLineSeries;
+  QPen dotted(QColor(200, 40, 40));
+  dotted.setStyle(Qt::DotLine);
+  dotted.setWidth(2);
+  takeout_->setPen(dotted);
+  chart->addSeries(takeout_);
 
   auto* ratings = new QBarCategoryAxis;
   ratings->setTitleText(FromUtf8("波乱度"));
@@ -53,7 +62,7 @@ SeasonRateChart::SeasonRateChart(QWidget* parent) : QChartView(parent) {
   percent_->setLabelFormat(QStringLiteral("%d"));
   chart->addAxis(ratings, Qt::AlignBottom);
   chart->addAxis(percent_, Qt::AlignLeft);
-  for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{bars, even}) {
+  for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{bars, even, takeout_}) {
     s->attachAxis(ratings);
     s->attachAxis(percent_);
   }
@@ -66,21 +75,31 @@ SeasonRateChart::SeasonRateChart(QWidget* parent) : QChartView(parent) {
 
 void SeasonRateChart::Clear() { Show(UpsetReturnRates(SeasonTotals())); }
 
+void SeasonRateChart::SetTakeoutLine(double percent) {
+  takeoutPercent_ = percent;
+  takeout_->setName(FromUtf8("払戻率 %1%").arg(percent, 0, 'f', 1));
+  takeout_->clear();
+  takeout_->append(-0.5, percent);
+  takeout_->append(2.5, percent);
+}
+
 void SeasonRateChart::Show(const std::vector<UpsetReturnRate>& rates) {
-  suggested_->remove(0, suggested_->count());
-  reference_->remove(0, reference_->count());
-  double high = 100.0;
+  for (QBarSet* set : {suggested_, wide_, reference_}) set->remove(0, set->count());
+  double high = std::max(100.0, takeoutPercent_);
   for (const UpsetReturnRate& rate : rates) {
     // One decimal, as the tables show it.
-    const double s = rate.suggested ? std::round(*rate.suggested * 10) / 10 : 0.0;
-    const double r = rate.reference ? std::round(*rate.reference * 10) / 10 : 0.0;
+    auto shown = [](const std::optional<double>& v) { return v ? std::round(*v * 10) / 10 : 0.0; };
+    const double s = shown(rate.suggested), w = shown(rate.wide), r = shown(rate.reference);
     suggested_->append(s);
+    wide_->append(w);
     reference_->append(r);
-    high = std::max({high, s, r});
+    high = std::max({high, s, w, r});
   }
-  // Room above the highest bar for its label.
-  percent_->setRange(0, high * 1.15);
-  percent_->applyNiceNumbers();
+  // Round ticks, with room above the highest bar for its label.
+  const AxisTicks axis = RoundAxis(0, high * 1.12, 8);
+  percent_->setRange(axis.low, axis.high);
+  percent_->setTickCount(axis.Count());
+  SetTakeoutLine(takeoutPercent_);
 }
 
 }  // namespace tw

@@ -256,8 +256,9 @@ void SeasonWindow::Run() {
   options.from = from;
   options.to = to;
   options.courseCodes = filters_->courseCodes();
+  options.filter = filters_->raceFilter();
   options.workers = DefaultSeasonWorkers();
-  used_ = SeasonPageFilters{dataFolder_, from, to, filters_->courseNames()};
+  used_ = SeasonPageFilters{dataFolder_, from, to, filters_->courseNames(), options.filter.Text()};
 
   profitChart_->Clear();
   rateChart_->Clear();
@@ -365,7 +366,14 @@ void SeasonWindow::FilterKind(int item) {
   for (QSortFilterProxyModel* proxy : breakdownProxies_) proxy->setFilterRegularExpression(pattern);
 }
 
-Page SeasonWindow::SummaryPage() const { return BuildSeasonPage(run_->report()->totals(), used_); }
+std::vector<Page> SeasonWindow::SummaryPages() const {
+  return BuildSeasonPages(run_->report()->totals(), used_, run_->profitLine(), takeoutPercent_);
+}
+
+void SeasonWindow::SetTakeoutLine(double percent) {
+  takeoutPercent_ = percent;
+  rateChart_->SetTakeoutLine(percent);
+}
 
 void SeasonWindow::SaveCsv() {
   if (!run_->finished()) return;
@@ -375,13 +383,13 @@ void SeasonWindow::SaveCsv() {
 
 void SeasonWindow::Print() {
   if (!run_->finished()) return;
-  const QString done = exports_->Print(SummaryPage());
+  const QString done = exports_->Print(SummaryPages());
   if (!done.isEmpty()) statusLabel_->setText(done);
 }
 
 void SeasonWindow::SavePdf() {
   if (!run_->finished()) return;
-  const QString done = exports_->SavePdf(SummaryPage());
+  const QString done = exports_->SavePdf(SummaryPages());
   if (!done.isEmpty()) statusLabel_->setText(done);
 }
 

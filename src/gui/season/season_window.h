@@ -60,6 +60,9 @@ class SeasonWindow : public QDialog {
   QTreeWidget* dayTree() const { return dayTree_; }
   SeasonProfitChart* profitChart() const { return profitChart_; }
   SeasonRateChart* rateChart() const { return rateChart_; }
+  // The share of stakes paid back on average, in percent: the line the
+  // return-rate chart and the printed chart draw.
+  void SetTakeoutLine(double percent);
 
  public Q_SLOTS:
   // "集計": checks the conditions and starts the report.
@@ -89,13 +92,14 @@ class SeasonWindow : public QDialog {
   void ShowTables();
   void ShowDayLists();
   void SetRunning(bool running);
-  Page SummaryPage() const;
+  std::vector<Page> SummaryPages() const;
 
   std::string dataFolder_;
   UserPort& port_;
   SeasonRun* run_ = nullptr;
   SeasonExports* exports_ = nullptr;
   SeasonPageFilters used_;  // of the run on view
+  double takeoutPercent_ = 77.5;
   QElapsedTimer sinceTables_;
 
   SeasonFilterPanel* filters_ = nullptr;
