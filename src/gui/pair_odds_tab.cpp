@@ -113,10 +113,10 @@ void PairOddsTab::Show(const RaceView& v) {
 void PairOddsTab::ShowTable(const PairOddsTable& table) {
   const bool quinella = kind_ == PairKind::kQuinella;
   tableTime_->setText(ToQt(table.time));
+  table_ = table;
   for (size_t j = 1; j < table.labels.size(); ++j) {
-    const std::string& label = table.labels[j];
-    const int a = std::stoi(label.substr(0, 2)), b = std::stoi(label.substr(3, 2));
-    const int row = a - 1, column = quinella ? b - 2 : b - 1;
+    const PairNumbers& pair = PairNumbersAt(kind_, static_cast<int>(j));
+    const int row = pair.first - 1, column = quinella ? pair.second - 2 : pair.second - 1;
     // The odds are right-aligned texts; the cells centre them without the padding.
     SetField(grid_, row, column, j < table.fields.size() ? ToQt(table.fields[j].text).trimmed() : QString());
   }
@@ -125,14 +125,17 @@ void PairOddsTab::ShowTable(const PairOddsTable& table) {
 }
 
 void PairOddsTab::ColourOdds() {
-  // OddsFieldColour on every field of the table that holds odds.
+  // The colours the view gave the table's odds; every other field light.
   for (int r = 0; r < grid_->rowCount(); ++r)
-    for (int c = 0; c < grid_->columnCount(); ++c) {
-      QTableWidgetItem* item = grid_->item(r, c);
-      if (!item) continue;
-      const std::optional<Rgb> colour = OddsFieldColour(FromQt(item->text()));
-      item->setForeground(colour ? ToColor(*colour) : kLightText);
-    }
+    for (int c = 0; c < grid_->columnCount(); ++c)
+      if (QTableWidgetItem* item = grid_->item(r, c)) item->setForeground(kLightText);
+  const bool quinella = kind_ == PairKind::kQuinella;
+  for (size_t j = 1; j < table_.labels.size() && j < table_.fields.size(); ++j) {
+    const std::optional<Colour>& colour = table_.fields[j].colour;
+    const PairNumbers& pair = PairNumbersAt(kind_, static_cast<int>(j));
+    QTableWidgetItem* item = grid_->item(pair.first - 1, quinella ? pair.second - 2 : pair.second - 1);
+    if (item && colour) item->setForeground(ToColor(*colour));
+  }
 }
 
 }  // namespace tw

@@ -48,7 +48,7 @@ int DrawTable(PageCanvas& canvas, const SeasonTable& table, int top) {
 
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenWidth(5);
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
+  canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
   canvas.Rectangle(kSeasonPageLeft, top, right, top + kRow);
   canvas.SetBrushStyle(BrushStyle::Clear);
   for (size_t r = 1; r <= table.rows.size(); ++r) {
