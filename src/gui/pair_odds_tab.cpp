@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "gui/qt_text.h"
 #include "gui/race_view_cells.h"
@@ -18,6 +19,12 @@ namespace tw {
 namespace {
 
 const QColor kUnusedCell(48, 48, 48);
+
+// Row and column of pair j in the triangle: row i, column j holds the pair i-j.
+std::pair<int, int> CellOfPair(PairKind kind, size_t j) {
+  const PairNumbers& pair = PairNumbersAt(kind, static_cast<int>(j));
+  return {pair.first - 1, kind == PairKind::kQuinella ? pair.second - 2 : pair.second - 1};
+}
 
 }  // namespace
 
@@ -111,12 +118,10 @@ void PairOddsTab::Show(const RaceView& v) {
 }
 
 void PairOddsTab::ShowTable(const PairOddsTable& table) {
-  const bool quinella = kind_ == PairKind::kQuinella;
   tableTime_->setText(ToQt(table.time));
   table_ = table;
   for (size_t j = 1; j < table.labels.size(); ++j) {
-    const PairNumbers& pair = PairNumbersAt(kind_, static_cast<int>(j));
-    const int row = pair.first - 1, column = quinella ? pair.second - 2 : pair.second - 1;
+    const auto [row, column] = CellOfPair(kind_, j);
     // The odds are right-aligned texts; the cells centre them without the padding.
     SetField(grid_, row, column, j < table.fields.size() ? ToQt(table.fields[j].text).trimmed() : QString());
   }
@@ -129,11 +134,10 @@ void PairOddsTab::ColourOdds() {
   for (int r = 0; r < grid_->rowCount(); ++r)
     for (int c = 0; c < grid_->columnCount(); ++c)
       if (QTableWidgetItem* item = grid_->item(r, c)) item->setForeground(kLightText);
-  const bool quinella = kind_ == PairKind::kQuinella;
   for (size_t j = 1; j < table_.labels.size() && j < table_.fields.size(); ++j) {
     const std::optional<Colour>& colour = table_.fields[j].colour;
-    const PairNumbers& pair = PairNumbersAt(kind_, static_cast<int>(j));
-    QTableWidgetItem* item = grid_->item(pair.first - 1, quinella ? pair.second - 2 : pair.second - 1);
+    const auto [row, column] = CellOfPair(kind_, j);
+    QTableWidgetItem* item = grid_->item(row, column);
     if (item && colour) item->setForeground(ToColor(*colour));
   }
 }
