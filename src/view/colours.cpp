@@ -14,4 +14,8 @@ std::optional<Colour> OddsColourOfTenths(long long tenths) {
   return OddsColour(static_cast<double>(tenths) / 10.0);
 }
 
+Colour ChangeRankColour(int firstRank, int rank, int climb) {
+  return firstRank - rank >= climb ? colour::kRed : colour::kBlue;
+}
+
 }  // namespace tw

@@ -124,9 +124,8 @@ void FillButtons(const RaceSlot& slot, RaceView& v) {
   v.changeTabsVisible = v.chartButtons.enabled[2];
 }
 
-// 付録: drift mark and change ranks; a change rank is red when the horse
-// climbed at least three (win) or four (quinella) places from its first
-// popularity, blue otherwise, and uncoloured without a first rank.
+// 付録: drift mark and change ranks, coloured by ChangeRankColour, and
+// uncoloured without a first rank.
 // The first rank is shown only with the win groups (a first win snapshot).
 void FillAppendix(const RaceSlot& slot, RaceView& v) {
   const RaceAnalysis& a = slot.analysis;
@@ -136,7 +135,7 @@ void FillAppendix(const RaceSlot& slot, RaceView& v) {
     const int first = firstRankShown ? a.firstWinRank[Index(h)] : 0;
     auto rank = [first](int r, int climb) {
       ColouredText t{Rank(r), std::nullopt};
-      if (!t.text.empty() && first > 0) t.colour = first - r >= climb ? colour::kRed : colour::kBlue;
+      if (!t.text.empty() && first > 0) t.colour = ChangeRankColour(first, r, climb);
       return t;
     };
     v.winChangeRank[Index(h)] = rank(a.winChangeRank[Index(h)], 3);
