@@ -25,8 +25,6 @@ class AutoRunFlag {
   bool& flag_;
 };
 
-std::string TwoDigitTime(const DateTime& t) { return Format("%02d%02d", t.hour, t.minute); }
-
 }  // namespace
 
 StoreResult ResultFetcher::StoreResultRecord(const std::string& record, FetchTally& tally,
@@ -103,7 +101,8 @@ FetchTally ResultFetcher::FetchResults() {
 }
 
 bool ResultFetcher::OnResultTimerTick() {
-  std::string now = TwoDigitTime(c_.clock.Now());
+  const DateTime t = c_.clock.Now();
+  std::string now = HhmmText(t.hour, t.minute);
   if (now > "1800") return false;
   std::string post = PostTime(c_.model.slots[0].race);
   std::string start = IsBlank(post) ? std::string() : AddMinutes(post, -(c_.model.resultFetchMinutes + 30));

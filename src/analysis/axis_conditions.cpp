@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "analysis/analysis_marks.h"
-#include "analysis/odds_texts.h"
 #include "analysis/sort_keys.h"
 
 namespace tw {

@@ -57,7 +57,8 @@ Bets PricedBets(const RaceOdds& race, const RaceAnalysis& a, int axis) {
     const int high = std::max(axis, j);
     // A partner that is the axis horse itself gives " n- n", which is no
     // quinella pair but is the same-bracket pair in bracket mode.
-    const int index = race.quinellaMode ? QuinellaPairIndexOf(low, high) : BracketPairIndexOf(low, high);
+    const int index =
+        race.pairKind == PairKind::kQuinella ? QuinellaPairIndexOf(low, high) : BracketPairIndexOf(low, high);
     if (index == 0) continue;
     const long long v = race.Pair(race.latest, index).value;
     if (v < 1) continue;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/analyse_race.h"
+#include "analysis/fetch_times.h"
 #include "analysis/payout_import.h"
 #include "analysis/race_day_texts.h"
 #include "records/day_files.h"

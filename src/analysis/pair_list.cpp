@@ -40,7 +40,7 @@ std::vector<PairKey> LatestPairList(const RaceOdds& race, size_t limit) {
     }
     std::sort(first, end);
   }
-  const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
+  const PairNumbersTable& numbers = PairNumbersOfTable(race.pairKind);
   std::vector<PairKey> list;
   list.reserve(count);
   for (size_t i = 0; i < count; ++i) {

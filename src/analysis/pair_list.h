@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis/odds_texts.h"
 #include "analysis/race_odds.h"
 
 namespace tw {

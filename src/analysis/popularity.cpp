@@ -41,7 +41,7 @@ void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a) {
 }
 
 void CountShortQuinellas(const RaceOdds& race, RaceAnalysis& a) {
-  if (!race.quinellaMode) return;
+  if (race.pairKind != PairKind::kQuinella) return;
   for (int s = 1; s <= kSnapshots; ++s) {
     int count = 0;
     for (int j = 1; j <= kQuinellaPairs; ++j) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "codes/pairs.h"
 #include "records/layout.h"
 
 namespace tw {
@@ -96,8 +97,10 @@ struct RaceDayModel {
   void ResetAnalysis();
 };
 
-// Quinella mode when the field is larger than 8 or the day is 2005 or later;
-// bracket mode (the bracket-quinella odds stand for the pairs) otherwise.
-inline bool IsQuinellaMode(int runnerCount, bool fromYear2005) { return runnerCount > 8 || fromYear2005; }
+// The quinella odds stand for the pairs when the field is larger than 8 or
+// the day is 2005 or later; the bracket-quinella odds otherwise.
+inline PairKind PairKindOf(int runnerCount, bool fromYear2005) {
+  return runnerCount > 8 || fromYear2005 ? PairKind::kQuinella : PairKind::kBracket;
+}
 
 }  // namespace tw

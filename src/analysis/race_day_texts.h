@@ -1,6 +1,6 @@
-// Texts and times derived from the record texts of one race slot: the
-// race-list entry, the race header, the planned odds-fetch times and the
-// announcement times of the snapshots. Shift-JIS.
+// Texts derived from the record texts of one race slot: the race-list entry,
+// the race header and the announcement times of the snapshots. Shift-JIS.
+// The planned odds-fetch times are in analysis/fetch_times.h.
 #pragma once
 
 #include <string>
@@ -20,13 +20,6 @@ struct RaceHeaderTexts {
   std::string postLine;   // "15時45分発走"
 };
 RaceHeaderTexts RaceHeader(const std::string& race);
-
-// The post time (874, hhmm) less 30 minutes as hhmm; empty when the post time
-// is blank, "0000" or earlier than 00:30.
-std::string PostTimeLess30(const std::string& race);
-
-// Planned fetch times 1..3 by race number; empty where none is planned.
-PerSnapshot<std::string> PlannedFetchTimes(const std::string& race);
 
 // hour + "時" + minute + "分" of an O1 or O2 snapshot; empty when its hour is blank.
 std::string SnapshotTimeText(const std::string& odds);

@@ -6,28 +6,20 @@
 
 namespace tw {
 
-namespace {
-
-SnapshotOdds::Pairs PairsOf(bool quinellaMode) {
-  return quinellaMode ? SnapshotOdds::Pairs::kQuinella : SnapshotOdds::Pairs::kBracket;
-}
-
-}  // namespace
-
-RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest)
+RaceOdds::RaceOdds(const RaceSlot& slot, int runnerCount, int horses, PairKind pairKind, int latest)
     : runnerCount(runnerCount),
       horses(horses),
-      quinellaMode(quinellaMode),
+      pairKind(pairKind),
       latest(latest),
-      snapshots_{SnapshotOdds(slot.winOdds[1], slot.quinellaOdds[1], PairsOf(quinellaMode)),
-                 SnapshotOdds(slot.winOdds[2], slot.quinellaOdds[2], PairsOf(quinellaMode)),
-                 SnapshotOdds(slot.winOdds[3], slot.quinellaOdds[3], PairsOf(quinellaMode))} {
+      snapshots_{SnapshotOdds(slot.winOdds[1], slot.quinellaOdds[1], pairKind),
+                 SnapshotOdds(slot.winOdds[2], slot.quinellaOdds[2], pairKind),
+                 SnapshotOdds(slot.winOdds[3], slot.quinellaOdds[3], pairKind)} {
   static_assert(kSnapshots == 3, "one reading per snapshot");
 }
 
 RaceOdds RaceOddsOf(const RaceSlot& slot, bool fromYear2005) {
   const int count = StoredRunnerCount(slot.race);
-  return RaceOdds(slot, count, RunnerSlotCount(slot.race), IsQuinellaMode(count, fromYear2005),
+  return RaceOdds(slot, count, RunnerSlotCount(slot.race), PairKindOf(count, fromYear2005),
                   std::clamp(slot.analysis.snapshotCount, 0, kSnapshots));
 }
 

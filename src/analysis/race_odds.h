@@ -14,7 +14,7 @@ namespace tw {
 
 class RaceOdds {
  public:
-  RaceOdds(const RaceSlot& slot, int runnerCount, int horses, bool quinellaMode, int latest);
+  RaceOdds(const RaceSlot& slot, int runnerCount, int horses, PairKind pairKind, int latest);
 
   // Win odds of horse h (1..18) in snapshot s (1..3).
   const OddsNumber& Win(int s, int h) const { return Snapshot(s).Win(h); }
@@ -26,11 +26,11 @@ class RaceOdds {
   // The odds of pair j in the pair mode's table.
   const OddsNumber& Pair(int s, int j) const { return Snapshot(s).Pair(j); }
   // Number of pairs in the pair mode's table (153 or 36).
-  int PairCount() const { return quinellaMode ? kQuinellaPairs : kBracketPairs; }
+  int PairCount() const { return PairCountOf(pairKind); }
 
-  int runnerCount = 0;  // as the race record gives it; decides the pair mode
+  int runnerCount = 0;  // as the race record gives it; decides the pair kind
   int horses = 0;       // horses 1..horses take part in the judgement (at most 18)
-  bool quinellaMode = true;
+  PairKind pairKind = PairKind::kQuinella;
   int latest = 0;  // number of the latest win-odds snapshot, 0..3
 
  private:

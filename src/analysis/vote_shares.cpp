@@ -1,7 +1,5 @@
 #include "analysis/vote_shares.h"
 
-#include "analysis/odds_texts.h"
-
 namespace tw {
 
 namespace {
@@ -15,7 +13,7 @@ constexpr double kPairShareNumerator = 369.0;
 // One pass over the table for all three snapshots: each sum still takes its
 // pairs in the same order.
 void SumPairShares(const RaceOdds& race, PerHorseSnapshot<double>& shares) {
-  const PairNumbersTable& numbers = PairNumbersOfTable(race.quinellaMode);
+  const PairNumbersTable& numbers = PairNumbersOfTable(race.pairKind);
   const int count = race.PairCount();
   for (int j = 1; j <= count; ++j) {
     // A field without odds adds 0.0, which leaves every sum (never -0.0) as
@@ -41,7 +39,7 @@ void ComputeWinShares(const RaceOdds& race, RaceAnalysis& a) {
 }
 
 void ComputeQuinellaShares(const RaceOdds& race, RaceAnalysis& a) {
-  if (race.quinellaMode) {
+  if (race.pairKind == PairKind::kQuinella) {
     SumPairShares(race, a.quinellaShare);
     return;
   }

@@ -3,8 +3,20 @@
 #pragma once
 
 #include "analysis/race_odds.h"
+#include "records/odds_number.h"
 
 namespace tw {
+
+// The share `numerator` / (X - 1) of odds with value X (odds carry one
+// implied decimal: "0123" is 12.3). Fields without odds add no share, and
+// neither do odds of 0.1 or less (X <= 1), which do not occur in real data,
+// rather than dividing by zero or going negative.
+inline double ShareOfOdds(const OddsNumber& odds, double numerator) {
+  if (!odds.HasOdds()) return 0.0;
+  const double x = static_cast<double>(odds.value);
+  if (x - 1 <= 0) return 0.0;
+  return numerator / (x - 1);
+}
 
 // Win share 738 / (X - 1) of every win-odds field that holds odds.
 void ComputeWinShares(const RaceOdds& race, RaceAnalysis& a);

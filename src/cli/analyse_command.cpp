@@ -115,7 +115,7 @@ std::string BetOddsText(const RaceDayModel& model, const RaceSlot& slot, const s
   if (s < 1) return {};
   int n = StoredRunnerCount(slot.race);
   long long v = 0;
-  if (IsQuinellaMode(n, model.fromYear2005)) {
+  if (PairKindOf(n, model.fromYear2005) == PairKind::kQuinella) {
     int j = QuinellaPairIndex(label);
     if (j == 0) return {};
     v = IntValue(QuinellaOddsOf(slot.quinellaOdds[s], j));

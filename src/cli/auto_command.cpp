@@ -2,19 +2,15 @@
 
 #include <algorithm>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/auto_odds_fetch.h"
+#include "acquire/fetch_time_settings.h"
 #include "acquire/result_fetch.h"
 #include "cli/command_prelude.h"
+#include "codes/numbers.h"
 #include "text/format.h"
 #include "text/sjis.h"
 
 namespace tw {
-
-namespace {
-
-std::string HourMinute(const DateTime& t) { return Format("%02d%02d", t.hour, t.minute); }
-
-}  // namespace
 
 int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
   CommandPrelude prelude("auto", kAutoUsage, context);
@@ -53,7 +49,7 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
       break;
     }
     DateTime t = clock.Now();
-    if (HourMinute(t) > "1800") {
+    if (HhmmText(t.hour, t.minute) > "1800") {
       session.ui().Line("auto: 18:00 passed");
       break;
     }

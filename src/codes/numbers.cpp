@@ -38,6 +38,8 @@ std::string Overwrite(const std::string& s, const std::string& p, int k) {
   return out;
 }
 
+std::string HhmmText(int hour, int minute) { return Format("%02d%02d", hour, minute); }
+
 std::string AddMinutes(const std::string& t, int m) {
   if (IsBlank(t)) return {};
   long long total = IntValue(Field(t, 1, 2)) * 60 + IntValue(Field(t, 3, 2)) + m;

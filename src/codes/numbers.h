@@ -16,6 +16,9 @@ std::string TenthsText(const std::string& s);
 // s with characters k .. k + len(p) - 1 (1-based) replaced by p.
 std::string Overwrite(const std::string& s, const std::string& p, int k);
 
+// The hhmm text of a clock time, "0905" for 9:05.
+std::string HhmmText(int hour, int minute);
+
 // hhmm plus m minutes (may be negative), no wrap at 24 hours; empty when t is blank.
 std::string AddMinutes(const std::string& t, int m);
 

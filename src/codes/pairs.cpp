@@ -38,6 +38,30 @@ int IndexOf(const std::vector<std::string>& labels, const std::string& label) {
   return it == labels.end() ? 0 : static_cast<int>(it - labels.begin()) + 1;
 }
 
+struct PairTable {
+  std::array<std::string, kQuinellaPairs + 1> labels;
+  PairNumbersTable numbers;
+};
+
+// Labels and numbers in record order, index 1 first.
+PairTable MakeTable(int maxNumber, bool samePairs) {
+  PairTable t;
+  size_t index = 0;
+  for (int i = 1; i <= maxNumber; ++i)
+    for (int j = samePairs ? i : i + 1; j <= maxNumber; ++j) {
+      ++index;
+      t.labels[index] = PairLabel(i, j);
+      t.numbers[index] = {i, j};
+    }
+  return t;
+}
+
+const PairTable& TableOf(PairKind kind) {
+  static const PairTable quinella = MakeTable(18, false);
+  static const PairTable bracket = MakeTable(8, true);
+  return kind == PairKind::kQuinella ? quinella : bracket;
+}
+
 }  // namespace
 
 std::string BracketPairLabel(int index) { return LabelAt(BracketLabels(), index); }
@@ -54,6 +78,12 @@ int QuinellaPairIndexOf(int i, int j) {
   if (i < 1 || j <= i || j > 18) return 0;
   return (i - 1) * 18 - (i - 1) * i / 2 + (j - i);
 }
+
+const std::string& PairLabelAt(PairKind kind, int j) { return TableOf(kind).labels[j]; }
+
+const PairNumbers& PairNumbersAt(PairKind kind, int j) { return TableOf(kind).numbers[j]; }
+
+const PairNumbersTable& PairNumbersOfTable(PairKind kind) { return TableOf(kind).numbers; }
 
 int BracketOfHorse(int n, int h) {
   int bracket;

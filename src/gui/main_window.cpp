@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "analysis/payout_import.h"
 #include "base/app_folder.h"
 #include "gui/about_box.h"

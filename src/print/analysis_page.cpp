@@ -81,16 +81,16 @@ void DrawTitles(PageCanvas& canvas, const RaceSlot& slot, int s) {
   canvas.Text(200, 95, CourseName(CourseCode(slot.race)));
   canvas.SetPenWidth(10);
   canvas.SetPenStyle(PenStyle::Solid);
-  canvas.SetBrush(kBlack, BrushStyle::Solid);
+  canvas.SetBrush(colour::kBlack, BrushStyle::Solid);
   canvas.Rectangle(200, 170, 280, 250);
-  canvas.SetTextColour(kWhite);
+  canvas.SetTextColour(colour::kWhite);
   const int raceNumber = static_cast<int>(RaceNumber(slot.race));
   canvas.Text(raceNumber >= 10 ? 205 : 220, 175, Format("%d", raceNumber));
-  canvas.SetTextColour(kBlack);
+  canvas.SetTextColour(colour::kBlack);
 }
 
 void DrawShading(PageCanvas& canvas, int n, int j) {
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
+  canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
   canvas.Rectangle(200, 380, 870, 418);
   canvas.Rectangle(1000, 380, 1670, 418);
   canvas.Rectangle(200, 1250, 1030, 1288);
@@ -129,8 +129,8 @@ struct ResultPair {
   long long payout = 0;
 };
 
-ResultPair ResultOf(const std::string& payout, bool quinellaMode, int e) {
-  const PairPayout paid = quinellaMode ? QuinellaPayout(payout, e) : BracketPayout(payout, e);
+ResultPair ResultOf(const std::string& payout, PairKind pairKind, int e) {
+  const PairPayout paid = pairKind == PairKind::kQuinella ? QuinellaPayout(payout, e) : BracketPayout(payout, e);
   ResultPair result;
   result.payout = paid.yen;
   if (paid.first > 0 && paid.second > 0)
@@ -138,10 +138,10 @@ ResultPair ResultOf(const std::string& payout, bool quinellaMode, int e) {
   return result;
 }
 
-void DrawResults(PageCanvas& canvas, const RaceSlot& slot, bool quinellaMode) {
+void DrawResults(PageCanvas& canvas, const RaceSlot& slot, PairKind pairKind) {
   const PageTexts& t = Texts();
-  const ResultPair one = ResultOf(slot.payout, quinellaMode, 1);
-  const ResultPair two = ResultOf(slot.payout, quinellaMode, 2);
+  const ResultPair one = ResultOf(slot.payout, pairKind, 1);
+  const ResultPair two = ResultOf(slot.payout, pairKind, 2);
   canvas.Text(1400, 170, t.result1 + one.label);
   canvas.Text(1400, 210, t.result2 + two.label);
   if (!one.label.empty() && one.payout > 0) canvas.Text(1600, 170, Format("%8lld", one.payout) + t.yen);
@@ -225,8 +225,8 @@ void DrawValues(PageCanvas& canvas, const RaceAnalysis& a, int n) {
 }
 
 // Odds of a bet at snapshot s, in tenths; 0 when the pair has none.
-long long BetOdds(const RaceSlot& slot, const std::string& label, bool quinellaMode, int s) {
-  if (quinellaMode) {
+long long BetOdds(const RaceSlot& slot, const std::string& label, PairKind pairKind, int s) {
+  if (pairKind == PairKind::kQuinella) {
     const int k = QuinellaPairIndex(label);
     return k > 0 ? IntValue(QuinellaOddsOf(slot.quinellaOdds[s], k)) : 0;
   }
@@ -234,14 +234,14 @@ long long BetOdds(const RaceSlot& slot, const std::string& label, bool quinellaM
   return k > 0 ? IntValue(BracketOddsOf(slot.winOdds[s], k)) : 0;
 }
 
-void DrawBets(PageCanvas& canvas, const RaceSlot& slot, int n, int s, bool quinellaMode) {
+void DrawBets(PageCanvas& canvas, const RaceSlot& slot, int n, int s, PairKind pairKind) {
   for (int r = 1; r <= n; ++r) {
     const std::string& label = slot.analysis.betLabels[r];
     if (IsBlank(label)) continue;
     canvas.Text(1255, 1213 + kRow * r, label);
     // With a single snapshot there is no bet list to price.
     if (s <= 1) continue;
-    const long long v = BetOdds(slot, label, quinellaMode, s);
+    const long long v = BetOdds(slot, label, pairKind, s);
     if (v > 0) canvas.Text(1455, 1213 + kRow * r, Format("%7.1f", v / 10.0));
   }
 }
@@ -279,17 +279,17 @@ Page BuildAnalysisPage(const RaceDayModel& model, int slotIndex) {
   }
 
   const int n = RunnerSlotCount(slot.race);
-  const bool quinellaMode = IsQuinellaMode(n, model.fromYear2005);
+  const PairKind pairKind = PairKindOf(n, model.fromYear2005);
   DrawTitles(canvas, slot, s);
   const int j = BetCount(slot.analysis);
   DrawShading(canvas, n, j);
   DrawFrames(canvas, n);
   canvas.SetFont(9);
-  DrawResults(canvas, slot, quinellaMode);
+  DrawResults(canvas, slot, pairKind);
   DrawRowsAndHeadings(canvas, slot, n);
   DrawBetTable(canvas, j);
   DrawValues(canvas, slot.analysis, n);
-  DrawBets(canvas, slot, n, s, quinellaMode);
+  DrawBets(canvas, slot, n, s, pairKind);
   DrawShareChart(canvas, slot.analysis, n, s);
   return page;
 }

@@ -72,7 +72,7 @@ std::vector<Page> PrintGrid(const GridTable& grid, const PrinterMetrics& printer
       canvas.SetTextColour(grid.font.colour);
       canvas.SetPenWidth(1);
       canvas.SetPenStyle(PenStyle::Solid);
-      canvas.SetBrush(kWhite, BrushStyle::Clear);
+      canvas.SetBrush(colour::kWhite, BrushStyle::Clear);
       if (header) {
         GridPageSurface surface(canvas, printer);
         header(surface);

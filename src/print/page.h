@@ -11,18 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/colour.h"
+
 namespace tw {
-
-struct Colour {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-  friend bool operator==(const Colour&, const Colour&) = default;
-};
-
-inline constexpr Colour kBlack{0, 0, 0};
-inline constexpr Colour kWhite{255, 255, 255};
-inline constexpr Colour kSilver{192, 192, 192};
 
 enum class PenStyle { Solid, Dotted };
 enum class BrushStyle { Solid, Clear, CrossHatched };
@@ -35,7 +26,7 @@ struct PenState {
 
 // Rectangles are filled with the brush; texts are drawn without a background.
 struct BrushState {
-  Colour colour = kWhite;
+  Colour colour = colour::kWhite;
   BrushStyle style = BrushStyle::Solid;
   friend bool operator==(const BrushState&, const BrushState&) = default;
 };
@@ -45,7 +36,7 @@ struct FontState {
   int points = 10;
   bool bold = false;
   bool underline = false;
-  Colour colour = kBlack;
+  Colour colour = colour::kBlack;
   friend bool operator==(const FontState&, const FontState&) = default;
 };
 

@@ -68,7 +68,7 @@ void LineMark(PageCanvas& canvas, int x, int y, int kind) {
   canvas.SetPenStyle(kind == 1 ? PenStyle::Dotted : PenStyle::Solid);
   canvas.SetPenWidth(kind == 0 ? 10 : 5);
   if (kind == 2) {
-    canvas.SetBrush(kSilver, BrushStyle::Solid);
+    canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
     canvas.Rectangle(x, y - 15, x + 70, y + 15);
     return;
   }
@@ -80,7 +80,7 @@ void SetBarStyle(PageCanvas& canvas, int kind) {
   static constexpr BrushStyle kStyles[] = {BrushStyle::Solid, BrushStyle::CrossHatched, BrushStyle::Clear};
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenWidth(3);
-  canvas.SetBrush(kind == 0 ? kSilver : kWhite, kStyles[kind]);
+  canvas.SetBrush(kind == 0 ? colour::kSilver : colour::kWhite, kStyles[kind]);
 }
 
 void BarMark(PageCanvas& canvas, int x, int y, int kind) {
@@ -100,7 +100,7 @@ void DrawSeasonProfitChart(PageCanvas& canvas, const SeasonProfitLine& line, int
   auto x = [&](int k) { return plot.left + (n == 1 ? 0 : (plot.right - plot.left) * k / (n - 1)); };
   // The fall below the high first, as grey from the zero line down.
   canvas.SetPenWidth(1);
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
+  canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
   for (int k = 0; k < n; ++k) {
     if (points[static_cast<size_t>(k)].drawdown >= 0) continue;
     const int x0 = k == 0 ? x(0) : (x(k - 1) + x(k)) / 2, x1 = k == n - 1 ? x(k) : (x(k) + x(k + 1)) / 2;

@@ -52,7 +52,7 @@ int DrawRows(PageCanvas& canvas, const SeasonTable& table, const std::vector<siz
 
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.SetPenWidth(5);
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
+  canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
   canvas.Rectangle(kSeasonPageLeft, top, right, top + kRow);
   canvas.SetBrushStyle(BrushStyle::Clear);
   for (int r = 1; r <= rows; ++r) {

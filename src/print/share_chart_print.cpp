@@ -1,13 +1,11 @@
 #include "print/share_chart_print.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "print/share_chart_scale.h"
-#include "text/fields.h"
 #include "text/format.h"
 #include "text/sjis.h"
 
@@ -36,33 +34,34 @@ void DrawLegend(PageCanvas& canvas) {
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.Rectangle(1620, 2000, 1840, 2125);
   canvas.Rectangle(1625, 2005, 1670, 2040);
-  canvas.SetBrush(kSilver, BrushStyle::Solid);
+  canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
   canvas.Rectangle(1625, 2045, 1670, 2080);
-  canvas.SetBrush(kBlack, BrushStyle::CrossHatched);
+  canvas.SetBrush(colour::kBlack, BrushStyle::CrossHatched);
   canvas.Rectangle(1625, 2085, 1670, 2120);
   canvas.Text(1680, 2008, kQuinella);
   canvas.Text(1680, 2048, kWin);
   canvas.Text(1680, 2088, kGap);
 }
 
-// "share(%6.1f)horse(%2d)" for every horse with a quinella share, sorted as
-// texts: ascending rounded share, then ascending horse number.
-std::vector<std::string> BarOrder(const RaceAnalysis& analysis, int s) {
-  std::vector<std::string> entries;
+// A bar of the chart: a horse with a quinella share, the share rounded as
+// its "%6.1f" text shows it.
+struct Bar {
+  std::string order;  // the share "%6.1f" followed by the horse "%2d"
+  int horse = 0;
+  double share = 0.0;
+  bool operator<(const Bar& other) const { return order < other.order; }
+};
+
+// Every horse with a quinella share, sorted as the texts of their bars:
+// ascending rounded share, then ascending horse number.
+std::vector<Bar> BarOrder(const RaceAnalysis& analysis, int s) {
+  std::vector<Bar> bars;
   for (int h = 1; h <= kMaxRunners; ++h) {
     const double share = analysis.quinellaShare[h][s];
-    if (share > 0) entries.push_back(Format("%6.1f", share) + Format("%2d", h));
+    if (share > 0) bars.push_back({Format("%6.1f", share) + Format("%2d", h), h, RoundedAsFormatted(share, 1)});
   }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
-// The rounded share the entry's text holds (read without the locale).
-double ShareOfEntry(const std::string& entry) {
-  const std::string text = Trim(entry.substr(0, 6));
-  double value = 0.0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
+  std::sort(bars.begin(), bars.end());
+  return bars;
 }
 
 void DrawBars(PageCanvas& canvas, const RaceAnalysis& analysis, const ShareChartScale& scale, int c, int s) {
@@ -70,24 +69,23 @@ void DrawBars(PageCanvas& canvas, const RaceAnalysis& analysis, const ShareChart
   canvas.SetPenStyle(PenStyle::Solid);
   const int e8 = c / 8;
   const int e4 = c / 4;
-  const std::vector<std::string> entries = BarOrder(analysis, s);
-  for (size_t f = 0; f < entries.size(); ++f) {
-    const std::string& entry = entries[f];
-    const int h = static_cast<int>(IntValue(entry.substr(6, 2)));
-    const double t = ShareOfEntry(entry);
+  const std::vector<Bar> bars = BarOrder(analysis, s);
+  for (size_t f = 0; f < bars.size(); ++f) {
+    const int h = bars[f].horse;
+    const double t = bars[f].share;
     const int x0 = 400 + c * static_cast<int>(f);
     const int x1 = 400 + c * static_cast<int>(f + 1);
-    canvas.SetBrush(kWhite, BrushStyle::Solid);
+    canvas.SetBrush(colour::kWhite, BrushStyle::Solid);
     canvas.Rectangle(x0 + e8, TruncInt(scale.zero - scale.unit * t), x1 - e8 - 2 * e4 - 5, scale.zero);
     canvas.Text(x0 + 3 * e8, 2605, Format("%d", h));
     const double win = analysis.winShare[h][s];
     if (win > 0) {
-      canvas.SetBrush(kSilver, BrushStyle::Solid);
+      canvas.SetBrush(colour::kSilver, BrushStyle::Solid);
       canvas.Rectangle(x0 + e4 + e8, TruncInt(scale.zero - scale.unit * win), x1 - e8 - e4 - 5, scale.zero);
     }
     const double gap = analysis.shareGap[h][s];
     if (gap < kNoValue) {
-      canvas.SetBrush(kBlack, BrushStyle::CrossHatched);
+      canvas.SetBrush(colour::kBlack, BrushStyle::CrossHatched);
       canvas.Rectangle(x0 + 2 * e4 + e8, TruncInt(scale.zero - scale.unit * gap), x1 - e8 - 5, scale.zero);
     }
   }

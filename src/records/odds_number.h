@@ -34,6 +34,10 @@ struct OddsNumber {
   bool HasOdds() const { return state == OddsState::kOdds; }
 };
 
+// An odds text carries odds unless it is blank, all zeros ("0000"), or the
+// scratched / not-sold forms of dashes or asterisks over the whole field.
+inline bool IsValidOddsText(std::string_view text) { return OddsStateOf(text) == OddsState::kOdds; }
+
 // Reads a field text of at most 8 bytes (odds fields have 4, 5 or 6); of a
 // longer text only the first 8.
 OddsNumber ReadOddsNumber(std::string_view text);

@@ -19,7 +19,8 @@ namespace tw {
 
 class SnapshotOdds {
  public:
-  enum class Pairs : std::uint8_t { kQuinella, kBracket };
+  // Which pair table was read.
+  using Pairs = PairKind;
 
   // Every field not registered.
   SnapshotOdds() : win_{}, pairs_{} {}

@@ -1,6 +1,5 @@
 #include "season/season_race.h"
 
-#include "analysis/odds_texts.h"
 #include "analysis/pair_list.h"
 #include "analysis/race_odds.h"
 #include "records/record_header.h"
@@ -30,7 +29,7 @@ SeasonRace SeasonRaceOf(const RaceDayModel& model, int slot, const std::string& 
   const RaceOdds odds = RaceOddsOf(s, model.fromYear2005);
   const std::vector<PairKey> pairs = LatestPairList(odds, kCheapestPairs);
   for (size_t k = 0; k < pairs.size() && k < race.bets.size(); ++k)
-    race.referenceBets.push_back(PairLabelAt(odds.quinellaMode, pairs[k].index));
+    race.referenceBets.push_back(PairLabelAt(odds.pairKind, pairs[k].index));
   race.referenceHits = PaidBetsOf(s, race.referenceBets, PaidBetType::kQuinella);
   return race;
 }

@@ -23,6 +23,13 @@ std::string Format(const char* fmt, ...) {
   return out;
 }
 
+double RoundedAsFormatted(double value, int decimals) {
+  // The current rounding mode, to the nearest with ties to even, is the one
+  // printf rounds an exact tie with.
+  const double scale = std::pow(10.0, decimals);
+  return std::nearbyint(value * scale) / scale;
+}
+
 std::string FormatZeros(double value, int digits) {
   long long v = std::llround(value);
   if (v < 0) return Format("-%0*lld", digits, -v);

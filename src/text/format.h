@@ -17,6 +17,10 @@ namespace tw {
 // printf-style formatting into a std::string.
 std::string Format(const char* fmt, ...) TW_PRINTF_FORMAT(1, 2);
 
+// `value` rounded to `decimals` places as Format("%.<decimals>f") shows it:
+// to the nearest, an exact tie to the even last digit.
+double RoundedAsFormatted(double value, int decimals);
+
 // A picture format of zeros, e.g. "000000": the value rounded to an integer
 // (half away from zero) with at least `digits` digits, a minus sign in front
 // when negative.

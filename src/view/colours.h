@@ -1,51 +1,32 @@
-// Colours of the race view as plain RGB values, and the font colour rule of
-// displayed odds. The window turns them into its own colour type.
+// The font colours of the race view's fields: the odds by their value, the
+// change ranks by the places climbed. Computed from the numbers (never from a
+// displayed text); the window draws the colour it is given.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "base/colour.h"
+
 namespace tw {
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-namespace colour {
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kSilver{192, 192, 192};
-inline constexpr Rgb kGrey{128, 128, 128};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kYellow{255, 255, 0};
-inline constexpr Rgb kLime{0, 255, 0};
-inline constexpr Rgb kAqua{0, 255, 255};
-inline constexpr Rgb kFuchsia{255, 0, 255};
-inline constexpr Rgb kOrange{255, 128, 0};
-inline constexpr Rgb kLightBlue{128, 128, 255};
-}  // namespace colour
 
 // A displayed text with the font colour set on it; no colour means the
 // field's default.
 struct ColouredText {
   std::string text;  // Shift-JIS
-  std::optional<Rgb> colour;
+  std::optional<Colour> colour;
 };
 
 // OddsColourRule: v <= 10 yellow, below 30 aqua, below 100 lime, else fuchsia.
-Rgb OddsColour(double odds);
+Colour OddsColour(double odds);
 
-// A displayed field holds a value when its trimmed text is not empty and does
-// not begin with "取消".
-bool IsUsableField(const std::string& text);
-// The number a displayed field reads as; 0 when it is not usable.
-double FieldNumber(const std::string& text);
+// The OddsColourRule colour of odds given in tenths ("0123" is 123, 12.3);
+// none for a field without odds (0 or below).
+std::optional<Colour> OddsColourOfTenths(long long tenths);
 
-// The OddsColourRule colour of a displayed odds text; none for an empty field
-// or "取消".
-std::optional<Rgb> OddsFieldColour(const std::string& text);
+// 付録: a change rank is red when the horse climbed at least `climb` places
+// (three for the win, four for the quinella) from its first popularity rank,
+// blue otherwise.
+Colour ChangeRankColour(int firstRank, int rank, int climb);
 
 }  // namespace tw

@@ -1,6 +1,5 @@
 #include "view/judgement_grids.h"
 
-#include "analysis/odds_texts.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
 #include "text/format.h"
@@ -72,10 +71,10 @@ JudgementGrid BetGrid(const RaceSlot& slot, const RaceView& v) {
   for (int r = 1; r <= kMaxRunners; ++r) {
     const std::string& label = a.betLabels[static_cast<size_t>(r)];
     if (label.empty()) continue;
-    const int index = v.quinellaMode ? QuinellaPairIndex(label) : BracketPairIndex(label);
+    const int index = v.pairKind == PairKind::kQuinella ? QuinellaPairIndex(label) : BracketPairIndex(label);
     std::string odds;
     if (index > 0 && v.snapshotCount >= 1) {
-      const long long value = IntValue(PairOddsText(slot, v.quinellaMode, v.snapshotCount, index));
+      const long long value = IntValue(PairOddsText(slot, v.pairKind, v.snapshotCount, index));
       if (value > 0) odds = Format("%7.1f", static_cast<double>(value) / 10.0);
     }
     bets.push_back(BetRow(Format("%2d", static_cast<int>(bets.size()) + 1), label, odds, v));
@@ -89,7 +88,7 @@ JudgementGrid BetGrid(const RaceSlot& slot, const RaceView& v) {
 
 }  // namespace
 
-Rgb BracketColour(int bracket) {
+Colour BracketColour(int bracket) {
   switch (bracket) {
     case 1:
       return colour::kWhite;

@@ -12,7 +12,7 @@ namespace tw {
 
 struct GridCell {
   std::string text;  // Shift-JIS; always drawn centred
-  Rgb background = colour::kWhite;
+  Colour background = colour::kWhite;
   bool tooltipBackground = false;  // the system's tooltip colour instead of `background`
   bool strikeThrough = false;      // a black line from the top-left to the bottom-right corner
 };
@@ -29,7 +29,7 @@ struct JudgementGrid {
 
 // The background of column 0 of the judgement grids by bracket number 1..8:
 // white, grey, red, blue, yellow, lime, orange, fuchsia; white otherwise.
-Rgb BracketColour(int bracket);
+Colour BracketColour(int bracket);
 
 }  // namespace tw
 

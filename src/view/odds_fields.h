@@ -21,9 +21,9 @@ inline std::string BracketOddsText(const RaceSlot& slot, int s, int j) {
 inline std::string QuinellaOddsText(const RaceSlot& slot, int s, int j) {
   return QuinellaOddsOf(slot.quinellaOdds[static_cast<size_t>(s)], j);
 }
-// The odds of pair j in the table of the pair mode.
-inline std::string PairOddsText(const RaceSlot& slot, bool quinellaMode, int s, int j) {
-  return quinellaMode ? QuinellaOddsText(slot, s, j) : BracketOddsText(slot, s, j);
+// The odds of pair j in the table of the pair kind.
+inline std::string PairOddsText(const RaceSlot& slot, PairKind pairKind, int s, int j) {
+  return pairKind == PairKind::kQuinella ? QuinellaOddsText(slot, s, j) : BracketOddsText(slot, s, j);
 }
 
 }  // namespace tw

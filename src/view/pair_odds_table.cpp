@@ -1,6 +1,5 @@
 #include "view/pair_odds_table.h"
 
-#include "analysis/odds_texts.h"
 #include "analysis/race_day_texts.h"
 #include "codes/pairs.h"
 #include "text/fields.h"
@@ -29,8 +28,8 @@ ColouredText OddsField(const std::string& text, const char* fmt) {
     f.text = kScratched;
   } else if (const long long v = IntValue(text); v > 0) {
     f.text = Format(fmt, static_cast<double>(v) / 10.0);
+    f.colour = OddsColourOfTenths(v);
   }
-  f.colour = OddsFieldColour(f.text);
   return f;
 }
 

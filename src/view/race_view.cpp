@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "analysis/odds_texts.h"
 #include "analysis/race_day_texts.h"
 #include "analysis/race_odds.h"
 #include "codes/numbers.h"
@@ -24,14 +23,19 @@ bool SnapshotExists(const std::string& odds) { return HoldsSnapshot(odds); }
 
 std::string Share(double v) { return v > 0 ? Format("%6.2f", v) : std::string(); }
 std::string Difference(double v) { return v < kNoValue ? Format("%6.2f", v) : std::string(); }
+std::optional<double> ShareFigure(double v) { return v > 0 ? std::optional(RoundedAsFormatted(v, 2)) : std::nullopt; }
+std::optional<double> DifferenceFigure(double v) {
+  return v < kNoValue ? std::optional(RoundedAsFormatted(v, 2)) : std::nullopt;
+}
 std::string Rank(int r) { return r > 0 ? Format("%2d", r) : std::string(); }
 
 bool IsScratchedWinText(const std::string& text) { return text == "----" || text == "****"; }
 
-std::string WinOddsField(const std::string& text) {
-  if (IsScratchedWinText(text)) return Sjis("取消");
+ColouredText WinOddsField(const std::string& text) {
+  if (IsScratchedWinText(text)) return {Sjis("取消"), std::nullopt};
   const long long v = IntValue(text);
-  return v > 0 ? Format("%6.1f", static_cast<double>(v) / 10.0) : std::string();
+  if (v <= 0) return {};
+  return {Format("%6.1f", static_cast<double>(v) / 10.0), OddsColourOfTenths(v)};
 }
 
 // Line p of a popularity list: rank, "位 ", the pair label, two spaces and
@@ -58,7 +62,7 @@ void FillWinGroups(const RaceSlot& slot, RaceView& v) {
   for (int h = 1; h <= kMaxRunners; ++h) {
     for (int s = 1; s <= kSnapshots; ++s) {
       const std::string odds = WinOddsText(slot, s, h);
-      v.winOdds[Index(h)][Index(s)] = {WinOddsField(odds), OddsFieldColour(WinOddsField(odds))};
+      v.winOdds[Index(h)][Index(s)] = WinOddsField(odds);
       if (IsScratchedWinText(odds)) {
         const std::string scratched = Sjis("取消");
         v.winShare[Index(h)][Index(s)] = v.quinellaShare[Index(h)][Index(s)] = v.shareGap[Index(h)][Index(s)] =
@@ -67,6 +71,9 @@ void FillWinGroups(const RaceSlot& slot, RaceView& v) {
         v.winShare[Index(h)][Index(s)] = Share(a.winShare[Index(h)][Index(s)]);
         v.quinellaShare[Index(h)][Index(s)] = Share(a.quinellaShare[Index(h)][Index(s)]);
         v.shareGap[Index(h)][Index(s)] = Difference(a.shareGap[Index(h)][Index(s)]);
+        v.shareFigures.winShare[Index(h)][Index(s)] = ShareFigure(a.winShare[Index(h)][Index(s)]);
+        v.shareFigures.quinellaShare[Index(h)][Index(s)] = ShareFigure(a.quinellaShare[Index(h)][Index(s)]);
+        v.shareFigures.shareGap[Index(h)][Index(s)] = DifferenceFigure(a.shareGap[Index(h)][Index(s)]);
       }
       // Rank r = h.
       if (const int horse = a.winPopularityOrder[Index(h)][Index(s)]; horse > 0) {
@@ -74,12 +81,14 @@ void FillWinGroups(const RaceSlot& slot, RaceView& v) {
         const long long value = IntValue(WinOddsText(slot, s, horse));
         if (value > 0) {
           const std::string text = Format("%6.1f", static_cast<double>(value) / 10.0);
-          v.popularityOdds[Index(h)][Index(s)] = {text, OddsFieldColour(text)};
+          v.popularityOdds[Index(h)][Index(s)] = {text, OddsColourOfTenths(value)};
         }
       }
     }
     v.winShareChange[Index(h)] = Difference(a.winShareChange[Index(h)]);
     v.quinellaShareChange[Index(h)] = Difference(a.quinellaShareChange[Index(h)]);
+    v.shareFigures.winShareChange[Index(h)] = DifferenceFigure(a.winShareChange[Index(h)]);
+    v.shareFigures.quinellaShareChange[Index(h)] = DifferenceFigure(a.quinellaShareChange[Index(h)]);
     v.shareGapChange[Index(h)] = Difference(a.shareGapChange[Index(h)]);
     v.maxShareGap[Index(h)] = Difference(a.maxShareGap[Index(h)]);
     v.firstWinRank[Index(h)] = Rank(a.firstWinRank[Index(h)]);
@@ -101,7 +110,7 @@ void DisableMissing(const PerSnapshot<std::string>& odds, SnapshotButtons& a, Sn
 }
 
 void FillButtons(const RaceSlot& slot, RaceView& v) {
-  if (v.quinellaMode) DisableMissing(slot.quinellaOdds, v.chartButtons, v.quinellaButtons);
+  if (v.pairKind == PairKind::kQuinella) DisableMissing(slot.quinellaOdds, v.chartButtons, v.quinellaButtons);
   DisableMissing(slot.winOdds, v.chartButtons, v.bracketButtons);
   static const char* const kCounts[] = {"", "１回", "２回", "３回"};
   int present = 0;
@@ -115,16 +124,18 @@ void FillButtons(const RaceSlot& slot, RaceView& v) {
   v.changeTabsVisible = v.chartButtons.enabled[2];
 }
 
-// 付録: drift mark and change ranks; a change rank is red when the horse
-// climbed at least three (win) or four (quinella) places from its first
-// popularity, blue otherwise, and uncoloured without a first rank.
-void FillAppendix(const RaceAnalysis& a, RaceView& v) {
+// 付録: drift mark and change ranks, coloured by ChangeRankColour, and
+// uncoloured without a first rank.
+// The first rank is shown only with the win groups (a first win snapshot).
+void FillAppendix(const RaceSlot& slot, RaceView& v) {
+  const RaceAnalysis& a = slot.analysis;
+  const bool firstRankShown = SnapshotExists(slot.winOdds[1]);
   for (int h = 1; h <= v.runners; ++h) {
     v.driftMark[Index(h)] = a.driftMark[Index(h)];
-    const std::string& first = v.firstWinRank[Index(h)];
-    auto rank = [&first](int r, int climb) {
+    const int first = firstRankShown ? a.firstWinRank[Index(h)] : 0;
+    auto rank = [first](int r, int climb) {
       ColouredText t{Rank(r), std::nullopt};
-      if (!t.text.empty() && !IsBlank(first)) t.colour = IntValue(first) - r >= climb ? colour::kRed : colour::kBlue;
+      if (!t.text.empty() && first > 0) t.colour = ChangeRankColour(first, r, climb);
       return t;
     };
     v.winChangeRank[Index(h)] = rank(a.winChangeRank[Index(h)], 3);
@@ -152,10 +163,10 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
   const RaceSlot& race = model.slots[Index(slot)];
   const RaceAnalysis& a = race.analysis;
   v.runners = RunnerSlotCount(race.race);
-  v.quinellaMode = IsQuinellaMode(StoredRunnerCount(race.race), model.fromYear2005);
+  v.pairKind = PairKindOf(StoredRunnerCount(race.race), model.fromYear2005);
   v.snapshotCount = a.snapshotCount;
-  v.bracketTabVisible = !v.quinellaMode;
-  v.quinellaTabVisible = v.quinellaMode;
+  v.bracketTabVisible = v.pairKind == PairKind::kBracket;
+  v.quinellaTabVisible = v.pairKind == PairKind::kQuinella;
 
   const RaceHeaderTexts header = RaceHeader(race.race);
   v.header.dateLine = header.dateLine;
@@ -171,7 +182,7 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
       v.quinellaPopularity[Index(s)] =
           PopularityList(kQuinellaPairs, QuinellaPairLabel, "%3d", QuinellaOddsText, race, s);
 
-  const HeaderPayouts payouts = BuildHeaderPayouts(race.payout, v.quinellaMode);
+  const HeaderPayouts payouts = BuildHeaderPayouts(race.payout, v.pairKind);
   v.header.payout1 = payouts.payout1;
   v.header.result1 = payouts.result1;
   v.header.payout2 = payouts.payout2;
@@ -182,7 +193,7 @@ RaceView BuildRaceView(const RaceDayModel& model, int slot) {
   if (v.quinellaButtons.pressed > 0) v.quinellaTable = QuinellaOddsTable(race, v.quinellaButtons.pressed);
   v.charts = FillShareCharts(v);
   v.snapshotChart = SnapshotChart(v, v.chartButtons.pressed);
-  FillAppendix(a, v);
+  FillAppendix(race, v);
   v.header.upsetDegree = a.upsetDegree;
   v.results = BuildResultsPanel(race.payout);
   v.grids = BuildJudgementGrids(race, v);

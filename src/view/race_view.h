@@ -36,7 +36,7 @@ struct RaceViewHeader {
 
 struct RaceView {
   int slot = -1;
-  bool quinellaMode = true;
+  PairKind pairKind = PairKind::kQuinella;
   int runners = 0;        // the runner count n (held to the 18 horse slots)
   int snapshotCount = 0;  // S
   RaceViewHeader header;
@@ -51,6 +51,7 @@ struct RaceView {
   PerHorseSnapshot<ColouredText> popularityOdds;  //   and its odds "%6.1f"
   PerHorseSnapshot<std::string> winShare, quinellaShare, shareGap;
   PerHorse<std::string> winShareChange, quinellaShareChange, shareGapChange, maxShareGap;
+  ShareFigures shareFigures;  // the share and change fields as numbers, for the charts
   // 付録
   PerHorse<std::string> firstWinRank, driftMark;
   PerHorse<ColouredText> winChangeRank, quinellaChangeRank;

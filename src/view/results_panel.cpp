@@ -37,14 +37,14 @@ ResultsPanel BuildResultsPanel(const std::string& hr) {
   return p;
 }
 
-HeaderPayouts BuildHeaderPayouts(const std::string& hr, bool quinellaMode) {
+HeaderPayouts BuildHeaderPayouts(const std::string& hr, PairKind pairKind) {
   HeaderPayouts h;
   auto fill = [](const PairPayout& e, std::string& payout, std::string& result) {
     if (e.yen <= 0) return;
     payout = Format("%9lld", e.yen);
     result = PairText(e.first, e.second);
   };
-  if (quinellaMode) {
+  if (pairKind == PairKind::kQuinella) {
     fill(QuinellaPayout(hr, 1), h.payout1, h.result1);
     fill(QuinellaPayout(hr, 2), h.payout2, h.result2);
   } else {

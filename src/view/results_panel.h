@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "codes/pairs.h"
+
 namespace tw {
 
 struct ResultEntry {
@@ -28,6 +30,6 @@ struct HeaderPayouts {
 };
 // The first two quinella payouts in quinella mode, the first two bracket
 // payouts in bracket mode.
-HeaderPayouts BuildHeaderPayouts(const std::string& payout, bool quinellaMode);
+HeaderPayouts BuildHeaderPayouts(const std::string& payout, PairKind pairKind);
 
 }  // namespace tw

@@ -11,7 +11,7 @@ namespace tw {
 namespace {
 
 // One colour per snapshot in the charts that compare the three snapshots.
-constexpr Rgb kSnapshotColours[kSnapshots + 1] = {{}, {255, 64, 64}, {32, 160, 32}, {64, 64, 255}};
+constexpr Colour kSnapshotColours[kSnapshots + 1] = {{}, {255, 64, 64}, {32, 160, 32}, {64, 64, 255}};
 
 ChartView MakeChart(const char* name, const char* title, const char* bottom, const char* left) {
   ChartView c;
@@ -22,57 +22,65 @@ ChartView MakeChart(const char* name, const char* title, const char* bottom, con
   return c;
 }
 
-ChartSeries MakeSeries(const char* name, const char* title, Rgb colour) {
+ChartSeries MakeSeries(const char* name, const char* title, Colour colour) {
   return ChartSeries{name, Sjis(title), colour, {}};
 }
 
 // A chart with one series per snapshot, bars in horse-number order.
 ChartView PerSnapshotChart(ChartView c, const std::array<const char*, 3>& names,
-                           const std::array<const char*, 3>& titles, const PerHorseSnapshot<std::string>& fields) {
+                           const std::array<const char*, 3>& titles,
+                           const PerHorseSnapshot<std::optional<double>>& figures) {
   for (int s = 1; s <= kSnapshots; ++s) {
     ChartSeries series =
         MakeSeries(names[static_cast<size_t>(s - 1)], titles[static_cast<size_t>(s - 1)], kSnapshotColours[s]);
     for (int h = 1; h <= kMaxRunners; ++h) {
-      const std::string& f = fields[static_cast<size_t>(h)][static_cast<size_t>(s)];
-      if (IsUsableField(f)) series.points.push_back({FieldNumber(f), std::to_string(h)});
+      const std::optional<double>& f = figures[static_cast<size_t>(h)][static_cast<size_t>(s)];
+      if (f) series.points.push_back({*f, h, std::to_string(h)});
     }
     c.series.push_back(std::move(series));
   }
   return c;
 }
 
-// Keys of a field's first six characters followed by the horse as "%2d",
-// sorted in text order: ascending values of the right-aligned fields.
-std::vector<std::string> SortedFieldKeys(const std::array<std::string, kMaxRunners + 1>& fields) {
-  std::vector<std::string> keys;
+// The horses that have a figure, in the text order of the first six
+// characters of their "%6.2f" fields, then by horse: ascending for figures of
+// one sign and width.
+std::vector<int> HorsesInFieldOrder(const PerHorse<std::optional<double>>& figures) {
+  std::vector<std::pair<std::string, int>> keys;
   for (int h = 1; h <= kMaxRunners; ++h) {
-    const std::string& f = fields[static_cast<size_t>(h)];
-    if (IsUsableField(f)) keys.push_back((f + "      ").substr(0, 6) + Format("%2d", h));
+    const std::optional<double>& f = figures[static_cast<size_t>(h)];
+    if (f) keys.push_back({Format("%6.2f", *f).substr(0, 6), h});
   }
   std::sort(keys.begin(), keys.end());
-  return keys;
+  std::vector<int> horses;
+  for (const auto& key : keys) horses.push_back(key.second);
+  return horses;
 }
 
-ChartView ChangeChart(ChartView c, ChartSeries series, const PerHorse<std::string>& fields) {
+ChartPoint PointOf(const PerHorse<std::optional<double>>& figures, int h) {
+  return {figures[static_cast<size_t>(h)].value_or(0.0), h, Format("%2d", h)};
+}
+
+ChartView ChangeChart(ChartView c, ChartSeries series, const PerHorse<std::optional<double>>& figures) {
   c.horizontal = true;
   c.sortedBars = true;
   c.valueFormat = "#,##0.00";
-  for (const std::string& key : SortedFieldKeys(fields))
-    series.points.push_back({FieldNumber(key.substr(0, 6)), key.substr(6, 2)});
+  for (int h : HorsesInFieldOrder(figures)) series.points.push_back(PointOf(figures, h));
   c.series.push_back(std::move(series));
   return c;
 }
 
-PerHorse<std::string> Column(const PerHorseSnapshot<std::string>& fields, int s) {
-  PerHorse<std::string> col;
+PerHorse<std::optional<double>> Column(const PerHorseSnapshot<std::optional<double>>& figures, int s) {
+  PerHorse<std::optional<double>> col;
   for (int h = 1; h <= kMaxRunners; ++h)
-    col[static_cast<size_t>(h)] = fields[static_cast<size_t>(h)][static_cast<size_t>(s)];
+    col[static_cast<size_t>(h)] = figures[static_cast<size_t>(h)][static_cast<size_t>(s)];
   return col;
 }
 
 }  // namespace
 
-ShareCharts FillShareCharts(const RaceView& v) {
+ShareCharts FillShareCharts(const RaceView& view) {
+  const ShareFigures& v = view.shareFigures;
   ShareCharts c;
   c.winShare = PerSnapshotChart(MakeChart("WinShareChart", "馬番別単勝投票率グラフ", "馬番", "単勝投票率"),
                                 {"WinShare1", "WinShare2", "WinShare3"}, {"１回目T", "２回目T", "３回目T"}, v.winShare);
@@ -89,19 +97,19 @@ ShareCharts FillShareCharts(const RaceView& v) {
   return c;
 }
 
-ChartView SnapshotChart(const RaceView& v, int s) {
+ChartView SnapshotChart(const RaceView& view, int s) {
+  const ShareFigures& v = view.shareFigures;
   ChartView c = MakeChart("SnapshotChart", "馬番別投票率グラフ", "馬番", "投票率");
   c.sortedBars = true;
   ChartSeries quinella = MakeSeries("SnapshotQuinellaShare", "馬連投票率", colour::kLime);
   ChartSeries win = MakeSeries("SnapshotWinShare", "単勝投票率", colour::kLightBlue);
   ChartSeries gap = MakeSeries("SnapshotShareGap", "単連差", colour::kRed);
   if (s >= 1 && s <= kSnapshots) {
-    for (const std::string& key : SortedFieldKeys(Column(v.quinellaShare, s))) {
-      const std::string label = key.substr(6, 2);
-      const auto h = static_cast<size_t>(std::stoi(label));
-      quinella.points.push_back({FieldNumber(key.substr(0, 6)), label});
-      win.points.push_back({FieldNumber(v.winShare[h][static_cast<size_t>(s)]), label});
-      gap.points.push_back({FieldNumber(v.shareGap[h][static_cast<size_t>(s)]), label});
+    const PerHorse<std::optional<double>> quinellaShares = Column(v.quinellaShare, s);
+    for (int h : HorsesInFieldOrder(quinellaShares)) {
+      quinella.points.push_back(PointOf(quinellaShares, h));
+      win.points.push_back(PointOf(Column(v.winShare, s), h));
+      gap.points.push_back(PointOf(Column(v.shareGap, s), h));
     }
   }
   c.series = {std::move(quinella), std::move(win), std::move(gap)};

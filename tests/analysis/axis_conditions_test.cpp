@@ -9,7 +9,6 @@
 #include <random>
 
 #include "analysis/analysis_marks.h"
-#include "analysis/odds_texts.h"
 #include "analysis/pair_list.h"
 #include "analysis/sort_keys.h"
 #include "codes/pairs.h"
@@ -32,7 +31,7 @@ class AxisConditionTest : public ::testing::Test {
   // The race as the conditions see it; latest snapshot 2.
   RaceOdds Race() {
     slot_ = builder_.Build();
-    return RaceOdds{slot_, runners_, runners_, true, 2};
+    return RaceOdds{slot_, runners_, runners_, PairKind::kQuinella, 2};
   }
   void Strong(int h) {
     a_.winShare[h][2] = 30.0;
@@ -340,8 +339,8 @@ TEST_F(AxisConditionTest, LargestGapAlwaysClaims) {
 }
 
 // A pair's sort key as text: odds "%6d" followed by the label.
-std::string KeyText(const PairKey& pair, bool quinellaMode) {
-  return PaddedNumber(pair.odds, 6, ' ') + PairLabelAt(quinellaMode, pair.index);
+std::string KeyText(const PairKey& pair, PairKind kind) {
+  return PaddedNumber(pair.odds, 6, ' ') + PairLabelAt(kind, pair.index);
 }
 
 TEST(PairList, CheapestFirstEqualOddsByLabel) {
@@ -350,44 +349,45 @@ TEST(PairList, CheapestFirstEqualOddsByLabel) {
   b.Quinella(2, 9, 10, 10.0).Quinella(2, 2, 3, 9.5).Quinella(2, 1, 4, 10.0).QuinellaText(2, 1, 2, "------");
   b.Quinella(1, 1, 3, 2.0);
   RaceSlot slot = b.Build();
-  std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 10, 10, true, 2});
+  std::vector<PairKey> list = LatestPairList(RaceOdds{slot, 10, 10, PairKind::kQuinella, 2});
   ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(KeyText(list[0], true), "    95 2- 3");
-  EXPECT_EQ(KeyText(list[1], true), "   100 1- 4");
-  EXPECT_EQ(KeyText(list[2], true), "   100 9-10");
+  EXPECT_EQ(KeyText(list[0], PairKind::kQuinella), "    95 2- 3");
+  EXPECT_EQ(KeyText(list[1], PairKind::kQuinella), "   100 1- 4");
+  EXPECT_EQ(KeyText(list[2], PairKind::kQuinella), "   100 9-10");
   EXPECT_EQ(list[2].horses.first, 9);
   EXPECT_EQ(list[2].horses.second, 10);
 
   OddsBuilder bracket(8);
   bracket.Bracket(2, 3, 3, 12.0).Bracket(2, 1, 2, 120.0);
   RaceSlot bslot = bracket.Build();
-  std::vector<PairKey> blist = LatestPairList(RaceOdds{bslot, 8, 8, false, 2});
+  std::vector<PairKey> blist = LatestPairList(RaceOdds{bslot, 8, 8, PairKind::kBracket, 2});
   ASSERT_EQ(blist.size(), 2u);
-  EXPECT_EQ(KeyText(blist[0], false), "   120 3- 3");
-  EXPECT_EQ(KeyText(blist[1], false), "  1200 1- 2");
+  EXPECT_EQ(KeyText(blist[0], PairKind::kBracket), "   120 3- 3");
+  EXPECT_EQ(KeyText(blist[1], PairKind::kBracket), "  1200 1- 2");
 }
 
 TEST(PairList, OrderIsTheTextOrderOfTheKeys) {
   std::mt19937 random(7);
-  for (bool quinellaMode : {true, false}) {
+  for (PairKind kind : {PairKind::kQuinella, PairKind::kBracket}) {
+    const bool quinella = kind == PairKind::kQuinella;
     OddsBuilder b(18);
     std::uniform_int_distribution<int> odds(0, 40);
-    const int pairs = quinellaMode ? 153 : 36;
+    const int pairs = quinella ? 153 : 36;
     for (int j = 1; j <= pairs; ++j) {
-      const std::string label = quinellaMode ? QuinellaPairLabel(j) : BracketPairLabel(j);
+      const std::string label = quinella ? QuinellaPairLabel(j) : BracketPairLabel(j);
       const int i = std::atoi(label.substr(0, 2).c_str()), k = std::atoi(label.substr(3, 2).c_str());
       const int v = odds(random) * (j % 7 == 0 ? 24999 : 1);  // some six-digit odds
-      const std::string text = quinellaMode ? Format("%06d", v) : Format("%05d", std::min(v, 99999));
-      if (quinellaMode)
+      const std::string text = quinella ? Format("%06d", v) : Format("%05d", std::min(v, 99999));
+      if (quinella)
         b.QuinellaText(2, i, k, text);
       else
         b.BracketText(2, i, k, text);
     }
     RaceSlot slot = b.Build();
-    const RaceOdds race{slot, 18, 18, quinellaMode, 2};
+    const RaceOdds race{slot, 18, 18, kind, 2};
     std::vector<PairKey> list = LatestPairList(race);
     std::vector<std::string> texts;
-    for (const PairKey& p : list) texts.push_back(KeyText(p, quinellaMode));
+    for (const PairKey& p : list) texts.push_back(KeyText(p, kind));
     EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end()));
     // The cheapest few are the front of the whole list, however many.
     for (size_t limit : {size_t{0}, size_t{1}, size_t{5}, kCheapestPairs, size_t{40}, list.size() + 1}) {

@@ -14,9 +14,9 @@ const std::string& P() { return PartnerMarkText(); }
 
 class PartnerTest : public ::testing::Test {
  protected:
-  RaceOdds Race(int runners = 7, bool quinellaMode = true, int snapshots = 2) {
+  RaceOdds Race(int runners = 7, PairKind kind = PairKind::kQuinella, int snapshots = 2) {
     slot_ = builder_.Build();
-    return RaceOdds{slot_, runners, runners, quinellaMode, snapshots};
+    return RaceOdds{slot_, runners, runners, kind, snapshots};
   }
   OddsBuilder builder_{7};
   RaceSlot slot_;
@@ -81,7 +81,7 @@ TEST_F(PartnerTest, ShareRisesAtTheThirdSnapshot) {
   a_.winShare[2] = {0, 1.5, 1.0, 1.2};   // -0.3 since the first, +0.2 since the one before
   a_.quinellaShare[1] = {0, 5.0, 5.5, 5.55};
   a_.quinellaShare[2] = {0, 5.5, 5.0, 5.2};
-  const RaceOdds race = Race(7, true, 3);
+  const RaceOdds race = Race(7, PairKind::kQuinella, 3);
   PartnerWinShareRise(race, a_);
   PartnerQuinellaShareRise(race, a_);
   EXPECT_EQ(a_.partnerConditionMarks[1][3], "");
@@ -205,7 +205,7 @@ TEST_F(BetListTest, NoAxisOrNoPricedBetMeansNoRating) {
 TEST_F(BetListTest, BracketModePricesTheSameBracketPair) {
   builder_.Bracket(2, 5, 5, 15.0).Bracket(2, 1, 5, 30.0).Bracket(2, 4, 5, 8.0).Quinella(2, 4, 5, 2.0);
   a_.axisRule = 1;
-  BuildBetList(Race(7, false), a_);
+  BuildBetList(Race(7, PairKind::kBracket), a_);
   EXPECT_EQ(a_.betLabels[1], " 4- 5");
   EXPECT_EQ(a_.betLabels[2], " 5- 5");
   EXPECT_EQ(a_.betLabels[3], " 1- 5");

@@ -22,16 +22,5 @@ TEST(RaceDayTextsTest, HeaderAndEntryTexts) {
   EXPECT_EQ(SjisToUtf8(RaceHeader(nine).raceLine), " 1R");
 }
 
-TEST(RaceDayTextsTest, PostTimeLess30GuardsDamagedTimes) {
-  auto with = [](const std::string& post) {
-    return PostTimeLess30(test::RaceLine(test::RaceKey(2024, 5, 12, "05", 2, 6, 11), 18, post));
-  };
-  EXPECT_EQ(with("1545"), "1515");
-  EXPECT_EQ(with("1000"), "0930");
-  EXPECT_EQ(with("0000"), "");
-  EXPECT_EQ(with("    "), "");
-  EXPECT_EQ(with("0015"), "");
-}
-
 }  // namespace
 }  // namespace tw

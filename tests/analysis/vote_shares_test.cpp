@@ -1,7 +1,10 @@
+#include "analysis/vote_shares.h"
+
 #include <gtest/gtest.h>
 
 #include "analysis/race_day_model.h"
 #include "support/odds_builder.h"
+#include "text/fields.h"
 #include "text/format.h"
 
 namespace tw {
@@ -89,6 +92,30 @@ TEST(ShareGap, OnlyWhereBothSharesExist) {
   EXPECT_GE(a.shareGap[2][1], kNoValue);  // no quinella share
   EXPECT_GE(a.shareGap[3][1], kNoValue);  // no win share
   EXPECT_GE(a.shareGap[1][2], kNoValue);  // snapshot absent
+}
+
+TEST(ShareOfOdds, NoShareWithoutOddsAboveOne) {
+  EXPECT_EQ(ShareOfOdds(ReadOddsNumber("0011"), 738), 73.8);
+  EXPECT_EQ(ShareOfOdds(ReadOddsNumber("0001"), 738), 0.0);
+  EXPECT_EQ(ShareOfOdds(ReadOddsNumber("----"), 738), 0.0);
+  EXPECT_EQ(ShareOfOdds(ReadOddsNumber("-012"), 738), 0.0);
+}
+
+TEST(ShareOfOdds, SharesOfTheNumbersAreTheSharesOfTheTexts) {
+  // Every four-byte text over digits, fill characters, a sign and a
+  // Shift-JIS lead byte: the share is what the text gave before it was read
+  // into a number, 738 / (X - 1) of a valid text with X > 1.
+  const std::string alphabet = " 0159-*+A\x82";
+  for (char a : alphabet)
+    for (char b : alphabet)
+      for (char c : alphabet)
+        for (char d : alphabet) {
+          const std::string text{a, b, c, d};
+          const double x = static_cast<double>(IntValue(text));
+          const double share = IsValidOddsText(text) && x - 1 > 0 ? 738 / (x - 1) : 0.0;
+          ASSERT_EQ(ShareOfOdds(ReadOddsNumber(text), 738), share) << '"' << text << '"';
+          ASSERT_EQ(ReadOddsNumber(text).HasOdds(), IsValidOddsText(text)) << '"' << text << '"';
+        }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "base/settings.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "analysis/load_race_day.h"
 #include "base/settings.h"
 #include "cli/auto_command.h"

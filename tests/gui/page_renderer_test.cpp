@@ -53,7 +53,7 @@ void PrintRendererTest::drawsRectanglesLinesAndText() {
   Page page;
   PageCanvas canvas(page);
   canvas.SetFontName("");
-  canvas.SetBrush(kBlack, BrushStyle::Solid);
+  canvas.SetBrush(colour::kBlack, BrushStyle::Solid);
   canvas.Rectangle(100, 100, 200, 200);  // 10 mm square from 10 mm
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetPenWidth(10);
@@ -78,7 +78,7 @@ void PrintRendererTest::scalesGridPagesToTheDevice() {
   page.units = PageUnits::PrinterDots;
   page.dotsPerInchX = page.dotsPerInchY = 600;
   PageCanvas canvas(page);
-  canvas.SetBrush(kBlack, BrushStyle::Solid);
+  canvas.SetBrush(colour::kBlack, BrushStyle::Solid);
   canvas.Rectangle(600, 600, 1200, 1200);  // 1 inch square from 1 inch
   const QImage image = Draw(page, 100, 300, 300);
   QVERIFY(IsBlack(image, 150, 150));

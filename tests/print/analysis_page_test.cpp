@@ -95,14 +95,14 @@ TEST(AnalysisPage, TitlesAndRaceNumberBox) {
   EXPECT_EQ(TextAt(page, 200, 95)->font.points, 20);
   const DrawOp* box = RectOp(page, 200, 170, 280, 250);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->brush, (BrushState{kBlack, BrushStyle::Solid}));
+  EXPECT_EQ(box->brush, (BrushState{colour::kBlack, BrushStyle::Solid}));
   EXPECT_EQ(box->pen.width, 10);
   const DrawOp* number = TextAt(page, 220, 175);
   ASSERT_NE(number, nullptr);
   EXPECT_EQ(number->text, "9");
-  EXPECT_EQ(number->font.colour, kWhite);
+  EXPECT_EQ(number->font.colour, colour::kWhite);
   // Everything after the number is black again.
-  EXPECT_EQ(TextAt(page, 1400, 170)->font.colour, kBlack);
+  EXPECT_EQ(TextAt(page, 1400, 170)->font.colour, colour::kBlack);
 
   const Page twoDigits = BuildAnalysisPage(OneRaceDay(16, 2, 10), 0);
   EXPECT_EQ(Utf8TextAt(twoDigits, 205, 175), "10");
@@ -119,7 +119,7 @@ TEST(AnalysisPage, SixteenRunnerTablesEndAboveTheChart) {
   EXPECT_NE(RectOp(page, 1000, 380, 1670, 1026), nullptr);
   EXPECT_NE(RectOp(page, 200, 1250, 1030, 1896), nullptr);
   // Shaded number columns of the same length.
-  EXPECT_EQ(RectOp(page, 200, 418, 270, 1026)->brush, (BrushState{kSilver, BrushStyle::Solid}));
+  EXPECT_EQ(RectOp(page, 200, 418, 270, 1026)->brush, (BrushState{colour::kSilver, BrushStyle::Solid}));
   EXPECT_NE(RectOp(page, 200, 1288, 270, 1896), nullptr);
   // Column rules: heavy beside the numbers, light between the snapshots.
   EXPECT_EQ(LineOp(page, 270, 380, 270, 1026)->pen.width, 20);

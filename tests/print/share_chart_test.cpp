@@ -108,8 +108,8 @@ TEST(ShareChart, LegendSwatches) {
   const Page page = Chart(WorkedExample(-6.5), 4, 2);
   EXPECT_EQ(RectOp(page, 1620, 2000, 1840, 2125)->brush.style, BrushStyle::Clear);
   EXPECT_EQ(RectOp(page, 1625, 2005, 1670, 2040)->brush.style, BrushStyle::Clear);
-  EXPECT_EQ(RectOp(page, 1625, 2045, 1670, 2080)->brush, (BrushState{kSilver, BrushStyle::Solid}));
-  EXPECT_EQ(RectOp(page, 1625, 2085, 1670, 2120)->brush, (BrushState{kBlack, BrushStyle::CrossHatched}));
+  EXPECT_EQ(RectOp(page, 1625, 2045, 1670, 2080)->brush, (BrushState{colour::kSilver, BrushStyle::Solid}));
+  EXPECT_EQ(RectOp(page, 1625, 2085, 1670, 2120)->brush, (BrushState{colour::kBlack, BrushStyle::CrossHatched}));
   EXPECT_EQ(Utf8TextAt(page, 1680, 2008), "馬連投票率");
   EXPECT_EQ(Utf8TextAt(page, 1680, 2048), "単勝投票率");
   EXPECT_EQ(Utf8TextAt(page, 1680, 2088), "単連差");
@@ -127,14 +127,14 @@ TEST(ShareChart, BarsInAscendingRoundedQuinellaShare) {
   const int x0 = 400 + 2 * c, x1 = 400 + 3 * c;
   const DrawOp* quinella = RectOp(page, x0 + e8, 2480 - 300, x1 - e8 - 2 * e4 - 5, 2480);
   ASSERT_NE(quinella, nullptr);
-  EXPECT_EQ(quinella->brush, (BrushState{kWhite, BrushStyle::Solid}));
+  EXPECT_EQ(quinella->brush, (BrushState{colour::kWhite, BrushStyle::Solid}));
   EXPECT_EQ(quinella->pen.width, 3);
   const DrawOp* win = RectOp(page, x0 + e4 + e8, 2480 - 160, x1 - e8 - e4 - 5, 2480);
   ASSERT_NE(win, nullptr);
-  EXPECT_EQ(win->brush, (BrushState{kSilver, BrushStyle::Solid}));
+  EXPECT_EQ(win->brush, (BrushState{colour::kSilver, BrushStyle::Solid}));
   const DrawOp* gap = RectOp(page, x0 + 2 * e4 + e8, 2480 + 130, x1 - e8 - 5, 2480);
   ASSERT_NE(gap, nullptr);
-  EXPECT_EQ(gap->brush, (BrushState{kBlack, BrushStyle::CrossHatched}));
+  EXPECT_EQ(gap->brush, (BrushState{colour::kBlack, BrushStyle::CrossHatched}));
 }
 
 TEST(ShareChart, HorsesWithoutQuinellaShareGetNoBar) {

@@ -100,5 +100,21 @@ TEST(OddsNumber, FieldsPastTheEndOfAShortRecordAreSpaces) {
   EXPECT_EQ(ReadOddsNumberAt("", 1, 5).textOrder, ReadOddsNumber("     ").textOrder);
 }
 
+TEST(OddsNumber, ValidityRule) {
+  EXPECT_TRUE(IsValidOddsText("0123"));
+  EXPECT_TRUE(IsValidOddsText("0001"));
+  EXPECT_TRUE(IsValidOddsText(" 000"));
+  EXPECT_FALSE(IsValidOddsText("0000"));
+  EXPECT_FALSE(IsValidOddsText("    "));
+  EXPECT_FALSE(IsValidOddsText("----"));
+  EXPECT_FALSE(IsValidOddsText("****"));
+  EXPECT_TRUE(IsValidOddsText("--12"));
+  EXPECT_FALSE(IsValidOddsText("00000"));
+  EXPECT_FALSE(IsValidOddsText("-----"));
+  EXPECT_FALSE(IsValidOddsText("******"));
+  EXPECT_FALSE(IsValidOddsText("000000"));
+  EXPECT_TRUE(IsValidOddsText("00000 "));
+}
+
 }  // namespace
 }  // namespace tw

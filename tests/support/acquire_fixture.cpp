@@ -1,6 +1,6 @@
 #include "support/acquire_fixture.h"
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "text/files.h"
 
 namespace tw::test {

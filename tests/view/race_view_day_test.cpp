@@ -81,7 +81,7 @@ TEST_F(RaceViewDayTest, EightRunnersBefore2005UseTheBracketTable) {
   old.Write();
   LoadDay(old.dayName());
   const RaceView v = ShowRace(*model, slot);
-  EXPECT_FALSE(v.quinellaMode);
+  EXPECT_EQ(v.pairKind, PairKind::kBracket);
   EXPECT_TRUE(v.bracketTabVisible);
   EXPECT_FALSE(v.quinellaTabVisible);
   EXPECT_EQ(v.bracketButtons.pressed, 2);

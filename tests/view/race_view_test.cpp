@@ -85,6 +85,9 @@ TEST(RaceViewTest, SharesDifferencesAndChangesFormatted) {
   EXPECT_EQ(U8(v.winShare[2][1]), "取消");
   EXPECT_EQ(U8(v.quinellaShare[2][2]), "取消");
   EXPECT_EQ(U8(v.shareGap[2][1]), "取消");
+  EXPECT_EQ(v.shareFigures.winShare[1][1], 6.05);  // the figures the charts show
+  EXPECT_FALSE(v.shareFigures.winShare[2][1]);
+  EXPECT_FALSE(v.shareFigures.shareGap[3][1]);
   EXPECT_EQ(v.winShareChange[1], "  2.40");
   EXPECT_EQ(v.winShareChange[2], "");
   EXPECT_EQ(v.maxShareGap[1], "  0.00");
@@ -198,7 +201,7 @@ TEST(RaceViewTest, BracketModeHeaderPairAndTabs) {
   test::SetQuinellaPayout(hr, 1, 1, 2, 999);
   f.slot().payout = hr + "\r\n";
   RaceView v = f.Show();
-  EXPECT_FALSE(v.quinellaMode);
+  EXPECT_EQ(v.pairKind, PairKind::kBracket);
   EXPECT_TRUE(v.bracketTabVisible);
   EXPECT_FALSE(v.quinellaTabVisible);
   EXPECT_EQ(v.header.result1, " 3- 7");
@@ -354,7 +357,7 @@ TEST(RaceViewTest, BracketColoursOfTheMiddleBrackets) {
   f.SetWin(2, {"0030"});
   RaceView v = f.Show();
   const JudgementGrid& axis = v.grids[0];
-  const std::pair<int, Rgb> expected[] = {
+  const std::pair<int, Colour> expected[] = {
       {3, colour::kRed}, {4, colour::kBlue}, {5, colour::kYellow}, {6, colour::kLime}};
   for (const auto& [bracket, rgb] : expected) {
     const size_t row = static_cast<size_t>(2 * bracket - 1);
@@ -364,7 +367,7 @@ TEST(RaceViewTest, BracketColoursOfTheMiddleBrackets) {
     EXPECT_EQ(BracketColour(bracket), rgb);
   }
   EXPECT_EQ(BracketColour(2), colour::kGrey);
-  EXPECT_EQ(BracketColour(7), (Rgb{255, 128, 0}));
+  EXPECT_EQ(BracketColour(7), (Colour{255, 128, 0}));
 }
 
 TEST(RaceViewTest, SecondQuinellaPayoutAndPlaceAndWideFormats) {
@@ -417,9 +420,9 @@ TEST(RaceViewTest, ColourRuleAndFields) {
   EXPECT_EQ(OddsColour(30.0), colour::kLime);
   EXPECT_EQ(OddsColour(98.5), colour::kLime);
   EXPECT_EQ(OddsColour(100.0), colour::kFuchsia);
-  EXPECT_FALSE(IsUsableField("      "));
-  EXPECT_FALSE(IsUsableField(Sjis("取消")));
-  EXPECT_DOUBLE_EQ(FieldNumber(" -1.20"), -1.2);
+  EXPECT_FALSE(OddsColourOfTenths(0));
+  EXPECT_FALSE(OddsColourOfTenths(-12));
+  EXPECT_EQ(OddsColourOfTenths(101), colour::kAqua);
   EXPECT_EQ(BracketColour(7), colour::kOrange);
   EXPECT_EQ(BracketColour(2), colour::kGrey);
 }

@@ -1,5 +1,5 @@
-// The share charts are built from the displayed texts: rounded values,
-// nothing for empty or "取消" fields, and the orders of the sorted charts.
+// The share charts are built from the share figures: rounded values, nothing
+// for fields without a figure, and the orders of the sorted charts.
 #include "view/share_charts.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +18,14 @@ std::vector<std::string> Labels(const ChartSeries& s) {
 
 TEST(ShareChartsTest, SnapshotChartInAscendingQuinellaShare) {
   RaceView v;
-  v.quinellaShare[4][2] = "  3.10";
-  v.quinellaShare[1][2] = " 12.75";
-  v.quinellaShare[12][2] = "  3.10";
-  v.quinellaShare[5][2] = Sjis("取消");
-  v.winShare[4][2] = "  5.00";
-  v.winShare[1][2] = "  2.00";
-  v.shareGap[4][2] = "  1.90";
-  v.shareGap[1][2] = "-10.75";
+  ShareFigures& f = v.shareFigures;
+  f.quinellaShare[4][2] = 3.1;
+  f.quinellaShare[1][2] = 12.75;
+  f.quinellaShare[12][2] = 3.1;
+  f.winShare[4][2] = 5.0;
+  f.winShare[1][2] = 2.0;
+  f.shareGap[4][2] = 1.9;
+  f.shareGap[1][2] = -10.75;
   ChartView c = SnapshotChart(v, 2);
   EXPECT_EQ(c.name, "SnapshotChart");
   EXPECT_TRUE(c.sortedBars);
@@ -46,16 +46,14 @@ TEST(ShareChartsTest, SnapshotChartInAscendingQuinellaShare) {
   EXPECT_TRUE(SnapshotChart(v, 0).series[0].points.empty());
 }
 
-TEST(ShareChartsTest, PerSnapshotChartsSkipEmptyAndScratchedFields) {
+TEST(ShareChartsTest, PerSnapshotChartsSkipFieldsWithoutFigures) {
   RaceView v;
-  v.winShare[2][1] = "  6.05";
-  v.winShare[1][2] = " 10.00";
-  v.winShare[2][2] = "  7.50";
-  v.winShare[3][1] = Sjis("取消");
-  v.quinellaShare[3][1] = Sjis("取消");
-  v.shareGap[3][1] = Sjis("取消");
-  v.quinellaShare[1][1] = "  4.00";
-  v.shareGap[1][1] = " -0.50";
+  ShareFigures& f = v.shareFigures;
+  f.winShare[2][1] = 6.05;
+  f.winShare[1][2] = 10.0;
+  f.winShare[2][2] = 7.5;
+  f.quinellaShare[1][1] = 4.0;
+  f.shareGap[1][1] = -0.5;
   ShareCharts c = FillShareCharts(v);
   ASSERT_EQ(c.winShare.series.size(), 3u);
   EXPECT_EQ(SjisToUtf8(c.winShare.series[1].title), "２回目T");
@@ -71,11 +69,12 @@ TEST(ShareChartsTest, PerSnapshotChartsSkipEmptyAndScratchedFields) {
 
 TEST(ShareChartsTest, ChangeChartsAscendingWithHorseLabels) {
   RaceView v;
-  v.winShareChange[1] = "  2.40";
-  v.winShareChange[7] = "  0.15";
-  v.winShareChange[12] = " 12.00";
-  v.winShareChange[3] = "  2.40";
-  v.quinellaShareChange[5] = "  1.00";
+  ShareFigures& f = v.shareFigures;
+  f.winShareChange[1] = 2.4;
+  f.winShareChange[7] = 0.15;
+  f.winShareChange[12] = 12.0;
+  f.winShareChange[3] = 2.4;
+  f.quinellaShareChange[5] = 1.0;
   ShareCharts c = FillShareCharts(v);
   EXPECT_TRUE(c.winChange.horizontal);
   EXPECT_EQ(c.winChange.valueFormat, "#,##0.00");
@@ -85,6 +84,7 @@ TEST(ShareChartsTest, ChangeChartsAscendingWithHorseLabels) {
   EXPECT_EQ(c.winChange.series[0].name, "WinChange");
   EXPECT_EQ(Labels(c.winChange.series[0]), (std::vector<std::string>{" 7", " 1", " 3", "12"}));
   EXPECT_DOUBLE_EQ(c.winChange.series[0].points[3].value, 12.0);
+  EXPECT_EQ(c.winChange.series[0].points[3].horse, 12);
   EXPECT_EQ(c.quinellaChange.series[0].name, "QuinellaChange");
   EXPECT_EQ(Labels(c.quinellaChange.series[0]), (std::vector<std::string>{" 5"}));
 }

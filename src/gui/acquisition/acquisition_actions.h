@@ -11,9 +11,10 @@
 #include <memory>
 
 #include "acquire/acquisition_context.h"
+#include "acquire/auto_odds_fetch.h"
 #include "acquire/odds_fetch.h"
-#include "acquire/odds_schedule.h"
 #include "acquire/result_fetch.h"
+#include "view/odds_schedule_grid.h"
 
 class QAction;
 class QCheckBox;

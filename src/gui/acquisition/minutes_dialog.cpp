@@ -8,8 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "gui/qt_text.h"
+#include "view/fetch_time_dialog_texts.h"
 
 namespace tw {
 

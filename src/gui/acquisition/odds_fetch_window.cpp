@@ -28,20 +28,16 @@ namespace tw {
 
 namespace {
 
-QColor ColourOf(CellColour colour, const QPalette& palette) {
-  switch (colour) {
-    case CellColour::kToolTip:
+QColor ColourOf(const ScheduleCell& cell, const QPalette& palette) {
+  switch (cell.system) {
+    case SystemBackground::kToolTip:
       return palette.color(QPalette::ToolTipBase);
-    case CellColour::kWhite:
-      return Qt::white;
-    case CellColour::kPlanned:
-      return QColor(kPlannedRgb.red, kPlannedRgb.green, kPlannedRgb.blue);
-    case CellColour::kFetched:
-      return QColor(kFetchedRgb.red, kFetchedRgb.green, kFetchedRgb.blue);
-    case CellColour::kFixed:
+    case SystemBackground::kFixedRow:
+      return palette.color(QPalette::Button);
+    case SystemBackground::kNone:
       break;
   }
-  return palette.color(QPalette::Button);
+  return QColor(cell.background.red, cell.background.green, cell.background.blue);
 }
 
 // Rows the window shows without scrolling: two courses of 12 races.
@@ -185,7 +181,7 @@ void OddsFetchWindow::RefreshGrid(const ScheduleGrid& grid) {
         scheduleGrid_->setItem(r - 1, c, item);
       }
       item->setText(ToQt(cell.text));
-      item->setBackground(ColourOf(cell.colour, palette()));
+      item->setBackground(ColourOf(cell, palette()));
     }
   }
 }

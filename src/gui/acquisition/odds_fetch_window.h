@@ -9,7 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_checked_races.h"
+#include "view/odds_schedule_grid.h"
 
 class QLabel;
 class QListWidget;

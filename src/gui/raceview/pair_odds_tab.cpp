@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "codes/pairs.h"
 #include "gui/qt_text.h"
 #include "gui/raceview/race_view_cells.h"
 #include "gui/raceview/snapshot_button_row.h"
@@ -20,18 +20,10 @@ namespace {
 
 const QColor kUnusedCell(48, 48, 48);
 
-// Calls `visit(index, row, column)` for every pair of the triangle: the row
-// of a and the column of b hold the pair a-b, and `index` is its place in the
-// core's tables.
-template <class Visit>
-void ForEachPair(PairKind kind, Visit visit) {
-  const bool quinella = kind == PairKind::kQuinella;
-  const int last = quinella ? kMaxRunners : 8;
-  for (int a = 1; a <= last; ++a)
-    for (int b = quinella ? a + 1 : a; b <= last; ++b) {
-      const int index = quinella ? QuinellaPairIndexOf(a, b) : BracketPairIndexOf(a, b);
-      visit(static_cast<size_t>(index), a - 1, quinella ? b - 2 : b - 1);
-    }
+// Row and column of pair j in the triangle: row i, column j holds the pair i-j.
+std::pair<int, int> CellOfPair(PairKind kind, size_t j) {
+  const PairNumbers& pair = PairNumbersAt(kind, static_cast<int>(j));
+  return {pair.first - 1, kind == PairKind::kQuinella ? pair.second - 2 : pair.second - 1};
 }
 
 }  // namespace
@@ -126,28 +118,28 @@ void PairOddsTab::Show(const RaceView& v) {
 }
 
 void PairOddsTab::ShowTable(const PairOddsTable& table) {
-  shown_ = table;
   tableTime_->setText(ToQt(table.time));
-  ForEachPair(kind_, [this](size_t index, int row, int column) {
-    if (index >= shown_.labels.size()) return;
+  table_ = table;
+  for (size_t j = 1; j < table.labels.size(); ++j) {
+    const auto [row, column] = CellOfPair(kind_, j);
     // The odds are right-aligned texts; the cells centre them without the padding.
-    SetField(grid_, row, column, index < shown_.fields.size() ? ToQt(shown_.fields[index].text).trimmed() : QString());
-  });
+    SetField(grid_, row, column, j < table.fields.size() ? ToQt(table.fields[j].text).trimmed() : QString());
+  }
   // Each fill ends with its colour coding.
   ColourOdds();
 }
 
 void PairOddsTab::ColourOdds() {
-  // The colour the view gave each field of the table shown; the default for
-  // every other cell.
+  // The colours the view gave the table's odds; every other field light.
   for (int r = 0; r < grid_->rowCount(); ++r)
     for (int c = 0; c < grid_->columnCount(); ++c)
       if (QTableWidgetItem* item = grid_->item(r, c)) item->setForeground(kLightText);
-  ForEachPair(kind_, [this](size_t index, int row, int column) {
+  for (size_t j = 1; j < table_.labels.size() && j < table_.fields.size(); ++j) {
+    const std::optional<Colour>& colour = table_.fields[j].colour;
+    const auto [row, column] = CellOfPair(kind_, j);
     QTableWidgetItem* item = grid_->item(row, column);
-    if (item && index < shown_.fields.size() && shown_.fields[index].colour)
-      item->setForeground(ToColor(*shown_.fields[index].colour));
-  });
+    if (item && colour) item->setForeground(ToColor(*colour));
+  }
 }
 
 }  // namespace tw

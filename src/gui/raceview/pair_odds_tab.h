@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <array>
 
+#include "codes/pairs.h"
 #include "view/race_view.h"
 
 class QLabel;
@@ -16,8 +17,6 @@ class QToolButton;
 namespace tw {
 
 class SnapshotButtonRow;
-
-enum class PairKind { kBracket, kQuinella };
 
 class PairOddsTab : public QTabWidget {
   Q_OBJECT
@@ -44,12 +43,12 @@ class PairOddsTab : public QTabWidget {
   QWidget* BuildPopularityPage();
 
   PairKind kind_;
+  PairOddsTable table_;  // the table shown, with the colours of its odds
   SnapshotButtonRow* buttons_ = nullptr;
   QLabel* tableTime_ = nullptr;
   QTableWidget* grid_ = nullptr;
   std::array<QListWidget*, kSnapshots + 1> popularityLists_{};  // [1..3]
   std::array<QLabel*, kSnapshots + 1> popularityTimes_{};       // [1..3]
-  PairOddsTable shown_;                                         // the table in the triangle
 };
 
 }  // namespace tw

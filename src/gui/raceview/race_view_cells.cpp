@@ -20,7 +20,7 @@ QTableWidgetItem* Cell(QTableWidget* grid, int row, int column) {
   return item;
 }
 
-void SetField(QTableWidget* grid, int row, int column, const QString& text, const std::optional<Rgb>& colour) {
+void SetField(QTableWidget* grid, int row, int column, const QString& text, const std::optional<Colour>& colour) {
   QTableWidgetItem* item = Cell(grid, row, column);
   item->setText(text);
   item->setForeground(colour ? ToColor(*colour) : kLightText);

@@ -21,7 +21,7 @@ namespace tw {
 // The font colour of the tables' fields when the view gives none.
 inline const QColor kLightText(224, 224, 224);
 
-inline QColor ToColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+inline QColor ToColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
 constexpr size_t Index(int i) { return static_cast<size_t>(i); }
 
 // The item of a cell, made centred on first use.
@@ -29,7 +29,7 @@ QTableWidgetItem* Cell(QTableWidget* grid, int row, int column);
 
 // A field of a light-on-black table: its text, with its font colour when set.
 void SetField(QTableWidget* grid, int row, int column, const QString& text,
-              const std::optional<Rgb>& colour = std::nullopt);
+              const std::optional<Colour>& colour = std::nullopt);
 void SetField(QTableWidget* grid, int row, int column, const ColouredText& t);
 
 // A table of light text on black: rows of horses or pairs, headings on top.

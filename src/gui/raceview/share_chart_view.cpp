@@ -15,7 +15,7 @@ namespace tw {
 
 namespace {
 
-QColor ToColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor ToColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
 
 // The horse number as the axis shows it: " 9" of the "%2d" label is "9".
 QString HorseLabel(const ChartPoint& p) { return ToQt(p.label).trimmed(); }
@@ -38,7 +38,7 @@ QStringList CategoriesOf(const ChartView& chart, bool sorted) {
   }
   std::map<int, QString> horses;
   for (const ChartSeries& s : chart.series)
-    for (const ChartPoint& p : s.points) horses[std::stoi(p.label)] = HorseLabel(p);
+    for (const ChartPoint& p : s.points) horses[p.horse] = HorseLabel(p);
   for (const auto& [h, label] : horses) out << label;
   return out;
 }

@@ -21,7 +21,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "acquire/odds_schedule.h"
+#include "acquire/fetch_time_settings.h"
 #include "analysis/load_race_day.h"
 #include "gui/acquisition/acquisition_actions.h"
 #include "gui/acquisition/download_window.h"

@@ -98,7 +98,7 @@ void RaceViewTest::chooseDayAndWalkRaces() {
     }
   QVERIFY(!f.cell("WinOddsGrid", 0, 1).isEmpty());
   QCOMPARE(f.table("WinOddsGrid")->item(0, 1)->foreground().color(),
-           QColor(v.winOdds[1][1].colour->r, v.winOdds[1][1].colour->g, v.winOdds[1][1].colour->b));
+           QColor(v.winOdds[1][1].colour->red, v.winOdds[1][1].colour->green, v.winOdds[1][1].colour->blue));
   QCOMPARE(f.table("WinOddsGrid")->horizontalHeaderItem(2)->text(), FromUtf8("11時20分"));
   QCOMPARE(f.cell("ResultsGrid", 0, 0), FromUtf8("単勝"));
   QVERIFY(f.panel().snapshotButton("ChartSnapshot3")->isChecked());
@@ -175,8 +175,8 @@ void RaceViewTest::snapshotButtonsRefillTablesAndChart() {
   QCOMPARE(f.cell("QuinellaOddsGrid", 0, 0), ToQt(first.fields[1].text).trimmed());
   const int j = QuinellaPairIndexOf(13, 14);
   QCOMPARE(f.cell("QuinellaOddsGrid", 12, 12), ToQt(first.fields[j].text).trimmed());
-  const Rgb c = *first.fields[j].colour;
-  QCOMPARE(f.table("QuinellaOddsGrid")->item(12, 12)->foreground().color(), QColor(c.r, c.g, c.b));
+  const Colour c = *first.fields[j].colour;
+  QCOMPARE(f.table("QuinellaOddsGrid")->item(12, 12)->foreground().color(), QColor(c.red, c.green, c.blue));
 
   // Chart10 for snapshot 1: one bar per horse in the view model's order.
   f.panel().snapshotButton("ChartSnapshot1")->click();

@@ -1,0 +1,15 @@
+// What the odds fetch window shows while it fetches the ticked races.
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+class OddsWindowView {
+ public:
+  virtual ~OddsWindowView() = default;
+  virtual void SetProgress(int position, int maximum) = 0;    // the progress bar
+  virtual void SetProgressText(const std::string& text) = 0;  // the text beside the bar
+};
+
+}  // namespace tw
