@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "gui/file_dialogs.h"
+
 namespace tw {
 
 FolderDialog::FolderDialog(QWidget* parent, const QString& caption, const QString& prompt, const QString& folder)
@@ -20,6 +22,7 @@ FolderDialog::FolderDialog(QWidget* parent, const QString& caption, const QStrin
     note->setWordWrap(true);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(note, grid->rowCount(), 0, 1, -1);
   }
+  FitFileDialogColumns(*this);
   resize(640, 440);
 }
 
