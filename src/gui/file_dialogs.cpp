@@ -1,7 +1,9 @@
 #include "gui/file_dialogs.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QListView>
@@ -14,6 +16,8 @@
 namespace tw {
 
 namespace {
+
+constexpr int kNameColumnWidth = 220;
 
 // The width of the widest text of the view's first column.
 int WidestText(const QAbstractItemView& view) {
@@ -40,8 +44,10 @@ void FitFileDialogColumns(QFileDialog& dialog) {
   dialog.setProxyModel(new FileDialogColumns(&dialog));
   if (auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
     // The rows come later: the columns are as wide as their heading or the
-    // widest text they may hold.
+    // widest text they may hold, the name's leaving them room in the size
+    // the dialogs open at.
     QHeaderView* header = tree->header();
+    header->resizeSection(0, kNameColumnWidth);
     const QFontMetrics metrics(tree->font());
     const QString widest[] = {QString(), QStringLiteral("999.9 KiB"), FileDialogColumns::WidestType(),
                               FileDialogColumns::WidestDate()};
@@ -54,12 +60,17 @@ void FitFileDialogColumns(QFileDialog& dialog) {
 }
 
 QString AskFileToSave(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
-  QFileDialog dialog(parent, caption, suggested, filter);
+  // A suggested folder that does not exist (no documents folder) gives way
+  // to the home folder.
+  const QFileInfo where(suggested);
+  const QString folder = QDir(where.absolutePath()).exists() ? where.absolutePath() : QDir::homePath();
+  QFileDialog dialog(parent, caption, folder, filter);
   dialog.setObjectName("SaveFileDialog");
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.selectFile(suggested);
+  dialog.selectFile(where.fileName());
   FitFileDialogColumns(dialog);
+  dialog.resize(kFileDialogSize);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }

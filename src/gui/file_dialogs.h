@@ -2,12 +2,16 @@
 // columns in Japanese and wide enough for the texts in them.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QFileDialog;
 class QWidget;
 
 namespace tw {
+
+// The size the file and folder dialogs open at: their columns fit it.
+inline constexpr QSize kFileDialogSize(720, 460);
 
 // Widens the side bar ("コンピュータ", the folders) and the list's columns
 // of a dialog that uses Qt's widgets, so that no text of them is cut, and

@@ -23,7 +23,7 @@ FolderDialog::FolderDialog(QWidget* parent, const QString& caption, const QStrin
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(note, grid->rowCount(), 0, 1, -1);
   }
   FitFileDialogColumns(*this);
-  resize(640, 440);
+  resize(kFileDialogSize);
 }
 
 QString FolderDialog::chosenFolder() const {
