@@ -29,6 +29,7 @@
 #include "gui/about_box.h"
 #include "gui/acquisition/acquisition_actions.h"
 #include "gui/erase_actions.h"
+#include "gui/key_hint.h"
 #include "gui/printing/print_actions.h"
 #include "gui/qt_text.h"
 #include "gui/raceview/race_view_panel.h"
@@ -39,16 +40,6 @@
 #include "view/race_view.h"
 
 namespace tw {
-
-namespace {
-
-// A command's key in its tool tip, where a tool-bar user looks for it; menus
-// show it themselves.
-QString WithKey(const QString& tip, const QKeySequence& key) {
-  return key.isEmpty() ? tip : tip + QStringLiteral(" (%1)").arg(key.toString(QKeySequence::NativeText));
-}
-
-}  // namespace
 
 MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
     : QMainWindow(parent), shell_(shell), ui_(ui), model_(std::make_unique<RaceDayModel>()) {
