@@ -8,8 +8,9 @@ class QApplication;
 namespace tw {
 
 // Names the application "Turfwise" without a display name, so that the
-// platform adds nothing to a window caption, and loads Qt's Japanese
-// translations when they are installed. True when they were loaded.
+// platform adds nothing to a window caption, makes Japanese the default
+// locale and loads Qt's Japanese translations when they are installed. True
+// when they were loaded.
 bool SetUpApplication(QApplication& app);
 
 }  // namespace tw

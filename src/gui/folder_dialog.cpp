@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "gui/file_dialogs.h"
+
 namespace tw {
 
 FolderDialog::FolderDialog(QWidget* parent, const QString& caption, const QString& prompt, const QString& folder)
@@ -20,7 +22,8 @@ FolderDialog::FolderDialog(QWidget* parent, const QString& caption, const QStrin
     note->setWordWrap(true);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(note, grid->rowCount(), 0, 1, -1);
   }
-  resize(640, 440);
+  FitFileDialogColumns(*this);
+  resize(kFileDialogSize);
 }
 
 QString FolderDialog::chosenFolder() const {

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -20,7 +19,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -31,6 +29,7 @@
 #include "gui/about_box.h"
 #include "gui/acquisition/acquisition_actions.h"
 #include "gui/erase_actions.h"
+#include "gui/key_hint.h"
 #include "gui/printing/print_actions.h"
 #include "gui/qt_text.h"
 #include "gui/raceview/race_view_panel.h"
@@ -79,6 +78,9 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   ConnectReportsAndImport();
   connect(printDayAction_, &QAction::triggered, print_, &PrintActions::OpenPrintWindow);
   FillDaySelector();
+  // Tab goes on from the day selector to the race list and the race view;
+  // the tool bar's check box, made first, would otherwise start with the focus.
+  dateCombo_->setFocus();
 }
 
 void MainWindow::ConnectReportsAndImport() {
@@ -130,11 +132,13 @@ void MainWindow::ConnectPrinting() {
   connect(printerSetupAction_, &QAction::triggered, print_, &PrintActions::SetUpPrinter);
 }
 
-QAction* MainWindow::NewAction(const char* objectName, const QString& text, const QString& hint) {
+QAction* MainWindow::NewAction(const char* objectName, const QString& text, const QString& hint,
+                               const QKeySequence& key) {
   auto* a = new QAction(text, this);
   a->setObjectName(objectName);
   a->setStatusTip(hint);
-  a->setToolTip(hint.isEmpty() ? text : hint);
+  a->setShortcut(key);
+  a->setToolTip(WithKey(hint.isEmpty() ? text : hint, key));
   return a;
 }
 
@@ -144,9 +148,9 @@ void MainWindow::BuildActions() {
                                       FromUtf8("時系列ｵｯｽﾞのﾌｧｲﾙからｵｯｽﾞを取得します"));
   seasonReportAction_ =
       NewAction("SeasonReport", FromUtf8("成績集計(&S)..."), FromUtf8("保存した日の買い目の成績を集計します"));
-  printDayAction_ = NewAction("PrintDay", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"));
+  printDayAction_ = NewAction("PrintDay", FromUtf8("印刷(&P)..."), FromUtf8("印刷します"), QKeySequence::Print);
   printDayAction_->setIconText(FromUtf8("印刷"));
-  printDayAction_->setToolTip(FromUtf8("印刷"));
+  printDayAction_->setToolTip(WithKey(FromUtf8("印刷"), printDayAction_->shortcut()));
   printDayAction_->setMenuRole(QAction::NoRole);
   printerSetupAction_ =
       NewAction("FilePrintSetupItem", FromUtf8("ﾌﾟﾘﾝﾀの設定(&R)..."), FromUtf8("ﾌﾟﾘﾝﾀの設定を変更します"));
@@ -158,7 +162,7 @@ void MainWindow::BuildActions() {
       NewAction("EraseAllRacesLater", FromUtf8("全ﾚｰｽ(&A)"), FromUtf8("全ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
   eraseShownRaceLaterSnapshotsAction_ =
       NewAction("EraseShownRaceLater", FromUtf8("表示ﾚｰｽ(&C)"), FromUtf8("表示ﾚｰｽの２，３回目のｵｯｽﾞを消去します"));
-  exitAction_ = NewAction("Exit", FromUtf8("終了(&X)"), FromUtf8("ﾌﾟﾛｸﾞﾗﾑを終了します"));
+  exitAction_ = NewAction("Exit", FromUtf8("終了(&X)"), FromUtf8("ﾌﾟﾛｸﾞﾗﾑを終了します"), Qt::CTRL | Qt::Key_Q);
   exitAction_->setIconText(FromUtf8("終了"));
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
   // Options menu
@@ -174,23 +178,28 @@ void MainWindow::BuildActions() {
   timeSeriesFolderAction_ =
       NewAction("TimeSeriesFolderItem", FromUtf8("時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&J)"), FromUtf8("時系列ｵｯｽﾞのﾌｫﾙﾀﾞを指定します"));
   // Help menu
-  helpAction_ = NewAction("Help", FromUtf8("目次(&C)"), FromUtf8("ﾍﾙﾌﾟの目次を表示します"));
+  helpAction_ = NewAction("Help", FromUtf8("目次(&C)"), FromUtf8("ﾍﾙﾌﾟの目次を表示します"), Qt::Key_F1);
   helpAction_->setIconText(FromUtf8("ヘルプ"));
-  helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
   connect(helpAction_, &QAction::triggered, this, &MainWindow::ShowHelp);
   aboutAction_ = NewAction("About", FromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."), FromUtf8("ﾊﾞｰｼﾞｮﾝ情報を表示します"));
   aboutAction_->setIconText(FromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+  aboutAction_->setToolTip(WithKey(aboutAction_->toolTip(), QKeySequence(QStringLiteral("Alt+H, A"))));
   connect(aboutAction_, &QAction::triggered, this, &MainWindow::ShowAbout);
 
-  // Tool bar
-  downloadAction_ = NewAction("Download", FromUtf8("JVデータ取得"), FromUtf8("JV-Linkより出走表データを取得します"));
-  fetchOddsAction_ = NewAction("FetchOdds", FromUtf8("ｵｯｽﾞ手動取得"), FromUtf8("ｵｯｽﾞを手動で取得します"));
-  flashOddsAction_ = NewAction("FlashOdds", FromUtf8("速報ｵｯｽﾞ"), FromUtf8("表示ﾚｰｽの速報ｵｯｽﾞを取得します"));
-  fetchResultsAction_ = NewAction("FetchResults", FromUtf8("結果情報"), FromUtf8("結果情報と払戻を取得します"));
-  hitReportAction_ = NewAction("HitReport", FromUtf8("的中"), FromUtf8("買い目の的中レポートを作成します"));
+  // Tool bar: its commands have no menu and no room for an access key, so
+  // function keys in the order of the buttons (F4 is the check box's).
+  downloadAction_ =
+      NewAction("Download", FromUtf8("JVデータ取得"), FromUtf8("JV-Linkより出走表データを取得します"), Qt::Key_F2);
+  fetchOddsAction_ = NewAction("FetchOdds", FromUtf8("ｵｯｽﾞ手動取得"), FromUtf8("ｵｯｽﾞを手動で取得します"), Qt::Key_F3);
+  flashOddsAction_ =
+      NewAction("FlashOdds", FromUtf8("速報ｵｯｽﾞ"), FromUtf8("表示ﾚｰｽの速報ｵｯｽﾞを取得します"), Qt::Key_F5);
+  fetchResultsAction_ =
+      NewAction("FetchResults", FromUtf8("結果情報"), FromUtf8("結果情報と払戻を取得します"), Qt::Key_F6);
+  hitReportAction_ = NewAction("HitReport", FromUtf8("的中"), FromUtf8("買い目の的中レポートを作成します"), Qt::Key_F7);
   longShotReportAction_ =
-      NewAction("LongShotReport", FromUtf8("穴的中"), FromUtf8("買い目の穴的中レポートを作成します"));
-  toggleRaceListAction_ = NewAction("ToggleRaceList", FromUtf8("F"), FromUtf8("ﾚｰｽﾘｽﾄを表示／非表示にします"));
+      NewAction("LongShotReport", FromUtf8("穴的中"), FromUtf8("買い目の穴的中レポートを作成します"), Qt::Key_F8);
+  toggleRaceListAction_ =
+      NewAction("ToggleRaceList", FromUtf8("F"), FromUtf8("ﾚｰｽﾘｽﾄを表示／非表示にします"), Qt::Key_F9);
   connect(toggleRaceListAction_, &QAction::triggered, this, &MainWindow::ToggleRaceList);
 }
 
@@ -247,6 +256,10 @@ void MainWindow::BuildToolBar() {
   autoFetchCheck_->setObjectName("AutoFetchCheck");
   autoFetchCheck_->setStatusTip(FromUtf8("ｵｯｽﾞを指定時刻に自動で取得します"));
   bar->addWidget(autoFetchCheck_);
+  auto* autoFetchKey = NewAction("AutoFetchKey", autoFetchCheck_->text(), QString(), Qt::Key_F4);
+  addAction(autoFetchKey);
+  connect(autoFetchKey, &QAction::triggered, autoFetchCheck_, &QCheckBox::click);
+  autoFetchCheck_->setToolTip(WithKey(autoFetchCheck_->statusTip(), autoFetchKey->shortcut()));
   bar->addAction(flashOddsAction_);
   bar->addAction(fetchResultsAction_);
   bar->addSeparator();
@@ -448,7 +461,10 @@ void MainWindow::ShowHelp() {
     }
     help = guide;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(help)));
+  // Without a browser the user learns where the guide is, its path ready to paste.
+  OpenFileOrTellWhere(help, openHelp, ToQt(help),
+                      Sjis("ヘルプを表示できませんでした。ヘルプのファイルの場所をクリップボードにコピーしました："),
+                      shell_.ui());
 }
 
 void MainWindow::ShowAbout() {

@@ -2,6 +2,7 @@
 // the race list, and the tabs of the race view.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "analysis/load_race_day.h"
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
+#include "gui/file_opener.h"
 #include "gui/qt_user_port.h"
 #include "shell/app_shell.h"
 #include "view/judgement_grids.h"
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow {
   RaceViewPanel* raceView() const { return raceView_; }
   QTimer* resultTimer() const { return resultTimer_; }
   const RaceDayModel& model() const { return *model_; }
+  // Replaces opening the help with the desktop's application (tests).
+  FileOpener openHelp;
 
  public Q_SLOTS:
   void FillDaySelector();
@@ -82,7 +86,8 @@ class MainWindow : public QMainWindow {
  private:
   // An action of the window with its object name, its text and its hint in
   // the status bar and the tool tip.
-  QAction* NewAction(const char* objectName, const QString& text, const QString& hint);
+  // A key, when given, is the command's shortcut.
+  QAction* NewAction(const char* objectName, const QString& text, const QString& hint, const QKeySequence& key = {});
   void BuildActions();
   void BuildMenus();
   void BuildToolBar();

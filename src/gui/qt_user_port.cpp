@@ -46,9 +46,10 @@ bool QtUserPort::Confirm(const std::string& text) {
                   QMessageBox::Yes | QMessageBox::No, parent_);
   box.setObjectName("ConfirmationBox");
   SetMessage(box, text);
-  // Japanese also where Qt's translations are not installed.
-  box.button(QMessageBox::Yes)->setText(FromUtf8("はい"));
-  box.button(QMessageBox::No)->setText(FromUtf8("いいえ"));
+  // Japanese also where Qt's translations are not installed; Alt+Y and
+  // Alt+N answer as with the English buttons.
+  box.button(QMessageBox::Yes)->setText(FromUtf8("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(FromUtf8("いいえ(&N)"));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

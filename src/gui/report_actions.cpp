@@ -3,13 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QUrl>
 
 #include "base/settings_keys.h"
+#include "gui/file_opener.h"
 #include "gui/folder_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/season/season_window.h"
@@ -42,17 +41,14 @@ void ReportActions::MakeHitReport(HitReportKind kind) {
         QApplication::processEvents();
       });
   if (!result.reportSaved) return;
-  const bool opened = openReport ? openReport(result.reportPath)
-                                 : QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(result.reportPath)));
-  QApplication::clipboard()->setText(ToQt(result.ReportText()));
-  if (!opened) {
-    // Nothing opened it (a desktop without a document opener): the run has
-    // ended all the same, and the user learns where the report is.
-    shell_.ui().Beep();
-    shell_.ui().Inform(
-        Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました：") +
-        result.reportPath);
-  }
+  // The report's text goes to the clipboard also when it opens.
+  const QString text = ToQt(result.ReportText());
+  QApplication::clipboard()->setText(text);
+  // Without a document opener the run has ended all the same.
+  OpenFileOrTellWhere(
+      result.reportPath, openReport, text,
+      Sjis("レポートを開けませんでした。レポートはクリップボードにコピーし、次のファイルに保存しました："),
+      shell_.ui());
 }
 
 void ReportActions::OpenSeasonReport() { ShowSeasonWindow(false); }

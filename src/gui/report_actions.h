@@ -10,6 +10,7 @@
 
 #include "analysis/race_day_model.h"
 #include "analysis/race_list.h"
+#include "gui/file_opener.h"
 #include "reports/hit_lines.h"
 
 class QComboBox;
@@ -40,7 +41,7 @@ class ReportActions : public QObject {
   std::function<std::optional<std::string>()> folderChooser;
   // Replaces opening the hit report with the desktop's application (tests);
   // false when it could not be opened.
-  std::function<bool(const std::string&)> openReport;
+  FileOpener openReport;
   // Called with the season window before it is shown modally (tests).
   std::function<void(SeasonWindow&)> beforeSeasonWindow;
 

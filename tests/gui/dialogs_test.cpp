@@ -52,8 +52,9 @@ void DialogsTest::confirmationSaysHaiAndIie() {
   OnMessageBox(
       [&](QMessageBox& box) {
         seen = true;
-        QCOMPARE(box.button(QMessageBox::Yes)->text(), FromUtf8("はい"));
-        QCOMPARE(box.button(QMessageBox::No)->text(), FromUtf8("いいえ"));
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), FromUtf8("はい(&Y)"));
+        QCOMPARE(box.button(QMessageBox::No)->text(), FromUtf8("いいえ(&N)"));
+        QCOMPARE(box.button(QMessageBox::Yes)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Y));
         QCOMPARE(box.windowTitle(), QString("Turfwise"));
       },
       QMessageBox::No);

@@ -1,7 +1,10 @@
 // Help opens the compiled help beside the program where there is one, else
 // the user guide shipped with the program in the desktop's browser; F1 is
-// its key. The version window tells the application folder.
+// its key; without a browser the user is told where it is. The version
+// window tells the application folder.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -30,6 +33,7 @@ class HelpTest : public QObject {
   }
   void helpOpensTheCompiledHelpBesideTheProgram();
   void helpOpensTheGuideWithoutIt();
+  void helpWithoutABrowserTellsWhereItIs();
   void versionWindowTellsTheFolder();
 
  private:
@@ -63,6 +67,19 @@ void HelpTest::helpOpensTheGuideWithoutIt() {
   w.findChild<QAction*>("Help")->trigger();
   QDir(folder).removeRecursively();
   QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QDir::cleanPath(guide))});
+}
+
+void HelpTest::helpWithoutABrowserTellsWhereItIs() {
+  test::MainWindowFixture f;
+  MainWindow& w = f.OpenWindow();
+  const QString chm = f.dir.filePath("TWjdl.chm");
+  QFile file(chm);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.close();
+  w.openHelp = [](const std::string&) { return false; };
+  w.findChild<QAction*>("Help")->trigger();
+  QCOMPARE(QApplication::clipboard()->text(), chm);
+  QVERIFY(f.port.events.back().ends_with("：" + chm.toStdString()));
 }
 
 void HelpTest::versionWindowTellsTheFolder() {

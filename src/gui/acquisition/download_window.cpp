@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/acquisition/download_line_model.h"
+#include "gui/date_field.h"
 #include "gui/qt_text.h"
 #include "gui/qt_user_port.h"
 
@@ -33,10 +34,12 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QGridLayout;
-  top->addWidget(new QLabel(FromUtf8("取得開始日付")), 0, 0);
-  fromPicker_ = new QDateTimeEdit;
+  auto* fromLabel = new QLabel(FromUtf8("取得開始日付(&D)"));
+  top->addWidget(fromLabel, 0, 0);
+  fromPicker_ = new DateField;
+  fromLabel->setBuddy(fromPicker_);
   fromPicker_->setObjectName("FromPicker");
-  fromPicker_->setDisplayFormat("yyyy/MM/dd");  // only the date is shown; the time is held
+  // Only the date is shown; the time is held by the download.
   fromPicker_->setCalendarPopup(true);
   top->addWidget(fromPicker_, 0, 1);
   fromTimeLabel_ = new QLabel;
@@ -46,9 +49,9 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
 
   auto* choice = new QGroupBox(FromUtf8("取得データ"));
   auto* choiceLayout = new QVBoxLayout(choice);
-  normalChoice_ = new QRadioButton(FromUtf8("通常データ"));
+  normalChoice_ = new QRadioButton(FromUtf8("通常データ(&N)"));
   normalChoice_->setObjectName("NormalChoice");
-  thisWeekChoice_ = new QRadioButton(FromUtf8("今週開催データ"));
+  thisWeekChoice_ = new QRadioButton(FromUtf8("今週開催データ(&W)"));
   thisWeekChoice_->setObjectName("ThisWeekChoice");
   thisWeekChoice_->setChecked(true);
   auto* setup = new QRadioButton(FromUtf8("セットアップデータ"));
@@ -83,18 +86,18 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   layout->addWidget(madeFiles_, 1);
 
   auto* buttons = new QHBoxLayout;
-  auto* start = new QPushButton(FromUtf8("データ取込み開始"));
+  auto* start = new QPushButton(FromUtf8("データ取込み開始(&S)"));
   start->setObjectName("StartButton");
-  auto* cancel = new QPushButton(FromUtf8("データ取込み中止"));
-  cancel->setObjectName("CancelButton");
-  auto* settingsButton = new QPushButton(FromUtf8("JVLink設定"));
+  cancelButton_ = new QPushButton(FromUtf8("データ取込み中止(&C)"));
+  cancelButton_->setObjectName("CancelButton");
+  auto* settingsButton = new QPushButton(FromUtf8("JVLink設定(&J)"));
   settingsButton->setObjectName("JVLinkSettingsButton");
   settingsButton->setToolTip(FromUtf8("JRA-VAN　Data Lab.のサービスキーやデータ保存場所の設定をします"));
   start->setAutoDefault(false);
-  cancel->setAutoDefault(false);
+  cancelButton_->setAutoDefault(false);
   settingsButton->setAutoDefault(false);
   buttons->addWidget(start);
-  buttons->addWidget(cancel);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch();
   buttons->addWidget(settingsButton);
   layout->addLayout(buttons);
@@ -111,7 +114,7 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
   download_ = std::make_unique<RaceCardDownload>(jv, store, settings, clock, *pacedUi_, gate, view);
 
   connect(start, &QPushButton::clicked, this, &DownloadWindow::StartDownload);
-  connect(cancel, &QPushButton::clicked, this, &DownloadWindow::CancelDownload);
+  connect(cancelButton_, &QPushButton::clicked, this, &DownloadWindow::CancelDownload);
   connect(settingsButton, &QPushButton::clicked, this, &DownloadWindow::OpenJVLinkSettings);
   connect(statusTimer_, &QTimer::timeout, this, &DownloadWindow::PollDownloadStatus);
   connect(flushTimer_, &QTimer::timeout, this, &DownloadWindow::Flush);
@@ -124,6 +127,7 @@ DownloadWindow::DownloadWindow(JVLink& jv, RaceDayStore& store, Settings& settin
     fromTimeLabel_->setText(QString::fromStdString(FormatDateTime(t)));
   });
   resize(520, 480);
+  ShowWhetherRunning();
 }
 
 DownloadWindow::~DownloadWindow() = default;
@@ -132,12 +136,14 @@ void DownloadWindow::StartDownload() {
   download_->normalData = normalChoice_->isChecked();
   download_->StartDownload();
   FlushIfEnded();
+  ShowWhetherRunning();
   CloseIfAsked();
 }
 
 void DownloadWindow::CancelDownload() {
   download_->CancelDownload();
   FlushIfEnded();
+  ShowWhetherRunning();
   CloseIfAsked();
 }
 
@@ -149,12 +155,15 @@ void DownloadWindow::OpenJVLinkSettings() {
 void DownloadWindow::PollDownloadStatus() {
   download_->PollDownloadStatus();
   FlushIfEnded();
+  ShowWhetherRunning();
   CloseIfAsked();
 }
 
 void DownloadWindow::FlushIfEnded() {
   if (!download_->running()) Flush();
 }
+
+void DownloadWindow::ShowWhetherRunning() { cancelButton_->setEnabled(download_->running()); }
 
 void DownloadWindow::ScheduleFlush() {
   if (!flushTimer_->isActive()) flushTimer_->start();
@@ -177,6 +186,8 @@ void DownloadWindow::Flush() {
     madeLines_->Append(std::exchange(pendingLines_, QStringList()), std::exchange(pendingUnseen_, 0));
     madeFiles_->scrollToBottom();
   }
+  // A read loop runs the events but no slot of the window returns meanwhile.
+  ShowWhetherRunning();
 }
 
 bool DownloadWindow::MayCloseNow() {

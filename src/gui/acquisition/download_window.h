@@ -82,6 +82,8 @@ class DownloadWindow : public QDialog, private DownloadView {
   void SetStatusPolling(bool running) override;
   void ShowFromTime(const DateTime& fromTime) override;
 
+  // "データ取込み中止" only while a download runs.
+  void ShowWhetherRunning();
   void ScheduleFlush();
   // Once the download has ended its last texts show at once.
   void FlushIfEnded();
@@ -100,6 +102,7 @@ class DownloadWindow : public QDialog, private DownloadView {
   QProgressBar* readBar_ = nullptr;
   QLabel* progressLabel_ = nullptr;
   QListView* madeFiles_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   DownloadLineModel* madeLines_ = nullptr;
   QTimer* statusTimer_ = nullptr;
   QTimer* flushTimer_ = nullptr;

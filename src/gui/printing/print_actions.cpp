@@ -22,6 +22,7 @@ void PrintActions::OpenPrintWindow() {
       tw::PrepareDayPrintout(FromQt(dateCombo_->currentText()), *model_, raceList_.slots, shell_.ui());
   if (!printout) return;
   PrintWindow form(std::move(*printout), *model_, shell_.settings(), printer_, shell_.ui(), window_);
+  form.pdfFileName = dateCombo_->currentText() + QStringLiteral(".pdf");
   if (beforePrintWindow) beforePrintWindow(form);
   form.exec();
 }

@@ -1,6 +1,7 @@
 #include "gui/printing/print_window.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,15 +17,18 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/file_dialogs.h"
 #include "gui/printing/page_printing.h"
 #include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
 #include "print/print_command.h"
 #include "render/fonts.h"
 #include "render/page_renderer.h"
+#include "text/sjis.h"
 
 namespace tw {
 
@@ -51,6 +55,7 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
       port_(port) {
   setObjectName("PrintWindow");
   setWindowTitle(ToQt(printout_.caption));
+  pdfFileName = ToQt(printout_.caption) + QStringLiteral(".pdf");
   auto* row = new QHBoxLayout(this);
 
   auto* scroll = new QScrollArea(this);
@@ -66,9 +71,11 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   auto* side = new QVBoxLayout(controls_);
   side->setContentsMargins(0, 0, 0, 0);
   auto* selector = new QHBoxLayout;
-  selector->addWidget(new QLabel(FromUtf8("ﾍﾟｰｼﾞ選択"), this));
+  auto* selectorLabel = new QLabel(FromUtf8("ﾍﾟｰｼﾞ選択(&G)"), this);
+  selector->addWidget(selectorLabel);
   pageSelector_ = new QSpinBox(this);
   pageSelector_->setObjectName("PageSelector");
+  selectorLabel->setBuddy(pageSelector_);
   pageSelector_->setRange(1, std::max<int>(1, static_cast<int>(printout_.pages.size())));
   selector->addWidget(pageSelector_);
   side->addLayout(selector);
@@ -86,23 +93,29 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
 
   auto* print = new QPushButton(FromUtf8("表示ﾍﾟｰｼﾞ印刷(&P)"), this);
   print->setObjectName("PrintPageButton");
-  auto* printChecked = new QPushButton(FromUtf8("指定ﾍﾟｰｼﾞ印刷(&P)"), this);
+  auto* printChecked = new QPushButton(FromUtf8("指定ﾍﾟｰｼﾞ印刷(&K)"), this);
   printChecked->setObjectName("PrintCheckedButton");
+  auto* pdf = new QPushButton(FromUtf8("PDF出力(&F)"), this);
+  pdf->setObjectName("PdfButton");
+  pdf->setToolTip(FromUtf8("チェックしたページ（なければ全ページ）をPDFファイルに保存します"));
   auto* setup = new QPushButton(FromUtf8("ﾌﾟﾘﾝﾀ設定(&S)"), this);
   setup->setObjectName("PrinterSetupButton");
   auto* close = new QPushButton(FromUtf8("閉じる"), this);
   close->setObjectName("CloseButton");
-  for (QPushButton* b : {print, printChecked, setup, close}) {
+  for (QPushButton* b : {print, printChecked, pdf, setup, close}) {
     b->setAutoDefault(false);
     side->addWidget(b);
   }
 
   auto* choice = new QGroupBox(FromUtf8("選択指定"), this);
   auto* choiceRow = new QHBoxLayout(choice);
-  auto* all = new QPushButton(FromUtf8("全選択"), choice);
+  auto* all = new QPushButton(FromUtf8("全選択(&A)"), choice);
   all->setObjectName("CheckAllButton");
-  auto* none = new QPushButton(FromUtf8("全ｸﾘｱ"), choice);
+  auto* none = new QPushButton(FromUtf8("全ｸﾘｱ(&L)"), choice);
   none->setObjectName("UncheckAllButton");
+  // Return in the page number box shows the page; it ticks no page.
+  all->setAutoDefault(false);
+  none->setAutoDefault(false);
   choiceRow->addWidget(all);
   choiceRow->addWidget(none);
   side->addWidget(choice);
@@ -124,6 +137,7 @@ PrintWindow::PrintWindow(AnalysisPrintout printout, const RaceDayModel& model, S
   connect(pageSelector_, &QSpinBox::valueChanged, this, &PrintWindow::ShowChosenPage);
   connect(print, &QPushButton::clicked, this, &PrintWindow::PrintPageInView);
   connect(printChecked, &QPushButton::clicked, this, &PrintWindow::PrintCheckedPages);
+  connect(pdf, &QPushButton::clicked, this, &PrintWindow::SavePdf);
   connect(setup, &QPushButton::clicked, this, &PrintWindow::SetUpPrinter);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   connect(all, &QPushButton::clicked, this, &PrintWindow::CheckAllPages);
@@ -187,22 +201,55 @@ void PrintWindow::ChooseZoom(int item) {
 void PrintWindow::ShowChosenPage(int page) { ShowPage(page); }
 
 void PrintWindow::PrintPageInView() {
-  if (auto page = PageInViewToPrint(printout_, model_, pageSelector_->value(), port_)) PrintPages({*page});
+  auto page = PageInViewToPrint(printout_, model_, pageSelector_->value(), port_);
+  if (page && PrintPages({*page})) TellPrinted();
+}
+
+void PrintWindow::TellPrinted() { port_.Inform(Sjis("印刷しました。")); }
+
+std::vector<int> PrintWindow::CheckedPages() const {
+  std::vector<bool> checked;
+  for (int k = 0; k < pageList_->count(); ++k) checked.push_back(pageList_->item(k)->checkState() == Qt::Checked);
+  return CheckedPagesToPrint(printout_, model_, checked);
+}
+
+void PrintWindow::SavePdf() {
+  std::vector<int> pages = CheckedPages();
+  if (pages.empty()) {
+    // Nothing checked: every page that may be printed.
+    const std::vector<bool> all(static_cast<size_t>(pageList_->count()), true);
+    pages = CheckedPagesToPrint(printout_, model_, all);
+  }
+  if (pages.empty()) return;
+  const QString suggested =
+      QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(pdfFileName);
+  const QString file = chooseFile
+                           ? chooseFile(suggested)
+                           : AskFileToSave(this, FromUtf8("PDF出力"), suggested, FromUtf8("PDFファイル (*.pdf)"));
+  if (file.isEmpty()) return;
+  std::vector<Page> chosen;
+  for (int page : pages) chosen.push_back(printout_.pages[static_cast<size_t>(page - 1)]);
+  QString error;
+  if (!WritePagesToPdf(chosen, file, ToQt(printout_.caption), &error)) {
+    port_.Beep();
+    port_.Inform(Sjis("PDFファイルを書き込めませんでした：") + FromQt(file));
+    return;
+  }
+  port_.Inform(FromQt(FromUtf8("%1ページをPDFファイルに保存しました：%2").arg(chosen.size()).arg(file)));
 }
 
 void PrintWindow::PrintCheckedPages() {
-  std::vector<bool> checked;
-  for (int k = 0; k < pageList_->count(); ++k) checked.push_back(pageList_->item(k)->checkState() == Qt::Checked);
-  const std::vector<int> pages = CheckedPagesToPrint(printout_, model_, checked);
+  const std::vector<int> pages = CheckedPages();
   if (pages.empty()) return;
   if (printer_.printer().outputFormat() == QPrinter::PdfFormat) {
     // One file cannot hold separate jobs: the chosen pages go into it together.
-    PrintPages(pages);
+    if (PrintPages(pages)) TellPrinted();
     return;
   }
   for (int page : pages) {
     if (!PrintPages({page})) return;
   }
+  TellPrinted();
 }
 
 void PrintWindow::SetUpPrinter() {

@@ -1,8 +1,11 @@
 // The print window: a page-wise preview of the analysis print-out with the
-// page list, zoom, and printing of the page in view or the checked pages.
+// page list, zoom, printing of the page in view or the checked pages, and
+// the checked pages (or every page) as a PDF file.
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <vector>
 
 #include "analysis/race_day_model.h"
 #include "base/settings.h"
@@ -31,11 +34,17 @@ class PrintWindow : public QDialog {
   QSpinBox* pageSelector() const { return pageSelector_; }
   QLabel* preview() const { return preview_; }
 
+  // The name "PDF出力" suggests, in the user's documents folder.
+  QString pdfFileName;
+  // Replaces the save dialog of "PDF出力" (tests): the file chosen, empty for none.
+  std::function<QString(const QString& suggested)> chooseFile;
+
  public Q_SLOTS:
   void ChooseZoom(int item);
   void ShowChosenPage(int page);
   void PrintPageInView();
   void PrintCheckedPages();
+  void SavePdf();
   void SetUpPrinter();
   void CheckAllPages();
   void UncheckAllPages();
@@ -52,6 +61,9 @@ class PrintWindow : public QDialog {
   void ShowPage(int page);
   // Prints the pages (1-based); false when there is no printer to print on.
   bool PrintPages(const std::vector<int>& pages);
+  // The checked pages whose races may be printed, in page order.
+  std::vector<int> CheckedPages() const;
+  void TellPrinted();
 
   AnalysisPrintout printout_;
   const RaceDayModel& model_;

@@ -1,9 +1,9 @@
 #include "gui/season/season_exports.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPrintDialog>
 
+#include "gui/file_dialogs.h"
 #include "gui/printing/page_printing.h"
 #include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
@@ -19,8 +19,7 @@ SeasonExports::SeasonExports(SharedPrinter& printer, UserPort& port, std::string
 QString SeasonExports::ChooseFile(const QString& caption, const QString& fileName, const QString& filter) {
   const QString suggested = QDir(ToQt(folder_)).filePath(fileName);
   if (chooseFile) return chooseFile(caption, suggested);
-  // Qt's own dialog, the same on every platform, as the folder picker.
-  return QFileDialog::getSaveFileName(window_, caption, suggested, filter, nullptr, QFileDialog::DontUseNativeDialog);
+  return AskFileToSave(window_, caption, suggested, filter);
 }
 
 QString SeasonExports::SaveCsv(const SeasonCsv& csv) {

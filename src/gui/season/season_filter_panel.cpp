@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "analysis/analysis_marks.h"
+#include "gui/date_field.h"
 #include "gui/qt_text.h"
 #include "season/season_day.h"
 
@@ -23,9 +24,8 @@ QDate DateOf(const std::string& yyyymmdd) {
 }
 
 QDateEdit* MakeDateEdit(const QString& name, const QDate& date, QWidget* parent) {
-  auto* edit = new QDateEdit(date, parent);
+  auto* edit = new DateField(date, parent);
   edit->setObjectName(name);
-  edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
   edit->setCalendarPopup(true);
   // Open until its box is checked.
   edit->setEnabled(false);
@@ -80,9 +80,9 @@ SeasonFilterPanel::SeasonFilterPanel(const std::vector<SeasonCourse>& courses, c
   courseList_->setFixedHeight(2 * rowHeight + 2 * courseList_->frameWidth() + 4);
   grid->addWidget(courseList_, 0, 3, 3, 1);
   auto* buttons = new QVBoxLayout;
-  auto* all = new QPushButton(FromUtf8("全選択"), this);
+  auto* all = new QPushButton(FromUtf8("全選択(&A)"), this);
   all->setObjectName("SeasonCheckAllCourses");
-  auto* none = new QPushButton(FromUtf8("全ｸﾘｱ"), this);
+  auto* none = new QPushButton(FromUtf8("全ｸﾘｱ(&L)"), this);
   none->setObjectName("SeasonUncheckAllCourses");
   for (QPushButton* b : {all, none}) {
     b->setAutoDefault(false);

@@ -71,10 +71,10 @@ SeasonWindow::SeasonWindow(const std::string& dataFolder, const std::string& sav
   filters_ = new SeasonFilterPanel(SeasonCoursesOf(dataFolder_), MakeDayList(dataFolder_), this);
   top->addWidget(filters_, 1);
   auto* runColumn = new QVBoxLayout;
-  runButton_ = new QPushButton(FromUtf8("集計"), this);
+  runButton_ = new QPushButton(FromUtf8("集計(&S)"), this);
   runButton_->setObjectName("SeasonRunButton");
   runButton_->setStatusTip(FromUtf8("条件の日の買い目を集計します"));
-  cancelButton_ = new QPushButton(FromUtf8("中止"), this);
+  cancelButton_ = new QPushButton(FromUtf8("中止(&C)"), this);
   cancelButton_->setObjectName("SeasonCancelButton");
   runColumn->addWidget(runButton_);
   runColumn->addWidget(cancelButton_);
@@ -111,11 +111,11 @@ SeasonWindow::SeasonWindow(const std::string& dataFolder, const std::string& sav
   column->addWidget(split, 1);
 
   auto* buttons = new QHBoxLayout;
-  csvButton_ = new QPushButton(FromUtf8("CSV出力"), this);
+  csvButton_ = new QPushButton(FromUtf8("CSV出力(&V)"), this);
   csvButton_->setObjectName("SeasonCsvButton");
-  printButton_ = new QPushButton(FromUtf8("印刷"), this);
+  printButton_ = new QPushButton(FromUtf8("印刷(&P)"), this);
   printButton_->setObjectName("SeasonPrintButton");
-  pdfButton_ = new QPushButton(FromUtf8("PDF出力"), this);
+  pdfButton_ = new QPushButton(FromUtf8("PDF出力(&F)"), this);
   pdfButton_->setObjectName("SeasonPdfButton");
   auto* close = new QPushButton(FromUtf8("閉じる"), this);
   close->setObjectName("CloseButton");

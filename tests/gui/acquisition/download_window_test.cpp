@@ -3,6 +3,7 @@
 // the pending events are paced, and the texts stay what they were.
 #include "gui/acquisition/download_window.h"
 
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
@@ -33,6 +34,7 @@ class DownloadWindowTest : public QObject {
   void aLongReadReachesTheScreenAsOneBatch();
   void setUpScaleListStaysCapped();
   void textsOfARunningDownloadShowAtTheNextFlush();
+  void typedDigitsChangeTheDate();
 };
 
 namespace {
@@ -195,8 +197,11 @@ void DownloadWindowTest::textsOfARunningDownloadShowAtTheNextFlush() {
   DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
   d.jv.openResults = {{0, 2, 2, "20240511183000"}};
   d.jv.statusResults = {1};
+  auto* cancel = form.findChild<QPushButton*>("CancelButton");
+  QVERIFY(!cancel->isEnabled());  // only a running download can be cancelled
   QTest::mouseClick(form.findChild<QPushButton*>("StartButton"), Qt::LeftButton);
   QVERIFY(form.download().running());  // downloading: the status timer goes on
+  QVERIFY(cancel->isEnabled());
   form.statusTimer()->stop();
   // Three texts were given; the label shows only the last, and only once flushed.
   QCOMPARE(form.progressLabel()->text(), QString());
@@ -211,10 +216,22 @@ void DownloadWindowTest::textsOfARunningDownloadShowAtTheNextFlush() {
   QCOMPARE(form.progressBar(1)->value(), 1);
 
   // Cancelling ends it: its text shows at once.
-  QTest::mouseClick(form.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
+  QTest::mouseClick(cancel, Qt::LeftButton);
   QVERIFY(!form.download().running());
+  QVERIFY(!cancel->isEnabled());
   QCOMPARE(form.progressLabel()->text(), FromUtf8("JVCancel:キャンセルされました"));
   form.close();
+}
+
+void DownloadWindowTest::typedDigitsChangeTheDate() {
+  Download d;
+  DownloadWindow form(d.jv, d.store, d.settings, d.clock, d.gate, &d.ui);
+  form.show();
+  form.picker()->setFocus();
+  form.picker()->setCurrentSection(QDateTimeEdit::DaySection);  // as a click before "03" leaves it
+  QTest::keyClicks(form.picker(), "07");
+  QCOMPARE(form.picker()->date(), QDate(2024, 5, 7));
+  QCOMPARE(form.download().fromTime().day, 7);
 }
 
 QTEST_MAIN(DownloadWindowTest)

@@ -34,6 +34,8 @@ class PrintWindowTest : public QObject {
   void failedStartLeavesPrinterUsable();
   void escapeSavesPlaceAndResetsPaper();
   void opensLargeEnoughForThePage();
+  void pdfButtonWritesEveryPageThatMayBePrinted();
+  void returnInThePageNumberTicksNoPage();
 };
 
 namespace {
@@ -181,6 +183,29 @@ void PrintWindowTest::opensLargeEnoughForThePage() {
     QVERIFY(scroll->viewport()->width() >= form.preview()->pixmap().width() || form.width() >= screen.right() - 30 - 8);
     QVERIFY(form.width() > 630 && form.height() > 450);
     QCOMPARE(form.pos(), QPoint(30, 20));
+  }));
+}
+
+void PrintWindowTest::pdfButtonWritesEveryPageThatMayBePrinted() {
+  test::MainWindowFixture f;
+  f.OpenWindow();
+  LoadThreeRaces(f);
+  const QString pdf = f.dir.path() + "/day.pdf";
+  QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
+    form.chooseFile = [&](const QString&) { return pdf; };
+    form.findChild<QPushButton*>("PdfButton")->click();  // nothing checked: pages 1 and 3
+    QCOMPARE(f.port.events.back(), "inform:2ページをPDFファイルに保存しました：" + pdf.toStdString());
+  }));
+  QVERIFY(ReadFileBytes(pdf.toStdString()).value_or("").find("/Count 2") != std::string::npos);
+}
+
+void PrintWindowTest::returnInThePageNumberTicksNoPage() {
+  test::MainWindowFixture f;
+  f.OpenWindow();
+  LoadThreeRaces(f);
+  QVERIFY(WithPrintWindow(f, [&](PrintWindow& form) {
+    QTest::keyClick(form.pageSelector(), Qt::Key_Return);
+    QCOMPARE(form.pageList()->item(0)->checkState(), Qt::Unchecked);
   }));
 }
 
