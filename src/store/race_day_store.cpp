@@ -164,19 +164,21 @@ void RaceDayStore::NoteCreatedRaceFile(const std::string& name) {
   if (it == createdRaceFiles_.end() || *it != name) createdRaceFiles_.insert(it, name);
 }
 
-StoreResult RaceDayStore::StoreRaceRecord(const std::string& record) { return StoreRace(record, RaceRule::kDownload); }
-
-StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
-  return StoreRace(record, RaceRule::kResultFetch);
+StoreResult RaceDayStore::StoreRaceRecord(const std::string& record) {
+  return StoreRace(record, RecordSource::kDownload);
 }
 
-StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
+StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
+  return StoreRace(record, RecordSource::kResultFetch);
+}
+
+StoreResult RaceDayStore::StoreRace(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kRaceLineLength, kKeyedRecordMin);
   if (!line || RecordType(*line) != "RA" || !RaceInRange(*line)) return {};
-  if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
+  if (source == RecordSource::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
-  const bool download = rule == RaceRule::kDownload;
+  const bool download = source == RecordSource::kDownload;
   using Kind = DayFileChange::Kind;
   StoreResult result =
       Place(RaceFileName(*day), {download ? Kind::kRace : Kind::kRaceUpdate, WithZeroedKindAndDate(*line), 0});
@@ -185,30 +187,30 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
 }
 
 StoreResult RaceDayStore::StoreRunnerRecord(const std::string& record) {
-  return StoreRunner(record, RunnerRule::kDownload);
+  return StoreRunner(record, RecordSource::kDownload);
 }
 
 StoreResult RaceDayStore::UpdateRunnerRecord(const std::string& record) {
-  return StoreRunner(record, RunnerRule::kResultFetch);
+  return StoreRunner(record, RecordSource::kResultFetch);
 }
 
-StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule) {
+StoreResult RaceDayStore::StoreRunner(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kRunnerLineLength, kRunnerRecordMin);
   // Races 1-12 and horses 1-18 are the only slots of the 216-line file; a
   // runner without a horse number (not yet drawn) is not stored.
   if (!line || RecordType(*line) != "SE" || !RaceInRange(*line) || !HorseInRange(*line)) return {};
-  if (rule == RunnerRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
+  if (source == RecordSource::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
   auto day = DayNameOf(*line);
   if (!day) return {};
   using Kind = DayFileChange::Kind;
   return Place(RunnerFileName(*day, CourseCode(*line)),
-               {rule == RunnerRule::kDownload ? Kind::kRunner : Kind::kRunnerUpdate, *line, 0});
+               {source == RecordSource::kDownload ? Kind::kRunner : Kind::kRunnerUpdate, *line, 0});
 }
 
-StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSource source) {
+StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kPayoutLineLength, kKeyedRecordMin);
   if (!line || RecordType(*line) != "HR" || !RaceInRange(*line)) return {};
-  if (source == PayoutSource::kDownload) {
+  if (source == RecordSource::kDownload) {
     if (!OnOrAfterFromDate(*line)) return {};  // payouts have no data-kind test
     *line = WithZeroedKindAndDate(*line);
   }

@@ -20,15 +20,11 @@
 #include <string>
 #include <vector>
 
+#include "store/record_source.h"
 #include "store/store_result.h"
 #include "store/write_back_cache.h"
 
 namespace tw {
-
-// Who offers a payout record: the race-card download zeroes its data kind and
-// creation date and applies the date test; the result fetch stores it as
-// received.
-enum class PayoutSource { kDownload, kResultFetch };
 
 // The changed files kept in memory are saved early when they pass this size,
 // so a set-up download of many years stays within a modest memory.
@@ -63,8 +59,10 @@ class RaceDayStore {
   // the course's runner file, which is created as 216 blank lines.
   StoreResult StoreRunnerRecord(const std::string& record);
   // Payout records replace the line with the same race key or are added; the
-  // file is kept sorted. See PayoutSource for the two forms.
-  StoreResult StorePayoutRecord(const std::string& record, PayoutSource source);
+  // file is kept sorted. From the download they pass the date test and are
+  // stored with data kind and creation date zeroed; from the result fetch as
+  // received.
+  StoreResult StorePayoutRecord(const std::string& record, RecordSource source);
 
   // Result fetch: like StoreRaceRecord without data-kind and date tests, and
   // only into an existing race file.
@@ -109,11 +107,8 @@ class RaceDayStore {
   }
 
  private:
-  enum class RaceRule { kDownload, kResultFetch };
-  enum class RunnerRule { kDownload, kResultFetch };
-
-  StoreResult StoreRace(const std::string& record, RaceRule rule);
-  StoreResult StoreRunner(const std::string& record, RunnerRule rule);
+  StoreResult StoreRace(const std::string& record, RecordSource source);
+  StoreResult StoreRunner(const std::string& record, RecordSource source);
   bool OnOrAfterFromDate(const std::string& record) const;
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
