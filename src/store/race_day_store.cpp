@@ -59,9 +59,11 @@ RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::
       return Existing::kMissing;
     case ReadStatus::kUnreadable:
       result.error = Sjis("ファイルを読み込めません");
+      result.readStatus = ReadStatus::kUnreadable;
       return Existing::kUnreadable;
     case ReadStatus::kTooLarge:
       result.error = Sjis("ファイルが大きすぎます");
+      result.readStatus = ReadStatus::kTooLarge;
       return Existing::kUnreadable;
     case ReadStatus::kRead:
       break;
@@ -95,6 +97,7 @@ StoreResult RaceDayStore::Place(const std::string& fileName, DayFileChange chang
   const bool odds = change.kind == DayFileChange::Kind::kWinOdds || change.kind == DayFileChange::Kind::kQuinellaOdds;
   if (odds && existing == Existing::kMissing) {
     result.error = Sjis("オッズファイルがありません");
+    result.readStatus = ReadStatus::kMissing;
     return result;
   }
   int at = ApplyDayFileChange(change, *lines, existing == Existing::kLoaded);
@@ -239,6 +242,14 @@ StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceS
   using Kind = DayFileChange::Kind;
   return Place(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName),
                {win ? Kind::kWinOdds : Kind::kQuinellaOdds, *line, raceSlot});
+}
+
+StoreResult RaceDayStore::SetOddsSnapshot(DayFileChange::Kind oddsFile, const std::string& dayName, int raceSlot,
+                                          int snapshot, const std::string& line) {
+  if (raceSlot < 0 || raceSlot >= kDayRaceSlots || snapshot < 0 || snapshot >= kSnapshotsPerRace) return {};
+  const bool win = oddsFile == DayFileChange::Kind::kWinOdds;
+  return Place(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName),
+               {win ? DayFileChange::Kind::kWinOdds : DayFileChange::Kind::kQuinellaOdds, line, raceSlot, snapshot});
 }
 
 StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts) {

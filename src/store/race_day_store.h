@@ -88,6 +88,13 @@ class RaceDayStore {
   // slot order (see FindSnapshotSlot).
   StoreResult StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts);
 
+  // Time-series import: `line` replaces snapshot line `snapshot` (0-2) of race
+  // slot `raceSlot` of the day's odds file (`oddsFile` kWinOdds or
+  // kQuinellaOdds), whatever that line holds. Like the odds fetch it never
+  // creates the file, and a short file gets the slot's lines.
+  StoreResult SetOddsSnapshot(DayFileChange::Kind oddsFile, const std::string& dayName, int raceSlot, int snapshot,
+                              const std::string& line);
+
   // Write-back. Begin and End nest; only the outermost End saves. While
   // writing back, `stored` of a result means the record is in the kept file.
   void BeginWriteBack();
