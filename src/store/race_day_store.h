@@ -26,6 +26,8 @@
 
 namespace tw {
 
+struct RecordHeader;
+
 // The changed files kept in memory are saved early when they pass this size,
 // so a set-up download of many years stays within a modest memory.
 inline constexpr std::size_t kWriteBackLimitBytes = 64u << 20;
@@ -116,7 +118,9 @@ class RaceDayStore {
  private:
   StoreResult StoreRace(const std::string& record, RecordSource source);
   StoreResult StoreRunner(const std::string& record, RecordSource source);
-  bool OnOrAfterFromDate(const std::string& record) const;
+  bool OnOrAfterFromDate(const RecordHeader& record) const;
+  StoreResult StoreOdds(const std::string& record, const RecordHeader& header, int raceSlot,
+                        const std::string& dayName);
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
   enum class Existing { kMissing, kUnreadable, kLoaded };
