@@ -22,7 +22,7 @@
 #include "gui/page_printing.h"
 #include "gui/qt_text.h"
 #include "gui/shared_printer.h"
-#include "print/print_command.h"
+#include "print/day_print_job.h"
 #include "render/fonts.h"
 #include "render/page_renderer.h"
 
