@@ -152,10 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         results.push_back(store.StoreRunnerRecord(record));
         break;
       case 2:
-        results.push_back(store.StorePayoutRecord(record, PayoutSource::kDownload));
+        results.push_back(store.StorePayoutRecord(record, RecordSource::kDownload));
         break;
       case 3:
-        results.push_back(store.StorePayoutRecord(record, PayoutSource::kResultFetch));
+        results.push_back(store.StorePayoutRecord(record, RecordSource::kResultFetch));
         break;
       case 4:
         results.push_back(store.UpdateRaceRecord(record));

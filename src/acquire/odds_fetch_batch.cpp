@@ -1,6 +1,7 @@
 #include "acquire/odds_fetch_batch.h"
 
 #include "acquire/odds_stream.h"
+#include "records/record_header.h"
 #include "store/snapshot_slot.h"
 #include "text/sjis.h"
 
@@ -13,7 +14,7 @@ bool OddsFetchBatch::FetchRace(const std::string& raceKey, const std::string& st
                                const std::string& openFailurePrefix, FetchTally& tally) {
   JVStream stream(c_.jv, c_.ui, &c_.log, StreamReporting{mode_});
   bool called = stream.RunRealTime("0B30", raceKey, statusText, openFailurePrefix, [&](const std::string& record) {
-    if (!IsStorableOddsRecord(record)) return true;
+    if (!IsStorableOddsRecord(ReadRecordHeader(record))) return true;
     StoreResult result = c_.store.StoreOddsSnapshot(record, RaceTextsOf(c_.model));
     if (result.failed()) {
       failedSaves_.push_back(result);

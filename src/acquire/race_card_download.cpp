@@ -265,7 +265,7 @@ void RaceCardDownload::StoreRecord(const std::string& record) {
     result = store_.StoreRunnerRecord(record);
     line = Sjis("作成済み:") + race + "R/" + HorseNumberText(record) + Sjis("番/");
   } else if (type == "HR") {
-    result = store_.StorePayoutRecord(record, PayoutSource::kDownload);
+    result = store_.StorePayoutRecord(record, RecordSource::kDownload);
     line = Sjis("作成済み:") + race + "R/";
   } else {
     return;

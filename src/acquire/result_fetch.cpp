@@ -39,7 +39,7 @@ StoreResult ResultFetcher::StoreResultRecord(const std::string& record, FetchTal
     if (HorseNumber(record) <= 0) return result;
     result = c_.store.UpdateRunnerRecord(record);
   } else if (type == "HR") {
-    result = c_.store.StorePayoutRecord(record, PayoutSource::kResultFetch);
+    result = c_.store.StorePayoutRecord(record, RecordSource::kResultFetch);
   } else {
     return result;
   }

@@ -5,7 +5,7 @@
 #include "acquire/auto_odds_fetch.h"
 #include "acquire/fetch_time_settings.h"
 #include "acquire/result_fetch.h"
-#include "cli/command_prelude.h"
+#include "cli/acquire_command_opening.h"
 #include "codes/numbers.h"
 #include "text/format.h"
 #include "text/sjis.h"
@@ -13,15 +13,9 @@
 namespace tw {
 
 int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
-  CommandPrelude prelude("auto", kAutoUsage, context);
-  CommandOptions parsed;
-  if (!prelude.Parse(args, AcquireOptionSpec(true, {}), parsed)) return kExitUsage;
-  AcquireOptions options;
-  std::string error;
-  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
-
-  AcquireSession session(options, context, env);
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
+  AcquireCommandOpening opening("auto", kAutoUsage, context, env);
+  if (std::optional<int> failed = opening.Open(args, true, {})) return *failed;
+  AcquireSession& session = opening.session();
   OddsFetcher odds(session.context(), session);
   AutoOddsFetch automatic(session.context(), session, odds);
   ResultFetcher results(session.context(), session);
@@ -78,11 +72,6 @@ int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env)
                     std::to_string(results.total().stored) + " result records stored, " +
                     AcquireSession::FailuresText(total));
   return session.ExitStatus(total);
-}
-
-int RunAutoCommand(const std::vector<std::string>& args, CliContext& context) {
-  AcquireEnv env = DefaultAcquireEnv();
-  return RunAuto(args, context, env);
 }
 
 }  // namespace tw

@@ -19,6 +19,5 @@ inline constexpr const char* kAutoUsage =
     "      or Ctrl+C.";
 
 int RunAuto(std::vector<std::string> args, CliContext& context, AcquireEnv& env);
-int RunAutoCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include "base/app_folder.h"
 #include "base/paths.h"
 #include "base/version.h"
+#include "cli/acquire_command_opening.h"
 #include "cli/analyse_command.h"
 #include "cli/auto_command.h"
 #include "cli/command_options.h"
@@ -64,10 +65,10 @@ const std::vector<CliCommand>& CliCommands() {
       {"hits", kHitsUsage, &RunHitsCommand},
       {"season", kSeasonUsage, &RunSeasonCommand},
       {"import-timeseries", kImportTimeSeriesUsage, &RunImportTimeSeriesCommand},
-      {"download", kDownloadUsage, &RunDownloadCommand},
-      {"fetch-odds", kFetchOddsUsage, &RunFetchOddsCommand},
-      {"results", kResultsUsage, &RunResultsCommand},
-      {"auto", kAutoUsage, &RunAutoCommand},
+      {"download", kDownloadUsage, &RunWithDefaultAcquireEnv<&RunDownload>},
+      {"fetch-odds", kFetchOddsUsage, &RunWithDefaultAcquireEnv<&RunFetchOdds>},
+      {"results", kResultsUsage, &RunWithDefaultAcquireEnv<&RunResults>},
+      {"auto", kAutoUsage, &RunWithDefaultAcquireEnv<&RunAuto>},
       {"print", kPrintUsage, &RunPrintCommand},
   };
   return commands;

@@ -1,7 +1,7 @@
 #include "cli/download_command.h"
 
 #include "acquire/race_card_download.h"
-#include "cli/command_prelude.h"
+#include "cli/acquire_command_opening.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -38,23 +38,19 @@ class ConsoleDownloadView : public DownloadView {
 }  // namespace
 
 int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
-  CommandPrelude prelude("download", kDownloadUsage, context);
-  CommandOptions parsed;
-  const OptionSpec own{{{"--from"}}, {"--normal", "--this-week"}};
-  if (!prelude.Parse(args, AcquireOptionSpec(false, own), parsed)) return kExitUsage;
-  AcquireOptions options;
-  std::string error;
-  if (!AcquireOptionsOf(parsed, false, options, error)) return prelude.Usage(error);
-  const bool from = parsed.Has("--from");
+  AcquireCommandOpening opening("download", kDownloadUsage, context, env);
   DateTime fromTime;
-  if (from && !ParseDateTime(parsed.Value("--from"), fromTime)) {
-    return prelude.Usage("--from: not a time \"yyyy/mm/dd hh:nn:ss\"");
-  }
-  const bool normal = parsed.Has("--normal");
-  if (normal && parsed.Has("--this-week")) return prelude.Usage("--normal and --this-week exclude each other");
-
-  AcquireSession session(options, context, env);
-  if (!session.Open(error)) return prelude.Fail(error);
+  auto check = [&fromTime](const CommandOptions& parsed) -> std::string {
+    if (parsed.Has("--from") && !ParseDateTime(parsed.Value("--from"), fromTime))
+      return "--from: not a time \"yyyy/mm/dd hh:nn:ss\"";
+    if (parsed.Has("--normal") && parsed.Has("--this-week")) return "--normal and --this-week exclude each other";
+    return {};
+  };
+  const OptionSpec own{{{"--from"}}, {"--normal", "--this-week"}};
+  if (std::optional<int> failed = opening.Open(args, false, own, check)) return *failed;
+  AcquireSession& session = opening.session();
+  const bool from = opening.options().Has("--from");
+  const bool normal = opening.options().Has("--normal");
   ConsoleDownloadView view(session.ui());
   RaceCardDownload download(session.jv(), session.store(), session.settings(), session.clock(), session.ui(),
                             session.gate(), view);
@@ -77,11 +73,6 @@ int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& 
     default:
       return kExitFailure;
   }
-}
-
-int RunDownloadCommand(const std::vector<std::string>& args, CliContext& context) {
-  AcquireEnv env = DefaultAcquireEnv();
-  return RunDownload(args, context, env);
 }
 
 }  // namespace tw

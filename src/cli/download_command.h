@@ -18,6 +18,5 @@ inline constexpr const char* kDownloadUsage =
     "      by the last download) into DIR/Data; this week's data unless --normal.";
 
 int RunDownload(std::vector<std::string> args, CliContext& context, AcquireEnv& env);
-int RunDownloadCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

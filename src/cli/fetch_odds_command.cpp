@@ -1,7 +1,7 @@
 #include "cli/fetch_odds_command.h"
 
 #include "acquire/odds_fetch.h"
-#include "cli/command_prelude.h"
+#include "cli/acquire_command_opening.h"
 #include "records/record_header.h"
 #include "text/fields.h"
 
@@ -29,18 +29,15 @@ class CheckHost : public AcquisitionHost {
 }  // namespace
 
 int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
-  CommandPrelude prelude("fetch-odds", kFetchOddsUsage, context);
-  CommandOptions parsed;
-  if (!prelude.Parse(args, AcquireOptionSpec(true, OptionSpec{{{"--race"}}, {}}), parsed)) return kExitUsage;
-  AcquireOptions options;
-  std::string error;
-  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
-  const bool oneRace = parsed.Has("--race");
-  const std::string race = parsed.Value("--race");
-  if (oneRace && race.size() != 16) return prelude.Usage("--race needs a 16-character race key");
-
-  AcquireSession session(options, context, env);
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
+  AcquireCommandOpening opening("fetch-odds", kFetchOddsUsage, context, env);
+  auto check = [](const CommandOptions& parsed) -> std::string {
+    if (parsed.Has("--race") && parsed.Value("--race").size() != 16) return "--race needs a 16-character race key";
+    return {};
+  };
+  if (std::optional<int> failed = opening.Open(args, true, OptionSpec{{{"--race"}}, {}}, check)) return *failed;
+  AcquireSession& session = opening.session();
+  const bool oneRace = opening.options().Has("--race");
+  const std::string race = opening.options().Value("--race");
 
   CheckHost host(session);
   OddsFetcher fetcher(session.context(), host);
@@ -52,16 +49,11 @@ int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv&
     std::string key = RaceKey(model.slots[static_cast<size_t>(i)].race);
     if (!oneRace || key == race) keys.push_back(key);
   }
-  if (oneRace && keys.empty()) return prelude.Fail("the day has no race " + race);
+  if (oneRace && keys.empty()) return opening.prelude().Fail("the day has no race " + race);
   FetchTally tally = fetcher.FetchQueuedRaces(keys);
   session.ui().Line("odds: " + std::to_string(keys.size()) + " races, " + std::to_string(tally.stored) +
                     " snapshot lines stored, " + AcquireSession::FailuresText(tally));
   return session.ExitStatus(tally);
-}
-
-int RunFetchOddsCommand(const std::vector<std::string>& args, CliContext& context) {
-  AcquireEnv env = DefaultAcquireEnv();
-  return RunFetchOdds(args, context, env);
 }
 
 }  // namespace tw

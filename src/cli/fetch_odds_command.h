@@ -17,6 +17,5 @@ inline constexpr const char* kFetchOddsUsage =
     "      Fetches the current odds of every race of the day (or of one race) as its next snapshot.";
 
 int RunFetchOdds(std::vector<std::string> args, CliContext& context, AcquireEnv& env);
-int RunFetchOddsCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

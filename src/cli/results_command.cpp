@@ -1,21 +1,15 @@
 #include "cli/results_command.h"
 
 #include "acquire/result_fetch.h"
-#include "cli/command_prelude.h"
+#include "cli/acquire_command_opening.h"
 
 namespace tw {
 
 int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& env) {
-  CommandPrelude prelude("results", kResultsUsage, context);
-  CommandOptions parsed;
-  if (!prelude.Parse(args, AcquireOptionSpec(true, {}), parsed)) return kExitUsage;
-  AcquireOptions options;
-  std::string error;
-  if (!AcquireOptionsOf(parsed, true, options, error)) return prelude.Usage(error);
-
-  AcquireSession session(options, context, env);
-  if (!session.Open(error) || !session.LoadDay(options.dayName, error)) return prelude.Fail(error);
-  if (!session.RaceSelected()) return prelude.Fail("the day has no race");
+  AcquireCommandOpening opening("results", kResultsUsage, context, env);
+  if (std::optional<int> failed = opening.Open(args, true, {})) return *failed;
+  AcquireSession& session = opening.session();
+  if (!session.RaceSelected()) return opening.prelude().Fail("the day has no race");
   ResultFetcher fetcher(session.context(), session);
   FetchTally tally = fetcher.FetchResults();
   int payouts = 0;
@@ -23,11 +17,6 @@ int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& e
   session.ui().Line("results: " + std::to_string(tally.stored) + " records stored, " + std::to_string(payouts) +
                     " races with payouts, " + AcquireSession::FailuresText(tally));
   return session.ExitStatus(tally);
-}
-
-int RunResultsCommand(const std::vector<std::string>& args, CliContext& context) {
-  AcquireEnv env = DefaultAcquireEnv();
-  return RunResults(args, context, env);
 }
 
 }  // namespace tw

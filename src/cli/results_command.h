@@ -17,6 +17,5 @@ inline constexpr const char* kResultsUsage =
     "      Fetches the results and payouts of the day into its files.";
 
 int RunResults(std::vector<std::string> args, CliContext& context, AcquireEnv& env);
-int RunResultsCommand(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace tw

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "analysis/race_day_model.h"
-#include "shell/snapshot_erase_command.h"
+#include "shell/snapshot_erase_questions.h"
 
 class QAction;
 class QComboBox;

@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <system_error>
 
 #include "base/settings.h"
 #include "base/user_port.h"
-#include "import/kept_odds_files.h"
 #include "import/timeseries_folder.h"
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "records/odds_record.h"
 #include "records/record_header.h"
+#include "store/write_back_scope.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -20,12 +21,12 @@ namespace {
 
 struct OddsType {
   const char* extension;
-  size_t lineLength;         // every line of the day's odds file
-  std::uintmax_t fileLimit;  // the most the day's odds file may hold
+  size_t lineLength;             // every line of the day's odds file
+  DayFileChange::Kind oddsFile;  // the day's odds file in the store
 };
 
-constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength, kWinOddsFileByteLimit},
-                                    {".jvO2", kQuinellaLineLength, kQuinellaOddsFileByteLimit}};
+constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength, DayFileChange::Kind::kWinOdds},
+                                    {".jvO2", kQuinellaLineLength, DayFileChange::Kind::kQuinellaOdds}};
 
 // The lines of a time-series file that can be stored as they are: a line of
 // another length would shift every later line of the day's fixed-length odds
@@ -54,6 +55,18 @@ bool IsBlankText(const std::string& text) {
     if (static_cast<unsigned char>(c) > ' ') return false;
   }
   return true;
+}
+
+// What the user is told when an odds file could not be read or saved: the
+// lock's refusal as it is, else the file's path and why.
+std::string FailureText(const StoreResult& failed) {
+  if (failed.lockRefused) return failed.error;
+  if (failed.readStatus != ReadStatus::kRead) {
+    std::error_code code = std::make_error_code(
+        failed.readStatus == ReadStatus::kMissing ? std::errc::no_such_file_or_directory : std::errc::io_error);
+    return failed.file + ": " + Utf8ToSjis(code.message());
+  }
+  return failed.file + ": " + failed.error;
 }
 
 // The line added to the summary when lines were refused; empty otherwise.
@@ -140,12 +153,13 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
     return result;
   }
 
-  const std::string dataFolder = JoinPath(appFolder, "Data");
-  KeptOddsFiles oddsFiles;
-  auto fail = [&](const std::string& error) {
+  // Each odds file is read once and saved once, under the data folder's lock.
+  RaceDayStore store(JoinPath(appFolder, "Data"));
+  WriteBackScope writeBack(store);
+  auto fail = [&](const StoreResult& failed) {
     result.outcome = ImportOutcome::kSaveFailed;
-    result.message = error;
-    port.Inform(error);
+    result.message = FailureText(failed);
+    port.Inform(result.message);
     return result;
   };
   for (int i = 0; i < kMaxRaces; ++i) {
@@ -165,19 +179,17 @@ ImportResult ImportTimeSeriesOdds(const RaceDayModel& model, const std::string& 
         // A race without a third fetch time gets no third snapshot.
         if (s == 3 && target <= 0) continue;
         // The time-series path above named the race's date in digits.
-        std::string oddsPath = JoinPath(dataFolder, DayNameOf(slot.race).value_or("") + odds.extension);
-        std::string error;
-        if (!oddsFiles.SetLine(oddsPath, static_cast<size_t>(3 * i + (s - 1)), chosen, odds.lineLength, odds.fileLimit,
-                               error)) {
+        StoreResult set = store.SetOddsSnapshot(odds.oddsFile, DayNameOf(slot.race).value_or(""), i, s - 1, chosen);
+        if (set.failed()) {
           // The slots set before stay: they are saved before the failure is told.
-          std::string saveError;
-          return fail(oddsFiles.SaveAll(dataFolder, saveError) ? error : saveError);
+          std::vector<StoreResult> unsaved = writeBack.Finish();
+          return fail(unsaved.empty() ? set : unsaved.front());
         }
         ++result.counts[type][s];
       }
     }
   }
-  if (std::string error; !oddsFiles.SaveAll(dataFolder, error)) return fail(error);
+  if (std::vector<StoreResult> unsaved = writeBack.Finish(); !unsaved.empty()) return fail(unsaved.front());
   result.outcome = ImportOutcome::kImported;
   result.message = ImportSummaryMessage(result.counts, result.refused);
   port.Inform(result.message);

@@ -21,14 +21,20 @@ bool IsCalendarDate(std::string_view yyyymmdd) {
   return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-std::optional<std::string> DayNameOf(std::string_view record) {
-  std::string date = DateKey(record);
+namespace {
+
+std::optional<std::string> DayNameOfDate(const std::string& date) {
   if (!IsCalendarDate(date)) return std::nullopt;
   static const std::string kYear = Sjis("年");
   static const std::string kMonth = Sjis("月");
   static const std::string kDay = Sjis("日");
   return date.substr(0, 4) + kYear + date.substr(4, 2) + kMonth + date.substr(6, 2) + kDay;
 }
+
+}  // namespace
+
+std::optional<std::string> DayNameOf(std::string_view record) { return DayNameOfDate(DateKey(record)); }
+std::optional<std::string> DayNameOf(const RecordHeader& header) { return DayNameOfDate(header.date); }
 
 DayNameParts PartsOfDayName(std::string_view dayName) {
   return {Field(dayName, 1, 4), Field(dayName, 7, 2), Field(dayName, 11, 2)};

@@ -7,6 +7,8 @@
 
 namespace tw {
 
+struct RecordHeader;
+
 // "yyyy年mm月dd日" in Shift-JIS.
 inline constexpr size_t kDayNameLength = 14;
 
@@ -19,6 +21,7 @@ bool IsCalendarDate(std::string_view yyyymmdd);
 // damaged record can never name a file outside the data folder, nor a day
 // that does not exist.
 std::optional<std::string> DayNameOf(std::string_view record);
+std::optional<std::string> DayNameOf(const RecordHeader& header);
 
 // The year, month and day texts of a day name (bytes 1-4, 7-8 and 11-12),
 // as written; a caller checks them.

@@ -52,4 +52,13 @@ std::string WithZeroedKindAndDate(const std::string& record) {
   return Overwrite(record, std::string(kZeroedKindAndDate), 3);
 }
 
+long long RecordHeader::raceDate() const { return IntValue(date); }
+long long RecordHeader::raceNumber() const { return IntValue(race); }
+std::string RecordHeader::place() const { return course + meeting + day + race; }
+
+RecordHeader ReadRecordHeader(std::string_view record) {
+  return {RecordType(record),    DataKind(record),   DateKey(record),       CourseCode(record),
+          MeetingNumber(record), MeetingDay(record), RaceNumberText(record)};
+}
+
 }  // namespace tw

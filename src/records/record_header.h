@@ -44,4 +44,22 @@ std::string RaceNumberOfKey(std::string_view raceKey);  // 15-16
 inline constexpr std::string_view kZeroedKindAndDate = "000000000";
 std::string WithZeroedKindAndDate(const std::string& record);
 
+// The header of a record read once, where the record enters the store: the
+// placement rules and the file names take it instead of reading the fields
+// again. Texts as the functions above give them (spaces past the end).
+struct RecordHeader {
+  std::string type;     // 1-2
+  std::string kind;     // 3: data kind
+  std::string date;     // 12-19: yyyymmdd
+  std::string course;   // 20-21
+  std::string meeting;  // 22-23
+  std::string day;      // 24-25
+  std::string race;     // 26-27
+
+  long long raceDate() const;    // the date as an integer
+  long long raceNumber() const;  // the race number as an integer
+  std::string place() const;     // 20-27: course, meeting, day and race number
+};
+RecordHeader ReadRecordHeader(std::string_view record);
+
 }  // namespace tw

@@ -69,7 +69,8 @@ int PlacePayout(std::vector<std::string>& lines, bool exists, const std::string&
 int PlaceOdds(std::vector<std::string>& lines, bool exists, const DayFileChange& change) {
   if (!exists) return -1;  // the fetch never creates odds files
   size_t first = static_cast<size_t>(change.raceSlot) * kSnapshotsPerRace;
-  int snapshot = PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], change.line);
+  int snapshot = change.snapshot >= 0 ? change.snapshot
+                                      : PlaceSnapshot(lines[first], lines[first + 1], lines[first + 2], change.line);
   if (snapshot < 0) return -1;  // not later than what is stored
   size_t at = first + static_cast<size_t>(snapshot);
   lines[at] = change.line;

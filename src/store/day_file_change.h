@@ -20,12 +20,15 @@ struct DayFileChange {
     kRunnerUpdate,  // result fetch: the same, only into an existing file
     kPayout,        // replace the race's line or add it, sorted
     kFillRaceFile,  // blank lines up to 36
-    kWinOdds,       // the next snapshot line of race slot `raceSlot`
+    kWinOdds,       // the next snapshot line of race slot `raceSlot`, or line `snapshot` of it
     kQuinellaOdds,  // the same in the quinella odds file
   };
   Kind kind = Kind::kRace;
   std::string line;  // the line as stored (at its layout length)
   int raceSlot = 0;  // odds: the race slot 0-35
+  // Odds: the slot's line 0-2 the time-series import sets whatever it holds;
+  // -1 for the next line in order of announcement time.
+  int snapshot = -1;
 };
 
 // The layout of the file a change goes to: its line length, and the most

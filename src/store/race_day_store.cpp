@@ -20,11 +20,10 @@ namespace {
 // The race key names the day's files and lines: a course of the course
 // table, and meeting, day and race in digits, race 1-12. (The date is checked
 // where it names the day, DayNameOf.)
-bool RaceInRange(const std::string& record) {
-  if (!IsKnownCourse(CourseCode(record)) || !AllDigits(MeetingNumber(record)) || !AllDigits(MeetingDay(record)) ||
-      !AllDigits(RaceNumberText(record)))
+bool RaceInRange(const RecordHeader& record) {
+  if (!IsKnownCourse(record.course) || !AllDigits(record.meeting) || !AllDigits(record.day) || !AllDigits(record.race))
     return false;
-  long long race = RaceNumber(record);
+  long long race = record.raceNumber();
   return race >= 1 && race <= kRacesPerCourse;
 }
 
@@ -34,10 +33,7 @@ bool HorseInRange(const std::string& record) {
   return horse >= 1 && horse <= kRunnerSlots;
 }
 
-bool LocalOrOverseas(const std::string& record) {
-  std::string kind = DataKind(record);
-  return kind == "A" || kind == "B";
-}
+bool LocalOrOverseas(const RecordHeader& record) { return record.kind == "A" || record.kind == "B"; }
 
 }  // namespace
 
@@ -59,9 +55,11 @@ RaceDayStore::Existing RaceDayStore::Load(StoreResult& result, std::vector<std::
       return Existing::kMissing;
     case ReadStatus::kUnreadable:
       result.error = Sjis("ファイルを読み込めません");
+      result.readStatus = ReadStatus::kUnreadable;
       return Existing::kUnreadable;
     case ReadStatus::kTooLarge:
       result.error = Sjis("ファイルが大きすぎます");
+      result.readStatus = ReadStatus::kTooLarge;
       return Existing::kUnreadable;
     case ReadStatus::kRead:
       break;
@@ -95,6 +93,7 @@ StoreResult RaceDayStore::Place(const std::string& fileName, DayFileChange chang
   const bool odds = change.kind == DayFileChange::Kind::kWinOdds || change.kind == DayFileChange::Kind::kQuinellaOdds;
   if (odds && existing == Existing::kMissing) {
     result.error = Sjis("オッズファイルがありません");
+    result.readStatus = ReadStatus::kMissing;
     return result;
   }
   int at = ApplyDayFileChange(change, *lines, existing == Existing::kLoaded);
@@ -153,10 +152,10 @@ StoreResult RaceDayStore::Target(const std::string& name) const {
   return result;
 }
 
-bool RaceDayStore::OnOrAfterFromDate(const std::string& record) const {
+bool RaceDayStore::OnOrAfterFromDate(const RecordHeader& record) const {
   // The from-date less 10 is an integer subtraction on yyyymmdd, so
   // 20240503 - 10 = 20240493 accepts the 1st and 2nd of May too.
-  return RaceDate(record) >= fromDate_ - 10;
+  return record.raceDate() >= fromDate_ - 10;
 }
 
 void RaceDayStore::NoteCreatedRaceFile(const std::string& name) {
@@ -164,19 +163,23 @@ void RaceDayStore::NoteCreatedRaceFile(const std::string& name) {
   if (it == createdRaceFiles_.end() || *it != name) createdRaceFiles_.insert(it, name);
 }
 
-StoreResult RaceDayStore::StoreRaceRecord(const std::string& record) { return StoreRace(record, RaceRule::kDownload); }
-
-StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
-  return StoreRace(record, RaceRule::kResultFetch);
+StoreResult RaceDayStore::StoreRaceRecord(const std::string& record) {
+  return StoreRace(record, RecordSource::kDownload);
 }
 
-StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
+StoreResult RaceDayStore::UpdateRaceRecord(const std::string& record) {
+  return StoreRace(record, RecordSource::kResultFetch);
+}
+
+StoreResult RaceDayStore::StoreRace(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kRaceLineLength, kKeyedRecordMin);
-  if (!line || RecordType(*line) != "RA" || !RaceInRange(*line)) return {};
-  if (rule == RaceRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
-  auto day = DayNameOf(*line);
+  if (!line) return {};
+  const RecordHeader header = ReadRecordHeader(*line);
+  if (header.type != "RA" || !RaceInRange(header)) return {};
+  if (source == RecordSource::kDownload && (LocalOrOverseas(header) || !OnOrAfterFromDate(header))) return {};
+  auto day = DayNameOf(header);
   if (!day) return {};
-  const bool download = rule == RaceRule::kDownload;
+  const bool download = source == RecordSource::kDownload;
   using Kind = DayFileChange::Kind;
   StoreResult result =
       Place(RaceFileName(*day), {download ? Kind::kRace : Kind::kRaceUpdate, WithZeroedKindAndDate(*line), 0});
@@ -185,34 +188,38 @@ StoreResult RaceDayStore::StoreRace(const std::string& record, RaceRule rule) {
 }
 
 StoreResult RaceDayStore::StoreRunnerRecord(const std::string& record) {
-  return StoreRunner(record, RunnerRule::kDownload);
+  return StoreRunner(record, RecordSource::kDownload);
 }
 
 StoreResult RaceDayStore::UpdateRunnerRecord(const std::string& record) {
-  return StoreRunner(record, RunnerRule::kResultFetch);
+  return StoreRunner(record, RecordSource::kResultFetch);
 }
 
-StoreResult RaceDayStore::StoreRunner(const std::string& record, RunnerRule rule) {
+StoreResult RaceDayStore::StoreRunner(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kRunnerLineLength, kRunnerRecordMin);
   // Races 1-12 and horses 1-18 are the only slots of the 216-line file; a
   // runner without a horse number (not yet drawn) is not stored.
-  if (!line || RecordType(*line) != "SE" || !RaceInRange(*line) || !HorseInRange(*line)) return {};
-  if (rule == RunnerRule::kDownload && (LocalOrOverseas(*line) || !OnOrAfterFromDate(*line))) return {};
-  auto day = DayNameOf(*line);
+  if (!line) return {};
+  const RecordHeader header = ReadRecordHeader(*line);
+  if (header.type != "SE" || !RaceInRange(header) || !HorseInRange(*line)) return {};
+  if (source == RecordSource::kDownload && (LocalOrOverseas(header) || !OnOrAfterFromDate(header))) return {};
+  auto day = DayNameOf(header);
   if (!day) return {};
   using Kind = DayFileChange::Kind;
-  return Place(RunnerFileName(*day, CourseCode(*line)),
-               {rule == RunnerRule::kDownload ? Kind::kRunner : Kind::kRunnerUpdate, *line, 0});
+  return Place(RunnerFileName(*day, header.course),
+               {source == RecordSource::kDownload ? Kind::kRunner : Kind::kRunnerUpdate, *line, 0});
 }
 
-StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, PayoutSource source) {
+StoreResult RaceDayStore::StorePayoutRecord(const std::string& record, RecordSource source) {
   auto line = StoredLine(record, kPayoutLineLength, kKeyedRecordMin);
-  if (!line || RecordType(*line) != "HR" || !RaceInRange(*line)) return {};
-  if (source == PayoutSource::kDownload) {
-    if (!OnOrAfterFromDate(*line)) return {};  // payouts have no data-kind test
-    *line = WithZeroedKindAndDate(*line);
+  if (!line) return {};
+  const RecordHeader header = ReadRecordHeader(*line);
+  if (header.type != "HR" || !RaceInRange(header)) return {};
+  if (source == RecordSource::kDownload) {
+    if (!OnOrAfterFromDate(header)) return {};  // payouts have no data-kind test
+    *line = WithZeroedKindAndDate(*line);       // the date the day is named by stays
   }
-  auto day = DayNameOf(*line);
+  auto day = DayNameOf(header);
   if (!day) return {};
   return Place(PayoutFileName(*day), {DayFileChange::Kind::kPayout, *line, 0});
 }
@@ -228,10 +235,17 @@ std::vector<StoreResult> RaceDayStore::FillCreatedRaceFiles() {
 }
 
 StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceSlot, const std::string& dayName) {
+  return StoreOdds(record, ReadRecordHeader(record), raceSlot, dayName);
+}
+
+StoreResult RaceDayStore::StoreOdds(const std::string& record, const RecordHeader& header, int raceSlot,
+                                    const std::string& dayName) {
   if (raceSlot < 0 || raceSlot >= kDayRaceSlots || IsBlank(dayName)) return {};
-  bool win = RecordType(record) == "O1";
+  // The header lies within the fewest bytes an odds line has, so the record's
+  // is the line's.
+  bool win = header.type == "O1";
   auto line = StoredLine(record, win ? kWinOddsLineLength : kQuinellaLineLength, kOddsRecordMin);
-  if (!line || !IsStorableOddsRecord(*line)) return {};
+  if (!line || !IsStorableOddsRecord(header)) return {};
   // The fetch never creates odds files (the day load does); a short file gets
   // the slot's lines.
   using Kind = DayFileChange::Kind;
@@ -239,12 +253,21 @@ StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, int raceS
                {win ? Kind::kWinOdds : Kind::kQuinellaOdds, *line, raceSlot});
 }
 
+StoreResult RaceDayStore::SetOddsSnapshot(DayFileChange::Kind oddsFile, const std::string& dayName, int raceSlot,
+                                          int snapshot, const std::string& line) {
+  if (raceSlot < 0 || raceSlot >= kDayRaceSlots || snapshot < 0 || snapshot >= kSnapshotsPerRace) return {};
+  const bool win = oddsFile == DayFileChange::Kind::kWinOdds;
+  return Place(win ? WinOddsFileName(dayName) : QuinellaOddsFileName(dayName),
+               {win ? DayFileChange::Kind::kWinOdds : DayFileChange::Kind::kQuinellaOdds, line, raceSlot, snapshot});
+}
+
 StoreResult RaceDayStore::StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts) {
-  int slot = FindSnapshotSlot(record, raceTexts);
+  const RecordHeader header = ReadRecordHeader(record);
+  int slot = FindSnapshotSlot(header, raceTexts);
   if (slot < 0) return {};
   auto day = DayNameOf(raceTexts[static_cast<size_t>(slot)]);
   if (!day) return {};
-  return StoreOddsSnapshot(record, slot, *day);
+  return StoreOdds(record, header, slot, *day);
 }
 
 }  // namespace tw

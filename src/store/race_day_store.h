@@ -20,15 +20,13 @@
 #include <string>
 #include <vector>
 
+#include "store/record_source.h"
 #include "store/store_result.h"
 #include "store/write_back_cache.h"
 
 namespace tw {
 
-// Who offers a payout record: the race-card download zeroes its data kind and
-// creation date and applies the date test; the result fetch stores it as
-// received.
-enum class PayoutSource { kDownload, kResultFetch };
+struct RecordHeader;
 
 // The changed files kept in memory are saved early when they pass this size,
 // so a set-up download of many years stays within a modest memory.
@@ -63,8 +61,10 @@ class RaceDayStore {
   // the course's runner file, which is created as 216 blank lines.
   StoreResult StoreRunnerRecord(const std::string& record);
   // Payout records replace the line with the same race key or are added; the
-  // file is kept sorted. See PayoutSource for the two forms.
-  StoreResult StorePayoutRecord(const std::string& record, PayoutSource source);
+  // file is kept sorted. From the download they pass the date test and are
+  // stored with data kind and creation date zeroed; from the result fetch as
+  // received.
+  StoreResult StorePayoutRecord(const std::string& record, RecordSource source);
 
   // Result fetch: like StoreRaceRecord without data-kind and date tests, and
   // only into an existing race file.
@@ -90,6 +90,13 @@ class RaceDayStore {
   // slot order (see FindSnapshotSlot).
   StoreResult StoreOddsSnapshot(const std::string& record, const std::vector<std::string>& raceTexts);
 
+  // Time-series import: `line` replaces snapshot line `snapshot` (0-2) of race
+  // slot `raceSlot` of the day's odds file (`oddsFile` kWinOdds or
+  // kQuinellaOdds), whatever that line holds. Like the odds fetch it never
+  // creates the file, and a short file gets the slot's lines.
+  StoreResult SetOddsSnapshot(DayFileChange::Kind oddsFile, const std::string& dayName, int raceSlot, int snapshot,
+                              const std::string& line);
+
   // Write-back. Begin and End nest; only the outermost End saves. While
   // writing back, `stored` of a result means the record is in the kept file.
   void BeginWriteBack();
@@ -109,12 +116,11 @@ class RaceDayStore {
   }
 
  private:
-  enum class RaceRule { kDownload, kResultFetch };
-  enum class RunnerRule { kDownload, kResultFetch };
-
-  StoreResult StoreRace(const std::string& record, RaceRule rule);
-  StoreResult StoreRunner(const std::string& record, RunnerRule rule);
-  bool OnOrAfterFromDate(const std::string& record) const;
+  StoreResult StoreRace(const std::string& record, RecordSource source);
+  StoreResult StoreRunner(const std::string& record, RecordSource source);
+  bool OnOrAfterFromDate(const RecordHeader& record) const;
+  StoreResult StoreOdds(const std::string& record, const RecordHeader& header, int raceSlot,
+                        const std::string& dayName);
   void NoteCreatedRaceFile(const std::string& name);
   StoreResult Target(const std::string& name) const;
   enum class Existing { kMissing, kUnreadable, kLoaded };

@@ -9,18 +9,16 @@
 
 namespace tw {
 
-bool IsStorableOddsRecord(std::string_view record) {
-  std::string type = RecordType(record);
-  if (type != "O1" && type != "O2") return false;
-  std::string kind = DataKind(record);
-  if (kind == "0" || kind == "9") return false;
-  long long race = RaceNumber(record);
+bool IsStorableOddsRecord(const RecordHeader& record) {
+  if (record.type != "O1" && record.type != "O2") return false;
+  if (record.kind == "0" || record.kind == "9") return false;
+  long long race = record.raceNumber();
   return race >= 1 && race <= kRacesPerCourse;
 }
 
-int FindSnapshotSlot(std::string_view oddsRecord, const std::vector<std::string>& raceTexts) {
-  if (RaceNumber(oddsRecord) <= 0) return -1;  // blank slots never match
-  std::string place = RacePlace(oddsRecord);
+int FindSnapshotSlot(const RecordHeader& oddsRecord, const std::vector<std::string>& raceTexts) {
+  if (oddsRecord.raceNumber() <= 0) return -1;  // blank slots never match
+  std::string place = oddsRecord.place();
   int slots = static_cast<int>(std::min(raceTexts.size(), static_cast<size_t>(kDayRaceSlots)));
   for (int i = 0; i < slots; ++i) {
     if (RacePlace(raceTexts[i]) == place) return i;

@@ -8,14 +8,16 @@
 
 namespace tw {
 
+struct RecordHeader;
+
 // True for an O1 or O2 record that may be stored: data kind neither "0" nor
 // "9" (deleted, cancelled) and a race number 1-12.
-bool IsStorableOddsRecord(std::string_view record);
+bool IsStorableOddsRecord(const RecordHeader& record);
 
 // The first race slot 0..35 whose race text has the same positions 20-27
 // (course, meeting, day, race number) as the odds record; the date is not
 // compared. -1 when no race matches.
-int FindSnapshotSlot(std::string_view oddsRecord, const std::vector<std::string>& raceTexts);
+int FindSnapshotSlot(const RecordHeader& oddsRecord, const std::vector<std::string>& raceTexts);
 
 // The snapshot (0, 1, 2 for snapshots 1-3) that the new line takes, given the
 // slot's three snapshot lines, or -1 when nothing changes:

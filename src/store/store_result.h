@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/files.h"
+
 namespace tw {
 
 struct StoreResult {
@@ -14,6 +16,10 @@ struct StoreResult {
   std::string error;    // why the save failed (Shift-JIS); empty otherwise
   int line = -1;        // 0-based line the record went to, where the layout fixes it
   bool busy = false;    // not saved: another program was writing into the data folder
+  // Not saved because the data folder's writer's lock could not be taken.
+  bool lockRefused = false;
+  // Why the file could not be read, when that was the failure.
+  ReadStatus readStatus = ReadStatus::kRead;
 
   bool failed() const { return !error.empty(); }
 };

@@ -72,8 +72,10 @@ std::string WriteBackCache::SaveEntry(const std::string& path, Entry& entry) {
       }
       break;
     case ReadStatus::kUnreadable:
+      entry.readStatus = ReadStatus::kUnreadable;
       return Sjis("ファイルを読み込めません");
     case ReadStatus::kTooLarge:
+      entry.readStatus = ReadStatus::kTooLarge;
       return Sjis("ファイルが大きすぎます");
     case ReadStatus::kRead:
       exists = true;
@@ -115,6 +117,8 @@ std::vector<StoreResult> WriteBackCache::SaveAll(const std::string& dataFolder) 
     if (error.empty()) continue;
     StoreResult result;
     result.busy = failed.empty() && lock && lock->busy();
+    result.lockRefused = failed.empty() && !lockError.empty();
+    result.readStatus = failed.empty() ? entry.readStatus : ReadStatus::kRead;
     result.file = path;
     result.name = entry.name;
     result.error = std::move(error);

@@ -52,6 +52,7 @@ class WriteBackCache {
     std::size_t readSize = 0;
     std::vector<DayFileChange> changes;
     std::size_t bytes = 0;
+    ReadStatus readStatus = ReadStatus::kRead;  // why a save could not read the file
   };
   static std::size_t SizeOf(const Entry& entry);
   // Saves one entry; the failure's reason (Shift-JIS), empty when saved.

@@ -44,6 +44,13 @@ TEST(RecordHeader, ShortRecordsReadAsSpaces) {
   EXPECT_EQ(RaceKey(r), "2024051205      ");
   EXPECT_EQ(RecordType(""), "  ");
   EXPECT_EQ(RaceDate(""), 0);
+  // Read once into a header, the same texts.
+  const RecordHeader header = ReadRecordHeader(r);
+  EXPECT_EQ(header.course, "05");
+  EXPECT_EQ(header.meeting, "  ");
+  EXPECT_EQ(header.raceNumber(), 0);
+  EXPECT_EQ(header.place(), RacePlace(r));
+  EXPECT_EQ(header.raceDate(), RaceDate(r));
 }
 
 TEST(RecordHeader, WholeRaceKeyIsEmptyUnlessTheRecordHoldsAllOfIt) {

@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
+#include "base/settings.h"
+#include "import/timeseries_folder.h"
+#include "import/timeseries_import.h"
+#include "records/layout.h"
 #include "store/race_day_store.h"
 #include "store/store_records.h"
+#include "support/fake_user_port.h"
 #include "support/temp_dir.h"
 #include "text/sjis.h"
 
@@ -80,6 +87,34 @@ TEST(DataFolderLock, AnotherProcessKeepsWritersOutUntilItEnds) {
   DataFolderLock nested(dir.str());
   EXPECT_TRUE(nested.held()) << "takes in one process share the lock";
   EXPECT_TRUE(store.StoreRaceRecord(test::Race("20240512", "05", 1)).stored);
+  DataFolderLock::SetWaitMillis(kDataFolderLockWaitMillis);
+}
+
+TEST(DataFolderLock, TheTimeSeriesImportIsRefusedWithTheLocksMessage) {
+  test::TempDir dir;
+  const std::string data = dir.file("Data"), viewer = dir.file("viewer");
+  std::filesystem::create_directories(ToFsPath(JoinPath(viewer, "20240512")));
+  std::filesystem::create_directories(ToFsPath(data));
+  const std::string odds = JoinPath(data, Sjis("2024年05月12日.jvO1"));
+  ASSERT_TRUE(SaveLines(odds, std::vector<std::string>(3, std::string(kWinOddsLineLength, ' '))));
+  std::string line(kWinOddsLineLength, ' ');
+  line.replace(0, 35, "O1000000000202405120502060105120915");
+  ASSERT_TRUE(SaveLines(JoinPath(JoinPath(viewer, "20240512"), "05020601.jvO1"), {line}));
+  Settings settings(dir.file("turfwise.ini"));
+  ASSERT_TRUE(StoreTimeSeriesFolder(settings, viewer));
+  RaceDayModel model;
+  model.slots[0].race.replace(0, 27, "RA0000000002024051205020601");
+  model.slots[0].analysis.fetchTimes = {"", "0915", "", ""};
+  const std::string before = test::ReadBytes(odds);
+
+  DataFolderLock::SetWaitMillis(200);
+  OtherProgram other(data);
+  ASSERT_TRUE(other.holding());
+  test::FakeUserPort port;
+  ImportResult result = ImportTimeSeriesOdds(model, Sjis("2024年05月12日"), dir.str(), settings, port);
+  EXPECT_EQ(result.outcome, ImportOutcome::kSaveFailed);
+  EXPECT_EQ(result.message.rfind(Sjis("別の処理がこのデータフォルダに書き込んでいます"), 0), 0u);
+  EXPECT_EQ(test::ReadBytes(odds), before);
   DataFolderLock::SetWaitMillis(kDataFolderLockWaitMillis);
 }
 #endif

@@ -28,8 +28,8 @@ TEST_F(FromDateEdge, RunnerOnTheFromDateLessTenIsStored) {
 }
 
 TEST_F(FromDateEdge, DownloadedPayoutOnTheFromDateLessTenIsStored) {
-  EXPECT_TRUE(store.StorePayoutRecord(test::Payout("20240502", "05", 1), PayoutSource::kDownload).stored);
-  EXPECT_FALSE(store.StorePayoutRecord(test::Payout("20240501", "05", 1), PayoutSource::kDownload).stored);
+  EXPECT_TRUE(store.StorePayoutRecord(test::Payout("20240502", "05", 1), RecordSource::kDownload).stored);
+  EXPECT_FALSE(store.StorePayoutRecord(test::Payout("20240501", "05", 1), RecordSource::kDownload).stored);
 }
 
 TEST_F(FromDateEdge, TheLessTenIsOnTheIntegerNotTheCalendar) {

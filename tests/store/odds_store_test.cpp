@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "records/record_header.h"
 #include "store/odds_files.h"
 #include "store/race_day_store.h"
 #include "store/snapshot_slot.h"
@@ -40,19 +41,20 @@ TEST(SnapshotPlacement, StrictlyLaterAnnouncementsFillInOrder) {
 TEST(SnapshotPlacement, SlotByCourseMeetingDayAndRaceNotDate) {
   std::vector<std::string> races = {Race("20240512", "05", 1), Race("20240512", "05", 2), Race("20240512", "08", 2),
                                     Race("20240512", "08", 2)};
-  EXPECT_EQ(FindSnapshotSlot(Odds("O1", "20240512", "08", 2, "05121000"), races), 2) << "the first match";
-  EXPECT_EQ(FindSnapshotSlot(Odds("O2", "20990101", "05", 2, "05121000"), races), 1);
-  EXPECT_EQ(FindSnapshotSlot(Odds("O1", "20240512", "09", 2, "05121000"), races), -1);
+  EXPECT_EQ(FindSnapshotSlot(ReadRecordHeader(Odds("O1", "20240512", "08", 2, "05121000")), races), 2)
+      << "the first match";
+  EXPECT_EQ(FindSnapshotSlot(ReadRecordHeader(Odds("O2", "20990101", "05", 2, "05121000")), races), 1);
+  EXPECT_EQ(FindSnapshotSlot(ReadRecordHeader(Odds("O1", "20240512", "09", 2, "05121000")), races), -1);
   std::vector<std::string> blanks(36, Blank(1272));
   std::string noRace = Odds("O1", "20240512", "05", 1, "05121000");
   noRace.replace(19, 8, "        ");
-  EXPECT_EQ(FindSnapshotSlot(noRace, blanks), -1) << "an empty slot is no race";
+  EXPECT_EQ(FindSnapshotSlot(ReadRecordHeader(noRace), blanks), -1) << "an empty slot is no race";
 
-  EXPECT_TRUE(IsStorableOddsRecord(Odds("O1", "20240512", "05", 1, "05121000", '1')));
-  EXPECT_FALSE(IsStorableOddsRecord(Odds("O1", "20240512", "05", 1, "05121000", '0')));
-  EXPECT_FALSE(IsStorableOddsRecord(Odds("O2", "20240512", "05", 1, "05121000", '9')));
-  EXPECT_FALSE(IsStorableOddsRecord(Odds("O3", "20240512", "05", 1, "05121000")));
-  EXPECT_FALSE(IsStorableOddsRecord(Odds("O1", "20240512", "05", 0, "05121000")));
+  EXPECT_TRUE(IsStorableOddsRecord(ReadRecordHeader(Odds("O1", "20240512", "05", 1, "05121000", '1'))));
+  EXPECT_FALSE(IsStorableOddsRecord(ReadRecordHeader(Odds("O1", "20240512", "05", 1, "05121000", '0'))));
+  EXPECT_FALSE(IsStorableOddsRecord(ReadRecordHeader(Odds("O2", "20240512", "05", 1, "05121000", '9'))));
+  EXPECT_FALSE(IsStorableOddsRecord(ReadRecordHeader(Odds("O3", "20240512", "05", 1, "05121000"))));
+  EXPECT_FALSE(IsStorableOddsRecord(ReadRecordHeader(Odds("O1", "20240512", "05", 0, "05121000"))));
 }
 
 class OddsFiles : public ::testing::Test {

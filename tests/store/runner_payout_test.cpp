@@ -85,10 +85,10 @@ class PayoutFile : public ::testing::Test {
 };
 
 TEST_F(PayoutFile, DownloadZeroesKindAndDateAndKeepsTheFileSorted) {
-  ASSERT_TRUE(store.StorePayoutRecord(Payout("20240512", "08", 2), PayoutSource::kDownload).stored);
-  ASSERT_TRUE(store.StorePayoutRecord(Payout("20240512", "05", 9), PayoutSource::kDownload).stored);
-  EXPECT_FALSE(store.StorePayoutRecord(Payout("20240430", "05", 9), PayoutSource::kDownload).stored);
-  EXPECT_TRUE(store.StorePayoutRecord(Payout("20240512", "05", 9, 'B'), PayoutSource::kDownload).stored)
+  ASSERT_TRUE(store.StorePayoutRecord(Payout("20240512", "08", 2), RecordSource::kDownload).stored);
+  ASSERT_TRUE(store.StorePayoutRecord(Payout("20240512", "05", 9), RecordSource::kDownload).stored);
+  EXPECT_FALSE(store.StorePayoutRecord(Payout("20240430", "05", 9), RecordSource::kDownload).stored);
+  EXPECT_TRUE(store.StorePayoutRecord(Payout("20240512", "05", 9, 'B'), RecordSource::kDownload).stored)
       << "payouts have no data-kind test; the zeroed line replaces the first";
   EXPECT_EQ(FileLines(path),
             (std::vector<std::string>{Zeroed(Payout("20240512", "05", 9)), Zeroed(Payout("20240512", "08", 2))}));
@@ -97,31 +97,31 @@ TEST_F(PayoutFile, DownloadZeroesKindAndDateAndKeepsTheFileSorted) {
 
 TEST_F(PayoutFile, ResultFetchStoresAsReceivedAndCreatesTheFile) {
   std::string old = Payout("20240101", "05", 3, '1');
-  auto result = store.StorePayoutRecord(old, PayoutSource::kResultFetch);
+  auto result = store.StorePayoutRecord(old, RecordSource::kResultFetch);
   ASSERT_TRUE(result.stored) << "no date test in the result fetch";
   std::string path2 = JoinPath(dir.str(), Sjis("2024年01月01日.jvHR"));
   EXPECT_EQ(result.file, path2);
   std::string newer = Payout("20240101", "05", 3, '2');
-  store.StorePayoutRecord(Payout("20240101", "05", 1), PayoutSource::kResultFetch);
-  store.StorePayoutRecord(newer, PayoutSource::kResultFetch);
+  store.StorePayoutRecord(Payout("20240101", "05", 1), RecordSource::kResultFetch);
+  store.StorePayoutRecord(newer, RecordSource::kResultFetch);
   EXPECT_EQ(FileLines(path2), (std::vector<std::string>{Line(Payout("20240101", "05", 1)), Line(newer)}));
 }
 
 TEST_F(PayoutFile, BlankLinesStayAndDamagedDatesNameNoFile) {
   ASSERT_TRUE(SaveLines(path, {Blank(717)}));
-  store.StorePayoutRecord(Payout("20240512", "05", 1), PayoutSource::kResultFetch);
+  store.StorePayoutRecord(Payout("20240512", "05", 1), RecordSource::kResultFetch);
   EXPECT_EQ(FileLines(path), (std::vector<std::string>{Blank(717), Line(Payout("20240512", "05", 1))}));
 
   std::string escaping = Payout("20240512", "05", 1);
   escaping.replace(11, 8, "../../x/");
-  EXPECT_FALSE(store.StorePayoutRecord(escaping, PayoutSource::kResultFetch).stored);
-  EXPECT_FALSE(store.StorePayoutRecord(Payout("20240512", "05", 0), PayoutSource::kResultFetch).stored);
-  EXPECT_FALSE(store.StorePayoutRecord(test::Race("20240512", "05", 1), PayoutSource::kResultFetch).stored);
+  EXPECT_FALSE(store.StorePayoutRecord(escaping, RecordSource::kResultFetch).stored);
+  EXPECT_FALSE(store.StorePayoutRecord(Payout("20240512", "05", 0), RecordSource::kResultFetch).stored);
+  EXPECT_FALSE(store.StorePayoutRecord(test::Race("20240512", "05", 1), RecordSource::kResultFetch).stored);
 }
 
 TEST_F(PayoutFile, FailedSaveIsReported) {
   RaceDayStore nowhere(JoinPath(dir.str(), "missing"));
-  auto result = nowhere.StorePayoutRecord(Payout("20240512", "05", 1), PayoutSource::kResultFetch);
+  auto result = nowhere.StorePayoutRecord(Payout("20240512", "05", 1), RecordSource::kResultFetch);
   EXPECT_FALSE(result.stored);
   EXPECT_FALSE(result.error.empty());
   result = nowhere.StoreRunnerRecord(Runner("20240512", "05", 1, 1));

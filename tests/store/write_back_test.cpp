@@ -46,7 +46,7 @@ void StoreAll(RaceDayStore& store, const std::vector<std::string>& records) {
     const std::string type = r.substr(0, 2);
     if (type == "RA") store.StoreRaceRecord(r);
     if (type == "SE") store.StoreRunnerRecord(r);
-    if (type == "HR") store.StorePayoutRecord(r, PayoutSource::kDownload);
+    if (type == "HR") store.StorePayoutRecord(r, RecordSource::kDownload);
     if (type == "O1" || type == "O2") store.StoreOddsSnapshot(r, 1, kDay);
   }
 }

@@ -42,7 +42,7 @@ PerRecordDownload DownloadPerRecord(JVLink& jv, RaceDayStore& store, const std::
     } else if (type == "SE") {
       stored = store.StoreRunnerRecord(r.record);
     } else if (type == "HR") {
-      stored = store.StorePayoutRecord(r.record, PayoutSource::kDownload);
+      stored = store.StorePayoutRecord(r.record, RecordSource::kDownload);
     }
     if (stored.failed()) {
       result.error = "save " + stored.error;

@@ -6,7 +6,7 @@
 
 #include "gui/printing/print_window.h"
 #include "gui/qt_text.h"
-#include "print/print_command.h"
+#include "print/day_print_job.h"
 #include "shell/app_shell.h"
 
 namespace tw {

@@ -25,7 +25,7 @@
 #include "gui/printing/page_printing.h"
 #include "gui/printing/shared_printer.h"
 #include "gui/qt_text.h"
-#include "print/print_command.h"
+#include "print/day_print_job.h"
 #include "render/fonts.h"
 #include "render/page_renderer.h"
 #include "text/sjis.h"

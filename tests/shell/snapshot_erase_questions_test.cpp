@@ -1,4 +1,4 @@
-#include "shell/snapshot_erase_command.h"
+#include "shell/snapshot_erase_questions.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using test::FileLines;
 
 const std::string kDay = Sjis("2024年05月12日");
 
-class EraseCommand : public ::testing::Test {
+class SnapshotEraseQuestions : public ::testing::Test {
  protected:
   test::TempDir dir;
   test::FakeUserPort port;
@@ -30,7 +30,7 @@ class EraseCommand : public ::testing::Test {
 constexpr SnapshotErase kAllCommands[] = {SnapshotErase::kAllRacesAllSnapshots, SnapshotErase::kRaceAllSnapshots,
                                           SnapshotErase::kAllRacesLaterSnapshots, SnapshotErase::kRaceLaterSnapshots};
 
-TEST_F(EraseCommand, BlankDayInformsAndWritesNothing) {
+TEST_F(SnapshotEraseQuestions, BlankDayInformsAndWritesNothing) {
   WriteWin();
   for (auto command : kAllCommands) {
     port.events.clear();
@@ -40,7 +40,7 @@ TEST_F(EraseCommand, BlankDayInformsAndWritesNothing) {
   EXPECT_EQ(FileLines(win)[0], PadRight("O1", 960));
 }
 
-TEST_F(EraseCommand, NoChangesNothing) {
+TEST_F(SnapshotEraseQuestions, NoChangesNothing) {
   WriteWin();
   port.defaultAnswer = false;
   for (auto command : kAllCommands) EXPECT_FALSE(Run(command, 2).erased);
@@ -48,7 +48,7 @@ TEST_F(EraseCommand, NoChangesNothing) {
   EXPECT_EQ(FileLines(win), std::vector<std::string>(108, PadRight("O1", 960)));
 }
 
-TEST_F(EraseCommand, EachCommandAsksItsQuestionAndNamesTheRaceToShow) {
+TEST_F(SnapshotEraseQuestions, EachCommandAsksItsQuestionAndNamesTheRaceToShow) {
   WriteWin();
   struct Case {
     SnapshotErase command;
@@ -75,13 +75,13 @@ TEST_F(EraseCommand, EachCommandAsksItsQuestionAndNamesTheRaceToShow) {
   EXPECT_EQ(FileLines(win), std::vector<std::string>(108, Blank(960)));
 }
 
-TEST_F(EraseCommand, NoRaceOnViewAsksNothing) {
+TEST_F(SnapshotEraseQuestions, NoRaceOnViewAsksNothing) {
   EXPECT_FALSE(Run(SnapshotErase::kRaceAllSnapshots, -1).erased);
   EXPECT_FALSE(Run(SnapshotErase::kRaceLaterSnapshots, 36).erased);
   EXPECT_TRUE(port.events.empty());
 }
 
-TEST_F(EraseCommand, EachFailedSaveIsToldWithABeep) {
+TEST_F(SnapshotEraseQuestions, EachFailedSaveIsToldWithABeep) {
   test::TempDir other;
   std::string gone = JoinPath(other.str(), "gone");
   EraseOutcome outcome = RunSnapshotErase(SnapshotErase::kAllRacesAllSnapshots, gone, kDay, 0, port);
@@ -96,7 +96,7 @@ TEST_F(EraseCommand, EachFailedSaveIsToldWithABeep) {
   EXPECT_NE(port.events[4].find(".jvO2 ("), std::string::npos) << port.events[4];
 }
 
-TEST_F(EraseCommand, AFileThatCannotBeReadIsToldAndNothingCountsAsErased) {
+TEST_F(SnapshotEraseQuestions, AFileThatCannotBeReadIsToldAndNothingCountsAsErased) {
   ASSERT_TRUE(SaveLines(win, std::vector<std::string>(300, PadRight("O1", 960))));  // more than a day holds
   EXPECT_FALSE(Run(SnapshotErase::kRaceLaterSnapshots, 2).erased);
   EXPECT_EQ(port.Told(),

@@ -1,5 +1,5 @@
-// The print command of the main window and the choice of pages the print
-// window sends to the printer.
+// The day's print job: the printout of the day's races the main window's
+// print opens, and the choice of pages the print window sends to the printer.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "shell/snapshot_erase_command.h"
+#include "shell/snapshot_erase_questions.h"
 
 #include "text/fields.h"
 #include "text/sjis.h"

@@ -1,6 +1,6 @@
-// The file menu's commands that erase odds snapshots of the loaded day: the
-// checks and the confirmation before the store erases, and the failures told
-// after.
+// The questions around erasing odds snapshots of the loaded day from the file
+// menu: the checks and the confirmation before the store erases, and the
+// failures told after.
 #pragma once
 
 #include <string>

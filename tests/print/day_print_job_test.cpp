@@ -1,4 +1,4 @@
-#include "print/print_command.h"
+#include "print/day_print_job.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +24,14 @@ std::vector<int> Rows(int n) {
   return rows;
 }
 
-TEST(PrintCommand, NoDayChosen) {
+TEST(DayPrintJob, NoDayChosen) {
   test::FakeUserPort port;
   const RaceDayModel model = TwelveRaces();
   EXPECT_FALSE(PrepareDayPrintout("  ", model, Rows(12), port).has_value());
   EXPECT_EQ(port.events, (std::vector<std::string>{"beep", "inform:ﾃﾞｰﾀを読み込んでください。"}));
 }
 
-TEST(PrintCommand, BuildsEveryRow) {
+TEST(DayPrintJob, BuildsEveryRow) {
   test::FakeUserPort port;
   const RaceDayModel model = TwelveRaces();
   const auto printout = PrepareDayPrintout(Sjis("2024年05月26日"), model, Rows(12), port);
@@ -40,7 +40,7 @@ TEST(PrintCommand, BuildsEveryRow) {
   EXPECT_TRUE(port.events.empty());
 }
 
-TEST(PrintCommand, CheckedPagesWithOddsOnly) {
+TEST(DayPrintJob, CheckedPagesWithOddsOnly) {
   RaceDayModel model = TwelveRaces();
   model.slots[4].analysis.snapshotCount = 0;  // page 5
   const AnalysisPrintout printout = BuildAnalysisPrintout(model, Rows(12));
@@ -51,7 +51,7 @@ TEST(PrintCommand, CheckedPagesWithOddsOnly) {
   EXPECT_EQ(CheckedPagesToPrint(printout, model, checked).size(), 11u);
 }
 
-TEST(PrintCommand, PageInView) {
+TEST(DayPrintJob, PageInView) {
   RaceDayModel model = TwelveRaces();
   model.slots[4].analysis.snapshotCount = 0;
   const AnalysisPrintout printout = BuildAnalysisPrintout(model, Rows(12));

@@ -1,4 +1,4 @@
-#include "print/print_command.h"
+#include "print/day_print_job.h"
 
 #include "text/fields.h"
 #include "text/sjis.h"
