@@ -164,6 +164,12 @@ void DayBuilder::AddRunners(int slot) {
   }
 }
 
+void DayBuilder::SetHorseName(int slot, int horse, const std::string& name) {
+  const std::string& race = RaceLineOfSlot(slot);
+  Put(runners_[race.substr(19, 2)][static_cast<size_t>((std::stoi(race.substr(25, 2)) - 1) * 18 + horse - 1)], 41,
+      name);
+}
+
 void DayBuilder::SetWinOdds(int slot, int snapshot, const std::string& line) { win_[3 * slot + snapshot - 1] = line; }
 
 void DayBuilder::SetQuinellaOdds(int slot, int snapshot, const std::string& line) {

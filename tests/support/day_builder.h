@@ -61,6 +61,8 @@ class DayBuilder {
   void AddBlankRaceLines(int count = 1);
   // Every runner line of the slot's race, horses 1..runners.
   void AddRunners(int slot);
+  // The name of horse h in the slot's race (Shift-JIS, at 41), after AddRunners.
+  void SetHorseName(int slot, int horse, const std::string& name);
   // Full odds lines for a snapshot of a slot; they land on lines 3 slot + s - 1.
   void SetWinOdds(int slot, int snapshot, const std::string& line);
   void SetQuinellaOdds(int slot, int snapshot, const std::string& line);

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -32,6 +33,11 @@ BetTab::BetTab(QWidget* parent) : QWidget(parent) {
   grid->addLayout(left, 5);
   grid->addLayout(right, 3);
   grids_ = {axis, partner, decision, bets};
+  // The three grids of horses scroll as one, so that a row reads across them.
+  for (QTableWidget* from : {axis, partner, decision})
+    for (QTableWidget* to : {axis, partner, decision})
+      if (from != to)
+        connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(), &QScrollBar::setValue);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include "gui/qt_text.h"
 #include "gui/raceview/race_view_cells.h"
@@ -14,18 +15,34 @@ RaceHeaderBar::RaceHeaderBar(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(2, 0, 2, 0);
   row->setSpacing(4);
+  // The day and counts above the race's name and conditions, level with the
+  // two payout lines.
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(1);
+  auto* top = new QHBoxLayout;
+  top->setSpacing(4);
   dateLabel_ = MakeValueLabel(this, "DateLabel", 200);
   raceLabel_ = MakeValueLabel(this, "RaceLabel", 36);
   fieldLabel_ = MakeValueLabel(this, "FieldLabel", 40);
   fetchCountLabel_ = MakeValueLabel(this, "FetchCountLabel", 36);
   upsetLabel_ = MakeValueLabel(this, "UpsetLabel", 24);
-  row->addWidget(dateLabel_);
-  row->addWidget(raceLabel_);
-  row->addWidget(fieldLabel_);
-  row->addWidget(Caption(this, "ﾃﾞｰﾀ取得回数"));
-  row->addWidget(fetchCountLabel_);
-  row->addWidget(Caption(this, "波乱度"));
-  row->addWidget(upsetLabel_);
+  top->addWidget(dateLabel_, 1);
+  top->addWidget(raceLabel_);
+  top->addWidget(fieldLabel_);
+  top->addWidget(Caption(this, "ﾃﾞｰﾀ取得回数"));
+  top->addWidget(fetchCountLabel_);
+  top->addWidget(Caption(this, "波乱度"));
+  top->addWidget(upsetLabel_);
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(4);
+  raceNameLabel_ = MakeValueLabel(this, "RaceNameLabel", 200);
+  conditionsLabel_ = MakeValueLabel(this, "ConditionsLabel", 120);
+  bottom->addWidget(raceNameLabel_, 1);
+  bottom->addWidget(conditionsLabel_, 1);
+  lines->addLayout(top);
+  lines->addLayout(bottom);
+  // The labels of the lines take the width the window grows by.
+  row->addLayout(lines, 1);
   auto* payouts = new QGridLayout;
   payouts->setSpacing(1);
   result1_ = MakeValueLabel(this, "Result1Label", 44);
@@ -41,7 +58,6 @@ RaceHeaderBar::RaceHeaderBar(QWidget* parent) : QWidget(parent) {
   payouts->addWidget(Caption(this, "配当2"), 1, 2);
   payouts->addWidget(payout2_, 1, 3);
   row->addLayout(payouts);
-  row->addStretch();
 }
 
 void RaceHeaderBar::Show(const RaceViewHeader& header) {
@@ -54,6 +70,14 @@ void RaceHeaderBar::Show(const RaceViewHeader& header) {
   result1_->setText(ToQt(header.result1));
   payout2_->setText(ToQt(header.payout2));
   result2_->setText(ToQt(header.result2));
+}
+
+void RaceHeaderBar::ShowCard(const RaceCard& card) {
+  // A long name may not fit its label; the tooltip holds it whole.
+  raceNameLabel_->setText(ToQt(card.raceName));
+  raceNameLabel_->setToolTip(raceNameLabel_->text());
+  conditionsLabel_->setText(ToQt(card.ConditionsText()));
+  conditionsLabel_->setToolTip(conditionsLabel_->text());
 }
 
 }  // namespace tw

@@ -9,7 +9,9 @@
 #include "gui/raceview/appendix_tab.h"
 #include "gui/raceview/bet_tab.h"
 #include "gui/raceview/chart_tab.h"
+#include "gui/raceview/horse_name_tips.h"
 #include "gui/raceview/pair_odds_tab.h"
+#include "gui/raceview/race_card_tab.h"
 #include "gui/raceview/race_header_bar.h"
 #include "gui/raceview/results_tab.h"
 #include "gui/raceview/share_chart_view.h"
@@ -37,6 +39,7 @@ RaceViewPanel::RaceViewPanel(QWidget* parent) : QWidget(parent) {
   results_ = new ResultsTab(this);
   bets_ = new BetTab(this);
   charts_ = new ChartTab(this);
+  raceCard_ = new RaceCardTab(this);
   tabs_->addTab(winOdds_, FromUtf8("単勝オッズ"));
   tabs_->addTab(shares_, FromUtf8("投票率"));
   tabs_->addTab(shareGap_, FromUtf8("単連差"));
@@ -46,14 +49,20 @@ RaceViewPanel::RaceViewPanel(QWidget* parent) : QWidget(parent) {
   tabs_->addTab(results_, FromUtf8("成績結果"));
   tabs_->addTab(bets_, FromUtf8("買い目"));
   tabs_->addTab(charts_, FromUtf8("グラフ"));
+  tabs_->addTab(raceCard_, FromUtf8("出馬表"));
   column->addWidget(tabs_, 1);
   connect(bracket_, &PairOddsTab::snapshotChosen, this, &RaceViewPanel::ShowBracketSnapshot);
   connect(quinella_, &PairOddsTab::snapshotChosen, this, &RaceViewPanel::ShowQuinellaSnapshot);
   connect(charts_, &ChartTab::snapshotChosen, this, &RaceViewPanel::ShowChartSnapshot);
+  horseNames_ = new HorseNameTips(this);
+  for (QTableWidget* table : findChildren<QTableWidget*>()) horseNames_->WatchCells(table);
+  horseNames_->WatchHeadings(quinella_->findChild<QTableWidget*>("QuinellaOddsGrid"));
   ShowNothing();
 }
 
 QTabWidget* RaceViewPanel::chartTabs() const { return charts_; }
+
+QTableWidget* RaceViewPanel::raceCardGrid() const { return raceCard_->grid(); }
 
 QTableWidget* RaceViewPanel::judgementGrid(JudgementGridKind kind) const { return bets_->grid(kind); }
 
@@ -93,6 +102,10 @@ void RaceViewPanel::Show(const RaceDayModel& model, const RaceView& v) {
   charts_->Show(v);
   for (const JudgementGrid& grid : v.grids) bets_->Show(grid);
   results_->Show(v.results);
+  const RaceCard card = v.slot >= 0 ? MakeRaceCard(model.slots[static_cast<size_t>(v.slot)]) : RaceCard{};
+  header_->ShowCard(card);
+  raceCard_->Show(card);
+  horseNames_->Show(card);
   tabs_->setUpdatesEnabled(true);
 }
 

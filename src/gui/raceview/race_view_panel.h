@@ -1,6 +1,7 @@
 // The race view of the main window: the race header above the tabs with
 // every table, list, grid and chart of the shown race. It hands a RaceView to
-// its tabs; the snapshot buttons refill their table or chart from the model.
+// its tabs and the race card to the header, the 出馬表 tab and the horse-name
+// tooltips; the snapshot buttons refill their table or chart from the model.
 #pragma once
 
 #include <QWidget>
@@ -17,7 +18,9 @@ namespace tw {
 class AppendixTab;
 class BetTab;
 class ChartTab;
+class HorseNameTips;
 class PairOddsTab;
+class RaceCardTab;
 class RaceHeaderBar;
 class ResultsTab;
 class ShareChartView;
@@ -42,6 +45,8 @@ class RaceViewPanel : public QWidget {
   QTabWidget* tabs() const { return tabs_; }
   QTabWidget* chartTabs() const;
   QTableWidget* judgementGrid(JudgementGridKind kind) const;
+  QTableWidget* raceCardGrid() const;
+  const HorseNameTips& horseNames() const { return *horseNames_; }
   ShareChartView* chart(const QString& name) const;
   QToolButton* snapshotButton(const QString& name) const;
   // The view last shown (what the widgets hold).
@@ -70,6 +75,8 @@ class RaceViewPanel : public QWidget {
   ResultsTab* results_ = nullptr;
   BetTab* bets_ = nullptr;
   ChartTab* charts_ = nullptr;
+  RaceCardTab* raceCard_ = nullptr;
+  HorseNameTips* horseNames_ = nullptr;
 };
 
 }  // namespace tw

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -21,10 +22,12 @@
 #include "gui/main_window.h"
 #include "gui/main_window_fixture.h"
 #include "gui/qt_text.h"
+#include "gui/raceview/horse_name_tips.h"
 #include "gui/raceview/race_view_cells.h"
 #include "gui/raceview/race_view_panel.h"
 #include "gui/raceview/share_chart_view.h"
 #include "support/day_builder.h"
+#include "text/sjis.h"
 
 using namespace tw;
 
@@ -38,6 +41,7 @@ class RaceViewTest : public QObject {
   void dataListClosesAfterLoadWhenTicked();
   void bracketModeDay();
   void chartsShowHorseNumbersAndEmptyChartsAreBlank();
+  void raceCardAndGridsOfAWholeField();
 };
 
 namespace {
@@ -45,12 +49,13 @@ namespace {
 // A day of four races at course 05: three snapshots with a payout, two
 // snapshots, none, and one snapshot.
 struct Fixture : test::MainWindowFixture {
-  explicit Fixture(int races = 4) {
+  explicit Fixture(int races = 4, int runners = 14) {
     OpenWindow();
     test::DayBuilder day(shell->paths().DataFolder(), 2024, 5, 12);
     for (int r = 1; r <= races; ++r) {
-      const int slot = day.AddRace("05", r, r == 2 ? 10 : 14, "1545");
+      const int slot = day.AddRace("05", r, r == 2 ? 10 : runners, "1545");
       day.AddRunners(slot);
+      day.SetHorseName(slot, 3, Sjis("テストホース"));
       const int snapshots = r == 3 ? 0 : r == 4 ? 1 : r == 2 ? 2 : 3;
       for (int s = 1; s <= snapshots; ++s) day.AddSampleSnapshot(slot, s, 9 + s, 10 * s);
       if (r % 4 == 1 || r == 3) day.AddSamplePayout(slot);
@@ -306,6 +311,26 @@ void RaceViewTest::chartsShowHorseNumbersAndEmptyChartsAreBlank() {
     QVERIFY(chart->axes().isEmpty());
     QVERIFY(chart->series().isEmpty());
     QVERIFY(chart->title().isEmpty());
+  }
+}
+
+void RaceViewTest::raceCardAndGridsOfAWholeField() {
+  Fixture f(1, 18);
+  f.ChooseDay();
+  QCOMPARE(f.panel().raceCardGrid()->rowCount(), 18);
+  QCOMPARE(f.panel().raceCardGrid()->item(2, 2)->text(), FromUtf8("テストホース"));
+  QCOMPARE(f.panel().horseNames().NameOf(3), FromUtf8("テストホース"));
+  // The grids of horses scroll as one; at 1280 x 1024 they show every horse.
+  f.w().tabs()->setCurrentIndex(7);
+  f.w().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.w()));
+  f.w().judgementGrid(JudgementGridKind::kAxis)->verticalScrollBar()->setValue(3);
+  QCOMPARE(f.w().judgementGrid(JudgementGridKind::kDecision)->verticalScrollBar()->value(), 3);
+  f.w().resize(1280, 1024);
+  QTRY_COMPARE(f.w().height(), 1024);
+  for (auto kind : {JudgementGridKind::kAxis, JudgementGridKind::kPartner, JudgementGridKind::kDecision}) {
+    QTableWidget* grid = f.w().judgementGrid(kind);
+    QTRY_VERIFY(grid->rowViewportPosition(17) + grid->rowHeight(17) <= grid->viewport()->height());
   }
 }
 
