@@ -1,44 +1,20 @@
-// The race view as data: formats, colours, button states, popularity lists,
-// results panel and the judgement grids of one race.
+// The race view as data: formats, colours, button states, popularity lists
+// and the tabs of one race.
 #include "view/race_view.h"
 
 #include <gtest/gtest.h>
 
 #include "codes/pairs.h"
 #include "support/day_builder.h"
+#include "support/race_view_fixture.h"
 #include "text/sjis.h"
 
 namespace tw {
 namespace {
 
 using test::Put;
-
-std::string U8(const std::string& sjis) { return SjisToUtf8(sjis); }
-
-// One race in slot 0 whose texts and analysis the tests set directly.
-struct RaceFixture {
-  RaceDayModel model;
-  std::string key;
-  explicit RaceFixture(int runners, int year = 2024) {
-    key = test::RaceKey(year, 5, 12, "05", 2, 6, 11);
-    slot().race = test::RaceLine(key, runners, "1545") + "\r\n";
-    model.fromYear2005 = year >= 2005;
-    model.raceCount = 1;
-    slot().analysis.present = true;
-  }
-  RaceSlot& slot() { return model.slots[0]; }
-  RaceAnalysis& a() { return slot().analysis; }
-  void SetWin(int s, const std::vector<std::string>& win, const std::vector<std::string>& bracket = {}) {
-    slot().winOdds[static_cast<size_t>(s)] =
-        test::WinOddsLine(key, "0512103" + std::to_string(s), win, bracket) + "\r\n";
-    a().snapshotCount = std::max(a().snapshotCount, s);
-  }
-  void SetQuinella(int s, const std::vector<std::string>& pairs = {"000123"}) {
-    slot().quinellaOdds[static_cast<size_t>(s)] =
-        test::QuinellaOddsLine(key, "0512103" + std::to_string(s), pairs) + "\r\n";
-  }
-  RaceView Show() { return ShowRace(model, 0); }
-};
+using test::RaceFixture;
+using test::U8;
 
 TEST(RaceViewTest, WinOddsFormatsAndColourBoundaries) {
   RaceFixture f(6);
@@ -260,171 +236,6 @@ TEST(RaceViewTest, AppendixRanksRedWhenTheHorseClimbed) {
   EXPECT_FALSE(v.winChangeRank[3].colour.has_value());  // no first rank
   EXPECT_EQ(v.winChangeRank[4].text, "");
   EXPECT_EQ(U8(v.driftMark[2]), "○");
-}
-
-TEST(RaceViewTest, PairOddsTablesFormatsAndColours) {
-  RaceFixture f(10);
-  std::vector<std::string> bracket(36, "     ");
-  bracket[0] = "-----";
-  bracket[1] = "00000";
-  bracket[2] = "00299";
-  bracket[3] = "*****";
-  f.SetWin(1, {"0030"}, bracket);
-  std::vector<std::string> pairs(153, "      ");
-  pairs[0] = "012345";
-  pairs[1] = "******";
-  f.SetQuinella(2, pairs);
-  PairOddsTable b = BracketOddsTable(f.slot(), 1);
-  ASSERT_EQ(b.fields.size(), 37u);
-  EXPECT_EQ(U8(b.fields[1].text), "取消");
-  EXPECT_FALSE(b.fields[1].colour.has_value());
-  EXPECT_EQ(b.fields[2].text, "");
-  EXPECT_EQ(b.fields[3].text, "  29.9");
-  EXPECT_EQ(b.fields[3].colour, colour::kAqua);
-  EXPECT_EQ(U8(b.fields[4].text), "取消");
-  EXPECT_EQ(U8(b.time), "10時31分");
-  EXPECT_EQ(b.labels[36], " 8- 8");
-  PairOddsTable q = QuinellaOddsTable(f.slot(), 2);
-  EXPECT_EQ(q.fields[1].text, " 1234.5");
-  EXPECT_EQ(q.fields[1].colour, colour::kFuchsia);
-  EXPECT_EQ(U8(q.fields[2].text), "取消");
-  EXPECT_EQ(q.labels[153], "17-18");
-  PairOddsTable missing = QuinellaOddsTable(f.slot(), 3);
-  EXPECT_EQ(missing.time, "");
-  EXPECT_EQ(missing.fields[1].text, "");
-}
-
-TEST(RaceViewTest, JudgementGridsMarksAndCellColours) {
-  RaceFixture f(16);
-  f.SetWin(1, {"0030"});
-  f.SetWin(2, {"0030"});
-  std::vector<std::string> pairs(153, "      ");
-  pairs[static_cast<size_t>(QuinellaPairIndexOf(3, 7) - 1)] = "000123";
-  pairs[static_cast<size_t>(QuinellaPairIndexOf(3, 9) - 1)] = "000456";
-  pairs[static_cast<size_t>(QuinellaPairIndexOf(3, 12) - 1)] = "000789";
-  f.SetQuinella(2, pairs);
-  f.a().axisConditionMarks[3][7] = Sjis("◎");
-  f.a().partnerConditionMarks[7][1] = Sjis("×");
-  f.a().axisMark[3] = Sjis("◎");
-  f.a().partnerMark[7] = Sjis("▲");
-  f.a().betLabels[1] = " 3- 7";
-  f.a().betLabels[2] = " 3- 9";
-  f.a().betLabels[3] = " 3-12";
-  f.a().upsetDegree = Sjis("中");
-  std::string hr = test::PayoutLine(f.key);
-  test::SetQuinellaPayout(hr, 1, 3, 7, 1230);
-  test::SetWidePayout(hr, 1, 3, 9, 450);
-  f.slot().payout = hr + "\r\n";
-  RaceView v = f.Show();
-  EXPECT_EQ(U8(v.header.upsetDegree), "中");
-  const JudgementGrid& axis = v.grids[0];
-  ASSERT_EQ(axis.rows.size(), 17u);
-  EXPECT_EQ(U8(axis.rows[0][2].text), "軸条件1");
-  EXPECT_EQ(axis.rows[0][2].background, colour::kSilver);
-  EXPECT_EQ(U8(axis.rows[3][8].text), "◎");
-  // 16 runners: horse 1 in bracket 1 … horses 15 and 16 in bracket 8.
-  EXPECT_EQ(axis.rows[1][0].text, "1");
-  EXPECT_EQ(axis.rows[1][0].background, colour::kWhite);
-  EXPECT_EQ(axis.rows[16][0].text, "8");
-  EXPECT_EQ(axis.rows[16][0].background, colour::kFuchsia);
-  EXPECT_EQ(axis.rows[16][1].text, "16");
-  EXPECT_TRUE(axis.rows[16][1].tooltipBackground);
-  EXPECT_FALSE(axis.rows[16][2].tooltipBackground);
-  EXPECT_EQ(axis.rows[16][2].background, colour::kWhite);
-  EXPECT_EQ(U8(v.grids[1].rows[7][2].text), "×");
-  EXPECT_EQ(U8(v.grids[2].rows[3][2].text), "◎");
-  EXPECT_EQ(U8(v.grids[2].rows[7][3].text), "▲");
-
-  const JudgementGrid& bets = v.grids[3];
-  ASSERT_EQ(bets.rows.size(), 4u);
-  EXPECT_EQ(bets.rows[1][0].text, " 1");
-  EXPECT_EQ(bets.rows[1][0].background, colour::kLime);
-  EXPECT_EQ(bets.rows[1][1].text, " 3- 7");
-  EXPECT_EQ(bets.rows[1][2].text, "   12.3");
-  EXPECT_EQ(bets.rows[1][1].background, colour::kRed);  // the quinella payout pair
-  EXPECT_FALSE(bets.rows[1][1].tooltipBackground);
-  EXPECT_EQ(bets.rows[2][2].background, colour::kFuchsia);  // a wide pair
-  EXPECT_TRUE(bets.rows[3][1].tooltipBackground);
-  EXPECT_EQ(bets.rows[3][2].text, "   78.9");
-  EXPECT_FALSE(bets.rows[3][1].strikeThrough);
-}
-
-TEST(RaceViewTest, BracketColoursOfTheMiddleBrackets) {
-  // 16 runners: two horses in each bracket, so horses 5, 7, 9 and 11 stand in
-  // brackets 3 to 6.
-  RaceFixture f(16);
-  f.SetWin(1, {"0030"});
-  f.SetWin(2, {"0030"});
-  RaceView v = f.Show();
-  const JudgementGrid& axis = v.grids[0];
-  const std::pair<int, Colour> expected[] = {
-      {3, colour::kRed}, {4, colour::kBlue}, {5, colour::kYellow}, {6, colour::kLime}};
-  for (const auto& [bracket, rgb] : expected) {
-    const size_t row = static_cast<size_t>(2 * bracket - 1);
-    EXPECT_EQ(axis.rows[row][0].text, std::to_string(bracket));
-    EXPECT_EQ(axis.rows[row][0].background, rgb);
-    EXPECT_EQ(v.grids[2].rows[row][0].background, rgb);
-    EXPECT_EQ(BracketColour(bracket), rgb);
-  }
-  EXPECT_EQ(BracketColour(2), colour::kGrey);
-  EXPECT_EQ(BracketColour(7), (Colour{255, 128, 0}));
-}
-
-TEST(RaceViewTest, SecondQuinellaPayoutAndPlaceAndWideFormats) {
-  RaceFixture f(14);
-  std::string hr = test::PayoutLine(f.key);
-  test::SetQuinellaPayout(hr, 1, 2, 5, 1230);
-  test::SetQuinellaPayout(hr, 2, 5, 11, 45670);  // a dead heat for second place
-  // Place entry 3: horse 7, 310 yen, popularity 4; wide entry 2: 5-11, 1980 yen, popularity 12.
-  Put(hr, 142 + 2 * 13,
-      "07000000310"
-      "04");
-  test::SetWidePayout(hr, 2, 5, 11, 1980);
-  Put(hr, 294 + 16 + 13, "012");
-  f.slot().payout = hr + "\r\n";
-  RaceView v = f.Show();
-  EXPECT_EQ(v.header.result1, " 2- 5");
-  EXPECT_EQ(v.header.payout1, "     1230");
-  EXPECT_EQ(v.header.result2, " 5-11");
-  EXPECT_EQ(v.header.payout2, "    45670");
-  EXPECT_EQ(v.results.quinella[1].result, " 5-11");
-  EXPECT_EQ(v.results.quinella[1].payout, "   45670");
-  EXPECT_EQ(v.results.place[2].result, " 7");
-  EXPECT_EQ(v.results.place[2].payout, "     310");
-  EXPECT_EQ(v.results.place[2].popularity, " 4");
-  EXPECT_EQ(v.results.place[3].result, "");
-  EXPECT_EQ(v.results.wide[1].result, " 5-11");
-  EXPECT_EQ(v.results.wide[1].payout, "    1980");
-  EXPECT_EQ(v.results.wide[1].popularity, " 12");
-  EXPECT_EQ(v.results.wide[2].payout, "");
-}
-
-TEST(RaceViewTest, BetGridWithoutBetsIsTheStruckThroughRow) {
-  RaceFixture f(10);
-  f.SetWin(1, {"0030"});
-  f.SetWin(2, {"0030"});
-  RaceView v = f.Show();
-  ASSERT_EQ(v.grids[3].rows.size(), 2u);
-  for (int c = 0; c < 3; ++c) {
-    EXPECT_EQ(U8(v.grids[3].rows[1][static_cast<size_t>(c)].text), "　");
-    EXPECT_TRUE(v.grids[3].rows[1][static_cast<size_t>(c)].strikeThrough);
-  }
-  EXPECT_EQ(v.grids[3].rows[0][0].background, colour::kSilver);
-  EXPECT_EQ(v.grids[0].rows.size(), 11u);
-}
-
-TEST(RaceViewTest, ColourRuleAndFields) {
-  EXPECT_EQ(OddsColour(10.0), colour::kYellow);
-  EXPECT_EQ(OddsColour(10.1), colour::kAqua);
-  EXPECT_EQ(OddsColour(29.9), colour::kAqua);
-  EXPECT_EQ(OddsColour(30.0), colour::kLime);
-  EXPECT_EQ(OddsColour(98.5), colour::kLime);
-  EXPECT_EQ(OddsColour(100.0), colour::kFuchsia);
-  EXPECT_FALSE(OddsColourOfTenths(0));
-  EXPECT_FALSE(OddsColourOfTenths(-12));
-  EXPECT_EQ(OddsColourOfTenths(101), colour::kAqua);
-  EXPECT_EQ(BracketColour(7), colour::kOrange);
-  EXPECT_EQ(BracketColour(2), colour::kGrey);
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ SeasonProfitChart::SeasonProfitChart(QWidget* parent) : QChartView(parent) {
   chart->setTitle(QString::fromUtf8("累積収支"));
   chart->setMargins(QMargins(2, 2, 2, 2));
   chart->legend()->setAlignment(Qt::AlignBottom);
-  suggested_ = MakeSeries(QString::fromUtf8("買い目（馬連）"), "SuggestedProfit", QColor(0, 90, 200));
-  reference_ = MakeSeries(QString::fromUtf8("参考（人気順）"), "ReferenceProfit", QColor(230, 120, 0));
+  suggested_ = MakeSeries(QString::fromUtf8("馬連"), "SuggestedProfit", QColor(0, 90, 200));
+  reference_ = MakeSeries(QString::fromUtf8("参考"), "ReferenceProfit", QColor(230, 120, 0));
   // How far the bets' profit stands below its highest so far.
   drawdown_ = MakeSeries(QString::fromUtf8("ドローダウン"), "ProfitDrawdown", QColor(200, 40, 40));
   drawdown_->setPointsVisible(false);

@@ -24,11 +24,11 @@ SeasonRateChart::SeasonRateChart(QWidget* parent) : QChartView(parent) {
   chart->legend()->setAlignment(Qt::AlignBottom);
 
   auto* bars = new QBarSeries;
-  suggested_ = new QBarSet(FromUtf8("買い目（馬連）"));
+  suggested_ = new QBarSet(FromUtf8("馬連"));
   suggested_->setColor(QColor(0, 90, 200));
-  wide_ = new QBarSet(FromUtf8("買い目（ワイド）"));
+  wide_ = new QBarSet(FromUtf8("ワイド"));
   wide_->setColor(QColor(60, 160, 90));
-  reference_ = new QBarSet(FromUtf8("参考（人気順）"));
+  reference_ = new QBarSet(FromUtf8("参考"));
   reference_->setColor(QColor(230, 120, 0));
   for (QBarSet* set : {suggested_, wide_, reference_}) {
     set->setLabelColor(Qt::black);  // above the bars, on the chart's white
@@ -77,7 +77,7 @@ void SeasonRateChart::Clear() { Show(UpsetReturnRates(SeasonTotals())); }
 
 void SeasonRateChart::SetTakeoutLine(double percent) {
   takeoutPercent_ = percent;
-  takeout_->setName(FromUtf8("払戻率 %1%").arg(percent, 0, 'f', 1));
+  takeout_->setName(FromUtf8("払戻率%1%").arg(percent, 0, 'f', 1));
   takeout_->clear();
   takeout_->append(-0.5, percent);
   takeout_->append(2.5, percent);
