@@ -1,7 +1,9 @@
+// Erasing snapshots: which lines of the odds files a command blanks, and
+// what a missing, short or unwritable file does.
+#include "store/snapshot_erase.h"
+
 #include <gtest/gtest.h>
 
-#include "store/day_list.h"
-#include "store/snapshot_erase.h"
 #include "store/store_records.h"
 #include "text/fields.h"
 #include "text/save_fault.h"
@@ -12,17 +14,6 @@ namespace {
 
 using test::Blank;
 using test::FileLines;
-
-TEST(DayList, NewestDayFirstFromTheRaceFilesOnly) {
-  test::TempDir dir;
-  for (const char* name : {"2006年07月16日.jvRA", "2006年07月22日.jvRA", "2006年07月15日.jvRA", "2006年07月29日.jvO1",
-                           "2006年07月29日東京.jvSEr"}) {
-    ASSERT_TRUE(SaveLines(JoinPath(dir.str(), Sjis(name)), {"x"}));
-  }
-  EXPECT_EQ(MakeDayList(dir.str()),
-            (std::vector<std::string>{Sjis("2006年07月22日"), Sjis("2006年07月16日"), Sjis("2006年07月15日")}));
-  EXPECT_TRUE(MakeDayList(JoinPath(dir.str(), "missing")).empty());
-}
 
 const std::string kDay = Sjis("2024年05月12日");
 
