@@ -91,7 +91,9 @@ std::string WriteBackCache::SaveEntry(const std::string& path, Entry& entry) {
     for (const DayFileChange& change : entry.changes) {
       if (ApplyDayFileChange(change, lines, exists || changed) >= 0) changed = true;
     }
-    if (!changed) return {};
+    // A file removed since it was read that the changes cannot make anew
+    // (odds files are never created at saving) is a save that failed.
+    if (!changed) return exists ? std::string() : Sjis("読み込んだ後にファイルが削除されました");
   }
   SaveResult saved = SaveLines(path, lines);
   return saved ? std::string() : ReasonOf(saved);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "records/layout.h"
@@ -170,6 +171,16 @@ TEST_F(WriteBack, AFileSavedMeanwhileGetsTheChangesMadeAgain) {
   StoreAll(perRecord, other);
   StoreAll(perRecord, records);
   EXPECT_EQ(FolderContents(writeBackDir.str()), FolderContents(perRecordDir.str()));
+}
+
+TEST_F(WriteBack, AnOddsFileRemovedBeforeTheSaveIsAFailureNotANoOp) {
+  SeedBoth(kDay + ".jvO1", "");
+  store.BeginWriteBack();
+  ASSERT_TRUE(store.StoreOddsSnapshot(Odds("O1", "20240512", "05", 2, "05121100"), 1, kDay).stored);
+  std::filesystem::remove(ToFsPath(JoinPath(writeBackDir.str(), kDay + ".jvO1")));
+  const std::vector<StoreResult> failed = store.EndWriteBack();
+  ASSERT_EQ(failed.size(), 1u);
+  EXPECT_EQ(failed[0].error, Sjis("読み込んだ後にファイルが削除されました"));
 }
 
 TEST_F(WriteBack, AFailureOfAnEarlySaveIsToldByTheRecordThatPassedTheLimit) {
