@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "acquire/fetch_summary.h"
 #include "acquire/odds_fetch_batch.h"
 #include "codes/courses.h"
 #include "codes/numbers.h"
@@ -18,7 +19,6 @@
 namespace tw {
 
 TW_TEXT(NoRaceTickedText, "オッズ取得するレースをチェックしてください。")
-TW_TEXT(FetchDoneText, "データ作成が完了しました。")
 
 FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const std::vector<bool>& ticked) {
   FetchTally tally;
@@ -41,18 +41,23 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
     view.SetProgress(i + 1, count);
     c.ui.ProcessEvents();
     if (!ticked[static_cast<size_t>(i)] || i >= kMaxRaces) continue;
+    if (view.StopRequested()) {
+      batch.outcomes().SetStopped(static_cast<int>(std::count(ticked.begin() + i, ticked.end(), true)));
+      break;
+    }
     const std::string& race = c.model.slots[static_cast<size_t>(i)].race;
-    view.SetProgressText(Sjis("データ読込み中:") + CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) +
-                         "R");
+    const std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race)) + "R";
+    view.SetProgressText(Sjis("データ読込み中:") + label);
     c.ui.ProcessEvents();
-    batch.FetchRace(RaceKey(race), "", "", tally);
+    batch.FetchRace(RaceKey(race), label, "", tally);
     if (batch.saveFailed()) break;
   }
   batch.Finish(tally);
   hold.Release();
+  c.ui.SetBusy(false);
   view.SetProgress(100, 100);
   c.ui.Beep();
-  c.ui.Inform(FetchDoneText());
+  c.ui.Inform(BatchSummaryText(batch.outcomes()));
   return tally;
 }
 

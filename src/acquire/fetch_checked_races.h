@@ -10,13 +10,14 @@
 
 namespace tw {
 
-// "ｵｯｽﾞを今すぐ取得": each ticked race (by slot, in list order) is fetched
-// interactively; every failure is a dialog and the next race follows. Held
-// back with a status text while another fetch holds the stream.
+// "ｵｯｽﾞを今すぐ取得": each ticked race (by slot, in list order) is fetched;
+// a failure does not stop the run, and the run is told in one dialog at its
+// end (see BatchSummaryText). The view's stop request ends it between races,
+// keeping what was stored. Held back with a status text while another fetch
+// holds the stream.
 FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const std::vector<bool>& ticked);
 
 // Texts the run tells the user (Shift-JIS).
 const std::string& NoRaceTickedText();  // "オッズ取得するレースをチェックしてください。"
-const std::string& FetchDoneText();     // "データ作成が完了しました。"
 
 }  // namespace tw

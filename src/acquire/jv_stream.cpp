@@ -14,6 +14,10 @@ constexpr int kNoNewerData = -1;
 
 void JVStream::Report(const std::string& dialogText, const std::string& statusText, bool beep) {
   ++failures_;
+  if (reporting_.collectFailures) {
+    collected_.push_back(dialogText);
+    return;
+  }
   if (!statusLine()) {
     ui_.Beep();
     ui_.Inform(dialogText);
@@ -31,6 +35,10 @@ void JVStream::ReportCode(const std::string& call, int code, const std::string& 
 bool JVStream::OpenRealTime(const std::string& dataSpec, const std::string& key, const std::string& statusPrefix) {
   int code = jv_.JVRTOpen(dataSpec, key);
   if (code == 0) return true;
+  if (code == kNoNewerData && reporting_.collectFailures) {
+    ++noNewData_;  // a count of the batch, not a failure text
+    return false;
+  }
   ReportCode("JVRTOpen", code, statusPrefix);
   if (code == kNoNewerData) {
     --failures_;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/error_log.h"
 #include "base/user_port.h"
@@ -30,6 +31,9 @@ struct StreamReporting {
   bool beepWhenClosed = false;
   // The close ends the busy cursor; the results stream never shows it.
   bool closeEndsBusyCursor = true;
+  // Failures are kept (their dialog texts) for the caller to tell once for a
+  // whole batch, neither shown nor logged nor beeped one by one.
+  bool collectFailures = false;
 };
 
 // How a read to the end stopped.
@@ -107,6 +111,8 @@ class JVStream {
   // open, but no failure (results asked for before a race has finished, odds
   // before they are announced).
   int noNewData() const { return noNewData_; }
+  // The dialog texts of the failures kept, when they are collected.
+  const std::vector<std::string>& collected() const { return collected_; }
 
  private:
   bool statusLine() const { return reporting_.mode == ReportMode::kStatusLine; }
@@ -117,6 +123,7 @@ class JVStream {
   StreamReporting reporting_;
   int failures_ = 0;
   int noNewData_ = 0;
+  std::vector<std::string> collected_;
 };
 
 }  // namespace tw

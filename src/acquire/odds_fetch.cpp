@@ -1,5 +1,6 @@
 #include "acquire/odds_fetch.h"
 
+#include "acquire/fetch_summary.h"
 #include "acquire/odds_fetch_batch.h"
 #include "acquire/odds_stream.h"
 #include "codes/courses.h"
@@ -73,8 +74,8 @@ bool OddsFetcher::OpenOddsFetchWindow() {
 
 bool OddsFetcher::FetchBatchEntry(OddsFetchBatch& batch, const std::string& entry, FetchTally& tally) {
   std::string key = entry.substr(0, 16);
-  std::string label = CourseName(CourseCodeOfKey(key)) + PadNumber(RaceNumberOfKey(key));
-  return batch.FetchRace(key, label + Sjis("R ｵｯｽﾞ取得中"), label + "R:", tally);
+  std::string label = CourseName(CourseCodeOfKey(key)) + PadNumber(RaceNumberOfKey(key)) + "R";
+  return batch.FetchRace(key, label, label + Sjis(" ｵｯｽﾞ取得中"), tally);
 }
 
 FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workList) {
@@ -105,6 +106,7 @@ FetchTally OddsFetcher::FetchQueuedRaces(const std::vector<std::string>& workLis
   batch.Finish(tally);
   batchRunning_ = false;
   hold.Release();
+  TellBatch(batch.outcomes(), Sjis("ｵｯｽﾞ自動取得"));
   total_ += tally;
   host_.ReloadDay();
   return tally;
@@ -124,12 +126,24 @@ FetchTally OddsFetcher::FetchFlashOdds() {
     return tally;
   }
   std::string label = CourseName(CourseCode(race)) + PadNumber(RaceNumberText(race));
-  FetchRaceOdds(c_, ReportMode::kStatusLine, key, label + Sjis("オッズ取得中"), label + Sjis("R:ｵｯｽﾞ取得エラー："),
-                tally);
+  OddsFetchBatch batch(c_, ReportMode::kStatusLine);
+  batch.FetchRace(key, label + "R", label + Sjis("オッズ取得中"), tally);
+  batch.Finish(tally);
   hold.Release();
+  TellBatch(batch.outcomes(), Sjis("速報ｵｯｽﾞ"));
   total_ += tally;
   host_.ReloadDay();
   return tally;
+}
+
+void OddsFetcher::TellBatch(const FetchOutcomes& outcomes, const std::string& what) {
+  const std::string line = BatchStatusLine(outcomes, what, c_.clock.Now());
+  if (outcomes.racesFailed() == 0 && outcomes.batchFailures().empty()) {
+    c_.ui.SetStatus(line);
+    return;
+  }
+  c_.ui.Beep();
+  c_.log.Append(line);  // shows it on the status line too
 }
 
 }  // namespace tw

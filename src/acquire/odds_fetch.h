@@ -13,6 +13,7 @@
 
 namespace tw {
 
+class FetchOutcomes;
 class OddsFetchBatch;
 
 // Whole days from the day named `dayText` (yyyy年mm月dd日) to the date of
@@ -40,15 +41,17 @@ class OddsFetcher {
   bool OpenOddsFetchWindow();
 
   // The unattended batch: every race key (first 16 characters of each entry)
-  // is fetched in order, then the day is reloaded. A failure goes to the
-  // status line and the error log and the batch goes on with the next race.
+  // is fetched in order, then the day is reloaded. A failure does not stop
+  // the batch; the batch ends with one line on the status line saying what
+  // it stored, which also goes to the error log when something failed.
   // The batch works on its own copy of the queue: keys that arrive while it
   // (or any other fetch) runs are held and fetched after the running queue,
   // never mixed into it, and never in a second stream.
   FetchTally FetchQueuedRaces(const std::vector<std::string>& workList);
 
-  // Flash odds ("速報ｵｯｽﾞ") of the race on view, unattended, then the day
-  // is reloaded. Held back with a status text while another fetch runs.
+  // Flash odds ("速報ｵｯｽﾞ") of the race on view, unattended and told like
+  // the batch, then the day is reloaded. Held back with a status text while
+  // another fetch runs.
   FetchTally FetchFlashOdds();
 
   // True while the batch runs.
@@ -61,6 +64,8 @@ class OddsFetcher {
  private:
   // One race of the batch; false when a JV-Link call itself failed.
   bool FetchBatchEntry(OddsFetchBatch& batch, const std::string& entry, FetchTally& tally);
+  // The one line of a finished batch (`what` names it).
+  void TellBatch(const FetchOutcomes& outcomes, const std::string& what);
 
   AcquisitionContext& c_;
   AcquisitionHost& host_;

@@ -10,6 +10,8 @@ class OddsWindowView {
   virtual ~OddsWindowView() = default;
   virtual void SetProgress(int position, int maximum) = 0;    // the progress bar
   virtual void SetProgressText(const std::string& text) = 0;  // the text beside the bar
+  // Asked between races, after the window's events ran: true ends the run.
+  virtual bool StopRequested() { return false; }
 };
 
 }  // namespace tw

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "acquire/odds_stream.h"
+#include "acquire/odds_fetch_batch.h"
 #include "codes/jv_message.h"
 #include "support/acquire_fixture.h"
 #include "text/fields.h"
@@ -269,7 +269,9 @@ TEST_F(RaceCardDownloadTest, AnOpenThatFailedOrFoundNothingIsClosedSoTheNextOpen
   jv.rtOpenResults = {-1};                             // an odds fetch finds no data
   jv.openResults = {{-301, 0, 0, ""}, {0, 0, 0, ""}};  // a failed download, one with nothing to read
   FetchTally tally;
-  FetchRaceOdds(ctx, ReportMode::kStatusLine, day.Key("05", 1), "", "", tally);
+  OddsFetchBatch odds(ctx, ReportMode::kStatusLine);
+  odds.FetchRace(day.Key("05", 1), "", "", tally);
+  odds.Finish(tally);
   download.StartDownload();
   download.StartDownload();
   EXPECT_TRUE(StreamsNeverOverlap()) << "JV-Link refuses an open before the last one's close (-202)";

@@ -86,11 +86,11 @@ void AcquisitionActions::ActionEnded() {
 }
 
 int AcquisitionActions::Failures() const {
-  // A fetch that found no newer data is no failure, but its message is told
-  // like one and stays in view the same way.
-  const FetchTally& odds = odds_->total();
+  // A results fetch that found no newer data is no failure, but its message
+  // is logged like one and stays in view the same way; the odds batches
+  // count races without newer odds in their one line instead.
   const FetchTally& results = results_->total();
-  return odds.failures + odds.noNewData + results.failures + results.noNewData;
+  return odds_->total().failures + results.failures + results.noNewData;
 }
 
 void AcquisitionActions::ShowFailures(int failuresBefore, bool ran) {

@@ -76,7 +76,14 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
   fetchButton_ = new QPushButton(FromUtf8("ｵｯｽﾞを今すぐ取得"));
   fetchButton_->setObjectName("FetchNowButton");
   fetchButton_->setAutoDefault(false);
-  left->addWidget(fetchButton_);
+  stopButton_ = new QPushButton(FromUtf8("中止(&C)"));
+  stopButton_->setObjectName("StopFetchButton");
+  stopButton_->setAutoDefault(false);
+  stopButton_->setEnabled(false);  // only while a run goes on
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(fetchButton_, 1);
+  buttons->addWidget(stopButton_);
+  left->addLayout(buttons);
   body->addLayout(left);
 
   auto* right = new QVBoxLayout;
@@ -119,6 +126,7 @@ OddsFetchWindow::OddsFetchWindow(const AcquisitionContext& context, UserPort* ui
   connect(raceChecks_, &QWidget::customContextMenuRequested, this,
           [this, menu](const QPoint& at) { menu->popup(raceChecks_->viewport()->mapToGlobal(at)); });
   connect(fetchButton_, &QPushButton::clicked, this, &OddsFetchWindow::FetchNow);
+  connect(stopButton_, &QPushButton::clicked, this, [this] { stopAsked_ = true; });
   resize(900, 560);
 }
 
@@ -194,15 +202,22 @@ std::vector<bool> OddsFetchWindow::Ticks() const {
 
 void OddsFetchWindow::FetchNow() {
   if (running_) return;
-  running_ = true;
+  SetRunning(true);
   OddsWindowView& view = *this;
   const FetchTally tally = FetchCheckedRaces(*context_, view, Ticks());
-  running_ = false;
+  SetRunning(false);
   if (tally.stored > 0 && scheduleAfterFetch) RefreshGrid(scheduleAfterFetch());
   if (closeAsked_) {
     closeAsked_ = false;
     close();
   }
+}
+
+void OddsFetchWindow::SetRunning(bool running) {
+  running_ = running;
+  stopAsked_ = false;
+  stopButton_->setEnabled(running);
+  fetchButton_->setEnabled(!running);
 }
 
 void OddsFetchWindow::CheckAllRaces() {
@@ -217,8 +232,9 @@ void OddsFetchWindow::reject() { close(); }
 
 void OddsFetchWindow::closeEvent(QCloseEvent* event) {
   if (running_) {
-    // Takes effect when the run has ended.
+    // Takes effect when the run has stopped after the race it is on.
     closeAsked_ = true;
+    stopAsked_ = true;
     event->ignore();
     return;
   }

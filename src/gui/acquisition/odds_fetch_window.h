@@ -1,7 +1,7 @@
 // OddsFetchWindow, "オッズ手動取得": the day's races with their planned and
-// fetched snapshot times; the ticked races are fetched at once, each failure
-// a dialog. Filled before it is shown; the main window reloads the day when
-// it has closed.
+// fetched snapshot times; the ticked races are fetched at once and the run
+// is told in one dialog at its end; "中止" ends it between races. Filled
+// before it is shown; the main window reloads the day when it has closed.
 #pragma once
 
 #include <QDialog>
@@ -43,6 +43,7 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   QLabel* progressLabel() const { return progressLabel_; }
   QProgressBar* progressBar() const { return progressBar_; }
   QPushButton* fetchButton() const { return fetchButton_; }
+  QPushButton* stopButton() const { return stopButton_; }
   QPushButton* printButton() const { return printButton_; }
   // The printer the schedule goes to (the main window's).
   SharedPrinter* printer = nullptr;
@@ -67,6 +68,8 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
  private:
   void SetProgress(int position, int maximum) override;
   void SetProgressText(const std::string& text) override;
+  bool StopRequested() override { return stopAsked_; }
+  void SetRunning(bool running);
   void FitToRaces(int races);
 
   UserPort* ui_ = nullptr;
@@ -79,7 +82,9 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   QProgressBar* progressBar_ = nullptr;
   QPushButton* fetchButton_ = nullptr;
   QPushButton* printButton_ = nullptr;
+  QPushButton* stopButton_ = nullptr;
   bool running_ = false;
+  bool stopAsked_ = false;
   bool closeAsked_ = false;
 };
 

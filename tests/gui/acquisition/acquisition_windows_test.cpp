@@ -170,8 +170,10 @@ void AcquisitionWindowsTest::oddsWindow() {
   QCOMPARE(form.grid()->item(2, 3)->text(), QString("09:30"));
   QCOMPARE(form.checkList()->item(2)->checkState(), Qt::Checked);
   QCOMPARE(form.progressBar()->value(), 100);
+  QVERIFY(!form.stopButton()->isEnabled() && form.fetchButton()->isEnabled());  // 中止 only while it runs
   QCOMPARE(form.progressLabel()->text(), FromUtf8("データ読込み中:東京 3R"));
-  QCOMPARE(QString::fromStdString(d.ui.events.back()), FromUtf8("inform:データ作成が完了しました。"));
+  QCOMPARE(QString::fromStdString(d.ui.events.back()),
+           FromUtf8("inform:データ作成が完了しました。\nオッズを保存したレース：1"));
   auto lines = LoadLines(JoinPath(d.data, d.day.dayName() + ".jvO1")).value();
   QCOMPARE(QString::fromStdString(Field(lines[6], 28, 8)), QString("05120930"));
 }
@@ -274,15 +276,16 @@ void AcquisitionWindowsTest::mainWindowActions() {
   QVERIFY(jv);
   // A failed flash-odds fetch stays in the status bar with its time...
   w.raceListBox()->setCurrentRow(4);
-  jv->rtOpenResults = {-1};
+  jv->rtOpenResults = {-201};
   w.findChild<QAction*>("FlashOdds")->trigger();
-  QCOMPARE(w.statusLabel()->text(), QString());
-  QVERIFY(w.lastFailureLabel()->text().startsWith(FromUtf8("【エラー】09:00:00：")));
+  QVERIFY(w.statusLabel()->text().startsWith(FromUtf8("09:00 速報ｵｯｽﾞ：東京 5R:JVRTOpenエラー:")));
+  QVERIFY(w.lastFailureLabel()->text().startsWith(FromUtf8("【エラー】09:00:00：09:00 速報ｵｯｽﾞ")));
   // ...until a fetch succeeds; the reload keeps the side panel in view.
   jv->rtOpenResults = {0};
   jv->QueueRecord(test::WinOddsLine(day.Key("05", 5), "05120935", test::SampleWinOdds(10, 0)));
   w.findChild<QAction*>("FlashOdds")->trigger();
   QCOMPARE(w.lastFailureLabel()->text(), QString());
+  QCOMPARE(w.statusLabel()->text(), FromUtf8("09:00 速報ｵｯｽﾞ：東京 5Rのｵｯｽﾞを保存"));
   QCOMPARE(QString::fromStdString(Field(w.model().slots[4].winOdds[1], 28, 8)), QString("05120935"));
   QCOMPARE(w.raceListBox()->currentRow(), 4);  // the same race is shown again
   QVERIFY(!w.sidePanel()->isHidden());
