@@ -28,6 +28,7 @@
 #include "base/app_folder.h"
 #include "gui/about_box.h"
 #include "gui/acquisition/acquisition_actions.h"
+#include "gui/day_clock_label.h"
 #include "gui/erase_actions.h"
 #include "gui/key_hint.h"
 #include "gui/printing/print_actions.h"
@@ -64,6 +65,8 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   lastFailureLabel_ = new QLabel(this);
   lastFailureLabel_->setObjectName("LastFailureLabel");
   lastFailureLabel_->setStyleSheet("QLabel { color: #c00000; }");
+  statusBar()->addPermanentWidget(
+      new DayClockLabel(*model_, shell_.clock(), shell_.settings(), raceListBox_, autoFetchCheck_, this));
   statusBar()->addPermanentWidget(lastFailureLabel_);
 
   created_ = shell_.Create();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 
+#include "codes/axis_ticks.h"
 #include "gui/qt_text.h"
 
 namespace tw {
@@ -109,9 +110,12 @@ void ShareChartView::Render(const ChartView& c) {
   auto* valueAxis = new QValueAxis;
   // "#,##0.00": the values here stay far below a thousand, so two decimals
   // are all the picture shows.
-  valueAxis->setLabelFormat(c.valueFormat.empty() ? "%.1f" : "%.2f");
-  valueAxis->setRange(low, high > low ? high : low + 1.0);
-  valueAxis->applyNiceNumbers();
+  // Round ticks and a top above the tallest bar (the printed chart keeps its
+  // own fixed scale).
+  const AxisTicks ticks = RoundAxis(low, high, 8);
+  valueAxis->setLabelFormat(c.valueFormat.empty() && ticks.step >= 0.1 ? "%.1f" : "%.2f");
+  valueAxis->setRange(ticks.low, ticks.high);
+  valueAxis->setTickCount(ticks.Count());
   if (c.horizontal) {
     categoryAxis->setTitleText(ToQt(c.leftAxis));
     valueAxis->setTitleText(ToQt(c.bottomAxis));

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <QValueAxis>
+#include <cmath>
 
 #include "codes/pairs.h"
 #include "gui/main_window.h"
@@ -304,6 +306,15 @@ void RaceViewTest::chartsShowHorseNumbersAndEmptyChartsAreBlank() {
   const ChartSeries& series = f.panel().view().charts.winChange.series[0];
   QCOMPARE(axis->count(), static_cast<int>(series.points.size()));
   for (int i = 0; i < axis->count(); ++i) QCOMPARE(axis->at(i), ToQt(series.points[Index(i)].label).trimmed());
+  // The value axis ends above the tallest bar, on a round tick.
+  QValueAxis* values = nullptr;
+  for (QAbstractAxis* a : change->chart()->axes())
+    if (auto* v = qobject_cast<QValueAxis*>(a)) values = v;
+  QVERIFY(values);
+  for (const ChartPoint& p : series.points) QVERIFY(p.value < values->max() && p.value >= values->min());
+  const double step = (values->max() - values->min()) / (values->tickCount() - 1);
+  const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+  QVERIFY(qFuzzyCompare(mantissa, 1.0) || qFuzzyCompare(mantissa, 2.0) || qFuzzyCompare(mantissa, 5.0));
   // Race 3 has no odds: its charts are blank, without axes or titles.
   f.w().raceListBox()->setCurrentRow(2);
   for (const char* name : {"SnapshotChart", "WinShareChart", "ShareGapChart"}) {
