@@ -56,6 +56,7 @@ FetchTally FetchCheckedRaces(AcquisitionContext& c, OddsWindowView& view, const 
   hold.Release();
   c.ui.SetBusy(false);
   view.SetProgress(100, 100);
+  view.RunEnded();
   c.ui.Beep();
   c.ui.Inform(BatchSummaryText(batch.outcomes()));
   return tally;

@@ -12,6 +12,8 @@ class OddsWindowView {
   virtual void SetProgressText(const std::string& text) = 0;  // the text beside the bar
   // Asked between races, after the window's events ran: true ends the run.
   virtual bool StopRequested() { return false; }
+  // The run has ended; its summary is told next.
+  virtual void RunEnded() {}
 };
 
 }  // namespace tw

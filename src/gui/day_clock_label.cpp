@@ -27,8 +27,8 @@ void DayClockLabel::Renew() {
       MakeDayClockTexts(model_, race, clock_.Now(), ReadFetchDelay(settings_), autoFetch_ && autoFetch_->isChecked());
   QString text = ToQt(now.nextFetch);
   if (!now.postCountdown.empty()) text += (text.isEmpty() ? "" : FromUtf8("　｜　")) + ToQt(now.postCountdown);
+  // The status bar hides the label while a hint shows; it is never shown here.
   setText(text);
-  setVisible(!text.isEmpty());
 }
 
 }  // namespace tw

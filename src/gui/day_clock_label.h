@@ -1,6 +1,6 @@
 // The status bar's clock of the race day: the next planned odds fetch and
 // the countdown to the post time of the race on view, renewed every second
-// while the loaded day is today and hidden on any other day.
+// while the loaded day is today and blank on any other day.
 #pragma once
 
 #include <QLabel>

@@ -65,8 +65,9 @@ MainWindow::MainWindow(AppShell& shell, QtUserPort& ui, QWidget* parent)
   lastFailureLabel_ = new QLabel(this);
   lastFailureLabel_->setObjectName("LastFailureLabel");
   lastFailureLabel_->setStyleSheet("QLabel { color: #c00000; }");
-  statusBar()->addPermanentWidget(
-      new DayClockLabel(*model_, shell_.clock(), shell_.settings(), raceListBox_, autoFetchCheck_, this));
+  // The day's clock gives way to a hint while the hint shows.
+  statusBar()->addWidget(
+      new DayClockLabel(*model_, shell_.clock(), shell_.settings(), raceListBox_, autoFetchCheck_, this), 1);
   statusBar()->addPermanentWidget(lastFailureLabel_);
 
   created_ = shell_.Create();

@@ -69,6 +69,7 @@ class OddsFetchWindow : public QDialog, private OddsWindowView {
   void SetProgress(int position, int maximum) override;
   void SetProgressText(const std::string& text) override;
   bool StopRequested() override { return stopAsked_; }
+  void RunEnded() override { SetRunning(false); }
   void SetRunning(bool running);
   void FitToRaces(int races);
 
