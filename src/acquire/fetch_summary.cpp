@@ -22,6 +22,14 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// The races a failure befell; "全36レース" when it befell every race of the
+// batch, which a long list would only hide.
+std::string RacesOf(const FailureGroup& group, const FetchOutcomes& outcomes, const std::string& separator) {
+  const size_t all = outcomes.races().size();
+  if (all > 1 && group.labels.size() == all) return Sjis("全") + std::to_string(all) + Sjis("レース");
+  return Joined(group.labels, separator);
+}
+
 }  // namespace
 
 const std::string& FetchDoneText() {
@@ -46,7 +54,7 @@ std::string BatchSummaryText(const FetchOutcomes& outcomes) {
     lines.push_back(Sjis("新しいオッズがなかったレース：") + std::to_string(none));
   if (failed > 0) lines.push_back(Sjis("取得できなかったレース：") + std::to_string(failed));
   for (const FailureGroup& group : outcomes.FailureGroups())
-    lines.push_back(Sjis("　") + Joined(group.labels, Sjis("、")) + Sjis("：") + group.text);
+    lines.push_back(Sjis("　") + RacesOf(group, outcomes, Sjis("、")) + Sjis("：") + group.text);
   for (const std::string& text : outcomes.batchFailures()) lines.push_back(text);
   if (outcomes.stopped() && outcomes.notFetched() > 0)
     lines.push_back(Sjis("中止したため取得しなかったレース：") + std::to_string(outcomes.notFetched()));
@@ -64,7 +72,7 @@ std::string BatchStatusLine(const FetchOutcomes& outcomes, const std::string& wh
     parts.push_back(one ? subject + Sjis(" 新しいｵｯｽﾞなし")
                         : Sjis("新しいｵｯｽﾞなし") + std::to_string(none) + Sjis("レース"));
   for (const FailureGroup& group : outcomes.FailureGroups())
-    parts.push_back(Joined(group.labels, Sjis("・")) + ":" + group.text);
+    parts.push_back(RacesOf(group, outcomes, Sjis("・")) + ":" + group.text);
   for (const std::string& text : outcomes.batchFailures()) parts.push_back(text);
   if (outcomes.stopped()) parts.push_back(Sjis("中止"));
   return OneLine(Format("%02d:%02d ", now.hour, now.minute) + what + Sjis("：") + Joined(parts, Sjis("、")));

@@ -134,7 +134,7 @@ TEST_F(AcquireCommandsTest, InjectedFailuresGoToTheLogAndKeepWhatWasStored) {
   At(11, 0);
   EXPECT_EQ(Run(&RunFetchOdds, {"--day", kDayArg}), kExitFailure);
   std::string failure = SjisToUtf8(JVMessage("JVRTOpen", -303));
-  EXPECT_THAT(out.str(), HasSubstr("8R:JVRTOpenエラー:" + failure));
+  EXPECT_THAT(out.str(), HasSubstr("全8レース:JVRTOpenエラー:" + failure));
   EXPECT_THAT(Log(), HasSubstr("【エラー】11:00:00："));
   EXPECT_EQ(ReadFileBytes(JoinPath(dir.str(), "Data/" + kDay + ".jvO1")).value_or(""), before);
 
