@@ -54,11 +54,14 @@ int IntegerOf(const std::string& value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input = SplitInput(data, size);
-  ScratchFolder scratch;
+  PhaseClock clock;
+  ScratchFolder& scratch = EmptiedScratch();
   const std::string path = scratch.Sub("settings.ini");
   if (input.Has(0)) WriteFile(path, input.Part(0));
+  clock.Mark("set-up");
   Settings settings(path);
   const auto before = ReadAll(settings);
+  clock.Mark("reads");
 
   const std::string& op = input.Part(1);
   if (op.size() < 2) return 0;
@@ -85,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     expected = on ? "1" : "0";
   }
   Check(written, "the settings file could not be written");
+  clock.Mark("write");
 
   const Tree after = ReadTree(scratch.path());
   CheckOnlyIn(after, {""});
@@ -96,5 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                    kSettingKeys[k]->section + "/" + kSettingKeys[k]->key);
   }
   Check(now[index] == expected, std::string("the written key reads back differently: ") + key.section + "/" + key.key);
+  clock.Mark("checks");
   return 0;
 }
