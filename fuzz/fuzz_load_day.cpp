@@ -1,7 +1,7 @@
 // Loading a race day from files the input gives: the race file, the payout
 // file, both odds files and the runner files of the first courses named in
-// the race file. The load may create the odds files and nothing else, and it
-// never changes a file that was there.
+// the race file, kept in memory. The load may create the odds files and
+// nothing else, and it never changes a file that was there.
 #include <cstdint>
 #include <set>
 
@@ -13,6 +13,7 @@
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "text/files.h"
+#include "text/memory_files.h"
 #include "text/sjis.h"
 
 namespace {
@@ -47,16 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input = SplitInput(data, size);
   if (!StrictChecks() && CountLineBreaks(input.Part(0)) > kLenientRaceLineBreaks) return 0;
 
-  ScratchFolder scratch;
-  const std::string dataFolder = scratch.Sub("Data");
+  // The day's files are kept in memory: the loader reads and creates them
+  // through the same readers and saves as on disk. The root is never made,
+  // so nothing can reach the disk unnoticed.
+  PhaseClock clock;
+  ScopedMemoryFiles memory;
+  const std::string root = EmptiedScratch().Sub("memory");
+  const std::string dataFolder = JoinPath(root, "Data");
   const std::string day = Sjis("2024年05月12日");
   auto fit = [&](size_t index, size_t length) {
     return input.fitted ? FitLines(input.Part(index), length) : input.Part(index);
   };
-  auto put = [&](const std::string& name, const std::string& bytes) {
-    WriteFile(ToFsPath(JoinPath(dataFolder, name)).string(), bytes);
-  };
-  std::filesystem::create_directories(ToFsPath(dataFolder));
+  auto put = [&](const std::string& name, const std::string& bytes) { memory.Save(JoinPath(dataFolder, name), bytes); };
   if (input.Has(0)) put(RaceFileName(day), fit(0, kRaceLineLength));
   if (input.Has(1)) put(PayoutFileName(day), fit(1, kPayoutLineLength));
   if (input.Has(2)) put(WinOddsFileName(day), fit(2, kWinOddsLineLength));
@@ -69,11 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     put(name, fit(4 + k, kRunnerLineLength));
   }
 
-  const Tree before = ReadTree(scratch.path());
+  const Tree before = MemoryTree(memory.files(), root);
+  clock.Mark("set-up");
   RaceDayModel model;
   RaceList list;
   LoadRaceDayResult result = LoadRaceDay(model, list, dataFolder, day, 15, (input.mode & 2) ? day : std::string());
-  const Tree after = ReadTree(scratch.path());
+  clock.Mark("load");
+  const Tree after = MemoryTree(std::move(memory.files()), root);
 
   CheckOnlyIn(after, {"Data"});
   CheckUnchanged(before, after, "load");
@@ -98,5 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (result.outcome == LoadOutcome::kLoaded) {
     Check(result.resultIntervalMillis == 15 * 60000LL, "result interval not taken from the setting");
   }
+  Check(!std::filesystem::exists(root), "the load wrote to the disk");
+  clock.Mark("checks");
   return 0;
 }

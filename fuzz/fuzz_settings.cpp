@@ -3,7 +3,9 @@
 // (second byte) and holds the value. Every read must survive any file, and a
 // write changes the written key only: every other key reads as before.
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,15 +52,30 @@ int IntegerOf(const std::string& value) {
   return static_cast<int32_t>(v);
 }
 
+// Dates the file an hour back (and `seconds` later), as if saved long ago.
+void AgeFile(const std::string& path, int seconds) {
+  std::error_code ec;
+  const auto then =
+      std::filesystem::file_time_type::clock::now() - std::chrono::hours(1) + std::chrono::seconds(seconds);
+  std::filesystem::last_write_time(path, then, ec);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input = SplitInput(data, size);
-  ScratchFolder scratch;
+  PhaseClock clock;
+  ScratchFolder& scratch = EmptiedScratch();
   const std::string path = scratch.Sub("settings.ini");
   if (input.Has(0)) WriteFile(path, input.Part(0));
+  // A file changed within the last two seconds is read again for every key;
+  // one that looks older is read once and then kept. The first read and the
+  // one after the write still read the file.
+  AgeFile(path, 0);
+  clock.Mark("set-up");
   Settings settings(path);
   const auto before = ReadAll(settings);
+  clock.Mark("reads");
 
   const std::string& op = input.Part(1);
   if (op.size() < 2) return 0;
@@ -85,6 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     expected = on ? "1" : "0";
   }
   Check(written, "the settings file could not be written");
+  AgeFile(path, 1);
+  clock.Mark("write");
 
   const Tree after = ReadTree(scratch.path());
   CheckOnlyIn(after, {""});
@@ -96,5 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                    kSettingKeys[k]->section + "/" + kSettingKeys[k]->key);
   }
   Check(now[index] == expected, std::string("the written key reads back differently: ") + key.section + "/" + key.key);
+  clock.Mark("checks");
   return 0;
 }

@@ -1,4 +1,5 @@
-// The stand-in's feed reader over a feed folder the input gives. Segment 0 is
+// The stand-in's feed reader over a feed folder the input gives, its files
+// kept in memory. Segment 0 is
 // the time now (14 digits) and a race key (16 bytes), segment 1 the race's odds
 // announcements, segment 2 faults.txt; every further segment is one feed file: a
 // byte choosing the stored files or the result stages, its name up to the
@@ -14,6 +15,7 @@
 #include "standin/standin_feed.h"
 #include "text/fields.h"
 #include "text/files.h"
+#include "text/memory_files.h"
 
 namespace {
 
@@ -51,23 +53,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!IsRaceKey(raceKey)) raceKey = "2024051205020611";
   const std::string date = raceKey.substr(0, 8);
 
-  ScratchFolder scratch;
-  const std::string feed = scratch.Sub("Feed");
+  // The feed's files are kept in memory; the root is never made.
+  PhaseClock clock;
+  ScopedMemoryFiles memory;
+  const std::string root = EmptiedScratch().Sub("memory");
+  const std::string feed = JoinPath(root, "Feed");
   const std::string oddsPath = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B30"), raceKey + ".jvd");
   const std::string stages = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B12"), date);
-  std::filesystem::create_directories(JoinPath(feed, "RACE"));
-  std::filesystem::create_directories(stages);
-  if (input.Has(1)) WriteFile(oddsPath, input.Part(1));
+  if (input.Has(1)) memory.Save(oddsPath, input.Part(1));
   for (size_t k = 3; k < input.parts.size() && k < 40; ++k) {
     const std::string& part = input.parts[k];
     if (part.empty()) continue;
     size_t eol = part.find('\n', 1);
     std::string name = PlainName(part.substr(1, eol == std::string::npos ? std::string::npos : eol - 1));
     std::string bytes = eol == std::string::npos ? std::string() : part.substr(eol + 1);
-    WriteFile(JoinPath((part[0] & 1) ? stages : JoinPath(feed, "RACE"), name), bytes);
+    memory.Save(JoinPath((part[0] & 1) ? stages : JoinPath(feed, "RACE"), name), bytes);
   }
 
-  const Tree before = ReadTree(scratch.path());
+  const Tree before = MemoryTree(memory.files(), root);
+  clock.Mark("set-up");
   const std::string nowStamp = FormatCompact(now);
 
   std::vector<FeedFile> stored = ListStoredFiles(feed);
@@ -120,6 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  Check(ReadTree(scratch.path()) == before, "the feed reader changed the feed folder");
+  clock.Mark("reads");
+  Check(MemoryTree(std::move(memory.files()), root) == before, "the feed reader changed the feed folder");
+  Check(!std::filesystem::exists(root), "the feed reader wrote to the disk");
+  clock.Mark("checks");
   return 0;
 }

@@ -106,24 +106,32 @@ void CheckWrite(const Tree& before, const Tree& after, const StoreResult& result
   }
 }
 
-// Blank odds files of the record's day, as the day load creates them.
-void EnsureOddsFiles(const std::string& dataFolder, const std::string& dayName) {
+// Blank odds files of the record's day, as the day load creates them; true
+// when one was made.
+bool EnsureOddsFiles(const std::string& dataFolder, const std::string& dayName) {
+  bool made = false;
   for (const auto& [name, length] : {std::pair{WinOddsFileName(dayName), kWinOddsLineLength},
                                      std::pair{QuinellaOddsFileName(dayName), kQuinellaLineLength}}) {
     std::string path = JoinPath(dataFolder, name);
     if (FileExists(path)) continue;
     if (!SaveLines(path, std::vector<std::string>(kOddsFileLines, std::string(length, ' ')))) std::abort();
+    made = true;
   }
+  return made;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input = SplitInput(data, size);
-  ScratchFolder scratch;
+  PhaseClock clock;
+  ScratchFolder& scratch = EmptiedScratch();
   const std::string dataFolder = scratch.Sub("Data");
   std::filesystem::create_directories(ToFsPath(dataFolder));
   RaceDayStore store(dataFolder);
+  // What the folder held after the last operation: the next one starts from it.
+  Tree after;
+  clock.Mark("set-up");
   store.StartDownload(kFromDate);
 
   static const char* kTypes[] = {"RA", "SE", "HR", "HR", "RA", "SE", "O1", ""};
@@ -138,11 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       record = type + (record.size() > 2 ? record.substr(2) : std::string());
       if (record.size() < 2 || record.compare(record.size() - 2, 2, "\r\n") != 0) record += "\r\n";
     }
+    bool added = false;
     if (op == 6) {
-      if (auto day = DayNameOf(record)) EnsureOddsFiles(dataFolder, *day);
+      if (auto day = DayNameOf(record)) added = EnsureOddsFiles(dataFolder, *day);
     }
 
-    const Tree before = ReadTree(ToFsPath(dataFolder).parent_path());
+    const Tree before = added ? ReadTree(scratch.path()) : std::move(after);
+    clock.Mark("set-up");
     std::vector<StoreResult> results;
     switch (op) {
       case 0:
@@ -170,10 +180,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         results = store.FillCreatedRaceFiles();
         break;
     }
-    const Tree after = ReadTree(ToFsPath(dataFolder).parent_path());
+    clock.Mark("writes");
+    after = ReadTree(scratch.path());
     CheckOnlyIn(after, {"Data"});
     if (op != 7) {
       CheckWrite(before, after, results.front(), record);
+      clock.Mark("checks");
       continue;
     }
     for (const auto& [path, bytes] : after) {
@@ -185,5 +197,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Check(bytes.size() == kRaceFileFullLines * kRaceRecordLength, "filled race file not 36 lines: " + path);
     }
   }
+  clock.Mark("checks");
   return 0;
 }

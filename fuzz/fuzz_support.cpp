@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include <system_error>
 
 #include "store/data_folder_lock.h"
+#include "text/sjis.h"
 
 namespace tw::fuzz {
 
@@ -81,6 +84,78 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+ScratchFolder& EmptiedScratch() {
+  static ScratchFolder scratch;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(scratch.path(), ec)) {
+    std::filesystem::remove_all(entry.path(), ec);
+  }
+  return scratch;
+}
+
+namespace {
+
+long long NowNanos() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+struct PhaseTotals {
+  bool on = false;
+  long long start = 0, inputs = 0, inside = 0;
+  std::vector<std::pair<std::string, long long>> phases;
+  ~PhaseTotals() {
+    if (!on || inputs == 0) return;
+    const long long total = NowNanos() - start;
+    std::fprintf(stderr, "==turfwise-fuzz== phases over %lld inputs, %.1f s:\n", inputs, total / 1e9);
+    for (const auto& [name, nanos] : phases) {
+      std::fprintf(stderr, "  %-10s %5.1f%%  %8.1f us/input\n", name.c_str(), 100.0 * nanos / total,
+                   nanos / 1e3 / inputs);
+    }
+    std::fprintf(stderr, "  %-10s %5.1f%%  %8.1f us/input\n", "libFuzzer", 100.0 * (total - inside) / total,
+                 (total - inside) / 1e3 / inputs);
+  }
+};
+
+PhaseTotals& Totals() {
+  static PhaseTotals totals = [] {
+    PhaseTotals t;
+    const char* value = std::getenv("TURFWISE_FUZZ_PHASES");
+    t.on = value && std::string(value) == "1";
+    t.start = NowNanos();
+    return t;
+  }();
+  return totals;
+}
+
+}  // namespace
+
+PhaseClock::PhaseClock() : last_(Totals().on ? NowNanos() : 0) {
+  if (Totals().on) ++Totals().inputs;
+}
+
+void PhaseClock::Mark(const char* phase) {
+  PhaseTotals& totals = Totals();
+  if (!totals.on) return;
+  const long long now = NowNanos();
+  auto it =
+      std::find_if(totals.phases.begin(), totals.phases.end(), [phase](const auto& p) { return p.first == phase; });
+  if (it == totals.phases.end()) it = totals.phases.insert(it, {phase, 0});
+  it->second += now - last_;
+  totals.inside += now - last_;
+  last_ = now;
+}
+
+Tree MemoryTree(std::map<std::string, std::string, std::less<>> files, const std::string& root) {
+  Tree tree;
+  const std::string prefix = root + "/";
+  for (auto& [path, bytes] : files) {
+    const bool below = path.compare(0, prefix.size(), prefix) == 0;
+    tree[below ? tw::SjisToUtf8(path.substr(prefix.size())) : "../" + tw::SjisToUtf8(path)] = std::move(bytes);
+  }
+  return tree;
 }
 
 Tree ReadTree(const std::filesystem::path& root) {

@@ -54,11 +54,34 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// The one scratch folder of a run, made at the first call and removed at
+// exit; emptied before it is handed out, so every input starts from nothing
+// without a folder made anew.
+ScratchFolder& EmptiedScratch();
+
+// Where a target's time goes. Each Mark adds the time since the previous
+// mark (or since Start) to the phase it names; with TURFWISE_FUZZ_PHASES=1
+// the shares are printed at exit, with the time libFuzzer spends between
+// inputs.
+class PhaseClock {
+ public:
+  PhaseClock();
+  void Mark(const char* phase);
+
+ private:
+  long long last_;
+};
+
 // Every regular file below `root`: path relative to root -> bytes.
 using Tree = std::map<std::string, std::string>;
 Tree ReadTree(const std::filesystem::path& root);
 
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// The files of a ScopedMemoryFiles map below `root` (Shift-JIS), as ReadTree
+// gives those of a folder: relative UTF-8 path -> bytes. The map is taken by
+// value: a last look moves the files instead of copying them.
+Tree MemoryTree(std::map<std::string, std::string, std::less<>> files, const std::string& root);
 
 // Aborts with the message when `ok` is false: libFuzzer keeps the input.
 void Check(bool ok, const std::string& what);

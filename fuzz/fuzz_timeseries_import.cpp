@@ -1,5 +1,5 @@
 // The time-series import over a loaded day and a companion folder the input
-// gives. Segment 0 is the day's race file, segments 1 and 2 its odds files, then
+// gives, their files kept in memory. Segment 0 is the day's race file, segments 1 and 2 its odds files, then
 // the companion's O1 and O2 file of slot 0, slot 1, … The import changes only
 // the day's odds files, and only the snapshot lines of races that have a
 // companion file.
@@ -16,6 +16,7 @@
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "text/files.h"
+#include "text/memory_files.h"
 #include "text/sjis.h"
 
 namespace {
@@ -36,23 +37,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!input.Has(0)) return 0;
   if (!StrictChecks() && CountLineBreaks(input.Part(0)) > kLenientRaceLineBreaks) return 0;
 
-  ScratchFolder scratch;
+  // The day's files, the settings and the companion's files are kept in
+  // memory. Only the data folder is on disk, made once, for the writer's
+  // lock the store takes; nothing else may appear in it.
+  PhaseClock clock;
+  static const ScratchFolder scratch;
+  static const std::string lockFolder = [] {
+    std::filesystem::create_directories(scratch.path() / "app" / "Data");
+    return scratch.Sub("app/Data");
+  }();
+  ScopedMemoryFiles memory;
   const std::string appFolder = scratch.Sub("app");
   const std::string dataFolder = JoinPath(appFolder, "Data");
   const std::string companion = scratch.Sub("series");
   const std::string day = Sjis("2024年05月12日");
-  std::filesystem::create_directories(ToFsPath(dataFolder));
-  std::filesystem::create_directories(ToFsPath(companion));
   const std::string settingsPath = JoinPath(appFolder, "settings.ini");
-  WriteFile(settingsPath, "[Dir]\r\njikeiretu=" + companion + "\r\n");
+  memory.Save(settingsPath, "[Dir]\r\njikeiretu=" + companion + "\r\n");
 
   auto fit = [&](size_t index, size_t length) {
     return input.fitted ? FitLines(input.Part(index), length) : input.Part(index);
   };
-  WriteFile(ToFsPath(JoinPath(dataFolder, RaceFileName(day))).string(), fit(0, kRaceLineLength));
+  memory.Save(JoinPath(dataFolder, RaceFileName(day)), fit(0, kRaceLineLength));
   for (int type = 0; type < 2; ++type) {
     if (input.Part(1 + type).empty()) continue;
-    WriteFile(ToFsPath(JoinPath(dataFolder, day + kExtensions[type])).string(), fit(1 + type, kLengths[type]));
+    memory.Save(JoinPath(dataFolder, day + kExtensions[type]), fit(1 + type, kLengths[type]));
   }
 
   RaceDayModel model;
@@ -67,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!input.Has(part)) continue;
       std::string path = TimeSeriesFilePath(companion, model.slots[static_cast<size_t>(slot)].race, kExtensions[type]);
       if (path.empty()) continue;
-      WriteFile(ToFsPath(path).string(), input.Part(part));
+      memory.Save(path, input.Part(part));
     }
   }
   for (int slot = 0; slot < kMaxRaces; ++slot) {
@@ -77,11 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  const Tree before = ReadTree(scratch.path());
+  const Tree before = MemoryTree(memory.files(), scratch.str());
+  clock.Mark("set-up");
   Settings settings(settingsPath);
   SilentUserPort port;
   ImportResult result = ImportTimeSeriesOdds(model, day, appFolder, settings, port);
-  const Tree after = ReadTree(scratch.path());
+  clock.Mark("import");
+  const Tree after = MemoryTree(std::move(memory.files()), scratch.str());
+  Check(ReadTree(lockFolder).empty(), "the import wrote to the disk");
 
   Check(result.outcome == ImportOutcome::kImported || result.outcome == ImportOutcome::kSaveFailed,
         "import stopped at a check it should pass");
@@ -120,5 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
+  clock.Mark("checks");
   return 0;
 }

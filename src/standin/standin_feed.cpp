@@ -78,14 +78,13 @@ size_t FeedRecordLimit(std::string_view line) {
   return kFeedLineByteLimit;
 }
 
-FeedRecordReader::FeedRecordReader(const std::string& path)
-    : in_(ToFsPath(path), std::ios::binary), buffer_(kReadChunkBytes) {}
+FeedRecordReader::FeedRecordReader(const std::string& path) : in_(OpenFileStream(path)), buffer_(kReadChunkBytes) {}
 
 bool FeedRecordReader::Fill() {
   pos_ = end_ = 0;
-  if (!in_) return false;
-  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  end_ = static_cast<size_t>(in_.gcount());
+  if (!*in_) return false;
+  in_->read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  end_ = static_cast<size_t>(in_->gcount());
   return end_ > 0;
 }
 

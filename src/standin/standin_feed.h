@@ -13,7 +13,8 @@
 #pragma once
 
 #include <cstddef>
-#include <fstream>
+#include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,7 @@ class FeedRecordReader {
   // The line as a record, or false (counted when too long).
   bool Finish(std::string& line, bool overlong);
 
-  std::ifstream in_;
+  std::unique_ptr<std::istream> in_;
   std::vector<char> buffer_;
   size_t pos_ = 0;
   size_t end_ = 0;

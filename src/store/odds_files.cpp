@@ -1,8 +1,5 @@
 #include "store/odds_files.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "records/day_files.h"
 #include "records/layout.h"
 #include "text/files.h"
@@ -18,8 +15,7 @@ constexpr size_t kMinRaceLinesForOdds = 7;
 void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
   // Whatever has the name already (a file, or a folder the day load reports)
   // is left as it is.
-  std::error_code ec;
-  if (std::filesystem::exists(std::filesystem::symlink_status(ToFsPath(path), ec))) return;
+  if (PathExists(path)) return;
   // Another program may load the same day now: a file it made first stays.
   bool alreadyThere = false;
   SaveResult saved =

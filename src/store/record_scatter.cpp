@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "store/fixed_record_file.h"
+#include "text/memory_files.h"
 
 #ifndef _WIN32
 #include <sys/uio.h>
@@ -106,7 +107,8 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
 ScatteredRecords ReadRecordsInto(std::string_view sjisPath, int recordLength, std::uintmax_t maxBytes,
                                  const std::vector<std::string*>& targets) {
 #ifndef _WIN32
-  if (recordLength > 2) {
+  // Files in memory have no descriptor to scatter from.
+  if (recordLength > 2 && ScopedMemoryFiles::Active() == nullptr) {
     if (std::optional<ScatteredRecords> read = ReadScattered(sjisPath, recordLength, maxBytes, targets)) return *read;
   }
 #endif

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "text/memory_files.h"
+
 #ifdef _WIN32
 #include <fstream>
 #else
@@ -34,6 +36,15 @@ void FileBytes::Reserve(std::size_t capacity) {
   capacity_ = capacity;
 }
 
+ReadStatus FileBytes::ReadKept(const std::string* file, std::uintmax_t maxBytes, std::size_t spare) {
+  if (file == nullptr) return ReadStatus::kMissing;
+  if (file->size() > maxBytes) return ReadStatus::kTooLarge;
+  Reserve(file->size() + 1 + spare);
+  if (!file->empty()) std::memcpy(data_.get(), file->data(), file->size());
+  size_ = file->size();
+  return ReadStatus::kRead;
+}
+
 bool FileBytes::Append(std::string_view more) {
   if (more.size() > capacity_ - size_) return false;
   std::memcpy(data_.get() + size_, more.data(), more.size());
@@ -45,6 +56,8 @@ bool FileBytes::Append(std::string_view more) {
 
 ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, std::size_t spare) {
   Clear();
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active())
+    return ReadKept(memory->Find(sjisPath), maxBytes, spare);
   const fs::path path = ToFsPath(sjisPath);
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
@@ -77,6 +90,8 @@ ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, s
 
 ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, std::size_t spare) {
   Clear();
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active())
+    return ReadKept(memory->Find(sjisPath), maxBytes, spare);
   const ReadableFile file(sjisPath, maxBytes);
   if (file.status() != ReadStatus::kRead) return file.status();
   // One byte more than the size, so that the read that finds the end needs

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "text/files.h"
@@ -26,6 +27,8 @@ class FileBytes {
 
  private:
   void Clear();
+  // Read from a file kept in memory (text/memory_files.h).
+  ReadStatus ReadKept(const std::string* file, std::uintmax_t maxBytes, std::size_t spare);
   // Room for at least `capacity` bytes, keeping the first `size_`.
   void Reserve(std::size_t capacity);
 

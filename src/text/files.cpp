@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include "text/fields.h"
+#include "text/memory_files.h"
 #include "text/save_fault.h"
 #include "text/sjis.h"
 #include "text/temp_files.h"
@@ -54,16 +56,26 @@ std::string FromFsPath(const fs::path& path) {
 }
 
 bool FileExists(std::string_view sjisPath) {
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) return memory->Find(sjisPath) != nullptr;
   std::error_code ec;
   return fs::is_regular_file(ToFsPath(sjisPath), ec);
 }
 
 bool FolderExists(std::string_view sjisPath) {
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) return memory->HasFolder(sjisPath);
   std::error_code ec;
   return fs::is_directory(ToFsPath(sjisPath), ec);
 }
 
+bool PathExists(std::string_view sjisPath) {
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) return memory->Find(sjisPath) != nullptr;
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(ToFsPath(sjisPath), ec));
+}
+
 bool EnsureFolder(std::string_view sjisPath, std::string* error) {
+  // In memory every folder a file may be saved into exists.
+  if (ScopedMemoryFiles::Active()) return true;
   std::error_code ec;
   fs::path p = ToFsPath(sjisPath);
   if (fs::is_directory(p, ec)) return true;
@@ -116,6 +128,12 @@ bool WildcardMatch(std::string_view patternText, std::string_view nameText) {
 
 std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_view pattern) {
   std::vector<std::string> names;
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) {
+    for (std::string& name : memory->NamesIn(sjisFolder)) {
+      if (WildcardMatch(pattern, name)) names.push_back(std::move(name));
+    }
+    return names;
+  }
   std::error_code ec;
   fs::directory_iterator it(ToFsPath(sjisFolder), ec);
   if (ec) return names;
@@ -131,6 +149,13 @@ std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_vie
 
 ReadStatus ReadFileBounded(std::string_view sjisPath, std::uintmax_t maxBytes, std::string& bytes) {
   bytes.clear();
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) {
+    const std::string* file = memory->Find(sjisPath);
+    if (file == nullptr) return ReadStatus::kMissing;
+    if (file->size() > maxBytes) return ReadStatus::kTooLarge;
+    bytes = *file;
+    return ReadStatus::kRead;
+  }
   fs::path path = ToFsPath(sjisPath);
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
@@ -209,6 +234,14 @@ bool RenameUnlessThere(const fs::path& from, const fs::path& to, std::error_code
 // it only when there is none (`alreadyThere` then tells that there was one).
 SaveResult WriteThroughTemporary(std::string_view sjisPath, std::string_view bytes, bool* alreadyThere) {
   SaveResult result;
+  if (ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) {
+    if (alreadyThere != nullptr && memory->Find(sjisPath) != nullptr) {
+      *alreadyThere = true;
+    } else {
+      memory->Save(sjisPath, bytes);
+    }
+    return result;
+  }
   fs::path target = ToFsPath(sjisPath);
   RemoveStaleTemporaryFiles(target.parent_path());
   fs::path temp = target;
@@ -281,6 +314,16 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes) {
 SaveResult CreateFileAtomic(std::string_view sjisPath, std::string_view bytes, bool& alreadyThere) {
   alreadyThere = false;
   return WriteThroughTemporary(sjisPath, bytes, &alreadyThere);
+}
+
+std::unique_ptr<std::istream> OpenFileStream(std::string_view sjisPath) {
+  if (const ScopedMemoryFiles* memory = ScopedMemoryFiles::Active()) {
+    const std::string* file = memory->Find(sjisPath);
+    auto in = std::make_unique<std::istringstream>(file != nullptr ? *file : std::string());
+    if (file == nullptr) in->setstate(std::ios::failbit);
+    return in;
+  }
+  return std::make_unique<std::ifstream>(ToFsPath(sjisPath), std::ios::binary);
 }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {

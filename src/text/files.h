@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +32,8 @@ std::string FromFsPath(const std::filesystem::path& path);
 
 bool FileExists(std::string_view sjisPath);
 bool FolderExists(std::string_view sjisPath);
+// Anything has the name: a file, a folder, a FIFO or a link, even a broken one.
+bool PathExists(std::string_view sjisPath);
 // Creates the folder (and its parents). True when it exists afterwards.
 bool EnsureFolder(std::string_view sjisPath, std::string* error = nullptr);
 
@@ -70,6 +74,10 @@ SaveResult WriteFileAtomic(std::string_view sjisPath, std::string_view bytes);
 // Creates the file whole and atomically unless there is one: a file another
 // program made meanwhile is left as it is (`alreadyThere`, and ok).
 SaveResult CreateFileAtomic(std::string_view sjisPath, std::string_view bytes, bool& alreadyThere);
+
+// A stream of the file's bytes for readers that take it piece by piece; a
+// missing or unreadable file gives a stream that fails at once.
+std::unique_ptr<std::istream> OpenFileStream(std::string_view sjisPath);
 
 // Splits file contents into lines. CR LF, a lone LF and a missing final line
 // end are accepted; a final line end does not start an empty last line.
