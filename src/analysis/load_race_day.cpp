@@ -74,6 +74,14 @@ void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vec
   }
 }
 
+// The problems ReadRunnerFile would note for the file, its records read into
+// nothing.
+void CheckRunnerFile(const std::string& path, DayFileProblems& problems) {
+  const ScatteredRecords read = ReadRecordsInto(path, kRunnerRecordLength, kRunnerFileByteLimit, {});
+  if (read.status == ReadStatus::kMissing) problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
+  NoteReadProblem(problems, path, read.status, read.count, read.damaged);
+}
+
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
 // slot's race (same course code and race number); others blank.
 void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFileProblems& problems) {
@@ -117,7 +125,8 @@ std::string RunnerFilePath(const std::string& dataFolder, const std::string& day
 void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
 
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
-                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName) {
+                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName,
+                              RunnerRecords runners) {
   LoadRaceDayResult result;
 
   // 1. Mode and names.
@@ -182,10 +191,18 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   for (size_t k = static_cast<size_t>(model.raceCount); k < model.slots.size(); ++k) {
     RaceSlot& slot = model.slots[k];
     Blank(slot.race, kRaceRecordLength);
-    for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
+    if (runners == RunnerRecords::kKeep) {
+      for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
+    }
   }
 
-  for (const auto& [path, slots] : runnerFiles) ReadRunnerFile(model, path, slots, result.problems);
+  for (const auto& [path, slots] : runnerFiles) {
+    if (runners == RunnerRecords::kKeep) {
+      ReadRunnerFile(model, path, slots, result.problems);
+    } else {
+      CheckRunnerFile(path, result.problems);
+    }
+  }
 
   // 6. Payouts; the import blanks them first, so only without a payout file
   // are they blanked here.
