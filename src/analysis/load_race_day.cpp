@@ -1,6 +1,8 @@
 #include "analysis/load_race_day.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "analysis/analyse_race.h"
@@ -74,12 +76,31 @@ void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vec
   }
 }
 
-// The problems ReadRunnerFile would note for the file, its records read into
-// nothing.
+// What the size of a runner file tells without reading it: missing, no
+// regular file, too large, empty, or ending in a broken line. Damage within
+// its lines goes unseen, as nothing of them is read.
 void CheckRunnerFile(const std::string& path, DayFileProblems& problems) {
-  const ScatteredRecords read = ReadRecordsInto(path, kRunnerRecordLength, kRunnerFileByteLimit, {});
-  if (read.status == ReadStatus::kMissing) problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
-  NoteReadProblem(problems, path, read.status, read.count, read.damaged);
+  std::error_code ec;
+  const std::filesystem::path file = ToFsPath(path);
+  const std::filesystem::file_status type = std::filesystem::status(file, ec);
+  if (!std::filesystem::exists(type)) {
+    problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
+    return;
+  }
+  const std::uintmax_t size = std::filesystem::is_regular_file(type) ? std::filesystem::file_size(file, ec) : 0;
+  if (!std::filesystem::is_regular_file(type) || ec) {
+    NoteReadProblem(problems, path, ReadStatus::kUnreadable, 0, 0);
+    return;
+  }
+  if (size > kRunnerFileByteLimit) {
+    NoteReadProblem(problems, path, ReadStatus::kTooLarge, 0, 0);
+    return;
+  }
+  // As FixedRecordFile counts them: a last line may lack its CR LF.
+  constexpr auto length = static_cast<std::uintmax_t>(kRunnerRecordLength);
+  const std::uintmax_t rest = size % length;
+  const int records = static_cast<int>(size / length) + (rest == length - 2 ? 1 : 0);
+  NoteReadProblem(problems, path, ReadStatus::kRead, records, rest != 0 && rest != length - 2 ? 1 : 0);
 }
 
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the

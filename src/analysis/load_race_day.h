@@ -50,7 +50,9 @@ struct LoadRaceDayResult {
 
 // Whether a load keeps the runner records. The analysis reads none of them,
 // so a reader of its results alone (the season report) has the runner files
-// only checked as a load reads them, their records left as they were.
+// only looked at, not read: missing, no regular file, too large, empty or
+// cut off within a line are problems as ever, damage within their lines goes
+// unseen, and the slots' runner texts stay as they were.
 enum class RunnerRecords { kKeep, kCheckOnly };
 
 // Loads the day named `dayText` (Shift-JIS day name) from `dataFolder`:
