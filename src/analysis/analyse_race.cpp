@@ -32,6 +32,8 @@ void AnalyseRace(RaceDayModel& model, int slot) {
   MarkDrift(race, a);
   RankShareChanges(race, a);
   const std::vector<PairKey> pairs = LatestPairList(race, kCheapestPairs);
+  static_assert(std::tuple_size_v<decltype(a.cheapestPairs)> == kCheapestPairs);
+  for (size_t k = 0; k < pairs.size() && k < kCheapestPairs; ++k) a.cheapestPairs[k] = pairs[k].index;
   JudgeAxis(race, pairs, a);
   JudgePartners(race, a);
   BuildBetList(race, a);

@@ -1,6 +1,8 @@
 #include "analysis/load_race_day.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "analysis/analyse_race.h"
@@ -74,6 +76,33 @@ void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vec
   }
 }
 
+// What the size of a runner file tells without reading it: missing, no
+// regular file, too large, empty, or ending in a broken line. Damage within
+// its lines goes unseen, as nothing of them is read.
+void CheckRunnerFile(const std::string& path, DayFileProblems& problems) {
+  std::error_code ec;
+  const std::filesystem::path file = ToFsPath(path);
+  const std::filesystem::file_status type = std::filesystem::status(file, ec);
+  if (!std::filesystem::exists(type)) {
+    problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
+    return;
+  }
+  const std::uintmax_t size = std::filesystem::is_regular_file(type) ? std::filesystem::file_size(file, ec) : 0;
+  if (!std::filesystem::is_regular_file(type) || ec) {
+    NoteReadProblem(problems, path, ReadStatus::kUnreadable, 0, 0);
+    return;
+  }
+  if (size > kRunnerFileByteLimit) {
+    NoteReadProblem(problems, path, ReadStatus::kTooLarge, 0, 0);
+    return;
+  }
+  // As FixedRecordFile counts them: a last line may lack its CR LF.
+  constexpr auto length = static_cast<std::uintmax_t>(kRunnerRecordLength);
+  const std::uintmax_t rest = size % length;
+  const int records = static_cast<int>(size / length) + (rest == length - 2 ? 1 : 0);
+  NoteReadProblem(problems, path, ReadStatus::kRead, records, rest != 0 && rest != length - 2 ? 1 : 0);
+}
+
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
 // slot's race (same course code and race number); others blank.
 void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFileProblems& problems) {
@@ -117,7 +146,8 @@ std::string RunnerFilePath(const std::string& dataFolder, const std::string& day
 void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
 
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
-                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName) {
+                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName,
+                              RunnerRecords runners) {
   LoadRaceDayResult result;
 
   // 1. Mode and names.
@@ -182,10 +212,18 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   for (size_t k = static_cast<size_t>(model.raceCount); k < model.slots.size(); ++k) {
     RaceSlot& slot = model.slots[k];
     Blank(slot.race, kRaceRecordLength);
-    for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
+    if (runners == RunnerRecords::kKeep) {
+      for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
+    }
   }
 
-  for (const auto& [path, slots] : runnerFiles) ReadRunnerFile(model, path, slots, result.problems);
+  for (const auto& [path, slots] : runnerFiles) {
+    if (runners == RunnerRecords::kKeep) {
+      ReadRunnerFile(model, path, slots, result.problems);
+    } else {
+      CheckRunnerFile(path, result.problems);
+    }
+  }
 
   // 6. Payouts; the import blanks them first, so only without a payout file
   // are they blanked here.

@@ -48,12 +48,20 @@ struct LoadRaceDayResult {
   int shownSlot = -1;  // the slot that row shows (the model's selectedRace)
 };
 
+// Whether a load keeps the runner records. The analysis reads none of them,
+// so a reader of its results alone (the season report) has the runner files
+// only looked at, not read: missing, no regular file, too large, empty or
+// cut off within a line are problems as ever, damage within their lines goes
+// unseen, and the slots' runner texts stay as they were.
+enum class RunnerRecords { kKeep, kCheckOnly };
+
 // Loads the day named `dayText` (Shift-JIS day name) from `dataFolder`:
 // records into the 36 slots, missing odds files created, payouts imported,
 // every slot analysed, the race list filled and the remembered race
 // selected. `resultFetchMinutes` (the result-interval setting) is kept in the
 // model for the result timer, which runs when `dayText` is `todayName`.
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
-                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName);
+                              const std::string& dayText, int resultFetchMinutes, const std::string& todayName,
+                              RunnerRecords runners = RunnerRecords::kKeep);
 
 }  // namespace tw

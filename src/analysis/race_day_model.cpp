@@ -49,6 +49,7 @@ void RaceAnalysis::ResetResults() {
   for (auto& r : axisConditionMarks) Clear(r);
   for (auto& r : partnerConditionMarks) Clear(r);
   Clear(betLabels);
+  cheapestPairs.fill(0);
 }
 
 void RaceSlot::BlankRecords() {

@@ -56,6 +56,10 @@ struct RaceAnalysis {
   std::array<std::array<std::string, 7 + 1>, kMaxRunners + 1> axisConditionMarks;     // [h][1..7]
   std::array<std::array<std::string, 5 + 1>, kMaxRunners + 1> partnerConditionMarks;  // [h][1..5]
   PerHorse<std::string> betLabels;  // [1..18] bet pair labels in ascending odds
+  // The pair-table indexes of the latest snapshot's 18 cheapest pairs
+  // (kCheapestPairs), cheapest first, as the judgement read them; 0 past the
+  // last, and all 0 before a second snapshot.
+  std::array<int, kMaxRunners> cheapestPairs{};
   bool hasPayout = false;
 
   RaceAnalysis() { Reset(); }

@@ -11,6 +11,7 @@
 #include "records/day_files.h"
 #include "season/season_csv.h"
 #include "season/season_report.h"
+#include "season/season_summary_csv.h"
 #include "text/fields.h"
 #include "text/files.h"
 #include "text/sjis.h"
@@ -97,7 +98,8 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
                                 {"--rating", nullptr, "小, 中 or 大", true},
                                 {"--axis-rule", nullptr, "an axis condition 1-7", true},
                                 {"--max-bets", nullptr, "a number of bets"},
-                                {"--csv", nullptr, "a file name"}},
+                                {"--csv", nullptr, "a file name"},
+                                {"--csv-summary", nullptr, "a file name"}},
                                {"--json"}};
   CommandPrelude prelude("season", kSeasonUsage, context);
   CommandOptions options;
@@ -117,10 +119,15 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
   heading.filter = season.filter.Text();
   const bool json = options.Has("--json");
   const bool csv = options.Has("--csv");
+  const bool summary = options.Has("--csv-summary");
   if (json && csv) return prelude.Usage("--json and --csv cannot be used together");
-  std::string csvPath;
+  if (json && summary) return prelude.Usage("--json and --csv-summary cannot be used together");
+  std::string csvPath, summaryPath;
   if (csv && (options.Value("--csv").empty() || !CommandLineToSjis(options.Value("--csv"), csvPath)))
     return prelude.Usage("the CSV file name cannot be used: '" + options.Value("--csv") + "'");
+  if (summary &&
+      (options.Value("--csv-summary").empty() || !CommandLineToSjis(options.Value("--csv-summary"), summaryPath)))
+    return prelude.Usage("the CSV file name cannot be used: '" + options.Value("--csv-summary") + "'");
 
   std::error_code ec;
   std::filesystem::directory_iterator listing(ToFsPath(season.dataFolder), ec);
@@ -139,12 +146,24 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
   }
   if (report.dayCount() == 0) context.err << "turfwise-cli season: no race day in " << heading.dataFolder << '\n';
 
-  if (csv) {
-    if (SaveResult saved = rows.Save(csvPath); !saved)
-      return prelude.Fail("cannot write " + options.Value("--csv") + ": " + saved.error);
+  if (csv || summary) {
+    if (csv) {
+      if (SaveResult saved = rows.Save(csvPath); !saved)
+        return prelude.Fail("cannot write " + options.Value("--csv") + ": " + saved.error);
+    }
+    int groups = 0;
+    if (summary) {
+      const SeasonSummaryCsv summaryRows(report.totals());
+      if (SaveResult saved = summaryRows.Save(summaryPath); !saved)
+        return prelude.Fail("cannot write " + options.Value("--csv-summary") + ": " + saved.error);
+      groups = summaryRows.rows() - 1;  // the first row is the season's
+    }
     WriteSeasonDayLists(report.totals(), context.err);
-    context.out << "wrote " << rows.rows() << " races of " << report.totals().all().days() << " days to "
-                << options.Value("--csv") << '\n';
+    if (csv)
+      context.out << "wrote " << rows.rows() << " races of " << report.totals().all().days() << " days to "
+                  << options.Value("--csv") << '\n';
+    if (summary)
+      context.out << "wrote the season and " << groups << " groups to " << options.Value("--csv-summary") << '\n';
   } else {
     // The skipped days are part of the report; each problem goes to
     // standard error too, as with every command that reads day files.

@@ -41,9 +41,24 @@ const BetType& BetTypeOf(PaidBetType type) {
   return type == PaidBetType::kQuinella ? quinella : wide;
 }
 
+// "%2lld" of a number: written by hand for the usual one or two digits,
+// since a season report reads the entries of every race of its days.
+void AppendNumber(std::string& text, long long n) {
+  if (n < 0 || n > 99) {
+    text += Format("%2lld", n);
+    return;
+  }
+  text += n < 10 ? ' ' : static_cast<char>('0' + n / 10);
+  text += static_cast<char>('0' + n % 10);
+}
+
 PayoutEntry EntryOf(const PairPayout& paid) {
   PayoutEntry entry;
-  if (paid.first > 0 && paid.second > 0) entry.label = Format("%2lld-", paid.first) + Format("%2lld", paid.second);
+  if (paid.first > 0 && paid.second > 0) {
+    AppendNumber(entry.label, paid.first);
+    entry.label += '-';
+    AppendNumber(entry.label, paid.second);
+  }
   entry.yen = paid.yen;
   return entry;
 }

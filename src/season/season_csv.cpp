@@ -7,8 +7,6 @@
 namespace tw {
 namespace {
 
-constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
-
 // A cell as a spreadsheet reads it: quoted when it holds a comma, a quote or
 // a line break, its quotes doubled.
 std::string Cell(const std::string& utf8) {
@@ -22,7 +20,9 @@ std::string Cell(const std::string& utf8) {
   return quoted;
 }
 
-void AddRow(std::string& bytes, const std::vector<std::string>& cells) {
+}  // namespace
+
+void AppendSeasonCsvRow(std::string& bytes, const std::vector<std::string>& cells) {
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) bytes += ',';
     bytes += Cell(cells[i]);
@@ -30,7 +30,14 @@ void AddRow(std::string& bytes, const std::vector<std::string>& cells) {
   bytes += "\r\n";
 }
 
-}  // namespace
+std::string SeasonCsvDate(const std::string& date) {
+  std::string text = date.substr(0, 4);
+  text += '/';
+  text += date.substr(4, 2);
+  text += '/';
+  text += date.substr(6, 2);
+  return text;
+}
 
 const std::vector<std::string>& SeasonCsvHeadings() {
   static const std::vector<std::string> headings = {"日付",     "競馬場", "レース",     "波乱度",       "軸条件",
@@ -39,25 +46,19 @@ const std::vector<std::string>& SeasonCsvHeadings() {
 }
 
 SeasonCsv::SeasonCsv() {
-  bytes_ = kByteOrderMark;
-  AddRow(bytes_, SeasonCsvHeadings());
+  bytes_ = kSeasonCsvByteOrderMark;
+  AppendSeasonCsvRow(bytes_, SeasonCsvHeadings());
 }
 
 void SeasonCsv::AddDay(const SeasonDay& day) {
   if (day.outcome != SeasonDayOutcome::kCounted) return;
   for (const SeasonRace& race : day.races) {
-    // yyyy/mm/dd, which a spreadsheet takes for a date.
-    std::string date = race.date.substr(0, 4);
-    date += '/';
-    date += race.date.substr(4, 2);
-    date += '/';
-    date += race.date.substr(6, 2);
     const long long stake = kTicketYen * static_cast<long long>(race.bets.size());
-    AddRow(bytes_,
-           {date, SjisToUtf8(CourseName(race.courseCode)), std::to_string(race.raceNumber),
-            SjisToUtf8(UpsetDegreeLabel(race.upsetDegree)), SjisToUtf8(AxisRuleLabel(race.axisRule)),
-            std::to_string(race.bets.size()), std::to_string(stake), std::to_string(ReturnOf(race.quinellaHits)),
-            std::to_string(ReturnOf(race.wideHits)), std::to_string(ReturnOf(race.referenceHits))});
+    AppendSeasonCsvRow(
+        bytes_, {SeasonCsvDate(race.date), SjisToUtf8(CourseName(race.courseCode)), std::to_string(race.raceNumber),
+                 SjisToUtf8(UpsetDegreeLabel(race.upsetDegree)), SjisToUtf8(AxisRuleLabel(race.axisRule)),
+                 std::to_string(race.bets.size()), std::to_string(stake), std::to_string(ReturnOf(race.quinellaHits)),
+                 std::to_string(ReturnOf(race.wideHits)), std::to_string(ReturnOf(race.referenceHits))});
     ++rows_;
   }
 }

@@ -33,4 +33,12 @@ class SeasonCsv {
 // The heading row's cells, UTF-8.
 const std::vector<std::string>& SeasonCsvHeadings();
 
+// What both season files start with: the byte-order mark.
+inline constexpr const char* kSeasonCsvByteOrderMark = "\xEF\xBB\xBF";
+// Appends a row of UTF-8 cells, each quoted when it holds a comma, a quote
+// or a line break, and its CR LF.
+void AppendSeasonCsvRow(std::string& bytes, const std::vector<std::string>& cells);
+// yyyymmdd as yyyy/mm/dd, which a spreadsheet takes for a date.
+std::string SeasonCsvDate(const std::string& date);
+
 }  // namespace tw

@@ -42,8 +42,11 @@ SeasonDay LoadSeasonDay(const std::string& dataFolder, const std::string& dayNam
   const std::string raceFile = JoinPath(dataFolder, RaceFileName(dayName));
   if (day.date.empty()) return Skipped(std::move(day), Sjis("日付を表す名前ではありません：") + raceFile);
 
-  // The day as the window loads it; the result timer and today do not matter here.
-  const LoadRaceDayResult loaded = LoadRaceDay(model, list, dataFolder, dayName, model.resultFetchMinutes, "");
+  // The day as the window loads it, but for the runner files: no figure
+  // reads them, so they are only looked at (load_race_day.h). The result
+  // timer and today do not matter here.
+  const LoadRaceDayResult loaded =
+      LoadRaceDay(model, list, dataFolder, dayName, model.resultFetchMinutes, "", RunnerRecords::kCheckOnly);
   for (const DayFileProblem& problem : loaded.problems) {
     if (SkipsTheDay(problem)) day.reasons.push_back(DayFileProblemText(problem));
   }

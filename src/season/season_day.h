@@ -1,5 +1,6 @@
-// One day of the season report: loaded from its files exactly as choosing
-// it in the window loads it, then reduced to its races' bets and payouts.
+// One day of the season report: loaded from its files as choosing it in the
+// window loads it (but for the runner records, which no figure reads), then
+// reduced to its races' bets and payouts.
 #pragma once
 
 #include <string>

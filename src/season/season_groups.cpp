@@ -2,7 +2,6 @@
 
 #include "analysis/analysis_marks.h"
 #include "codes/courses.h"
-#include "text/format.h"
 #include "text/sjis.h"
 
 namespace tw {
@@ -34,29 +33,48 @@ std::string YearLabel(const std::string& date) {
   return date.substr(0, 4) + year;
 }
 
-SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) {
+std::string SeasonGroupKeyOf(SeasonDimension dimension, const SeasonRace& race) {
   switch (dimension) {
-    case SeasonDimension::kUpsetDegree: {
+    case SeasonDimension::kUpsetDegree:
       // In the order of the rating, not of the bytes.
-      const char* key = race.upsetDegree == SmallUpsetText()    ? "1"
-                        : race.upsetDegree == MediumUpsetText() ? "2"
-                        : race.upsetDegree == LargeUpsetText()  ? "3"
-                                                                : "9";
-      return {key, UpsetDegreeLabel(race.upsetDegree)};
-    }
-    case SeasonDimension::kAxisRule: {
-      const bool none = race.axisRule < 1 || race.axisRule > 7;
-      return {none ? "9" : std::to_string(race.axisRule), AxisRuleLabel(race.axisRule)};
-    }
+      return race.upsetDegree == SmallUpsetText()    ? "1"
+             : race.upsetDegree == MediumUpsetText() ? "2"
+             : race.upsetDegree == LargeUpsetText()  ? "3"
+                                                     : "9";
+    case SeasonDimension::kAxisRule:
+      return race.axisRule < 1 || race.axisRule > 7 ? "9" : std::to_string(race.axisRule);
     case SeasonDimension::kCourse:
-      return {race.courseCode, CourseName(race.courseCode)};
+      return race.courseCode;
     case SeasonDimension::kYear:
-      return {race.date.substr(0, 4), YearLabel(race.date)};
+      return race.date.substr(0, 4);
     case SeasonDimension::kMonth:
-      return {race.date.substr(0, 6), MonthLabel(race.date)};
+      return race.date.substr(0, 6);
+    case SeasonDimension::kBetCount: {
+      // "%02d" without a format call: every race of a season comes here.
+      const size_t bets = race.bets.size();
+      if (bets >= 100) return std::to_string(bets);
+      return {static_cast<char>('0' + bets / 10), static_cast<char>('0' + bets % 10)};
+    }
+  }
+  return {};
+}
+
+SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race) {
+  std::string key = SeasonGroupKeyOf(dimension, race);
+  switch (dimension) {
+    case SeasonDimension::kUpsetDegree:
+      return {std::move(key), UpsetDegreeLabel(race.upsetDegree)};
+    case SeasonDimension::kAxisRule:
+      return {std::move(key), AxisRuleLabel(race.axisRule)};
+    case SeasonDimension::kCourse:
+      return {std::move(key), CourseName(race.courseCode)};
+    case SeasonDimension::kYear:
+      return {std::move(key), YearLabel(race.date)};
+    case SeasonDimension::kMonth:
+      return {std::move(key), MonthLabel(race.date)};
     case SeasonDimension::kBetCount: {
       static const std::string unit = Sjis("点");
-      return {Format("%02d", static_cast<int>(race.bets.size())), std::to_string(race.bets.size()) + unit};
+      return {std::move(key), std::to_string(race.bets.size()) + unit};
     }
   }
   return {};

@@ -28,6 +28,8 @@ struct SeasonGroupKey {
 };
 
 SeasonGroupKey SeasonGroupOf(SeasonDimension dimension, const SeasonRace& race);
+// The key alone, for finding a race's group without making its label.
+std::string SeasonGroupKeyOf(SeasonDimension dimension, const SeasonRace& race);
 
 // "なし": the label of a race without a rating or an axis condition.
 const std::string& SeasonNoneLabel();

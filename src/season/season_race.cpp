@@ -1,7 +1,6 @@
 #include "season/season_race.h"
 
-#include "analysis/pair_list.h"
-#include "analysis/race_odds.h"
+#include "records/race_record.h"
 #include "records/record_header.h"
 
 namespace tw {
@@ -25,11 +24,13 @@ SeasonRace SeasonRaceOf(const RaceDayModel& model, int slot, const std::string& 
   race.quinellaHits = PaidBetsOf(s, race.bets, PaidBetType::kQuinella);
   race.wideHits = PaidBetsOf(s, race.bets, PaidBetType::kWide);
 
-  // The pair list the analysis works on: the bets' snapshot, cheapest first.
-  const RaceOdds odds = RaceOddsOf(s, model.fromYear2005);
-  const std::vector<PairKey> pairs = LatestPairList(odds, kCheapestPairs);
-  for (size_t k = 0; k < pairs.size() && k < race.bets.size(); ++k)
-    race.referenceBets.push_back(PairLabelAt(odds.pairKind, pairs[k].index));
+  // The pair list the analysis worked on: the bets' snapshot, cheapest first.
+  const PairKind kind = PairKindOf(StoredRunnerCount(s.race), model.fromYear2005);
+  for (size_t k = 0; k < s.analysis.cheapestPairs.size() && k < race.bets.size(); ++k) {
+    const int index = s.analysis.cheapestPairs[k];
+    if (index == 0) break;
+    race.referenceBets.push_back(PairLabelAt(kind, index));
+  }
   race.referenceHits = PaidBetsOf(s, race.referenceBets, PaidBetType::kQuinella);
   return race;
 }

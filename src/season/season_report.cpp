@@ -1,7 +1,10 @@
 #include "season/season_report.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <exception>
+#include <mutex>
 #include <thread>
 
 #include "analysis/race_day_model.h"
@@ -16,6 +19,64 @@ namespace tw {
 struct SeasonReport::Workspace {
   std::unique_ptr<RaceDayModel> model = std::make_unique<RaceDayModel>();
   RaceList list;
+};
+
+// The workers of a report of more than one: worker k loads days k, k + n,
+// k + 2n, ... in order, each on its own model, and keeps at most kAhead of
+// them until the report takes them. Threads started once, not per step,
+// spend their time loading rather than waiting to be scheduled.
+class SeasonReport::Workers {
+ public:
+  Workers(const SeasonReport& report, int count) : queues_(static_cast<size_t>(count)) {
+    for (int k = 0; k < count; ++k) threads_.emplace_back([this, &report, k, count] { Run(report, k, count); });
+  }
+  ~Workers() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    changed_.notify_all();
+    threads_.clear();  // joins
+  }
+
+  // Day `index`, once its worker has loaded it; days are taken in order.
+  SeasonDay Take(int index) {
+    std::deque<SeasonDay>& queue = queues_[static_cast<size_t>(index) % queues_.size()];
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return !queue.empty(); });
+    SeasonDay day = std::move(queue.front());
+    queue.pop_front();
+    lock.unlock();
+    changed_.notify_all();
+    return day;
+  }
+
+ private:
+  static constexpr size_t kAhead = 2;
+
+  void Run(const SeasonReport& report, int k, int count) {
+    Workspace workspace;
+    std::deque<SeasonDay>& queue = queues_[static_cast<size_t>(k)];
+    for (int index = k; index < report.dayCount(); index += count) {
+      {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stop_ || queue.size() < kAhead; });
+        if (stop_) return;
+      }
+      SeasonDay day = report.LoadDay(index, workspace);
+      {
+        std::lock_guard lock(mutex_);
+        queue.push_back(std::move(day));
+      }
+      changed_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::deque<SeasonDay>> queues_;
+  bool stop_ = false;
+  std::vector<std::jthread> threads_;  // last: joined before the rest goes
 };
 
 std::vector<std::string> SeasonDayNames(const SeasonOptions& options) {
@@ -73,18 +134,15 @@ SeasonDay SeasonReport::LoadDay(int index, Workspace& workspace) const {
 std::vector<SeasonDay> SeasonReport::Step() {
   const int count = std::min(options_.workers, dayCount() - next_);
   if (count <= 0) return {};
-  while (static_cast<int>(workspaces_.size()) < count) workspaces_.push_back(std::make_unique<Workspace>());
-
-  std::vector<SeasonDay> days(static_cast<size_t>(count));
-  {
-    std::vector<std::jthread> helpers;
-    for (int k = 1; k < count; ++k) {
-      helpers.emplace_back([this, &days, k] {
-        days[static_cast<size_t>(k)] = LoadDay(next_ + k, *workspaces_[static_cast<size_t>(k)]);
-      });
-    }
-    days[0] = LoadDay(next_, *workspaces_[0]);
-  }  // the helpers are joined here
+  std::vector<SeasonDay> days;
+  days.reserve(static_cast<size_t>(count));
+  if (options_.workers == 1) {
+    if (workspaces_.empty()) workspaces_.push_back(std::make_unique<Workspace>());
+    days.push_back(LoadDay(next_, *workspaces_[0]));
+  } else {
+    if (!workers_) workers_ = std::make_unique<Workers>(*this, std::min(options_.workers, dayCount()));
+    for (int k = 0; k < count; ++k) days.push_back(workers_->Take(next_ + k));
+  }
   for (const SeasonDay& day : days) totals_.AddDay(day);
   next_ += count;
   return days;

@@ -46,7 +46,9 @@ class SeasonReport {
   bool finished() const { return next_ >= dayCount(); }
 
   // Loads the next days (as many as there are workers) and adds them to the
-  // totals; returns them in date order. Nothing once finished.
+  // totals; returns them in date order. Nothing once finished. With more
+  // than one worker the days are loaded ahead, a few days at most, by
+  // workers that live as long as the report.
   std::vector<SeasonDay> Step();
 
   const SeasonTotals& totals() const { return totals_; }
@@ -54,6 +56,7 @@ class SeasonReport {
 
  private:
   struct Workspace;
+  class Workers;
   SeasonDay LoadDay(int index, Workspace& workspace) const;
 
   SeasonOptions options_;
@@ -61,6 +64,7 @@ class SeasonReport {
   int next_ = 0;
   std::vector<std::unique_ptr<Workspace>> workspaces_;
   SeasonTotals totals_;
+  std::unique_ptr<Workers> workers_;  // last: stopped before the rest goes
 };
 
 }  // namespace tw

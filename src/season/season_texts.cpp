@@ -19,15 +19,11 @@ const std::string& TicketKindName(TicketKind kind) {
   return reference;
 }
 
-std::string ReturnRateText(const TicketFigures& tickets) {
-  const auto rate = tickets.ReturnRate();
-  return rate ? Format("%.1f%%", *rate) : "-";
-}
+std::string PercentText(std::optional<double> percent) { return percent ? Format("%.1f%%", *percent) : "-"; }
 
-std::string HitRateText(const TicketFigures& tickets) {
-  const auto rate = tickets.HitRate();
-  return rate ? Format("%.1f%%", *rate) : "-";
-}
+std::string ReturnRateText(const TicketFigures& tickets) { return PercentText(tickets.ReturnRate()); }
+
+std::string HitRateText(const TicketFigures& tickets) { return PercentText(tickets.HitRate()); }
 
 std::string ReturnRateRangeText(const TicketFigures& tickets) {
   const auto range = tickets.ReturnRateRange();

@@ -2,6 +2,7 @@
 // printed page share, so that all three say the same (Shift-JIS).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace tw {
 // "馬連", "ワイド", "参考".
 const std::string& TicketKindName(TicketKind kind);
 
+// A rate in percent with one decimal, "612.6%"; "-" for none.
+std::string PercentText(std::optional<double> percent);
 // The return rate with one decimal, "612.6%"; "-" without a stake.
 std::string ReturnRateText(const TicketFigures& tickets);
 // The hit rate with one decimal, "23.5%"; "-" without a race with tickets.

@@ -22,17 +22,29 @@ QString SeasonExports::ChooseFile(const QString& caption, const QString& fileNam
   return AskFileToSave(window_, caption, suggested, filter);
 }
 
-QString SeasonExports::SaveCsv(const SeasonCsv& csv) {
-  const QString file = ChooseFile(FromUtf8("CSV出力"), FromUtf8("成績集計.csv"), FromUtf8("CSVファイル (*.csv)"));
+QString SeasonExports::SaveCsvFile(const QString& caption, const QString& fileName, const std::string& bytes) {
+  const QString file = ChooseFile(caption, fileName, FromUtf8("CSVファイル (*.csv)"));
   if (file.isEmpty()) return {};
-  const SaveResult saved = csv.Save(FromQt(file));
+  const SaveResult saved = WriteFileAtomic(FromQt(file), bytes);
   if (!saved) {
     port_.Beep();
     port_.Inform(Sjis("CSVファイルを保存できませんでした：") + FromQt(file) + Sjis("（") + Utf8ToSjis(saved.error) +
                  Sjis("）"));
     return {};
   }
+  return file;
+}
+
+QString SeasonExports::SaveCsv(const SeasonCsv& csv) {
+  const QString file = SaveCsvFile(FromUtf8("CSV出力"), FromUtf8("成績集計.csv"), csv.bytes());
+  if (file.isEmpty()) return {};
   return FromUtf8("CSVファイルに%1レースを保存しました：%2").arg(csv.rows()).arg(file);
+}
+
+QString SeasonExports::SaveSummaryCsv(const SeasonSummaryCsv& csv) {
+  const QString file = SaveCsvFile(FromUtf8("集計CSV出力"), FromUtf8("成績集計_区分別.csv"), csv.bytes());
+  if (file.isEmpty()) return {};
+  return FromUtf8("集計CSVファイルに全体と%1区分を保存しました：%2").arg(csv.rows() - 1).arg(file);
 }
 
 QString SeasonExports::SavePdf(const std::vector<Page>& pages) {

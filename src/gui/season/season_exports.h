@@ -1,4 +1,5 @@
-// What the season window gives out: the per-race CSV and the summary page,
+// What the season window gives out: the per-race CSV, the summary CSV and
+// the summary pages,
 // printed on the shared printer or written as a PDF. Each asks where, and
 // tells the user when it could not.
 #pragma once
@@ -10,6 +11,7 @@
 #include "base/user_port.h"
 #include "print/page.h"
 #include "season/season_csv.h"
+#include "season/season_summary_csv.h"
 
 class QWidget;
 
@@ -27,6 +29,7 @@ class SeasonExports : public QObject {
   // Each gives the text for the window's status line; empty when nothing
   // was written (cancelled, or told why).
   QString SaveCsv(const SeasonCsv& csv);
+  QString SaveSummaryCsv(const SeasonSummaryCsv& csv);
   QString SavePdf(const std::vector<Page>& pages);
   QString Print(const std::vector<Page>& pages);
 
@@ -37,6 +40,8 @@ class SeasonExports : public QObject {
 
  private:
   QString ChooseFile(const QString& caption, const QString& fileName, const QString& filter);
+  // Asks where and saves `bytes`; the file's name, empty when nothing was saved.
+  QString SaveCsvFile(const QString& caption, const QString& fileName, const std::string& bytes);
 
   SharedPrinter& printer_;
   UserPort& port_;

@@ -113,22 +113,25 @@ SeasonWindow::SeasonWindow(const std::string& dataFolder, const std::string& sav
   auto* buttons = new QHBoxLayout;
   csvButton_ = new QPushButton(FromUtf8("CSV出力(&V)"), this);
   csvButton_->setObjectName("SeasonCsvButton");
+  summaryCsvButton_ = new QPushButton(FromUtf8("集計CSV出力(&U)"), this);
+  summaryCsvButton_->setObjectName("SeasonSummaryCsvButton");
   printButton_ = new QPushButton(FromUtf8("印刷(&P)"), this);
   printButton_->setObjectName("SeasonPrintButton");
   pdfButton_ = new QPushButton(FromUtf8("PDF出力(&F)"), this);
   pdfButton_->setObjectName("SeasonPdfButton");
   auto* close = new QPushButton(FromUtf8("閉じる"), this);
   close->setObjectName("CloseButton");
-  for (QPushButton* b : {csvButton_, printButton_, pdfButton_}) buttons->addWidget(b);
+  for (QPushButton* b : {csvButton_, summaryCsvButton_, printButton_, pdfButton_}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(close);
-  for (QPushButton* b : {runButton_, cancelButton_, csvButton_, printButton_, pdfButton_, close})
+  for (QPushButton* b : {runButton_, cancelButton_, csvButton_, summaryCsvButton_, printButton_, pdfButton_, close})
     b->setAutoDefault(false);
   column->addLayout(buttons);
 
   connect(runButton_, &QPushButton::clicked, this, &SeasonWindow::Run);
   connect(cancelButton_, &QPushButton::clicked, this, &SeasonWindow::Cancel);
   connect(csvButton_, &QPushButton::clicked, this, &SeasonWindow::SaveCsv);
+  connect(summaryCsvButton_, &QPushButton::clicked, this, &SeasonWindow::SaveSummaryCsv);
   connect(printButton_, &QPushButton::clicked, this, &SeasonWindow::Print);
   connect(pdfButton_, &QPushButton::clicked, this, &SeasonWindow::SavePdf);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -137,7 +140,7 @@ SeasonWindow::SeasonWindow(const std::string& dataFolder, const std::string& sav
   connect(run_, &SeasonRun::Canceled, this, &SeasonWindow::ShowCanceled);
 
   SetRunning(false);
-  for (QPushButton* b : {csvButton_, printButton_, pdfButton_}) b->setEnabled(false);
+  for (QPushButton* b : {csvButton_, summaryCsvButton_, printButton_, pdfButton_}) b->setEnabled(false);
   ShowTables();
   ShowDayLists();
   // Room for every column of the tables beside the charts, within the screen.
@@ -234,7 +237,7 @@ void SeasonWindow::SetRunning(bool running) {
   cancelButton_->setEnabled(running);
   filters_->setEnabled(!running);
   if (running) {
-    for (QPushButton* b : {csvButton_, printButton_, pdfButton_}) b->setEnabled(false);
+    for (QPushButton* b : {csvButton_, summaryCsvButton_, printButton_, pdfButton_}) b->setEnabled(false);
   }
 }
 
@@ -302,7 +305,7 @@ void SeasonWindow::ShowFinished() {
   } else {
     statusLabel_->setText(FromUtf8("集計しました（%1日）").arg(report.dayCount()));
   }
-  for (QPushButton* b : {csvButton_, printButton_, pdfButton_}) b->setEnabled(true);
+  for (QPushButton* b : {csvButton_, summaryCsvButton_, printButton_, pdfButton_}) b->setEnabled(true);
 }
 
 void SeasonWindow::ShowCanceled() {
@@ -378,6 +381,12 @@ void SeasonWindow::SetTakeoutLine(double percent) {
 void SeasonWindow::SaveCsv() {
   if (!run_->finished()) return;
   const QString done = exports_->SaveCsv(run_->csv());
+  if (!done.isEmpty()) statusLabel_->setText(done);
+}
+
+void SeasonWindow::SaveSummaryCsv() {
+  if (!run_->finished()) return;
+  const QString done = exports_->SaveSummaryCsv(SeasonSummaryCsv(run_->report()->totals()));
   if (!done.isEmpty()) statusLabel_->setText(done);
 }
 

@@ -48,6 +48,7 @@ class SeasonWindow : public QDialog {
   QPushButton* runButton() const { return runButton_; }
   QPushButton* cancelButton() const { return cancelButton_; }
   QPushButton* csvButton() const { return csvButton_; }
+  QPushButton* summaryCsvButton() const { return summaryCsvButton_; }
   QPushButton* printButton() const { return printButton_; }
   QPushButton* pdfButton() const { return pdfButton_; }
   QProgressBar* progress() const { return progress_; }
@@ -70,6 +71,7 @@ class SeasonWindow : public QDialog {
   // "中止".
   void Cancel();
   void SaveCsv();
+  void SaveSummaryCsv();
   void Print();
   void SavePdf();
   void FilterKind(int item);
@@ -106,6 +108,7 @@ class SeasonWindow : public QDialog {
   QPushButton* runButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QPushButton* csvButton_ = nullptr;
+  QPushButton* summaryCsvButton_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
   QProgressBar* progress_ = nullptr;
