@@ -53,13 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // so nothing can reach the disk unnoticed.
   PhaseClock clock;
   ScopedMemoryFiles memory;
-  const std::string root = EmptiedScratch().Sub("memory");
+  static const std::string root = EmptiedScratch().Sub("memory");
   const std::string dataFolder = JoinPath(root, "Data");
   const std::string day = Sjis("2024年05月12日");
   auto fit = [&](size_t index, size_t length) {
     return input.fitted ? FitLines(input.Part(index), length) : input.Part(index);
   };
-  auto put = [&](const std::string& name, const std::string& bytes) { memory.Save(JoinPath(dataFolder, name), bytes); };
+  auto put = [&](const std::string& name, std::string&& bytes) {
+    memory.Save(JoinPath(dataFolder, name), std::move(bytes));
+  };
   if (input.Has(0)) put(RaceFileName(day), fit(0, kRaceLineLength));
   if (input.Has(1)) put(PayoutFileName(day), fit(1, kPayoutLineLength));
   if (input.Has(2)) put(WinOddsFileName(day), fit(2, kWinOddsLineLength));

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The feed's files are kept in memory; the root is never made.
   PhaseClock clock;
   ScopedMemoryFiles memory;
-  const std::string root = EmptiedScratch().Sub("memory");
+  static const std::string root = EmptiedScratch().Sub("memory");
   const std::string feed = JoinPath(root, "Feed");
   const std::string oddsPath = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B30"), raceKey + ".jvd");
   const std::string stages = JoinPath(JoinPath(JoinPath(feed, "RT"), "0B12"), date);

@@ -129,8 +129,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string dataFolder = scratch.Sub("Data");
   std::filesystem::create_directories(ToFsPath(dataFolder));
   RaceDayStore store(dataFolder);
-  // What the folder held after the last operation: the next one starts from it.
-  Tree after;
+  // What the folder held after the last operation: the next one starts from
+  // it. The two trees take turns, so each read refills the buffers of the
+  // one before.
+  Tree before, after;
   clock.Mark("set-up");
   store.StartDownload(kFromDate);
 
@@ -151,7 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (auto day = DayNameOf(record)) added = EnsureOddsFiles(dataFolder, *day);
     }
 
-    const Tree before = added ? ReadTree(scratch.path()) : std::move(after);
+    if (added) ReadTree(scratch.path(), after);
+    std::swap(before, after);
     clock.Mark("set-up");
     std::vector<StoreResult> results;
     switch (op) {
@@ -181,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
     }
     clock.Mark("writes");
-    after = ReadTree(scratch.path());
+    ReadTree(scratch.path(), after);
     CheckOnlyIn(after, {"Data"});
     if (op != 7) {
       CheckWrite(before, after, results.front(), record);

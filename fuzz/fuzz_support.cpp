@@ -160,19 +160,27 @@ Tree MemoryTree(std::map<std::string, std::string, std::less<>> files, const std
 
 Tree ReadTree(const std::filesystem::path& root) {
   Tree tree;
+  ReadTree(root, tree);
+  return tree;
+}
+
+void ReadTree(const std::filesystem::path& root, Tree& tree) {
+  Tree old;
+  old.swap(tree);
   std::error_code ec;
   for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
        !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
     if (!it->is_regular_file()) continue;
     // The writer's lock file is the store's own bookkeeping, not data.
     if (it->path().filename() == tw::DataFolderLock::kFileName) continue;
+    std::string path = std::filesystem::relative(it->path(), root).string();
+    auto kept = old.extract(path);
+    std::string& bytes = kept.empty() ? tree[path] : tree.insert(std::move(kept)).position->second;
     std::ifstream in(it->path(), std::ios::binary | std::ios::ate);
-    std::string bytes(static_cast<size_t>(in.tellg()), '\0');
+    bytes.resize(static_cast<size_t>(in.tellg()));
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    tree[std::filesystem::relative(it->path(), root).string()] = std::move(bytes);
   }
-  return tree;
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

@@ -75,6 +75,10 @@ class PhaseClock {
 // Every regular file below `root`: path relative to root -> bytes.
 using Tree = std::map<std::string, std::string>;
 Tree ReadTree(const std::filesystem::path& root);
+// The same into `tree`, whose entries of files still there keep their
+// buffers: a target that reads the folder after every write reads the same
+// files again and again.
+void ReadTree(const std::filesystem::path& root, Tree& tree);
 
 void WriteFile(const std::string& path, const std::string& bytes);
 

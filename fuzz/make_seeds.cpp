@@ -69,6 +69,20 @@ void LoadDaySeeds(const std::string& corpus) {
   // Seven race lines and no odds files: the load creates them.
   std::string race = parts[0] + "\r\n\r\n\r\n\r\n\r\n";
   Save(corpus, "load_day", "day-creates-odds", JoinInput(kFitted, {race, parts[1]}));
+  // A full field of 18 with both snapshots whole: every quinella pair and
+  // every runner up to horse 18 holds a value, so the last fields are read.
+  ScratchFolder fullScratch;
+  DayBuilder full(fullScratch.str());
+  int slot = full.AddRace("05", 1, 18, "1010");
+  full.AddRunners(slot);
+  full.AddSamplePayout(slot);
+  full.AddSampleSnapshot(slot, 1, 9, 40);
+  full.AddSampleSnapshot(slot, 2, 10, 0);
+  full.Write();
+  Save(corpus, "load_day", "day-full-field",
+       JoinInput(kFitted, {Trimmed(ReadOrEmpty(full.RaceFilePath())), Trimmed(ReadOrEmpty(full.FilePath(".jvHR"))),
+                           Trimmed(ReadOrEmpty(full.FilePath(".jvO1"))), Trimmed(ReadOrEmpty(full.FilePath(".jvO2"))),
+                           Trimmed(ReadOrEmpty(full.RunnerFilePath("05")))}));
   Save(corpus, "load_day", "raw-line-feeds", JoinInput(kRaw, {std::string(8, '\n')}));
   Save(corpus, "load_day", "raw-short-lines",
        JoinInput(kRaw, {std::string("RA0000000002024051205020601\r\n\0\r\n", 32)}));
@@ -98,6 +112,16 @@ void StoreSeeds(const std::string& corpus) {
                                   Op(5, 0, RunnerLine(key, 2, 2)),
                                   Op(3, 0, PayoutLine(other))};
   Save(corpus, "store_writers", "download-and-fetch", JoinInput(kFitted, ops));
+  // A full field: runners up to horse 18 and odds of every pair.
+  std::string fullKey = day.Key("05", 3);
+  std::vector<std::string> fullOps = {Op(0, 0, RaceLine(fullKey, 18, "1110"))};
+  for (int horse = 1; horse <= 18; ++horse)
+    fullOps.push_back(Op(1, 0, RunnerLine(fullKey, horse, (horse + 1) / 2 % 9)));
+  fullOps.push_back(Op(5, 0, RunnerLine(fullKey, 17, 8)));
+  fullOps.push_back(Op(6, 6, WinOddsLine(fullKey, "05121040", SampleWinOdds(18, 1), SampleBracketOdds(18, 1))));
+  fullOps.push_back(Op(6, 0x86, QuinellaOddsLine(fullKey, "05121040", SampleQuinellaOdds(18, 1))));
+  fullOps.push_back(Op(6, 0x87, QuinellaOddsLine(fullKey, "05121100", SampleQuinellaOdds(18, 2))));
+  Save(corpus, "store_writers", "full-field", JoinInput(kFitted, fullOps));
   Save(corpus, "store_writers", "raw-race", JoinInput(kRaw, {Op(0, 0, race) + "\r\n"}));
 }
 
@@ -130,6 +154,12 @@ void ImportSeeds(const std::string& corpus) {
     quinella += TrimRight(QuinellaOddsLine(key, at, SampleQuinellaOdds(8, at[7] - '0'))) + "\r\n";
   }
   Save(corpus, "timeseries_import", "one-race", JoinInput(kFitted, {race, "", "", win, quinella}));
+  std::string fullWin, fullQuinella;
+  for (const char* at : {"05120930", "05121005"}) {
+    fullWin += TrimRight(WinOddsLine(key, at, SampleWinOdds(18, at[7] - '0'), SampleBracketOdds(18, 1))) + "\r\n";
+    fullQuinella += QuinellaOddsLine(key, at, SampleQuinellaOdds(18, at[7] - '0')) + "\r\n";
+  }
+  Save(corpus, "timeseries_import", "full-field", JoinInput(kFitted, {race, "", "", fullWin, fullQuinella}));
   Save(corpus, "timeseries_import", "raw-short-lines", JoinInput(kRaw, {race, "", "", win, quinella}));
 }
 

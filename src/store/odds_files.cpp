@@ -12,14 +12,23 @@ namespace {
 // A race file of 6 lines or fewer is not a usable day yet and gets no odds files.
 constexpr size_t kMinRaceLinesForOdds = 7;
 
+// The file's bytes at once: lines of spaces, each with CR LF.
+std::string BlankLines(size_t lineCount, size_t length) {
+  std::string line(length, ' ');
+  line += "\r\n";
+  std::string bytes;
+  bytes.reserve(lineCount * line.size());
+  for (size_t n = 0; n < lineCount; ++n) bytes += line;
+  return bytes;
+}
+
 void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
   // Whatever has the name already (a file, or a folder the day load reports)
   // is left as it is.
   if (PathExists(path)) return;
   // Another program may load the same day now: a file it made first stays.
   bool alreadyThere = false;
-  SaveResult saved =
-      CreateFileAtomic(path, JoinLines(std::vector<std::string>(lineCount, std::string(length, ' '))), alreadyThere);
+  SaveResult saved = CreateFileAtomic(path, BlankLines(lineCount, length), alreadyThere);
   if (alreadyThere) return;
   StoreResult result;
   result.file = path;

@@ -46,7 +46,17 @@ std::vector<std::string> ScopedMemoryFiles::NamesIn(std::string_view sjisFolder)
 }
 
 void ScopedMemoryFiles::Save(std::string_view sjisPath, std::string_view bytes) {
-  files_.insert_or_assign(std::string(sjisPath), std::string(bytes));
+  // A file saved again keeps its buffer, as a file on disk keeps its blocks.
+  auto it = files_.find(sjisPath);
+  if (it != files_.end()) {
+    it->second.assign(bytes);
+  } else {
+    files_.emplace(std::string(sjisPath), std::string(bytes));
+  }
+}
+
+void ScopedMemoryFiles::Save(std::string_view sjisPath, std::string&& bytes) {
+  files_.insert_or_assign(std::string(sjisPath), std::move(bytes));
 }
 
 }  // namespace tw

@@ -37,6 +37,8 @@ class ScopedMemoryFiles {
   // Names of the files directly in the folder, ascending by byte order.
   std::vector<std::string> NamesIn(std::string_view sjisFolder) const;
   void Save(std::string_view sjisPath, std::string_view bytes);
+  // Takes the bytes over instead of copying them.
+  void Save(std::string_view sjisPath, std::string&& bytes);
 
  private:
   Files files_;
