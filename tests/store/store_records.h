@@ -31,7 +31,7 @@ inline std::string Race(const std::string& date, const std::string& course, int 
   return Keyed("RA", kind, date, course, race, 1270);
 }
 inline std::string Runner(const std::string& date, const std::string& course, int race, int horse, char kind = '7') {
-  char num[8];
+  char num[16];
   std::snprintf(num, sizeof num, "1%02d", horse);  // bracket, horse number
   return Keyed("SE", kind, date, course, race, 553, num);
 }
