@@ -80,15 +80,15 @@ void ReadRunnerFile(RaceDayModel& model, const std::string& path, const std::vec
 // regular file, too large, empty, or ending in a broken line. Damage within
 // its lines goes unseen, as nothing of them is read.
 void CheckRunnerFile(const std::string& path, DayFileProblems& problems) {
+  // One look at the file: its size, or why it has none (missing, a folder,
+  // a FIFO, no access).
   std::error_code ec;
-  const std::filesystem::path file = ToFsPath(path);
-  const std::filesystem::file_status type = std::filesystem::status(file, ec);
-  if (!std::filesystem::exists(type)) {
+  const std::uintmax_t size = std::filesystem::file_size(ToFsPath(path), ec);
+  if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) {
     problems.push_back({DayFileProblem::Kind::kMissing, path, 0, {}});
     return;
   }
-  const std::uintmax_t size = std::filesystem::is_regular_file(type) ? std::filesystem::file_size(file, ec) : 0;
-  if (!std::filesystem::is_regular_file(type) || ec) {
+  if (ec) {
     NoteReadProblem(problems, path, ReadStatus::kUnreadable, 0, 0);
     return;
   }
@@ -187,6 +187,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   // Each runner file, with the slots of the races that read it, in the order
   // the races first name it.
   std::vector<std::pair<std::string, std::vector<int>>> runnerFiles;
+  size_t lastRunnerFile = 0;
   int i = 0;
   for (int n = 0; n < raceFile.count() && i < kMaxRaces; ++n) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
@@ -199,11 +200,16 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     }
     slot.analysis.present = true;
     if (year != "0000") list.Add(RaceListEntryText(slot.race), i);
-    std::string runnerPath = RunnerFilePath(dataFolder, dayText, slot.race);
-    auto file = std::find_if(runnerFiles.begin(), runnerFiles.end(),
-                             [&runnerPath](const auto& known) { return known.first == runnerPath; });
-    if (file == runnerFiles.end()) file = runnerFiles.insert(file, {std::move(runnerPath), {}});
-    file->second.push_back(i);
+    // Races of one course follow each other: its runner file's path is made
+    // once for all of them.
+    if (runnerFiles.empty() || CourseCode(slot.race) != CourseCode(model.slots[static_cast<size_t>(i - 1)].race)) {
+      std::string runnerPath = RunnerFilePath(dataFolder, dayText, slot.race);
+      auto file = std::find_if(runnerFiles.begin(), runnerFiles.end(),
+                               [&runnerPath](const auto& known) { return known.first == runnerPath; });
+      if (file == runnerFiles.end()) file = runnerFiles.insert(file, {std::move(runnerPath), {}});
+      lastRunnerFile = static_cast<size_t>(file - runnerFiles.begin());
+    }
+    runnerFiles[lastRunnerFile].second.push_back(i);
     ++i;
     model.raceCount = i;
   }

@@ -1,5 +1,7 @@
 #include "reports/hit_lines.h"
 
+#include <array>
+
 #include "codes/courses.h"
 #include "codes/numbers.h"
 #include "records/odds_record.h"
@@ -109,24 +111,53 @@ std::vector<std::string> BetGridLabels(const RaceSlot& slot) {
 }
 
 std::vector<std::string> BetGridBets(const RaceSlot& slot) {
+  // The rows of BetGridLabels cut to their pair, without the "　" row of a
+  // race without bets, made without the rows themselves: a season report
+  // asks this of every race.
   static const std::string kNoBetRow = Sjis("　");
-  std::vector<std::string> rows = BetGridLabels(slot);
-  // The "　" row stands for no bets; it is no pair label.
-  if (rows.size() == 1 && rows.front() == kNoBetRow) return {};
-  for (std::string& row : rows) row = row.substr(0, 5);
-  return rows;
+  std::vector<std::string> bets;
+  bets.reserve(kMaxRunners);
+  if (HoldsSnapshot(slot.winOdds[1]) && !HoldsSnapshot(slot.winOdds[2])) return bets;
+  for (int r = 1; r <= kMaxRunners; ++r) {
+    const std::string& label = slot.analysis.betLabels[r];
+    if (!label.empty()) bets.push_back(label.substr(0, 5));
+  }
+  // A lone label that reads "　" is the grid's no-bet row.
+  if (bets.size() == 1 && bets.front() == kNoBetRow) bets.clear();
+  return bets;
 }
 
 std::vector<PaidBet> PaidBetsOf(const RaceSlot& slot, const std::vector<std::string>& bets, PaidBetType type) {
   const BetType& read = BetTypeOf(type);
-  std::vector<PayoutEntry> entries;
-  for (int e = 1; e <= read.entries; ++e) entries.push_back(EntryOf(read.entryOf(slot.payout, e)));
+  // A season report asks this of every race: only the entries that pay are
+  // kept, each with its label as EntryOf makes it. Both numbers have two
+  // digits at most, so a label is always five bytes, " 3-12".
+  struct Paying {
+    std::array<char, 5> label;
+    int entry;
+    long long yen;
+  };
+  std::array<Paying, kWidePayoutEntries> paying{};
+  size_t count = 0;
+  for (int e = 1; e <= read.entries && count < paying.size(); ++e) {
+    const PairPayout payout = read.entryOf(slot.payout, e);
+    if (payout.yen <= 0 || payout.first <= 0 || payout.second <= 0) continue;
+    Paying& p = paying[count++];
+    auto twoDigits = [](char* at, long long n) {
+      at[0] = n < 10 ? ' ' : static_cast<char>('0' + n / 10);
+      at[1] = static_cast<char>('0' + n % 10);
+    };
+    twoDigits(&p.label[0], payout.first);
+    p.label[2] = '-';
+    twoDigits(&p.label[3], payout.second);
+    p.entry = e;
+    p.yen = payout.yen;
+  }
   std::vector<PaidBet> paid;
   for (const std::string& bet : bets) {
-    for (int e = 1; e <= read.entries; ++e) {
-      const PayoutEntry& entry = entries[static_cast<size_t>(e - 1)];
-      if (entry.label.empty() || bet != entry.label || entry.yen <= 0) continue;
-      paid.push_back({bet, type, e, entry.yen});
+    for (size_t k = 0; k < count; ++k) {
+      if (bet == std::string_view(paying[k].label.data(), paying[k].label.size()))
+        paid.push_back({bet, type, paying[k].entry, paying[k].yen});
     }
   }
   return paid;

@@ -47,7 +47,9 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
   const size_t whole = static_cast<size_t>(size) / length;
   const size_t rest = static_cast<size_t>(size) % length;
   const size_t records = whole + (rest > 0 ? 1 : 0);
-  if (records > static_cast<size_t>(IOV_MAX)) return std::nullopt;
+  // One piece more for a byte past the size: a file that grew is seen in
+  // the same call.
+  if (records + 1 > static_cast<size_t>(IOV_MAX)) return std::nullopt;
 
   // Each record into its target, or into the scratch room; a last, partial
   // record gets room for a whole one, so that its CR LF can be added.
@@ -61,7 +63,7 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
     if (targetOf(n) == nullptr) scratchBytes += length;
   }
   const auto scratch = std::make_unique_for_overwrite<char[]>(scratchBytes + 1);
-  std::vector<iovec> pieces(records);
+  std::vector<iovec> pieces(records + 1);
   std::vector<char*> starts(records);
   size_t used = 0;
   for (size_t n = 0; n < records; ++n) {
@@ -70,20 +72,19 @@ std::optional<ScatteredRecords> ReadScattered(std::string_view sjisPath, int rec
     if (target == nullptr) used += length;
     pieces[n] = {starts[n], n < whole ? length : rest};
   }
+  char beyond;
+  pieces[records] = {&beyond, 1};
   ssize_t got;
   do {
-    got = ::readv(file.descriptor(), pieces.data(), static_cast<int>(records));
+    got = ::readv(file.descriptor(), pieces.data(), static_cast<int>(records + 1));
   } while (got < 0 && errno == EINTR);
   if (got < 0) {
     result.status = ReadStatus::kUnreadable;
     return result;
   }
-  char beyond;
-  ssize_t more;
-  do {
-    more = ::read(file.descriptor(), &beyond, 1);
-  } while (more < 0 && errno == EINTR);
-  if (static_cast<std::uintmax_t>(got) != size || more != 0) return std::nullopt;
+  // Fewer bytes than asked, and as many as the size: the whole file as it
+  // was when opened (a regular file reads short only at its end).
+  if (static_cast<std::uintmax_t>(got) != size) return std::nullopt;
 
   result.count = static_cast<int>(whole);
   if (rest == length - 2) {

@@ -16,7 +16,13 @@ std::string Field(std::string_view record, int pos, int width);
 long long IntValue(std::string_view text);
 
 // The integer value of a field.
-inline long long FieldInt(std::string_view record, int pos, int width) { return IntValue(Field(record, pos, width)); }
+// A field inside its record is read where it stands, without a copy: every
+// payout and odds figure of a season goes through here.
+inline long long FieldInt(std::string_view record, int pos, int width) {
+  if (width > 0 && pos >= 1 && static_cast<size_t>(pos - 1) + static_cast<size_t>(width) <= record.size())
+    return IntValue(record.substr(static_cast<size_t>(pos - 1), static_cast<size_t>(width)));
+  return IntValue(Field(record, pos, width));
+}
 
 // The text without leading and trailing spaces (half-width spaces only).
 std::string Trim(std::string_view text);

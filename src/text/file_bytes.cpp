@@ -106,11 +106,15 @@ ReadStatus FileBytes::Read(std::string_view sjisPath, std::uintmax_t maxBytes, s
       return ReadStatus::kUnreadable;
     }
     if (n == 0) break;
+    const bool shortRead = static_cast<std::size_t>(n) < capacity_ - spare - size_;
     size_ += static_cast<std::size_t>(n);
     if (size_ > maxBytes) {
       Clear();
       return ReadStatus::kTooLarge;
     }
+    // A regular file reads short only at its end: one that still has the
+    // size it had when opened needs no second read to find it.
+    if (shortRead && size_ == file.size()) break;
   }
   return ReadStatus::kRead;
 }
