@@ -12,7 +12,7 @@
 
 namespace tw {
 
-void AnalyseRace(RaceDayModel& model, int slot) {
+void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose) {
   if (slot < 0 || slot >= kMaxRaces) return;
   RaceSlot& raceSlot = model.slots[static_cast<size_t>(slot)];
   RaceAnalysis& a = raceSlot.analysis;
@@ -29,8 +29,10 @@ void AnalyseRace(RaceDayModel& model, int slot) {
   CountShortQuinellas(race, a);
   if (race.latest < 2) return;
 
-  MarkDrift(race, a);
-  RankShareChanges(race, a);
+  if (purpose == AnalysisFor::kView) {
+    MarkDrift(race, a);
+    RankShareChanges(race, a);
+  }
   const std::vector<PairKey> pairs = LatestPairList(race, kCheapestPairs);
   static_assert(std::tuple_size_v<decltype(a.cheapestPairs)> == kCheapestPairs);
   for (size_t k = 0; k < pairs.size() && k < kCheapestPairs; ++k) a.cheapestPairs[k] = pairs[k].index;

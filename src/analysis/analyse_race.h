@@ -10,6 +10,12 @@
 
 namespace tw {
 
-void AnalyseRace(RaceDayModel& model, int slot);
+// What an analysis is for: the race view shows every result; a reader of
+// the bets, the upset rating and the axis condition alone (the season
+// report) goes without the drift marks and the change ranks, which only the
+// view shows.
+enum class AnalysisFor { kView, kBets };
+
+void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose = AnalysisFor::kView);
 
 }  // namespace tw

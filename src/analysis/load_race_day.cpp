@@ -147,7 +147,7 @@ void ResetRaceDay(RaceDayModel& model) { model.ResetAnalysis(); }
 
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
                               const std::string& dayText, int resultFetchMinutes, const std::string& todayName,
-                              RunnerRecords runners) {
+                              LoadFor purpose) {
   LoadRaceDayResult result;
 
   // 1. Mode and names.
@@ -218,13 +218,13 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   for (size_t k = static_cast<size_t>(model.raceCount); k < model.slots.size(); ++k) {
     RaceSlot& slot = model.slots[k];
     Blank(slot.race, kRaceRecordLength);
-    if (runners == RunnerRecords::kKeep) {
+    if (purpose == LoadFor::kView) {
       for (auto& runner : slot.runners) Blank(runner, kRunnerRecordLength);
     }
   }
 
   for (const auto& [path, slots] : runnerFiles) {
-    if (runners == RunnerRecords::kKeep) {
+    if (purpose == LoadFor::kView) {
       ReadRunnerFile(model, path, slots, result.problems);
     } else {
       CheckRunnerFile(path, result.problems);
@@ -245,13 +245,15 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   for (int k = 0; k < kMaxRaces; ++k) {
     RaceSlot& slot = model.slots[static_cast<size_t>(k)];
     RaceAnalysis& a = slot.analysis;
-    a.fetchTimes = PlannedFetchTimes(slot.race);
-    for (int s = 1; s <= kSnapshots; ++s) {
-      a.quinellaSnapshotTimes[s] = SnapshotTimeText(slot.quinellaOdds[s]);
-      a.winSnapshotTimes[s] = SnapshotTimeText(slot.winOdds[s]);
+    if (purpose == LoadFor::kView) {
+      a.fetchTimes = PlannedFetchTimes(slot.race);
+      for (int s = 1; s <= kSnapshots; ++s) {
+        a.quinellaSnapshotTimes[s] = SnapshotTimeText(slot.quinellaOdds[s]);
+        a.winSnapshotTimes[s] = SnapshotTimeText(slot.winOdds[s]);
+      }
     }
     a.snapshotCount = SnapshotCountOf(slot);
-    AnalyseRace(model, k);
+    AnalyseRace(model, k, purpose == LoadFor::kView ? AnalysisFor::kView : AnalysisFor::kBets);
   }
 
   // 11. The result-fetch timer, then the remembered race.

@@ -48,12 +48,14 @@ struct LoadRaceDayResult {
   int shownSlot = -1;  // the slot that row shows (the model's selectedRace)
 };
 
-// Whether a load keeps the runner records. The analysis reads none of them,
-// so a reader of its results alone (the season report) has the runner files
-// only looked at, not read: missing, no regular file, too large, empty or
-// cut off within a line are problems as ever, damage within their lines goes
-// unseen, and the slots' runner texts stay as they were.
-enum class RunnerRecords { kKeep, kCheckOnly };
+// What a load is for. The window shows the whole day. A reader of the
+// analysis' bets alone (the season report) loads kFigures: the runner files
+// are only looked at, not read (the analysis reads none of them): missing,
+// no regular file, too large, empty or cut off within a line are problems as
+// ever, damage within their lines goes unseen, and the slots' runner texts
+// stay as they were. The planned fetch times and snapshot times stay empty,
+// and the analysis is AnalysisFor::kBets.
+enum class LoadFor { kView, kFigures };
 
 // Loads the day named `dayText` (Shift-JIS day name) from `dataFolder`:
 // records into the 36 slots, missing odds files created, payouts imported,
@@ -62,6 +64,6 @@ enum class RunnerRecords { kKeep, kCheckOnly };
 // model for the result timer, which runs when `dayText` is `todayName`.
 LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::string& dataFolder,
                               const std::string& dayText, int resultFetchMinutes, const std::string& todayName,
-                              RunnerRecords runners = RunnerRecords::kKeep);
+                              LoadFor purpose = LoadFor::kView);
 
 }  // namespace tw

@@ -25,5 +25,7 @@ HorsePayout PlacePayout(std::string_view payout, int e) { return HorseEntryAt(pa
 PairPayout BracketPayout(std::string_view payout, int e) { return PairEntryAt(payout, 207 + 13 * (e - 1), 1, 2); }
 PairPayout QuinellaPayout(std::string_view payout, int e) { return PairEntryAt(payout, 246 + 16 * (e - 1), 2, 3); }
 PairPayout WidePayout(std::string_view payout, int e) { return PairEntryAt(payout, 294 + 16 * (e - 1), 2, 3); }
+long long QuinellaPayoutYen(std::string_view payout, int e) { return FieldInt(payout, 246 + 16 * (e - 1) + 4, 9); }
+long long WidePayoutYen(std::string_view payout, int e) { return FieldInt(payout, 294 + 16 * (e - 1) + 4, 9); }
 
 }  // namespace tw

@@ -35,5 +35,9 @@ HorsePayout PlacePayout(std::string_view payout, int e);    // 142 + 13(e - 1), 
 PairPayout BracketPayout(std::string_view payout, int e);   // 207 + 13(e - 1), e 1..3
 PairPayout QuinellaPayout(std::string_view payout, int e);  // 246 + 16(e - 1), e 1..3
 PairPayout WidePayout(std::string_view payout, int e);      // 294 + 16(e - 1), e 1..7
+// The payout of an entry alone, as the entry's `yen`: a reader looking for
+// the entries that pay reads the rest of those only.
+long long QuinellaPayoutYen(std::string_view payout, int e);
+long long WidePayoutYen(std::string_view payout, int e);
 
 }  // namespace tw

@@ -31,6 +31,7 @@ const std::string& WideTitle() {
 // How one bet type is read from the payout record and reported.
 struct BetType {
   PairPayout (*entryOf)(std::string_view payout, int e);  // entry e of the payout record
+  long long (*yenOf)(std::string_view payout, int e);     // its payout alone
   int entries;                                            // 3 quinella, 7 wide
   long long blueBelow;                                    // payouts below this are blue with lis2
   long long longShotAbove;                                // "穴的中" writes only payouts above this
@@ -38,8 +39,9 @@ struct BetType {
 };
 
 const BetType& BetTypeOf(PaidBetType type) {
-  static const BetType quinella{QuinellaPayout, kQuinellaPayoutEntries, 10000, 5000, &QuinellaTitle()};
-  static const BetType wide{WidePayout, kWidePayoutEntries, 5000, 3000, &WideTitle()};
+  static const BetType quinella{QuinellaPayout, QuinellaPayoutYen, kQuinellaPayoutEntries, 10000,
+                                5000,           &QuinellaTitle()};
+  static const BetType wide{WidePayout, WidePayoutYen, kWidePayoutEntries, 5000, 3000, &WideTitle()};
   return type == PaidBetType::kQuinella ? quinella : wide;
 }
 
@@ -140,6 +142,7 @@ std::vector<PaidBet> PaidBetsOf(const RaceSlot& slot, const std::vector<std::str
   std::array<Paying, kWidePayoutEntries> paying{};
   size_t count = 0;
   for (int e = 1; e <= read.entries && count < paying.size(); ++e) {
+    if (read.yenOf(slot.payout, e) <= 0) continue;
     const PairPayout payout = read.entryOf(slot.payout, e);
     if (payout.yen <= 0 || payout.first <= 0 || payout.second <= 0) continue;
     Paying& p = paying[count++];

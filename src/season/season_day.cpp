@@ -42,11 +42,12 @@ SeasonDay LoadSeasonDay(const std::string& dataFolder, const std::string& dayNam
   const std::string raceFile = JoinPath(dataFolder, RaceFileName(dayName));
   if (day.date.empty()) return Skipped(std::move(day), Sjis("日付を表す名前ではありません：") + raceFile);
 
-  // The day as the window loads it, but for the runner files: no figure
-  // reads them, so they are only looked at (load_race_day.h). The result
-  // timer and today do not matter here.
+  // The day as the window loads it, but without what only the window shows:
+  // no figure reads the runner files, so they are only looked at, and no
+  // view texts or marks are made (load_race_day.h). The result timer and
+  // today do not matter here.
   const LoadRaceDayResult loaded =
-      LoadRaceDay(model, list, dataFolder, dayName, model.resultFetchMinutes, "", RunnerRecords::kCheckOnly);
+      LoadRaceDay(model, list, dataFolder, dayName, model.resultFetchMinutes, "", LoadFor::kFigures);
   for (const DayFileProblem& problem : loaded.problems) {
     if (SkipsTheDay(problem)) day.reasons.push_back(DayFileProblemText(problem));
   }

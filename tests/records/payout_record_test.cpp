@@ -56,6 +56,12 @@ TEST(PayoutRecord, PairEntries) {
   EXPECT_EQ(wide.second, 18);
   EXPECT_EQ(wide.yen, 123450);
   EXPECT_EQ(wide.popularity, 153);
+  for (int e = 1; e <= kWidePayoutEntries; ++e) {
+    EXPECT_EQ(WidePayoutYen(hr, e), WidePayout(hr, e).yen) << e;
+    if (e <= kQuinellaPayoutEntries) {
+      EXPECT_EQ(QuinellaPayoutYen(hr, e), QuinellaPayout(hr, e).yen) << e;
+    }
+  }
 }
 
 TEST(PayoutRecord, UnpaidAndMissingEntriesReadAsZeros) {
