@@ -199,7 +199,7 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
       continue;
     }
     slot.analysis.present = true;
-    if (year != "0000") list.Add(RaceListEntryText(slot.race), i);
+    if (year != "0000") list.Add(purpose == LoadFor::kView ? RaceListEntryText(slot.race) : std::string(), i);
     // Races of one course follow each other: its runner file's path is made
     // once for all of them.
     if (runnerFiles.empty() || CourseCode(slot.race) != CourseCode(model.slots[static_cast<size_t>(i - 1)].race)) {

@@ -53,8 +53,9 @@ struct LoadRaceDayResult {
 // are only looked at, not read (the analysis reads none of them): missing,
 // no regular file, too large, empty or cut off within a line are problems as
 // ever, damage within their lines goes unseen, and the slots' runner texts
-// stay as they were. The planned fetch times and snapshot times stay empty,
-// and the analysis is AnalysisFor::kBets.
+// stay as they were. The planned fetch times, the snapshot times and the
+// race list's texts stay empty (its rows are the same), and the analysis is
+// AnalysisFor::kBets.
 enum class LoadFor { kView, kFigures };
 
 // Loads the day named `dayText` (Shift-JIS day name) from `dataFolder`:

@@ -29,6 +29,7 @@ class SeasonBreakdown {
  private:
   SeasonDimension dimension_;
   std::vector<SeasonGroup> groups_;  // sorted by key
+  size_t lastGroup_ = 0;             // of the last race: races of a day mostly share their group
 };
 
 }  // namespace tw
