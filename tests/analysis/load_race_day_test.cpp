@@ -324,6 +324,30 @@ TEST_F(LoadRaceDayTest, PayoutsAreImportedByTheLoad) {
   EXPECT_EQ(Slot(b).payout.size(), 719u);
 }
 
+TEST_F(LoadRaceDayTest, ALoadForTheFiguresGivesTheViewsBetsAndRowsWithoutItsTexts) {
+  for (int r = 1; r <= 6; ++r) {
+    const int slot = day.AddRace(r <= 3 ? "05" : "08", r, 12 + r, "1500");
+    day.AddRunners(slot);
+    for (int s = 1; s <= 3; ++s) day.AddSampleSnapshot(slot, s, 8 + 2 * s + r, 15 * s);
+  }
+  Load();
+  const auto view = std::move(model);
+  const RaceList viewList = list;
+  model = std::make_unique<RaceDayModel>();
+  LoadRaceDay(*model, list, dir.str(), day.dayName(), resultFetchMinutes, "", LoadFor::kFigures);
+  EXPECT_EQ(list.slots, viewList.slots);
+  for (int i = 0; i < 6; ++i) {
+    const RaceAnalysis& a = Slot(i).analysis;
+    const RaceAnalysis& v = view->slots[static_cast<size_t>(i)].analysis;
+    EXPECT_FALSE(v.betLabels[1].empty()) << i;
+    EXPECT_EQ(a.betLabels, v.betLabels) << i;
+    EXPECT_EQ(a.upsetDegree, v.upsetDegree) << i;
+    EXPECT_EQ(a.axisRule, v.axisRule) << i;
+    EXPECT_EQ(a.cheapestPairs, v.cheapestPairs) << i;
+    EXPECT_TRUE(a.fetchTimes[1].empty() && a.winSnapshotTimes[1].empty()) << i;
+  }
+}
+
 TEST_F(LoadRaceDayTest, DayBefore2005IsBracketModeDay) {
   DayBuilder old(dir.str(), 2004, 12, 26);
   old.AddRace("06", 1, 8);
