@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Reloaded by every input, as in fuzz_load_day.
   static RaceDayModel model;
-  static RaceList list;
+  RaceList list;
   model.selectedRace = model.rememberedRace = 0;
   LoadRaceDay(model, list, dataFolder, day, 15, std::string());
 
