@@ -63,8 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     memory.Save(JoinPath(dataFolder, day + kExtensions[type]), fit(1 + type, kLengths[type]));
   }
 
-  RaceDayModel model;
+  // Reloaded by every input, as in fuzz_load_day.
+  static RaceDayModel model;
   RaceList list;
+  model.selectedRace = model.rememberedRace = 0;
   LoadRaceDay(model, list, dataFolder, day, 15, std::string());
 
   // The companion's files, and which odds lines the import may write.

@@ -104,8 +104,10 @@ void CheckRunnerFile(const std::string& path, DayFileProblems& problems) {
 }
 
 // Snapshot lines 3i .. 3i + 2 of the slot, each only when it belongs to the
-// slot's race (same course code and race number); others blank.
-void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFileProblems& problems) {
+// slot's race (same course code and race number); others blank. A file this
+// load has just created holds blank lines only: it is not read back.
+void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, bool createdBlank,
+                   DayFileProblems& problems) {
   const size_t length = win ? kWinOddsRecordLength : kQuinellaOddsRecordLength;
   std::vector<std::string*> targets(kOddsFileLines, nullptr);
   for (int i = 0; i < kMaxRaces; ++i) {
@@ -114,9 +116,12 @@ void ReadSnapshots(RaceDayModel& model, const std::string& path, bool win, DayFi
     for (int s = 1; s <= kSnapshots; ++s)
       targets[static_cast<size_t>(3 * i + s - 1)] = win ? &slot.winOdds[s] : &slot.quinellaOdds[s];
   }
-  const ScatteredRecords read = ReadRecordsInto(path, static_cast<int>(length),
-                                                win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit, targets);
-  NoteReadProblem(problems, path, read.status, read.count, read.damaged);
+  ScatteredRecords read;
+  if (!createdBlank) {
+    read = ReadRecordsInto(path, static_cast<int>(length), win ? kWinOddsFileByteLimit : kQuinellaOddsFileByteLimit,
+                           targets);
+    NoteReadProblem(problems, path, read.status, read.count, read.damaged);
+  }
   for (int i = 0; i < kMaxRaces; ++i) {
     RaceSlot& slot = model.slots[static_cast<size_t>(i)];
     for (int s = 1; s <= kSnapshots; ++s) {
@@ -167,7 +172,12 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
     ResetRaceDay(model);
     return result;
   }
+  bool createdBlank[2] = {false, false};  // win, quinella
   for (const StoreResult& created : CreateMissingOddsFiles(paths.race)) {
+    if (created.stored) {
+      createdBlank[0] = createdBlank[0] || created.file == paths.winOdds;
+      createdBlank[1] = createdBlank[1] || created.file == paths.quinellaOdds;
+    }
     if (!created.failed()) continue;
     // Without its odds files every fetch of the day would have nowhere to go.
     DayFileProblem problem{DayFileProblem::Kind::kNotCreated, created.file, 0, created.error};
@@ -238,13 +248,19 @@ LoadRaceDayResult LoadRaceDay(RaceDayModel& model, RaceList& list, const std::st
   }
 
   // 7. Odds snapshots.
-  ReadSnapshots(model, paths.winOdds, true, result.problems);
-  ReadSnapshots(model, paths.quinellaOdds, false, result.problems);
+  ReadSnapshots(model, paths.winOdds, true, createdBlank[0], result.problems);
+  ReadSnapshots(model, paths.quinellaOdds, false, createdBlank[1], result.problems);
 
-  // 8. to 10. Fetch times, snapshot times and count, then the analysis, for every slot.
+  // 8. to 10. Fetch times, snapshot times and count, then the analysis, for
+  // every slot. The slots past the last race hold blank records only and
+  // analyse alike: the first of them is analysed, the others take its values.
   for (int k = 0; k < kMaxRaces; ++k) {
     RaceSlot& slot = model.slots[static_cast<size_t>(k)];
     RaceAnalysis& a = slot.analysis;
+    if (k > model.raceCount) {
+      a = model.slots[static_cast<size_t>(model.raceCount)].analysis;
+      continue;
+    }
     if (purpose == LoadFor::kView) {
       a.fetchTimes = PlannedFetchTimes(slot.race);
       for (int s = 1; s <= kSnapshots; ++s) {

@@ -103,16 +103,25 @@ bool SameChar(std::string_view a, std::string_view b) {
   return a == b;
 }
 
-}  // namespace
+bool SameChar(char a, char b) { return EqualsIgnoreCase(std::string_view(&a, 1), std::string_view(&b, 1)); }
 
-bool WildcardMatch(std::string_view patternText, std::string_view nameText) {
-  const std::vector<std::string_view> pattern = SjisChars(patternText), name = SjisChars(nameText);
+bool IsChar(std::string_view c, char x) { return c.size() == 1 && c[0] == x; }
+bool IsChar(char c, char x) { return c == x; }
+
+// Without a lead byte every character is one byte: such a name is matched on
+// its bytes, without a list of its characters.
+bool IsSingleBytes(std::string_view s) {
+  return std::none_of(s.begin(), s.end(), [](char c) { return IsSjisLeadByte(static_cast<unsigned char>(c)); });
+}
+
+template <typename Chars>
+bool MatchChars(const Chars& pattern, const Chars& name) {
   size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == "?" || SameChar(pattern[p], name[n]))) {
+    if (p < pattern.size() && (IsChar(pattern[p], '?') || SameChar(pattern[p], name[n]))) {
       ++p;
       ++n;
-    } else if (p < pattern.size() && pattern[p] == "*") {
+    } else if (p < pattern.size() && IsChar(pattern[p], '*')) {
       star = p++;
       mark = n;
     } else if (star != std::string_view::npos) {
@@ -122,8 +131,15 @@ bool WildcardMatch(std::string_view patternText, std::string_view nameText) {
       return false;
     }
   }
-  while (p < pattern.size() && pattern[p] == "*") ++p;
+  while (p < pattern.size() && IsChar(pattern[p], '*')) ++p;
   return p == pattern.size();
+}
+
+}  // namespace
+
+bool WildcardMatch(std::string_view patternText, std::string_view nameText) {
+  if (IsSingleBytes(patternText) && IsSingleBytes(nameText)) return MatchChars(patternText, nameText);
+  return MatchChars(SjisChars(patternText), SjisChars(nameText));
 }
 
 std::vector<std::string> ListFolder(std::string_view sjisFolder, std::string_view pattern) {
