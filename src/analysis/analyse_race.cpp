@@ -23,10 +23,10 @@ void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose) {
   ComputeWinShares(race, a);
   ComputeQuinellaShares(race, a);
   ComputeShareGaps(a);
-  ComputeShareChanges(a);
+  ComputeShareChanges(a, purpose == AnalysisFor::kView);
   ComputeMaxShareGaps(a);
   ComputeWinPopularity(race, a);
-  CountShortQuinellas(race, a);
+  if (purpose == AnalysisFor::kView) CountShortQuinellas(race, a);
   if (race.latest < 2) return;
 
   if (purpose == AnalysisFor::kView) {
@@ -36,7 +36,7 @@ void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose) {
   const std::vector<PairKey> pairs = LatestPairList(race, kCheapestPairs);
   static_assert(std::tuple_size_v<decltype(a.cheapestPairs)> == kCheapestPairs);
   for (size_t k = 0; k < pairs.size() && k < kCheapestPairs; ++k) a.cheapestPairs[k] = pairs[k].index;
-  JudgeAxis(race, pairs, a);
+  JudgeAxis(race, pairs, a, purpose == AnalysisFor::kView);
   JudgePartners(race, a);
   BuildBetList(race, a);
 }

@@ -168,15 +168,24 @@ void AxisLargestGap(const RaceOdds& race, RaceAnalysis& a) {
   Claim(a, 7);
 }
 
-void JudgeAxis(const RaceOdds& race, const std::vector<PairKey>& pairs, RaceAnalysis& a) {
+void JudgeAxis(const RaceOdds& race, const std::vector<PairKey>& pairs, RaceAnalysis& a, bool everyCondition) {
+  using Condition = void (*)(const RaceOdds&, const std::vector<PairKey>&, RaceAnalysis&);
+  static constexpr Condition kConditions[] = {
+      [](const RaceOdds& r, const std::vector<PairKey>&, RaceAnalysis& x) { AxisLongShotGaps(r, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>& p, RaceAnalysis& x) { AxisFavouriteDominance(r, p, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>&, RaceAnalysis& x) { AxisEarlyGapOutsideTopThree(r, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>& p, RaceAnalysis& x) { AxisFirstOutsiderPair(r, p, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>&, RaceAnalysis& x) { AxisSecondEarlyQuinella(r, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>&, RaceAnalysis& x) { AxisGapAgainstQuinellaFavourite(r, x); },
+      [](const RaceOdds& r, const std::vector<PairKey>&, RaceAnalysis& x) { AxisLargestGap(r, x); },
+  };
   a.axisRule = 0;
-  AxisLongShotGaps(race, a);
-  AxisFavouriteDominance(race, pairs, a);
-  AxisEarlyGapOutsideTopThree(race, a);
-  AxisFirstOutsiderPair(race, pairs, a);
-  AxisSecondEarlyQuinella(race, a);
-  AxisGapAgainstQuinellaFavourite(race, a);
-  AxisLargestGap(race, a);
+  for (const Condition condition : kConditions) {
+    condition(race, pairs, a);
+    // A condition claims or not when it is done (the fourth may take its
+    // claim back): a later one never changes the claim.
+    if (!everyCondition && a.axisRule != 0) break;
+  }
   if (a.axisRule < 1 || a.axisRule > 7) return;
   const std::string& axis = AxisMarkText();
   for (int h = 1; h <= race.horses; ++h) {

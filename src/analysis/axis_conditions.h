@@ -24,7 +24,9 @@ void AxisGapAgainstQuinellaFavourite(const RaceOdds& race, RaceAnalysis& a);
 // 7: the largest maximum difference; always claims.
 void AxisLargestGap(const RaceOdds& race, RaceAnalysis& a);
 
-// All seven in order, then the axis column from the deciding condition.
-void JudgeAxis(const RaceOdds& race, const std::vector<PairKey>& pairs, RaceAnalysis& a);
+// All seven in order, then the axis column from the deciding condition: the
+// first that claims. Without `everyCondition` the judgement stops there,
+// for a reader of the axis alone: the later conditions' marks stay empty.
+void JudgeAxis(const RaceOdds& race, const std::vector<PairKey>& pairs, RaceAnalysis& a, bool everyCondition = true);
 
 }  // namespace tw

@@ -35,7 +35,7 @@ double ChangeOf(const SnapshotValues& included) {
 
 }  // namespace
 
-void ComputeShareChanges(RaceAnalysis& a) {
+void ComputeShareChanges(RaceAnalysis& a, bool quinellaShareChanges) {
   for (int h = 1; h <= kMaxRunners; ++h) {
     SnapshotValues win, quinella, gap;
     for (int s = 1; s <= kSnapshots; ++s) {
@@ -44,7 +44,7 @@ void ComputeShareChanges(RaceAnalysis& a) {
       if (a.shareGap[h][s] < kNoValue) gap.Add(a.shareGap[h][s]);
     }
     a.winShareChange[h] = ChangeOf(win);
-    a.quinellaShareChange[h] = ChangeOf(quinella);
+    if (quinellaShareChanges) a.quinellaShareChange[h] = ChangeOf(quinella);
     a.shareGapChange[h] = ChangeOf(gap);
   }
 }

@@ -8,7 +8,10 @@
 
 namespace tw {
 
-void ComputeShareChanges(RaceAnalysis& a);
+// The changes of the win share, the quinella share and the share gap over
+// the snapshots; the quinella share's only when asked for (only the race
+// view shows it and ranks by it).
+void ComputeShareChanges(RaceAnalysis& a, bool quinellaShareChanges = true);
 void ComputeMaxShareGaps(RaceAnalysis& a);
 
 }  // namespace tw
