@@ -62,6 +62,7 @@ SeasonDay LoadSeasonDay(const std::string& dataFolder, const std::string& dayNam
 
   // The races of the race list, in its order, as the hit report walks them.
   int races = 0;
+  day.races.reserve(list.slots.size());
   for (int slot : list.slots) {
     if (slot < 0 || slot >= kMaxRaces) continue;
     const RaceSlot& s = model.slots[static_cast<size_t>(slot)];
