@@ -25,7 +25,7 @@ void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose) {
   ComputeShareGaps(a);
   ComputeShareChanges(a, purpose == AnalysisFor::kView);
   ComputeMaxShareGaps(a);
-  ComputeWinPopularity(race, a);
+  ComputeWinPopularity(race, a, purpose == AnalysisFor::kView);
   if (purpose == AnalysisFor::kView) CountShortQuinellas(race, a);
   if (race.latest < 2) return;
 

@@ -13,8 +13,9 @@ namespace tw {
 // What an analysis is for: the race view shows every result; a reader of
 // the bets, the upset rating and the axis condition alone (the season
 // report) goes without what only the view shows: the quinella share
-// changes, the short-odds quinella counts, the drift marks, the change
-// ranks and the marks of the axis conditions after the deciding one.
+// changes, the popularity orders but the latest snapshot's, the short-odds
+// quinella counts, the drift marks, the change ranks and the marks of the
+// axis conditions after the deciding one.
 enum class AnalysisFor { kView, kBets };
 
 void AnalyseRace(RaceDayModel& model, int slot, AnalysisFor purpose = AnalysisFor::kView);

@@ -18,8 +18,9 @@ struct PopularityKey {
 
 }  // namespace
 
-void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a) {
-  for (int s = 1; s <= kSnapshots; ++s) {
+void ComputeWinPopularity(const RaceOdds& race, RaceAnalysis& a, bool everySnapshot) {
+  const int last = everySnapshot ? kSnapshots : race.latest;
+  for (int s = everySnapshot ? 1 : race.latest; s >= 1 && s <= last; ++s) {
     std::array<PopularityKey, kMaxRunners> keys;
     int count = 0;
     for (int h = 1; h <= kMaxRunners; ++h) {
