@@ -29,11 +29,12 @@ constexpr OddsType kOddsTypes[2] = {{".jvO1", kWinOddsLineLength, DayFileChange:
                                     {".jvO2", kQuinellaLineLength, DayFileChange::Kind::kQuinellaOdds}};
 
 // The lines of a time-series file that can be stored as they are: a line of
-// another length would shift every later line of the day's fixed-length odds
-// file. The others are counted in `refused`.
+// another length, or one with a lone CR in it (a break to other readers),
+// would shift every later line of the day's fixed-length odds file. The
+// others are counted in `refused`.
 std::vector<std::string> StorableLines(std::vector<std::string> lines, size_t lineLength, int& refused) {
   auto wrong = [lineLength](const std::string& line) {
-    return line.size() != lineLength && line.size() >= kOddsRecordMin;
+    return line.size() >= kOddsRecordMin && (line.size() != lineLength || line.find('\r') != std::string::npos);
   };
   refused += static_cast<int>(std::count_if(lines.begin(), lines.end(), wrong));
   lines.erase(std::remove_if(lines.begin(), lines.end(), wrong), lines.end());

@@ -211,12 +211,15 @@ TEST_F(ImportFixture, LinesOfAnotherLengthAreRefusedAndNeverShiftOtherSlots) {
   ASSERT_TRUE(SaveLines(OddsPath(".jvO1"), before));
   AddRace(0, 1, "0915", "0930", "");
   AddRace(1, 2, "0930", "1000", "");
-  // Every line of race 1's file is one byte short; one of race 2's is long.
+  // Every line of race 1's file is one byte short; of race 2's, one is long
+  // and one holds a lone CR, a break that would split the stored line.
   WriteViewerFile(1, ".jvO1", {Announcement(Key(1), "0512", 9, 15, 959), Announcement(Key(1), "0512", 9, 30, 959)});
-  WriteViewerFile(2, ".jvO1", {Announcement(Key(2), "0512", 9, 30, 961), Announcement(Key(2), "0512", 9, 58)});
+  std::string broken = Announcement(Key(2), "0512", 9, 31);
+  broken[500] = '\r';
+  WriteViewerFile(2, ".jvO1", {Announcement(Key(2), "0512", 9, 30, 961), broken, Announcement(Key(2), "0512", 9, 58)});
   ImportResult result = Import();
   ASSERT_EQ(result.outcome, ImportOutcome::kImported);
-  EXPECT_EQ(result.refused, (RefusedCounts{3, 0}));
+  EXPECT_EQ(result.refused, (RefusedCounts{4, 0}));
   Lines o1 = Odds(".jvO1");
   ASSERT_EQ(o1.size(), 108u);
   for (const auto& line : o1) ASSERT_EQ(line.size(), 960u);
@@ -224,7 +227,7 @@ TEST_F(ImportFixture, LinesOfAnotherLengthAreRefusedAndNeverShiftOtherSlots) {
   EXPECT_EQ(o1[3], Announcement(Key(2), "0512", 9, 58)) << "the nearest line of the right length";
   for (size_t k = 6; k < o1.size(); ++k) EXPECT_EQ(o1[k], before[k]) << k;
   EXPECT_EQ(SjisToUtf8(result.message).substr(SjisToUtf8(result.message).rfind("\r\n") + 2),
-            "長さの合わない行（単複枠：3行、馬連：0行）は取りこみませんでした。");
+            "長さの合わない行（単複枠：4行、馬連：0行）は取りこみませんでした。");
 }
 
 TEST_F(ImportFixture, FailingOddsFileStopsAndKeepsEarlierSlots) {
