@@ -12,15 +12,21 @@ namespace {
 // xoshiro256** seeded through splitmix64: the same numbers from every
 // compiler and standard library, which std::mt19937's distributions do not
 // promise.
+std::uint64_t SplitMix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+  return z ^ (z >> 31);
+}
+
+// 0..n-1, from the high bits of a 64 x 32 bit product.
+std::uint32_t Scaled(std::uint64_t bits, std::uint32_t n) { return static_cast<std::uint32_t>(((bits >> 32) * n) >> 32); }
+
 class Generator {
  public:
   explicit Generator(std::uint64_t seed) {
     for (std::uint64_t& s : state_) {
       seed += 0x9E3779B97F4A7C15ULL;
-      std::uint64_t z = seed;
-      z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-      z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-      s = z ^ (z >> 31);
+      s = SplitMix(seed);
     }
   }
   std::uint64_t Next() {
@@ -34,8 +40,7 @@ class Generator {
     state_[3] = Rotate(state_[3], 45);
     return result;
   }
-  // 0..n-1, from the high bits of a 64 x 32 bit product.
-  std::uint32_t Below(std::uint32_t n) { return static_cast<std::uint32_t>(((Next() >> 32) * n) >> 32); }
+  std::uint32_t Below(std::uint32_t n) { return Scaled(Next(), n); }
 
  private:
   static std::uint64_t Rotate(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
@@ -47,8 +52,19 @@ constexpr std::uint64_t kSeed = 20241231;
 }  // namespace
 
 void ReturnRateInterval::AddRace(int tickets, long long yen) {
-  tickets_.push_back(static_cast<std::uint8_t>(std::clamp(tickets, 1, 255)));
-  yen_.push_back(static_cast<std::uint32_t>(std::clamp<long long>(yen, 0, std::numeric_limits<std::uint32_t>::max())));
+  const auto raceTickets = static_cast<std::uint32_t>(std::clamp(tickets, 1, 255));
+  const auto raceYen = static_cast<std::uint64_t>(std::clamp<long long>(yen, 0, std::numeric_limits<std::uint32_t>::max()));
+  if (races_ < kGroups) {
+    tickets_.push_back(raceTickets);
+    yen_.push_back(raceYen);
+  } else {
+    // A group drawn from the race's number, not its position in a cycle:
+    // races that repeat day by day must not line up with the groups.
+    const std::uint32_t group = Scaled(SplitMix(races_ + 0x9E3779B97F4A7C15ULL), kGroups);
+    tickets_[group] += raceTickets;
+    yen_[group] += raceYen;
+  }
+  ++races_;
   stale_ = true;
 }
 

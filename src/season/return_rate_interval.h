@@ -4,6 +4,12 @@
 // percentile of the return rates of those draws. The draws come from a
 // generator with a fixed seed, so one set of races always gives the same
 // interval, on every platform.
+//
+// Past kGroups races the races are drawn in groups: the first kGroups races
+// start one each, every later race joins one picked by a hash of its number,
+// and a group is drawn as a whole. So memory and the time of a draw stay
+// flat however long the season, while the interval still comes from a
+// thousand parts of it that no pattern of the races lines up with.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +26,7 @@ struct RateInterval {
 class ReturnRateInterval {
  public:
   static constexpr int kResamples = 1000;
+  static constexpr std::uint32_t kGroups = 1024;
 
   // A race with `tickets` 100-yen tickets (at least one) that returned `yen`.
   void AddRace(int tickets, long long yen);
@@ -27,8 +34,9 @@ class ReturnRateInterval {
   std::optional<RateInterval> Interval() const;
 
  private:
-  std::vector<std::uint8_t> tickets_;  // per race; a race has at most 18 bets
-  std::vector<std::uint32_t> yen_;     // per race, held to what 32 bits count
+  std::uint64_t races_ = 0;
+  std::vector<std::uint32_t> tickets_;  // per race, or per group past kGroups races
+  std::vector<std::uint64_t> yen_;      // the same
   mutable std::optional<RateInterval> cached_;
   mutable bool stale_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tw {
 namespace {
 
@@ -64,15 +66,20 @@ TEST(TicketFigures, ReturnRateRangeIsReproducibleAndNarrowsWithMoreRaces) {
       f.AddRace(Race("20240511", 1), 2, k % 4 == 0 ? std::vector{Paid(" 1- 2", 600)} : std::vector<PaidBet>{});
     return f;
   };
-  const TicketFigures few = figures(40), many = figures(400);
-  ASSERT_TRUE(few.ReturnRateRange() && many.ReturnRateRange());
+  // The last is past the groups the races are drawn in.
+  const TicketFigures few = figures(40), many = figures(400), season = figures(6000);
+  ASSERT_TRUE(few.ReturnRateRange() && many.ReturnRateRange() && season.ReturnRateRange());
   EXPECT_EQ(few.ReturnRateRange()->low, figures(40).ReturnRateRange()->low);
-  for (const TicketFigures* f : {&few, &many}) {
+  auto width = [](const TicketFigures& f) { return f.ReturnRateRange()->high - f.ReturnRateRange()->low; };
+  for (const TicketFigures* f : {&few, &many, &season}) {
     EXPECT_LT(f->ReturnRateRange()->low, *f->ReturnRate());
     EXPECT_GT(f->ReturnRateRange()->high, *f->ReturnRate());
   }
-  EXPECT_LT(many.ReturnRateRange()->high - many.ReturnRateRange()->low,
-            few.ReturnRateRange()->high - few.ReturnRateRange()->low);
+  EXPECT_LT(width(many), width(few));
+  // Against the normal approximation: 600 yen on one race in four, on 200
+  // yen a race, gives a standard error of 600 * sqrt(0.25 * 0.75 / n) / 200.
+  EXPECT_NEAR(width(many), 2 * 1.96 * 100 * 600 * std::sqrt(0.1875 / 400) / 200, 1.5);
+  EXPECT_NEAR(width(season), 2 * 1.96 * 100 * 600 * std::sqrt(0.1875 / 6000) / 200, 0.4);
   EXPECT_FALSE(TicketFigures().ReturnRateRange());
 }
 
