@@ -49,20 +49,47 @@ class Generator {
 
 constexpr std::uint64_t kSeed = 20241231;
 
+// The 95 % interval of the return rate over draws of `count` entries.
+template <typename Tickets, typename Yen>
+RateInterval DrawInterval(const std::vector<Tickets>& ticketsOf, const std::vector<Yen>& yenOf) {
+  const auto count = static_cast<std::uint32_t>(ticketsOf.size());
+  Generator generator(kSeed);
+  std::vector<double> rates(ReturnRateInterval::kResamples);
+  for (double& rate : rates) {
+    std::uint64_t tickets = 0, yen = 0;
+    for (std::uint32_t k = 0; k < count; ++k) {
+      const std::uint32_t entry = generator.Below(count);
+      tickets += ticketsOf[entry];
+      yen += yenOf[entry];
+    }
+    rate = 100.0 * static_cast<double>(yen) / static_cast<double>(tickets * kTicketYen);
+  }
+  std::sort(rates.begin(), rates.end());
+  // The nearest ranks of the 2.5th and the 97.5th percentile.
+  const auto at = [&](double q) { return rates[static_cast<size_t>(q * (rates.size() - 1) + 0.5)]; };
+  return RateInterval{at(0.025), at(0.975)};
+}
+
 }  // namespace
 
 void ReturnRateInterval::AddRace(int tickets, long long yen) {
-  const auto raceTickets = static_cast<std::uint32_t>(std::clamp(tickets, 1, 255));
-  const auto raceYen = static_cast<std::uint64_t>(std::clamp<long long>(yen, 0, std::numeric_limits<std::uint32_t>::max()));
+  const auto raceTickets = static_cast<std::uint8_t>(std::clamp(tickets, 1, 255));
+  const auto raceYen = static_cast<std::uint32_t>(std::clamp<long long>(yen, 0, std::numeric_limits<std::uint32_t>::max()));
   if (races_ < kGroups) {
-    tickets_.push_back(raceTickets);
-    yen_.push_back(raceYen);
+    raceTickets_.push_back(raceTickets);
+    raceYen_.push_back(raceYen);
   } else {
+    if (groupTickets_.empty()) {
+      groupTickets_.assign(raceTickets_.begin(), raceTickets_.end());
+      groupYen_.assign(raceYen_.begin(), raceYen_.end());
+      raceTickets_ = {};
+      raceYen_ = {};
+    }
     // A group drawn from the race's number, not its position in a cycle:
     // races that repeat day by day must not line up with the groups.
     const std::uint32_t group = Scaled(SplitMix(races_ + 0x9E3779B97F4A7C15ULL), kGroups);
-    tickets_[group] += raceTickets;
-    yen_[group] += raceYen;
+    groupTickets_[group] += raceTickets;
+    groupYen_[group] += raceYen;
   }
   ++races_;
   stale_ = true;
@@ -71,23 +98,8 @@ void ReturnRateInterval::AddRace(int tickets, long long yen) {
 std::optional<RateInterval> ReturnRateInterval::Interval() const {
   if (!stale_) return cached_;
   stale_ = false;
-  const auto races = static_cast<std::uint32_t>(tickets_.size());
-  if (races == 0) return cached_ = std::nullopt;
-  Generator generator(kSeed);
-  std::vector<double> rates(kResamples);
-  for (double& rate : rates) {
-    std::uint64_t tickets = 0, yen = 0;
-    for (std::uint32_t k = 0; k < races; ++k) {
-      const std::uint32_t race = generator.Below(races);
-      tickets += tickets_[race];
-      yen += yen_[race];
-    }
-    rate = 100.0 * static_cast<double>(yen) / static_cast<double>(tickets * kTicketYen);
-  }
-  std::sort(rates.begin(), rates.end());
-  // The nearest ranks of the 2.5th and the 97.5th percentile.
-  const auto at = [&](double q) { return rates[static_cast<size_t>(q * (kResamples - 1) + 0.5)]; };
-  return cached_ = RateInterval{at(0.025), at(0.975)};
+  if (races_ == 0) return cached_ = std::nullopt;
+  return cached_ = groupTickets_.empty() ? DrawInterval(raceTickets_, raceYen_) : DrawInterval(groupTickets_, groupYen_);
 }
 
 }  // namespace tw

@@ -35,8 +35,13 @@ class ReturnRateInterval {
 
  private:
   std::uint64_t races_ = 0;
-  std::vector<std::uint32_t> tickets_;  // per race, or per group past kGroups races
-  std::vector<std::uint64_t> yen_;      // the same
+  // Per race while there are at most kGroups: five bytes, as a month's
+  // group of a long season keeps them.
+  std::vector<std::uint8_t> raceTickets_;  // a race has at most 18 bets
+  std::vector<std::uint32_t> raceYen_;     // held to what 32 bits count
+  // Per group past that.
+  std::vector<std::uint32_t> groupTickets_;
+  std::vector<std::uint64_t> groupYen_;
   mutable std::optional<RateInterval> cached_;
   mutable bool stale_ = false;
 };
