@@ -4,7 +4,9 @@
 // Every day is a full one (36 races of 18 runners at three courses, three
 // snapshots and payouts), more than most real days. Seven distinct days are
 // written and the others are hard links to them under their own day names,
-// so that ten years take the disk space of a week.
+// so that ten years take the disk space of a week. The days' figures are
+// BM_SeasonReport; the return-rate intervals, worked out once at the end,
+// are BM_SeasonIntervals (about half as long again on one thread).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -115,6 +117,31 @@ void BM_SeasonReport(benchmark::State& state) {
 BENCHMARK(BM_SeasonReport)
     ->Args({104, 1})
     ->Args({104, 2})
+    ->Args({1040, 1})
+    ->Args({1040, 2})
+    ->Args({3800, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The return-rate intervals of the season and every group, which the
+// command and the window work out once the days are counted: {days,
+// threads}.
+void BM_SeasonIntervals(benchmark::State& state) {
+  const SeasonFolder folder(static_cast<int>(state.range(0)));
+  tw::SeasonOptions options;
+  options.dataFolder = folder.data();
+  options.workers = 2;
+  tw::SeasonReport report(options);
+  while (!report.finished()) report.Step();
+  for (auto _ : state) {
+    state.PauseTiming();
+    const tw::SeasonTotals totals = report.totals();  // with none worked out yet
+    state.ResumeTiming();
+    totals.ComputeIntervals(static_cast<int>(state.range(1)));
+    benchmark::DoNotOptimize(totals.all().quinella().ReturnRateRange());
+  }
+}
+BENCHMARK(BM_SeasonIntervals)
     ->Args({1040, 1})
     ->Args({1040, 2})
     ->Args({3800, 2})

@@ -36,6 +36,13 @@ class SeasonTotals {
   // Races without payouts on days that have some: not counted either.
   int racesWithoutResults() const { return racesWithoutResults_; }
 
+  // Works out the return-rate interval of every kind of ticket in the season
+  // and its groups on `threads` threads at once, so that showing them takes
+  // no time; without it each is worked out when first asked for. Call it
+  // once the season's days are added and before the figures are read
+  // elsewhere.
+  void ComputeIntervals(int threads) const;
+
  private:
   int daysLookedAt_ = 0;
   SeasonFigures all_;

@@ -44,6 +44,7 @@ void SeasonRun::StepOnce() {
     csv_.AddDay(day);
     profit_.AddDay(day);
   }
+  if (report_->finished()) report_->totals().ComputeIntervals(report_->options().workers);
   Q_EMIT Stepped();
   if (report_->finished()) {
     timer_->stop();
