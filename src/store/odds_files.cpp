@@ -12,7 +12,8 @@ namespace {
 // A race file of 6 lines or fewer is not a usable day yet and gets no odds files.
 constexpr size_t kMinRaceLinesForOdds = 7;
 
-// The file's bytes at once: lines of spaces, each with CR LF.
+// The file's bytes: lines of spaces, each with CR LF. Built once, as every
+// day load may need them.
 std::string BlankLines(size_t lineCount, size_t length) {
   std::string line(length, ' ');
   line += "\r\n";
@@ -22,13 +23,19 @@ std::string BlankLines(size_t lineCount, size_t length) {
   return bytes;
 }
 
-void CreateBlank(const std::string& path, size_t lineCount, size_t length, std::vector<StoreResult>& results) {
+std::string_view BlankOddsFile(size_t length) {
+  static const std::string win = BlankLines(kOddsFileLines, kWinOddsLineLength);
+  static const std::string quinella = BlankLines(kOddsFileLines, kQuinellaLineLength);
+  return length == kWinOddsLineLength ? win : quinella;
+}
+
+void CreateBlank(const std::string& path, size_t length, std::vector<StoreResult>& results) {
   // Whatever has the name already (a file, or a folder the day load reports)
   // is left as it is.
   if (PathExists(path)) return;
   // Another program may load the same day now: a file it made first stays.
   bool alreadyThere = false;
-  SaveResult saved = CreateFileAtomic(path, BlankLines(lineCount, length), alreadyThere);
+  SaveResult saved = CreateFileAtomic(path, BlankOddsFile(length), alreadyThere);
   if (alreadyThere) return;
   StoreResult result;
   result.file = path;
@@ -52,8 +59,8 @@ std::vector<StoreResult> CreateMissingOddsFiles(const std::string& raceFilePath)
   if (!raceLines || raceLines->size() < kMinRaceLinesForOdds) return results;
   // A day has 36 race slots whatever the race file holds: lines past them
   // are no races and get no snapshot lines.
-  CreateBlank(winOdds, kOddsFileLines, kWinOddsLineLength, results);
-  CreateBlank(quinellaOdds, kOddsFileLines, kQuinellaLineLength, results);
+  CreateBlank(winOdds, kWinOddsLineLength, results);
+  CreateBlank(quinellaOdds, kQuinellaLineLength, results);
   return results;
 }
 
