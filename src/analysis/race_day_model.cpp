@@ -13,6 +13,12 @@ void Clear(Texts& texts) {
 
 }  // namespace
 
+RaceAnalysis::RaceAnalysis(const RaceAnalysis&) = default;
+RaceAnalysis::RaceAnalysis(RaceAnalysis&&) noexcept = default;
+RaceAnalysis& RaceAnalysis::operator=(const RaceAnalysis&) = default;
+RaceAnalysis& RaceAnalysis::operator=(RaceAnalysis&&) noexcept = default;
+RaceAnalysis::~RaceAnalysis() = default;
+
 void RaceAnalysis::Reset() {
   ResetLoaderValues();
   ResetResults();

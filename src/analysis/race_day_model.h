@@ -63,6 +63,14 @@ struct RaceAnalysis {
   bool hasPayout = false;
 
   RaceAnalysis() { Reset(); }
+  // Defined once in race_day_model.cpp, which the fuzz build leaves without
+  // comparison tracing: copying the blank slot's analysis into the slots
+  // past the last race is a large part of loading a short day.
+  RaceAnalysis(const RaceAnalysis&);
+  RaceAnalysis(RaceAnalysis&&) noexcept;
+  RaceAnalysis& operator=(const RaceAnalysis&);
+  RaceAnalysis& operator=(RaceAnalysis&&) noexcept;
+  ~RaceAnalysis();
   // Every field back to its reset value.
   void Reset();
   // What the loader sets back to its reset value; the results stay.
