@@ -144,7 +144,8 @@ int RunSeasonCommand(const std::vector<std::string>& args, CliContext& context) 
       if (csv) rows.AddDay(day);
     }
   }
-  report.totals().ComputeIntervals(season.workers);
+  // The per-race CSV alone shows no interval.
+  if (!csv || summary) report.totals().ComputeIntervals(season.workers);
   if (report.dayCount() == 0) context.err << "turfwise-cli season: no race day in " << heading.dataFolder << '\n';
 
   if (csv || summary) {
